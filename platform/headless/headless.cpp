@@ -1,0 +1,332 @@
+// Headless backend: deterministic stand-ins for every platform service.
+#include "platform/headless/headless.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <filesystem>
+#include <mutex>
+
+#include "platform/clock.h"
+#include "platform/frame.h"
+#include "platform/input.h"
+#include "platform/keys.h"
+#include "platform/posix.h"
+#include "platform/system.h"
+#include "platform/window.h"
+
+namespace {
+
+enum class EventKind { kMessage, kPad, kStall };
+
+struct ScriptEvent {
+  int frame;
+  EventKind kind;
+  plat::Message msg;
+  int pad;
+  bool present;
+  plat::PadReading reading;
+  uint32_t ms;
+};
+
+// A fixed ring, so that posting and taking messages never allocates.
+class MessageRing {
+ public:
+  bool Push(const plat::Message& m) {
+    if (count_ == buf_.size()) return false;
+    buf_[(head_ + count_) % buf_.size()] = m;
+    ++count_;
+    return true;
+  }
+  bool Pop(plat::Message& m) {
+    if (count_ == 0) return false;
+    m = buf_[head_];
+    head_ = (head_ + 1) % buf_.size();
+    --count_;
+    return true;
+  }
+  bool Empty() const { return count_ == 0; }
+  void Clear() { head_ = count_ = 0; }
+
+ private:
+  std::array<plat::Message, 512> buf_{};
+  size_t head_ = 0, count_ = 0;
+};
+
+struct State {
+  uint32_t now = 0;
+  uint64_t elapsedMs = 0;
+  int64_t epoch = 0;
+  int frameIndex = 0;
+  int frameLimit = 1 << 30;
+  bool limitHit = false;
+  std::vector<ScriptEvent> script;
+  size_t nextEvent = 0;
+  std::function<void(int)> onFrame;
+  std::mutex queueLock;
+  MessageRing queue;
+  std::array<bool, plat::kKeyCount> keys{};
+  std::array<bool, plat::kPadCount> padPresent{};
+  std::array<plat::PadReading, plat::kPadCount> pads{};
+  std::vector<headless::Box> boxes;
+  std::vector<int> answers;
+  int beeps = 0;
+  int shownFrames = 0;
+  std::vector<uint16_t> lastFrame;
+  std::string programDir, lockDir;
+  int lockFd = -1;
+  int raiseRequests = 0;
+  bool windowOpen = false;
+  int cursorShown = 1;
+};
+
+State& S() {
+  static State s;
+  return s;
+}
+
+void Advance(uint32_t ms) {
+  S().now += ms;
+  S().elapsedMs += ms;
+}
+
+void Insert(ScriptEvent ev) {
+  auto& script = S().script;
+  // Stable by frame: events for one frame keep the order they were given.
+  auto at = std::upper_bound(script.begin() + static_cast<long>(S().nextEvent), script.end(),
+                             ev.frame, [](int f, const ScriptEvent& e) { return f < e.frame; });
+  script.insert(at, ev);
+}
+
+// Applies the next scripted event; returns false when none is left.
+bool ApplyNextEvent() {
+  State& s = S();
+  if (s.nextEvent >= s.script.size()) return false;
+  const ScriptEvent& ev = s.script[s.nextEvent++];
+  switch (ev.kind) {
+    case EventKind::kMessage: {
+      std::lock_guard<std::mutex> g(s.queueLock);
+      s.queue.Push(ev.msg);
+      break;
+    }
+    case EventKind::kPad:
+      s.padPresent[static_cast<size_t>(ev.pad)] = ev.present;
+      s.pads[static_cast<size_t>(ev.pad)] = ev.reading;
+      break;
+    case EventKind::kStall:
+      Advance(ev.ms);
+      break;
+  }
+  return true;
+}
+
+void TrackKeys(const plat::Message& m) {
+  if (m.wparam >= plat::kKeyCount) return;
+  if (m.id == plat::kMsgKeyDown || m.id == plat::kMsgSysKeyDown) S().keys[m.wparam] = true;
+  if (m.id == plat::kMsgKeyUp || m.id == plat::kMsgSysKeyUp) S().keys[m.wparam] = false;
+}
+
+}  // namespace
+
+namespace headless {
+
+void Reset(uint32_t startMs, int64_t epochSeconds) {
+  State& s = S();
+  plat::posix::UnlockFile(s.lockFd);
+  s.lockFd = -1;
+  s.now = startMs;
+  s.elapsedMs = 0;
+  s.epoch = epochSeconds;
+  s.frameIndex = 0;
+  s.frameLimit = 1 << 30;
+  s.limitHit = false;
+  s.script.clear();
+  s.nextEvent = 0;
+  s.onFrame = nullptr;
+  s.queue.Clear();
+  s.keys.fill(false);
+  s.padPresent.fill(false);
+  s.pads.fill(plat::PadReading{});
+  s.boxes.clear();
+  s.answers.clear();
+  s.beeps = 0;
+  s.shownFrames = 0;
+  s.lastFrame.assign(static_cast<size_t>(plat::kFrameWidth) * plat::kFrameHeight, 0);
+  if (s.programDir.empty()) s.programDir = "./";
+  if (s.lockDir.empty()) {
+    auto dir = std::filesystem::temp_directory_path() /
+               ("vorendalite-headless-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    s.lockDir = dir.string() + "/";
+  }
+  s.raiseRequests = 0;
+  s.windowOpen = false;
+  s.cursorShown = 1;
+}
+
+int FrameIndex() { return S().frameIndex; }
+uint32_t Now() { return S().now; }
+void AdvanceClock(uint32_t ms) { Advance(ms); }
+
+void AtFrame(int frame, const plat::Message& msg) {
+  Insert({frame, EventKind::kMessage, msg, 0, false, {}, 0});
+}
+void KeyDown(int frame, int vk) {
+  AtFrame(frame, {plat::kMsgKeyDown, static_cast<uint64_t>(vk), 0});
+}
+void KeyUp(int frame, int vk) { AtFrame(frame, {plat::kMsgKeyUp, static_cast<uint64_t>(vk), 0}); }
+void TapKey(int frame, int vk, int frames) {
+  KeyDown(frame, vk);
+  KeyUp(frame + frames, vk);
+}
+void Activate(int frame, bool active) {
+  AtFrame(frame, {plat::kMsgActivateApp, active ? 1u : 0u, 0});
+}
+void Close(int frame) { AtFrame(frame, {plat::kMsgClose, 0, 0}); }
+void Stall(int frame, uint32_t ms) { Insert({frame, EventKind::kStall, {}, 0, false, {}, ms}); }
+void SetPad(int frame, int pad, bool present, uint32_t x, uint32_t y, uint32_t buttons) {
+  if (pad < 0 || pad >= plat::kPadCount) return;
+  Insert({frame, EventKind::kPad, {}, pad, present, {x, y, buttons}, 0});
+}
+void OnFrame(std::function<void(int)> hook) { S().onFrame = std::move(hook); }
+void SetFrameLimit(int frames) { S().frameLimit = frames; }
+bool FrameLimitHit() { return S().limitHit; }
+
+const std::vector<Box>& Boxes() { return S().boxes; }
+void AnswerNextBox(int answer) { S().answers.push_back(answer); }
+int BeepCount() { return S().beeps; }
+
+int ShownFrames() { return S().shownFrames; }
+const std::vector<uint16_t>& LastFrame() { return S().lastFrame; }
+
+void SetProgramDir(const std::string& dir) {
+  S().programDir = dir.empty() || dir.back() == '/' ? dir : dir + "/";
+}
+void SetLockDir(const std::string& dir) {
+  S().lockDir = dir.empty() || dir.back() == '/' ? dir : dir + "/";
+}
+int RaiseRequests() { return S().raiseRequests; }
+bool WindowOpen() { return S().windowOpen; }
+int CursorShown() { return S().cursorShown; }
+
+}  // namespace headless
+
+namespace plat {
+
+uint32_t NowMs() { return S().now; }
+void SleepMs(uint32_t ms) { Advance(ms); }
+int64_t TimeSeconds() { return S().epoch + static_cast<int64_t>(S().elapsedMs / 1000); }
+
+bool OpenWindow(std::string_view) {
+  S().windowOpen = true;
+  PostMessage({kMsgActivateApp, 1, 0});
+  return true;
+}
+void DestroyWindow() {
+  if (!S().windowOpen) return;
+  S().windowOpen = false;
+  PostMessage({kMsgDestroy, 0, 0});
+}
+bool WindowOpen() { return S().windowOpen; }
+
+bool PeekMessage(Message& out) {
+  State& s = S();
+  for (;;) {
+    {
+      std::lock_guard<std::mutex> g(s.queueLock);
+      if (s.queue.Pop(out)) break;
+    }
+    if (s.nextEvent >= s.script.size() || s.script[s.nextEvent].frame > s.frameIndex) return false;
+    ApplyNextEvent();
+  }
+  TrackKeys(out);
+  return true;
+}
+
+void WaitMessage() {
+  State& s = S();
+  for (;;) {
+    {
+      std::lock_guard<std::mutex> g(s.queueLock);
+      if (!s.queue.Empty()) return;
+    }
+    if (!ApplyNextEvent()) {
+      // Nothing will ever arrive: end the run rather than hang the test.
+      s.limitHit = true;
+      PostMessage({kMsgClose, 0, 0});
+      return;
+    }
+  }
+}
+
+void PostMessage(const Message& msg) {
+  std::lock_guard<std::mutex> g(S().queueLock);
+  S().queue.Push(msg);
+}
+void PostQuitMessage(int code) { PostMessage({kMsgQuit, static_cast<uint64_t>(code), 0}); }
+
+void ShowCursor(bool shown) { S().cursorShown = shown ? 1 : 0; }
+void ConfineCursor(bool) {}
+void WarpCursor(int, int) {}
+void EnableTextInput(bool) {}
+
+bool IsKeyDown(int vk) { return vk >= 0 && vk < kKeyCount && S().keys[static_cast<size_t>(vk)]; }
+
+bool ReadPad(int pad, PadReading& out) {
+  if (pad < 0 || pad >= kPadCount || !S().padPresent[static_cast<size_t>(pad)]) return false;
+  out = S().pads[static_cast<size_t>(pad)];
+  return true;
+}
+
+void BeginFrame() {
+  State& s = S();
+  const int k = s.frameIndex;
+  // 1000/60 ms per frame, exact on average: 16, 17, 17, 16, 17, 17, ...
+  Advance(static_cast<uint32_t>((int64_t{k} + 1) * 1000 / 60 - int64_t{k} * 1000 / 60));
+  if (s.onFrame) s.onFrame(k);
+  s.frameIndex = k + 1;
+  if (s.frameIndex == s.frameLimit) {
+    s.limitHit = true;
+    PostMessage({kMsgClose, 0, 0});
+  }
+}
+
+void ShowFrame(const uint16_t* pixels, int width, int height, int pitch) {
+  State& s = S();
+  const int w = std::min(width, kFrameWidth), h = std::min(height, kFrameHeight);
+  for (int y = 0; y < h; ++y)
+    std::copy_n(pixels + static_cast<ptrdiff_t>(y) * pitch, w,
+                s.lastFrame.begin() + static_cast<ptrdiff_t>(y) * kFrameWidth);
+  ++s.shownFrames;
+}
+
+int ShowMessageBox(std::string_view text, std::string_view caption, BoxKind kind) {
+  State& s = S();
+  s.boxes.push_back({std::string(text), std::string(caption), kind, s.frameIndex});
+  if (!s.answers.empty()) {
+    int a = s.answers.front();
+    s.answers.erase(s.answers.begin());
+    return a;
+  }
+  return kind == BoxKind::kOk ? kAnswerOk : kAnswerNo;
+}
+void Beep() { ++S().beeps; }
+
+bool AcquireInstanceLock(std::string_view name) {
+  State& s = S();
+  const std::string path = s.lockDir + posix::LockFileName(name);
+  s.lockFd = posix::LockFile(path);
+  if (s.lockFd >= 0) return true;
+  ++s.raiseRequests;  // the running instance would be asked to come forward
+  return false;
+}
+void ReleaseInstanceLock() {
+  posix::UnlockFile(S().lockFd);
+  S().lockFd = -1;
+}
+
+std::string ProgramDir() { return S().programDir; }
+std::string SettingsDir() { return S().programDir; }
+
+}  // namespace plat

@@ -1,0 +1,15 @@
+// Shared pieces of the SDL backend.
+#pragma once
+#include <SDL.h>
+
+namespace plat::sdl {
+
+// Owner window for message boxes; null when none is open.
+void SetMainWindow(SDL_Window* window);
+SDL_Window* MainWindow();
+// Brings the window forward when another start of the program asked for it.
+void ServiceRaiseRequest(SDL_Window* window);
+// A failure of the platform itself, told on stderr.
+void ReportFailure(const char* what, const char* detail);
+
+}  // namespace plat::sdl

@@ -1,0 +1,316 @@
+// SDL2 backend: window, events turned into window messages, key and pad
+// state, cursor, frame output and pacing.
+#include <SDL.h>
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <csignal>
+#include <mutex>
+#include <thread>
+
+#include "platform/frame.h"
+#include "platform/input.h"
+#include "platform/keys.h"
+#include "platform/sdl/sdl_backend.h"
+#include "platform/window.h"
+
+namespace {
+
+struct Backend {
+  SDL_Window* window = nullptr;
+  SDL_Renderer* renderer = nullptr;
+  SDL_Texture* texture = nullptr;
+  uint32_t wakeEvent = 0;
+  std::mutex queueLock;
+  std::array<plat::Message, 256> queue{};
+  size_t head = 0, count = 0;
+  bool havePending = false;  // an SDL event taken while waiting, not yet translated
+  SDL_Event pending{};
+  std::array<bool, plat::kKeyCount> keys{};
+  std::array<SDL_Joystick*, plat::kPadCount> pads{};
+  std::chrono::steady_clock::time_point nextFrame{};
+};
+
+Backend& B() {
+  static Backend b;
+  return b;
+}
+
+bool PopQueued(plat::Message& out) {
+  std::lock_guard<std::mutex> g(B().queueLock);
+  if (B().count == 0) return false;
+  out = B().queue[B().head];
+  B().head = (B().head + 1) % B().queue.size();
+  --B().count;
+  return true;
+}
+
+int VirtualKeyOf(SDL_Keycode k) {
+  if (k >= SDLK_a && k <= SDLK_z) return 'A' + (k - SDLK_a);
+  if (k >= SDLK_0 && k <= SDLK_9) return '0' + (k - SDLK_0);
+  if (k >= SDLK_F1 && k <= SDLK_F12) return plat::kVkF1 + (k - SDLK_F1);
+  switch (k) {
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER: return plat::kVkReturn;
+    case SDLK_ESCAPE: return plat::kVkEscape;
+    case SDLK_SPACE: return plat::kVkSpace;
+    case SDLK_BACKSPACE: return plat::kVkBack;
+    case SDLK_TAB: return plat::kVkTab;
+    case SDLK_LEFT: return plat::kVkLeft;
+    case SDLK_UP: return plat::kVkUp;
+    case SDLK_RIGHT: return plat::kVkRight;
+    case SDLK_DOWN: return plat::kVkDown;
+    case SDLK_LSHIFT:
+    case SDLK_RSHIFT: return plat::kVkShift;
+    case SDLK_LCTRL:
+    case SDLK_RCTRL: return plat::kVkControl;
+    case SDLK_LALT:
+    case SDLK_RALT: return plat::kVkMenu;
+    case SDLK_PAUSE: return plat::kVkPause;
+    case SDLK_PRINTSCREEN: return plat::kVkSnapshot;
+    case SDLK_INSERT: return plat::kVkInsert;
+    case SDLK_DELETE: return plat::kVkDelete;
+    case SDLK_HOME: return plat::kVkHome;
+    case SDLK_END: return plat::kVkEnd;
+    case SDLK_PAGEUP: return plat::kVkPrior;
+    case SDLK_PAGEDOWN: return plat::kVkNext;
+    default: return 0;
+  }
+}
+
+void OpenPad(int deviceIndex) {
+  for (auto& slot : B().pads) {
+    if (slot) continue;
+    slot = SDL_JoystickOpen(deviceIndex);
+    return;
+  }
+}
+
+void ClosePad(SDL_JoystickID id) {
+  for (auto& slot : B().pads) {
+    if (slot && SDL_JoystickInstanceID(slot) == id) {
+      SDL_JoystickClose(slot);
+      slot = nullptr;
+    }
+  }
+}
+
+// Turns one SDL event into a message; false when it carries none.
+bool Translate(const SDL_Event& e, plat::Message& m) {
+  switch (e.type) {
+    case SDL_QUIT:
+      m = {plat::kMsgClose, 0, 0};
+      return true;
+    case SDL_WINDOWEVENT:
+      switch (e.window.event) {
+        case SDL_WINDOWEVENT_CLOSE: m = {plat::kMsgClose, 0, 0}; return true;
+        case SDL_WINDOWEVENT_FOCUS_GAINED: m = {plat::kMsgActivateApp, 1, 0}; return true;
+        case SDL_WINDOWEVENT_FOCUS_LOST: m = {plat::kMsgActivateApp, 0, 0}; return true;
+        case SDL_WINDOWEVENT_MOVED:
+          m = {plat::kMsgMove, 0, plat::PackXY(e.window.data1, e.window.data2)};
+          return true;
+        default: return false;
+      }
+    case SDL_KEYDOWN:
+    case SDL_KEYUP: {
+      const int vk = VirtualKeyOf(e.key.keysym.sym);
+      if (vk == 0) return false;
+      const bool down = e.type == SDL_KEYDOWN;
+      B().keys[static_cast<size_t>(vk)] = down;
+      // Alt combinations, Alt itself and F10 arrive as system keys.
+      const bool sys = (e.key.keysym.mod & KMOD_ALT) || vk == plat::kVkF10 || vk == plat::kVkMenu;
+      uint32_t id = down ? (sys ? plat::kMsgSysKeyDown : plat::kMsgKeyDown)
+                         : (sys ? plat::kMsgSysKeyUp : plat::kMsgKeyUp);
+      m = {id, static_cast<uint64_t>(vk), 0};
+      return true;
+    }
+    case SDL_MOUSEMOTION:
+      m = {plat::kMsgMouseMove, 0, plat::PackXY(e.motion.x, e.motion.y)};
+      return true;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP: {
+      const bool left = e.button.button == SDL_BUTTON_LEFT;
+      if (!left && e.button.button != SDL_BUTTON_RIGHT) return false;
+      uint32_t id;
+      if (e.type == SDL_MOUSEBUTTONUP)
+        id = left ? plat::kMsgLButtonUp : plat::kMsgRButtonUp;
+      else if (e.button.clicks == 2)
+        id = left ? plat::kMsgLButtonDblClk : plat::kMsgRButtonDblClk;
+      else
+        id = left ? plat::kMsgLButtonDown : plat::kMsgRButtonDown;
+      m = {id, 0, plat::PackXY(e.button.x, e.button.y)};
+      return true;
+    }
+    case SDL_JOYDEVICEADDED:
+      OpenPad(e.jdevice.which);
+      return false;
+    case SDL_JOYDEVICEREMOVED:
+      ClosePad(e.jdevice.which);
+      return false;
+    default:  // wake-ups and everything the engine does not handle
+      return false;
+  }
+}
+
+}  // namespace
+
+namespace plat {
+
+bool OpenWindow(std::string_view title) {
+  Backend& b = B();
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_JOYSTICK | SDL_INIT_EVENTS) != 0) {
+    sdl::ReportFailure("SDL_InitSubSystem", SDL_GetError());
+    return false;
+  }
+  b.wakeEvent = SDL_RegisterEvents(1);
+  SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
+  b.window = SDL_CreateWindow(std::string(title).c_str(), SDL_WINDOWPOS_UNDEFINED,
+                              SDL_WINDOWPOS_UNDEFINED, kFrameWidth, kFrameHeight,
+                              SDL_WINDOW_FULLSCREEN_DESKTOP);
+  if (!b.window) {
+    sdl::ReportFailure("SDL_CreateWindow", SDL_GetError());
+    return false;
+  }
+  b.renderer = SDL_CreateRenderer(b.window, -1, 0);
+  if (!b.renderer) b.renderer = SDL_CreateRenderer(b.window, -1, SDL_RENDERER_SOFTWARE);
+  if (b.renderer) {
+    SDL_RenderSetLogicalSize(b.renderer, kFrameWidth, kFrameHeight);
+    int w = 0, h = 0;
+    SDL_GetRendererOutputSize(b.renderer, &w, &h);
+    // Whole-number scaling when the desktop is large enough.
+    SDL_RenderSetIntegerScale(b.renderer, w >= kFrameWidth && h >= kFrameHeight ? SDL_TRUE
+                                                                                  : SDL_FALSE);
+    b.texture = SDL_CreateTexture(b.renderer, SDL_PIXELFORMAT_RGB565,
+                                  SDL_TEXTUREACCESS_STREAMING, kFrameWidth, kFrameHeight);
+    SDL_SetRenderDrawColor(b.renderer, 0, 0, 0, 255);
+    SDL_RenderClear(b.renderer);
+    SDL_RenderPresent(b.renderer);
+  }
+  SDL_StopTextInput();
+  sdl::SetMainWindow(b.window);
+  PostMessage({kMsgActivateApp, 1, 0});
+  return true;
+}
+
+void DestroyWindow() {
+  Backend& b = B();
+  if (!b.window) return;
+  for (auto& p : b.pads)
+    if (p) SDL_JoystickClose(p), p = nullptr;
+  if (b.texture) SDL_DestroyTexture(b.texture);
+  if (b.renderer) SDL_DestroyRenderer(b.renderer);
+  SDL_DestroyWindow(b.window);
+  b.texture = nullptr;
+  b.renderer = nullptr;
+  b.window = nullptr;
+  sdl::SetMainWindow(nullptr);
+  PostMessage({kMsgDestroy, 0, 0});
+}
+
+bool WindowOpen() { return B().window != nullptr; }
+
+bool PeekMessage(Message& out) {
+  if (PopQueued(out)) return true;
+  sdl::ServiceRaiseRequest(B().window);
+  SDL_Event e;
+  for (;;) {
+    if (B().havePending) {
+      e = B().pending;
+      B().havePending = false;
+    } else if (!SDL_PollEvent(&e)) {
+      return false;
+    }
+    if (Translate(e, out)) return true;
+    if (PopQueued(out)) return true;
+  }
+}
+
+void WaitMessage() {
+  Backend& b = B();
+  for (;;) {
+    {
+      std::lock_guard<std::mutex> g(b.queueLock);
+      if (b.count != 0) return;
+    }
+    if (b.havePending) return;
+    if (SDL_WaitEventTimeout(&b.pending, 250)) {
+      b.havePending = true;
+      return;
+    }
+  }
+}
+
+void PostMessage(const Message& msg) {
+  Backend& b = B();
+  {
+    std::lock_guard<std::mutex> g(b.queueLock);
+    if (b.count == b.queue.size()) return;
+    b.queue[(b.head + b.count) % b.queue.size()] = msg;
+    ++b.count;
+  }
+  if (b.wakeEvent != 0 && b.wakeEvent != static_cast<uint32_t>(-1)) {
+    SDL_Event wake{};
+    wake.type = b.wakeEvent;
+    SDL_PushEvent(&wake);
+  }
+}
+
+void PostQuitMessage(int code) { PostMessage({kMsgQuit, static_cast<uint64_t>(code), 0}); }
+
+void ShowCursor(bool shown) { SDL_ShowCursor(shown ? SDL_ENABLE : SDL_DISABLE); }
+void ConfineCursor(bool on) {
+  if (B().window) SDL_SetWindowGrab(B().window, on ? SDL_TRUE : SDL_FALSE);
+}
+void WarpCursor(int x, int y) {
+  if (B().window) SDL_WarpMouseInWindow(B().window, x, y);
+}
+void EnableTextInput(bool on) {
+  if (on)
+    SDL_StartTextInput();
+  else
+    SDL_StopTextInput();
+}
+
+bool IsKeyDown(int vk) { return vk >= 0 && vk < kKeyCount && B().keys[static_cast<size_t>(vk)]; }
+
+bool ReadPad(int pad, PadReading& out) {
+  if (pad < 0 || pad >= kPadCount) return false;
+  SDL_Joystick* j = B().pads[static_cast<size_t>(pad)];
+  if (!j || !SDL_JoystickGetAttached(j)) return false;
+  auto axis = [j](int a) {
+    return static_cast<uint32_t>(std::clamp(SDL_JoystickGetAxis(j, a) + 32768, 0, 65535));
+  };
+  out.x = SDL_JoystickNumAxes(j) > 0 ? axis(0) : 32767;
+  out.y = SDL_JoystickNumAxes(j) > 1 ? axis(1) : 32767;
+  out.buttons = 0;
+  const int n = std::min(SDL_JoystickNumButtons(j), 32);
+  for (int i = 0; i < n; ++i)
+    if (SDL_JoystickGetButton(j, i)) out.buttons |= 1u << i;
+  return true;
+}
+
+void BeginFrame() {
+  // At most 60 frames a second, whatever the display does.
+  using clock = std::chrono::steady_clock;
+  constexpr auto kPeriod = std::chrono::nanoseconds(1000000000 / 60);
+  Backend& b = B();
+  auto now = clock::now();
+  if (now < b.nextFrame) {
+    std::this_thread::sleep_until(b.nextFrame);
+    now = b.nextFrame;
+  }
+  b.nextFrame = now + kPeriod;
+}
+
+void ShowFrame(const uint16_t* pixels, int width, int height, int pitch) {
+  Backend& b = B();
+  if (!b.renderer || !b.texture) return;
+  SDL_Rect area{0, 0, std::min(width, kFrameWidth), std::min(height, kFrameHeight)};
+  SDL_UpdateTexture(b.texture, &area, pixels, pitch * 2);
+  SDL_RenderClear(b.renderer);
+  SDL_RenderCopy(b.renderer, b.texture, nullptr, nullptr);
+  SDL_RenderPresent(b.renderer);
+}
+
+}  // namespace plat
