@@ -76,4 +76,8 @@ void Wait(int ms) {
   ResetFrameClock();
 }
 
+void Sleep(int ms) {
+  if (ms > 0) plat::SleepMs(static_cast<uint32_t>(ms));
+}
+
 }  // namespace koSystem

@@ -93,6 +93,8 @@ int SetWait(int slot, int ms);
 int InitWait(int slot);
 int IsWaitOver(int slot);
 void Wait(int ms);
+// Gives the processor away for `ms` milliseconds (the front-end scenes pace themselves).
+void Sleep(int ms);
 
 // Files, date, machine.
 const std::string& GetProgramDir(int useRedirect);
