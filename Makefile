@@ -1,7 +1,7 @@
 # make play: set up, build and start the game.   make test: set up and run every test.
 JOBS ?= $(shell nproc)
 
-.PHONY: play test deps build build-asan assets-sheet
+.PHONY: play test deps build build-asan
 
 play: build
 	cd build && ./vorendalite

@@ -18,7 +18,6 @@ enum MessageId : uint32_t {
   kMsgKeyUp = 0x0101,
   kMsgSysKeyDown = 0x0104,   // Alt combinations and F10
   kMsgSysKeyUp = 0x0105,
-  kMsgSysCommand = 0x0112,
   kMsgMouseMove = 0x0200,    // lparam: low word x, high word y
   kMsgLButtonDown = 0x0201,
   kMsgLButtonUp = 0x0202,

@@ -5,9 +5,9 @@
 #include <sys/file.h>
 #include <sys/statvfs.h>
 #include <sys/sysinfo.h>
-#include <sys/utsname.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -18,10 +18,11 @@ namespace plat::posix {
 
 int LockFile(const std::string& path) {
   int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-  if (fd < 0) return -1;
+  if (fd < 0) return kLockUnavailable;
   if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    const bool held = errno == EWOULDBLOCK;
     ::close(fd);
-    return -1;
+    return held ? kLockHeld : kLockUnavailable;
   }
   char pid[32];
   int n = std::snprintf(pid, sizeof pid, "%d\n", static_cast<int>(::getpid()));
@@ -108,13 +109,6 @@ uint64_t FreeMemoryBytes() {
   return static_cast<uint64_t>(s.freeram) * s.mem_unit;
 }
 
-OsVersion GetOsVersion() {
-  // Linux is none of the classic desktop families; report its kernel version.
-  OsVersion v{0, 0, 0};
-  struct utsname u {};
-  if (::uname(&u) == 0) std::sscanf(u.release, "%d.%d", &v.major, &v.minor);
-  return v;
-}
 
 }  // namespace plat
 

@@ -6,7 +6,10 @@
 namespace plat::posix {
 
 // Opens and locks `path` exclusively without blocking; writes our pid into it.
-// Returns the descriptor, or -1 when another open file holds the lock.
+// Returns the descriptor, kLockHeld when another open file holds the lock, or
+// kLockUnavailable when the file cannot be opened at all.
+constexpr int kLockHeld = -1;
+constexpr int kLockUnavailable = -2;
 int LockFile(const std::string& path);
 void UnlockFile(int fd);
 // The pid written by the holder of the lock file, or 0.

@@ -16,7 +16,7 @@ elif command -v sudo >/dev/null && sudo -n true 2>/dev/null; then
   sudo="sudo"
 else
   echo "Missing packages. Please run:"
-  echo "  sudo apt-get install -y ${missing[*]}"
+  echo "  sudo apt-get update && sudo apt-get install -y ${missing[*]}"
   exit 1
 fi
 export DEBIAN_FRONTEND=noninteractive

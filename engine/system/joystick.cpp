@@ -11,10 +11,14 @@ namespace {
 bool PadInRange(int pad) { return pad >= 0 && pad < 2; }
 bool ButtonInRange(int button) { return button >= 1 && button <= 4; }
 
-// Reads a pad. A pad that answers for the first time has its centre taken
-// from this reading, so a pad plugged in late does not drift.
+// Reads a pad. A pad that answers for the first time (or again after it was
+// unplugged) has its centre taken from this reading, so it does not drift.
 bool Query(int pad, plat::PadReading& r) {
-  if (!PadInRange(pad) || !plat::ReadPad(pad, r)) return false;
+  if (!PadInRange(pad)) return false;
+  if (!plat::ReadPad(pad, r)) {
+    gJoyCentreCaptured[pad] = false;  // the next pad here brings its own centre
+    return false;
+  }
   if (!gJoyCentreCaptured[pad]) {
     gJoyCentreX[pad] = static_cast<int>(r.x);
     gJoyCentreY[pad] = static_cast<int>(r.y);

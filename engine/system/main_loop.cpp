@@ -118,7 +118,6 @@ int64_t WndProc(uint32_t message, uint64_t wparam, int64_t lparam) {
       if (gSysKeyPolicy == 2 && wparam == 18) return 0;
       return WndProc(plat::kMsgKeyDown, wparam, lparam);
     case plat::kMsgKeyUp:
-    case plat::kMsgSysKeyUp:
       OnKeyUp(static_cast<int>(wparam));
       return 0;
     case plat::kMsgHotKey:

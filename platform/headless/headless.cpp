@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <array>
 #include <filesystem>
 #include <mutex>
@@ -12,6 +13,7 @@
 #include "platform/frame.h"
 #include "platform/input.h"
 #include "platform/keys.h"
+#include "platform/message_ring.h"
 #include "platform/posix.h"
 #include "platform/system.h"
 #include "platform/window.h"
@@ -30,30 +32,6 @@ struct ScriptEvent {
   uint32_t ms;
 };
 
-// A fixed ring, so that posting and taking messages never allocates.
-class MessageRing {
- public:
-  bool Push(const plat::Message& m) {
-    if (count_ == buf_.size()) return false;
-    buf_[(head_ + count_) % buf_.size()] = m;
-    ++count_;
-    return true;
-  }
-  bool Pop(plat::Message& m) {
-    if (count_ == 0) return false;
-    m = buf_[head_];
-    head_ = (head_ + 1) % buf_.size();
-    --count_;
-    return true;
-  }
-  bool Empty() const { return count_ == 0; }
-  void Clear() { head_ = count_ = 0; }
-
- private:
-  std::array<plat::Message, 512> buf_{};
-  size_t head_ = 0, count_ = 0;
-};
-
 struct State {
   uint32_t now = 0;
   uint64_t elapsedMs = 0;
@@ -65,7 +43,7 @@ struct State {
   size_t nextEvent = 0;
   std::function<void(int)> onFrame;
   std::mutex queueLock;
-  MessageRing queue;
+  plat::MessageRing queue;
   std::array<bool, plat::kKeyCount> keys{};
   std::array<bool, plat::kPadCount> padPresent{};
   std::array<plat::PadReading, plat::kPadCount> pads{};
@@ -79,6 +57,7 @@ struct State {
   int raiseRequests = 0;
   bool windowOpen = false;
   int cursorShown = 1;
+  plat::OsVersion osVersion{0, 0, 0};
 };
 
 State& S() {
@@ -121,6 +100,21 @@ bool ApplyNextEvent() {
   return true;
 }
 
+// A directory of this process's own for the instance lock, removed at exit.
+const std::string& OwnLockDir() {
+  static const std::string dir = [] {
+    const auto path = std::filesystem::temp_directory_path() /
+                      ("vorendalite-headless-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(path);
+    std::atexit([] {
+      std::error_code ignored;
+      std::filesystem::remove_all(OwnLockDir(), ignored);
+    });
+    return path.string() + "/";
+  }();
+  return dir;
+}
+
 void TrackKeys(const plat::Message& m) {
   if (m.wparam >= plat::kKeyCount) return;
   if (m.id == plat::kMsgKeyDown || m.id == plat::kMsgSysKeyDown) S().keys[m.wparam] = true;
@@ -154,15 +148,11 @@ void Reset(uint32_t startMs, int64_t epochSeconds) {
   s.shownFrames = 0;
   s.lastFrame.assign(static_cast<size_t>(plat::kFrameWidth) * plat::kFrameHeight, 0);
   if (s.programDir.empty()) s.programDir = "./";
-  if (s.lockDir.empty()) {
-    auto dir = std::filesystem::temp_directory_path() /
-               ("vorendalite-headless-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir);
-    s.lockDir = dir.string() + "/";
-  }
+  if (s.lockDir.empty()) s.lockDir = OwnLockDir();
   s.raiseRequests = 0;
   s.windowOpen = false;
   s.cursorShown = 1;
+  s.osVersion = {0, 0, 0};
 }
 
 int FrameIndex() { return S().frameIndex; }
@@ -209,6 +199,7 @@ void SetLockDir(const std::string& dir) {
 int RaiseRequests() { return S().raiseRequests; }
 bool WindowOpen() { return S().windowOpen; }
 int CursorShown() { return S().cursorShown; }
+void SetOsVersion(int platform, int major, int minor) { S().osVersion = {platform, major, minor}; }
 
 }  // namespace headless
 
@@ -221,6 +212,7 @@ int64_t TimeSeconds() { return S().epoch + static_cast<int64_t>(S().elapsedMs / 
 bool OpenWindow(std::string_view) {
   S().windowOpen = true;
   PostMessage({kMsgActivateApp, 1, 0});
+  PostMessage({kMsgSetCursor, 0, 0});
   return true;
 }
 void DestroyWindow() {
@@ -317,7 +309,7 @@ bool AcquireInstanceLock(std::string_view name) {
   State& s = S();
   const std::string path = s.lockDir + posix::LockFileName(name);
   s.lockFd = posix::LockFile(path);
-  if (s.lockFd >= 0) return true;
+  if (s.lockFd != posix::kLockHeld) return true;
   ++s.raiseRequests;  // the running instance would be asked to come forward
   return false;
 }
@@ -328,5 +320,6 @@ void ReleaseInstanceLock() {
 
 std::string ProgramDir() { return S().programDir; }
 std::string SettingsDir() { return S().programDir; }
+OsVersion GetOsVersion() { return S().osVersion; }
 
 }  // namespace plat

@@ -59,5 +59,7 @@ void SetLockDir(const std::string& dir);
 int RaiseRequests();
 bool WindowOpen();
 int CursorShown();
+// What the machine reports as its operating system.
+void SetOsVersion(int platform, int major, int minor);
 
 }  // namespace headless

@@ -6,7 +6,6 @@ namespace plat::sdl {
 
 // Owner window for message boxes; null when none is open.
 void SetMainWindow(SDL_Window* window);
-SDL_Window* MainWindow();
 // Brings the window forward when another start of the program asked for it.
 void ServiceRaiseRequest(SDL_Window* window);
 // A failure of the platform itself, told on stderr.

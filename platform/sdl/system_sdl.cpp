@@ -1,5 +1,6 @@
 // SDL backend: clock, message boxes, beep, single instance, program directory.
 #include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -26,11 +27,13 @@ const std::chrono::steady_clock::time_point kStart = std::chrono::steady_clock::
 
 void OnRaiseSignal(int) { gRaiseRequested = true; }
 
+// The user's own runtime directory, or a private one under /tmp.
 std::string RuntimeDir() {
   const char* dir = std::getenv("XDG_RUNTIME_DIR");
-  std::string out = dir && *dir ? dir : "/tmp";
-  if (out.back() != '/') out += '/';
-  return out;
+  if (dir && *dir) return std::string(dir) + "/";
+  const std::string own = "/tmp/vorendalite-" + std::to_string(::getuid()) + "/";
+  ::mkdir(own.c_str(), 0700);
+  return own;
 }
 
 }  // namespace
@@ -38,7 +41,6 @@ std::string RuntimeDir() {
 namespace plat::sdl {
 
 void SetMainWindow(SDL_Window* window) { gMain = window; }
-SDL_Window* MainWindow() { return gMain; }
 
 void ServiceRaiseRequest(SDL_Window* window) {
   if (gRaiseRequested.exchange(false) && window) SDL_RaiseWindow(window);
@@ -63,7 +65,9 @@ void SleepMs(uint32_t ms) { std::this_thread::sleep_for(std::chrono::millisecond
 int64_t TimeSeconds() { return static_cast<int64_t>(std::time(nullptr)); }
 
 int ShowMessageBox(std::string_view text, std::string_view caption, BoxKind kind) {
-  const std::string t(text), c(caption);
+  std::string t(text);
+  const std::string c(caption);
+  while (!t.empty() && (t.back() == '\n' || t.back() == '\r')) t.pop_back();
   std::fprintf(stderr, "[%s] %s\n", c.c_str(), t.c_str());
   static const SDL_MessageBoxButtonData kOkButtons[] = {
       {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT,
@@ -90,15 +94,14 @@ void Beep() {
 }
 
 bool AcquireInstanceLock(std::string_view name) {
+  // Ready for a second start's request before anyone can see our lock.
+  struct sigaction sa {};
+  sa.sa_handler = OnRaiseSignal;
+  sigemptyset(&sa.sa_mask);
+  sigaction(SIGUSR1, &sa, nullptr);
   const std::string path = RuntimeDir() + posix::LockFileName(name);
   gLockFd = posix::LockFile(path);
-  if (gLockFd >= 0) {
-    struct sigaction sa {};
-    sa.sa_handler = OnRaiseSignal;
-    sigemptyset(&sa.sa_mask);
-    sigaction(SIGUSR1, &sa, nullptr);
-    return true;
-  }
+  if (gLockFd != posix::kLockHeld) return true;  // a lock that cannot be made guards nothing
   // Ask the running instance to come to the front.
   if (const int pid = posix::LockOwner(path); pid > 0 && pid != getpid()) ::kill(pid, SIGUSR1);
   return false;
@@ -117,5 +120,8 @@ std::string ProgramDir() {
 }
 
 std::string SettingsDir() { return "/etc/"; }
+
+// Linux is none of the classic desktop families.
+OsVersion GetOsVersion() { return OsVersion{0, 0, 0}; }
 
 }  // namespace plat

@@ -12,6 +12,7 @@
 #include "platform/frame.h"
 #include "platform/input.h"
 #include "platform/keys.h"
+#include "platform/message_ring.h"
 #include "platform/sdl/sdl_backend.h"
 #include "platform/window.h"
 
@@ -23,11 +24,12 @@ struct Backend {
   SDL_Texture* texture = nullptr;
   uint32_t wakeEvent = 0;
   std::mutex queueLock;
-  std::array<plat::Message, 256> queue{};
-  size_t head = 0, count = 0;
+  plat::MessageRing queue;
   bool havePending = false;  // an SDL event taken while waiting, not yet translated
   SDL_Event pending{};
   std::array<bool, plat::kKeyCount> keys{};
+  // Shift, Ctrl and Alt are one key each for the game, but two on the keyboard.
+  std::array<bool, 6> modifierSides{};
   std::array<SDL_Joystick*, plat::kPadCount> pads{};
   std::chrono::steady_clock::time_point nextFrame{};
 };
@@ -39,11 +41,31 @@ Backend& B() {
 
 bool PopQueued(plat::Message& out) {
   std::lock_guard<std::mutex> g(B().queueLock);
-  if (B().count == 0) return false;
-  out = B().queue[B().head];
-  B().head = (B().head + 1) % B().queue.size();
-  --B().count;
-  return true;
+  return B().queue.Pop(out);
+}
+
+// Index of a left or right modifier key in modifierSides, or -1.
+int ModifierSide(SDL_Keycode k) {
+  switch (k) {
+    case SDLK_LSHIFT: return 0;
+    case SDLK_RSHIFT: return 1;
+    case SDLK_LCTRL: return 2;
+    case SDLK_RCTRL: return 3;
+    case SDLK_LALT: return 4;
+    case SDLK_RALT: return 5;
+    default: return -1;
+  }
+}
+
+// Records a key change; a modifier is down while either of its sides is.
+void TrackKey(SDL_Keycode k, int vk, bool down) {
+  Backend& b = B();
+  if (const int side = ModifierSide(k); side >= 0) {
+    b.modifierSides[static_cast<size_t>(side)] = down;
+    const size_t pair = static_cast<size_t>(side & ~1);
+    down = b.modifierSides[pair] || b.modifierSides[pair + 1];
+  }
+  b.keys[static_cast<size_t>(vk)] = down;
 }
 
 int VirtualKeyOf(SDL_Keycode k) {
@@ -79,11 +101,21 @@ int VirtualKeyOf(SDL_Keycode k) {
   }
 }
 
-void OpenPad(int deviceIndex) {
-  for (auto& slot : B().pads) {
-    if (slot) continue;
-    slot = SDL_JoystickOpen(deviceIndex);
-    return;
+bool PadOpen(SDL_JoystickID id) {
+  for (SDL_Joystick* slot : B().pads)
+    if (slot && SDL_JoystickInstanceID(slot) == id) return true;
+  return false;
+}
+
+// Fills free pad slots with attached pads that are not open yet.
+void OpenPads() {
+  for (int i = 0; i < SDL_NumJoysticks(); ++i) {
+    if (PadOpen(SDL_JoystickGetDeviceInstanceID(i))) continue;
+    for (auto& slot : B().pads) {
+      if (slot) continue;
+      slot = SDL_JoystickOpen(i);
+      break;
+    }
   }
 }
 
@@ -94,6 +126,7 @@ void ClosePad(SDL_JoystickID id) {
       slot = nullptr;
     }
   }
+  OpenPads();  // a pad waiting for a free slot takes this one
 }
 
 // Turns one SDL event into a message; false when it carries none.
@@ -117,7 +150,7 @@ bool Translate(const SDL_Event& e, plat::Message& m) {
       const int vk = VirtualKeyOf(e.key.keysym.sym);
       if (vk == 0) return false;
       const bool down = e.type == SDL_KEYDOWN;
-      B().keys[static_cast<size_t>(vk)] = down;
+      TrackKey(e.key.keysym.sym, vk, down);
       // Alt combinations, Alt itself and F10 arrive as system keys.
       const bool sys = (e.key.keysym.mod & KMOD_ALT) || vk == plat::kVkF10 || vk == plat::kVkMenu;
       uint32_t id = down ? (sys ? plat::kMsgSysKeyDown : plat::kMsgKeyDown)
@@ -126,6 +159,8 @@ bool Translate(const SDL_Event& e, plat::Message& m) {
       return true;
     }
     case SDL_MOUSEMOTION:
+      // The pointer's shape is settled as it moves over the window, then the move itself.
+      plat::PostMessage({plat::kMsgSetCursor, 0, 0});
       m = {plat::kMsgMouseMove, 0, plat::PackXY(e.motion.x, e.motion.y)};
       return true;
     case SDL_MOUSEBUTTONDOWN:
@@ -143,7 +178,7 @@ bool Translate(const SDL_Event& e, plat::Message& m) {
       return true;
     }
     case SDL_JOYDEVICEADDED:
-      OpenPad(e.jdevice.which);
+      OpenPads();
       return false;
     case SDL_JOYDEVICEREMOVED:
       ClosePad(e.jdevice.which);
@@ -178,9 +213,10 @@ bool OpenWindow(std::string_view title) {
     SDL_RenderSetLogicalSize(b.renderer, kFrameWidth, kFrameHeight);
     int w = 0, h = 0;
     SDL_GetRendererOutputSize(b.renderer, &w, &h);
-    // Whole-number scaling when the desktop is large enough.
-    SDL_RenderSetIntegerScale(b.renderer, w >= kFrameWidth && h >= kFrameHeight ? SDL_TRUE
-                                                                                  : SDL_FALSE);
+    // Whole-number scaling once the picture can at least double; below that
+    // it is scaled freely to fill the desktop.
+    SDL_RenderSetIntegerScale(b.renderer,
+                              w >= 2 * kFrameWidth && h >= 2 * kFrameHeight ? SDL_TRUE : SDL_FALSE);
     b.texture = SDL_CreateTexture(b.renderer, SDL_PIXELFORMAT_RGB565,
                                   SDL_TEXTUREACCESS_STREAMING, kFrameWidth, kFrameHeight);
     SDL_SetRenderDrawColor(b.renderer, 0, 0, 0, 255);
@@ -190,6 +226,7 @@ bool OpenWindow(std::string_view title) {
   SDL_StopTextInput();
   sdl::SetMainWindow(b.window);
   PostMessage({kMsgActivateApp, 1, 0});
+  PostMessage({kMsgSetCursor, 0, 0});
   return true;
 }
 
@@ -231,7 +268,7 @@ void WaitMessage() {
   for (;;) {
     {
       std::lock_guard<std::mutex> g(b.queueLock);
-      if (b.count != 0) return;
+      if (!b.queue.Empty()) return;
     }
     if (b.havePending) return;
     if (SDL_WaitEventTimeout(&b.pending, 250)) {
@@ -245,9 +282,7 @@ void PostMessage(const Message& msg) {
   Backend& b = B();
   {
     std::lock_guard<std::mutex> g(b.queueLock);
-    if (b.count == b.queue.size()) return;
-    b.queue[(b.head + b.count) % b.queue.size()] = msg;
-    ++b.count;
+    if (!b.queue.Push(msg)) return;
   }
   if (b.wakeEvent != 0 && b.wakeEvent != static_cast<uint32_t>(-1)) {
     SDL_Event wake{};

@@ -27,7 +27,7 @@ TEST_F(EngineTest, FrameScaleMeasuresOneSixtiethOfASecondOnAverage) {
 TEST_F(EngineTest, FrameScaleIsUnaffectedByAClockWrap) {
   headless::Reset(0xFFFFFF00u);
   const std::vector<float> scales = RecordScales(30);
-  for (float s : scales) EXPECT_LT(s, 0.02f);
+  for (float s : scales) EXPECT_TRUE(s == 0.016f || s == 0.017f) << s;
   EXPECT_LT(headless::Now(), 0x1000u);  // the clock did wrap
 }
 

@@ -153,10 +153,12 @@ TEST_F(EngineTest, LatePadTakesItsCentreWhenItFirstAnswers) {
   headless::SetPad(3, 0, true, 40000, 30000);  // plugged in, resting off-centre
   headless::SetPad(5, 0, true, 65535, 30000);
   headless::SetPad(6, 0, false);
-  headless::Close(7);
+  headless::SetPad(7, 0, true, 20000, 30000);  // another pad in the same place
+  headless::SetPad(8, 0, true, 0, 30000);
+  headless::Close(9);
   Run();
-  EXPECT_EQ(dxs, (std::vector<int>{0, 0, 0, 0, 0, 1, 0}));
-  EXPECT_EQ(gJoyCentreX[0], 40000);
+  EXPECT_EQ(dxs, (std::vector<int>{0, 0, 0, 0, 0, 1, 0, 0, -1}));
+  EXPECT_EQ(gJoyCentreX[0], 20000);
 }
 
 TEST_F(EngineTest, PadButtonsAndNumbersOutOfRange) {

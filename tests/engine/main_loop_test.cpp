@@ -3,6 +3,7 @@
 
 #include "platform/keys.h"
 #include "platform/posix.h"
+#include "platform/window.h"
 #include "tests/engine/engine_fixture.h"
 #include "tests/support/alloc_counter.h"
 
@@ -38,7 +39,6 @@ TEST_F(EngineTest, EscapeSavesArmsWaitOneAndQuitsOnce) {
   int frames = 0;
   testgame::onScene = [&](int) { ++frames; };
   headless::TapKey(5, plat::kVkEscape);
-  headless::TapKey(5, plat::kVkEscape);  // a second press while shutting down
   uint32_t pressedAt = 0;
   headless::OnFrame([&](int) { pressedAt = headless::Now(); });
   EXPECT_EQ(Run(), 0);
@@ -53,7 +53,6 @@ TEST_F(EngineTest, EscapeSavesArmsWaitOneAndQuitsOnce) {
 }
 
 TEST_F(EngineTest, CloseFromOutsideShutsDownOnceWithoutSaving) {
-  headless::Close(3);
   headless::Close(3);
   EXPECT_EQ(Run(), 0);
   EXPECT_EQ(testgame::saves, 0);
@@ -83,18 +82,65 @@ TEST_F(EngineTest, SecondInstanceExitsAtOnceAndRaisesTheFirst) {
   const int again = plat::posix::LockFile(dir + plat::posix::LockFileName("Vorendalite:KoMutex"));
   EXPECT_GE(again, 0);
   plat::posix::UnlockFile(again);
+  headless::SetLockDir("");
+  headless::Reset();
 }
 
 TEST_F(EngineTest, InactiveApplicationRunsNoFramesAndResumesWithASmallStep) {
   std::vector<float> scales;
-  testgame::onScene = [&](int) { scales.push_back(gFrameScale); };
+  testgame::onScene = [&](int) {
+    EXPECT_EQ(gAppActive, 1);
+    scales.push_back(gFrameScale);
+  };
   headless::Activate(4, false);
-  headless::Stall(4, 60000);  // a minute in another application
-  headless::Activate(4, true);
+  headless::Stall(5, 60000);  // a minute in another application, with no frames
+  headless::Activate(5, true);
   headless::Close(8);
   EXPECT_EQ(Run(), 0);
   ASSERT_EQ(scales.size(), 8u);
   for (float s : scales) EXPECT_LT(s, 0.02f);
+}
+
+TEST_F(EngineTest, QuitRunsItsWorkOnce) {
+  koSystem::InitProcessState();
+  EXPECT_EQ(koSystem::Quit(), 1);
+  EXPECT_EQ(koSystem::Quit(), 1);
+  int closes = 0;
+  plat::Message m;
+  while (plat::PeekMessage(m)) closes += m.id == plat::kMsgClose;
+  EXPECT_EQ(closes, 1);
+  EXPECT_EQ(gCloseState, 2);
+}
+
+TEST_F(EngineTest, FullScreenHidesThePointerExceptOverABox) {
+  headless::Close(2);
+  Run();
+  EXPECT_EQ(headless::CursorShown(), 0);
+  gMessageBoxUp = 1;
+  koSystem::WndProc(plat::kMsgSetCursor, 0, 0);
+  EXPECT_EQ(headless::CursorShown(), 1);
+  gMessageBoxUp = 0;
+}
+
+TEST_F(EngineTest, ALockThatCannotBeMadeDoesNotStopTheGame) {
+  headless::SetLockDir("/nonexistent-directory/");
+  headless::Close(2);
+  EXPECT_EQ(Run(), 0);
+  EXPECT_EQ(testgame::sceneCalls, 2);
+  headless::SetLockDir("");  // back to the process's own directory
+  headless::Reset();
+}
+
+TEST(System, VersionNumbersOfTheDesktopFamilies) {
+  struct Case {
+    int platform, major, minor, version;
+  };
+  for (Case c : {Case{0, 6, 1, -1}, Case{1, 3, 10, 310}, Case{2, 4, 0, 950}, Case{2, 4, 10, 980},
+                 Case{2, 5, 2, 502}, Case{3, 5, 1, 2000}, Case{3, 6, 1, 6010}}) {
+    headless::SetOsVersion(c.platform, c.major, c.minor);
+    EXPECT_EQ(koSystem::GetWindowsVersion(), c.version) << c.platform << " " << c.major;
+  }
+  headless::SetOsVersion(0, 0, 0);
 }
 
 TEST_F(EngineTest, StartsActiveWithoutAnyFocusEvent) {
