@@ -1,9 +1,111 @@
-// Sound effects and music.
+// Sound effects and music: the table of sound objects, each one sound in
+// several voices of the platform mixer, and MIDI songs driven through MCI
+// command strings.
 #pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/audio.h"
+
+constexpr int kSoundObjectCount = 70;
+constexpr int kMaxSoundVoices = 10;
+constexpr int kSoundNameMax = 30;  // characters of a stored name
+
+struct SoundObject {
+  int32_t used;
+  int32_t voiceCount;  // 1..10
+  std::string name;    // the name it was loaded by; what a reload reads again
+  plat::VoiceHandle voices[kMaxSoundVoices];  // plat::kNoVoice when not created
+  int32_t nextVoice;                          // the voice that voice -1 plays next
+  uint32_t baseFrequency;
+  uint32_t frequency[kMaxSoundVoices];
+  int32_t volume[kMaxSoundVoices];
+  int32_t pan[kMaxSoundVoices];
+  int32_t loop;       // 1: last started by PlayLoop
+  int32_t echoState;  // -1 no echo, 0 idle, 1.. the next echo repeat
+  float echoTimer;
+  int32_t echoLoops;
+  float echoPan;
+  int32_t echoPanDirection;
+  uint32_t pausedPosition[kMaxSoundVoices];
+};
+
+extern SoundObject gSoundObjects[kSoundObjectCount];
+extern int gSoundAvailable;  // 1 once Init made the device
+extern int gSoundReloading;  // a reload refills gSoundReloadTarget instead of taking a free object
+extern int gSoundReloadTarget;
+extern int gMidiOpen;  // a song is open under the alias "midi"
+extern int gMidiLoop;  // the song starts again when it ends
 
 namespace koSound {
 
-// The system's standard beep.
+// Device.
+int Init();
+void Release();
+void Restore();
+int SelectFormat(int channels, int rate, int bits);
+// Empties the whole object table; the screen set-up calls it after Init.
+void ResetObjects();
+
+// Objects.
+int LoadObject(const std::string& name, int count);
+void ReleaseObject(int object);
+// Reads a RIFF/WAVE file: the format block (WAVEFORMATEX bytes and any extra
+// format bytes) and the samples of its "data" chunk. 0 on success, 1 on
+// failure with everything emptied.
+int ReadWaveFile(const std::string& path, std::vector<uint8_t>& format, uint32_t& formatSize,
+                 std::vector<uint8_t>& data, uint32_t& dataSize);
+// The same on a file already in memory.
+int ParseWave(const uint8_t* bytes, size_t size, std::vector<uint8_t>& format, uint32_t& formatSize,
+              std::vector<uint8_t>& data, uint32_t& dataSize);
+// The PCM format described by a format block of at least 16 bytes.
+plat::PcmFormat PcmFormatOf(const std::vector<uint8_t>& format);
+
+// Playing. Voice -1 plays the next voice in turn; -2 does too and arms the echo.
+void Play(int object, int voice);
+void PlayLoop(int object, int voice);
+void Stop(int object, int voice);
+void TogglePause(int object, int voice);
+uint32_t GetPosition(int object);
+
+// Shifter resets (the echo's arming uses them). Voice -2 means the next
+// voice, any other negative value every voice.
+void RestoreFrequency(int object, int voice);
+void RestorePan(int object, int voice);
+void RestoreVolume(int object, int voice);
+
+// System sounds.
 void Beep();
+void PlaySystemSound(const std::string& file);
+
+// MIDI music.
+int InitMidi();
+void PlayMidi(const std::string& file, int loop);
+void OnMidiNotify();
+void StopMidi();
+void CloseMidi();
+void ClearMidiLoop();
+
+// The MCI command strings the music sends, interpreted by our own sequencer
+// front end. Returns kMciOk or an error; `reply` receives the answer text.
+enum MciError : int {
+  kMciOk = 0,
+  kMciUnrecognizedCommand = 261,
+  kMciInvalidDeviceName = 263,
+  kMciDeviceOpen = 265,
+  kMciMissingParameter = 273,
+  kMciFileNotFound = 275,
+  kMciDuplicateAlias = 289,
+};
+int SendMciString(const std::string& command, std::string* reply = nullptr);
+constexpr uint64_t kMciNotifySuccessful = 1;
+constexpr uint64_t kMciNotifySuperseded = 2;
+// The notification code of a sequencer end-of-song message: successful only
+// for the play notification still pending, superseded for a stale one.
+uint64_t MciNotifyCode(uint64_t wparam, int64_t lparam);
+// Sees every command string sent (tests and tracing); null to stop.
+using MciListener = void (*)(const std::string& command);
+void SetMciListener(MciListener listener);
 
 }  // namespace koSound

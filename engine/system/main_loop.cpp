@@ -1,5 +1,6 @@
 // Program entry, window procedure, message loop, one frame, and shutdown.
 #include "engine/game_hooks.h"
+#include "engine/sound/ko_sound.h"
 #include "engine/system/ko_system.h"
 #include "platform/clock.h"
 #include "platform/frame.h"
@@ -125,6 +126,14 @@ int64_t WndProc(uint32_t message, uint64_t wparam, int64_t lparam) {
       if (wparam == 0xBF01) OnKeyDown(44);
       if (wparam == 0xBF02) OnKeyDown(257);
       return 0;
+    case plat::kMsgMidiNotify:
+      // The end of a song; a notification of a play since superseded reads as such.
+      if (gMidiOpen && koSound::MciNotifyCode(wparam, lparam) == koSound::kMciNotifySuccessful) {
+        std::string mode;
+        koSound::SendMciString("status midi mode", &mode);
+        if (mode.starts_with("st")) koSound::OnMidiNotify();
+      }
+      return 0;
     default:
       if (message >= plat::kMsgMouseMove && message <= plat::kMsgRButtonDblClk)
         OnMouseMessage(message, lparam);
@@ -175,6 +184,7 @@ int Quit() {
   if (gQuitDone) return 1;
   gQuitDone = 1;
   UnclipCursorOnExit();
+  koSound::Release();
   if (gInstanceLocked) {
     plat::ReleaseInstanceLock();
     gInstanceLocked = 0;

@@ -9,11 +9,13 @@
 #include <filesystem>
 #include <mutex>
 
+#include "platform/audio.h"
 #include "platform/clock.h"
 #include "platform/frame.h"
 #include "platform/input.h"
 #include "platform/keys.h"
 #include "platform/message_ring.h"
+#include "platform/mixer.h"
 #include "platform/posix.h"
 #include "platform/system.h"
 #include "platform/window.h"
@@ -58,6 +60,8 @@ struct State {
   bool windowOpen = false;
   int cursorShown = 1;
   plat::OsVersion osVersion{0, 0, 0};
+  bool audioDevice = true;
+  bool audioOpen = false;
 };
 
 State& S() {
@@ -153,6 +157,9 @@ void Reset(uint32_t startMs, int64_t epochSeconds) {
   s.windowOpen = false;
   s.cursorShown = 1;
   s.osVersion = {0, 0, 0};
+  s.audioDevice = true;
+  s.audioOpen = false;
+  plat::mixer::Reset();
 }
 
 int FrameIndex() { return S().frameIndex; }
@@ -197,6 +204,8 @@ void SetLockDir(const std::string& dir) {
   S().lockDir = dir.empty() || dir.back() == '/' ? dir : dir + "/";
 }
 int RaiseRequests() { return S().raiseRequests; }
+void SetAudioDevice(bool present) { S().audioDevice = present; }
+void RenderAudio(int16_t* out, int frames) { plat::mixer::Render(out, frames); }
 bool WindowOpen() { return S().windowOpen; }
 int CursorShown() { return S().cursorShown; }
 void SetOsVersion(int platform, int major, int minor) { S().osVersion = {platform, major, minor}; }
@@ -319,6 +328,12 @@ void ReleaseInstanceLock() {
 }
 
 std::string ProgramDir() { return S().programDir; }
+
+bool OpenAudio() {
+  S().audioOpen = S().audioOpen || S().audioDevice;
+  return S().audioOpen;
+}
+bool AudioOpen() { return S().audioOpen; }
 std::string SettingsDir() { return S().programDir; }
 OsVersion GetOsVersion() { return S().osVersion; }
 

@@ -57,6 +57,13 @@ const std::vector<uint16_t>& LastFrame();
 void SetProgramDir(const std::string& dir);
 void SetLockDir(const std::string& dir);
 int RaiseRequests();
+
+// Audio: a device is present unless switched off (a machine without sound);
+// nothing plays by itself, the test renders the mix when it wants samples.
+void SetAudioDevice(bool present);
+// Renders `frames` interleaved stereo frames of the mix into `out`.
+void RenderAudio(int16_t* out, int frames);
+
 bool WindowOpen();
 int CursorShown();
 // What the machine reports as its operating system.

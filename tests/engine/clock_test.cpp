@@ -1,6 +1,7 @@
+#include "platform/clock.h"
+
 #include <vector>
 
-#include "platform/clock.h"
 #include "tests/engine/engine_fixture.h"
 
 namespace {

@@ -1,0 +1,18 @@
+// The software mixer behind audio.h, shared by both backends: the backend
+// opens the output and calls Render from its audio thread (or on demand).
+#pragma once
+#include <cstdint>
+
+namespace plat::mixer {
+
+// Frames mixed per pass; Render takes any count and works through it in passes.
+constexpr int kChunkFrames = 1024;
+
+// Renders `frames` interleaved stereo 16-bit frames into `out`: every playing
+// voice, then the music bus, summed and clipped. Never allocates.
+void Render(int16_t* out, int frames);
+
+// Destroys every voice and restores the default primary format.
+void Reset();
+
+}  // namespace plat::mixer

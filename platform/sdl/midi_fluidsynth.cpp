@@ -1,0 +1,285 @@
+// The MIDI sequencer on FluidSynth: its file player drives a synthesizer
+// with a General MIDI soundfont, rendered into the mixer's music bus.
+//
+// The player runs on the synthesizer's sample clock, so the song advances
+// exactly as fast as music is rendered. Each start from a position makes a
+// fresh player, which loads and parses the song in its first block: that
+// block is rendered ahead on the calling thread, so the audio thread never
+// parses or allocates. The end of a song is the moment the player's tick
+// reaches the song's last tick; the player's own "done" state comes seconds
+// later, after the last voices and effects have died away.
+#include <fluidsynth.h>
+
+#include <algorithm>
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <mutex>
+#include <vector>
+
+#include "platform/audio.h"
+#include "platform/messages.h"
+#include "platform/midi.h"
+#include "platform/window.h"
+
+namespace {
+
+constexpr int kBlock = 64;  // the synthesizer's own block size
+constexpr int kChannels = 16;
+constexpr uint64_t kMaxSongBytes = 16u << 20;
+constexpr const char* kSoundFonts[] = {"/usr/share/sounds/sf2/FluidR3_GM.sf2",
+                                       "/usr/share/sounds/sf2/TimGM6mb.sf2"};
+
+struct Sequencer {
+  std::mutex lock;  // guards the synthesizer, the player and the song state
+  fluid_settings_t* settings = nullptr;
+  fluid_synth_t* synth = nullptr;
+  // A silent synthesizer that measures songs at open, used by the game thread only.
+  fluid_settings_t* probeSettings = nullptr;
+  fluid_synth_t* probe = nullptr;
+  fluid_player_t* player = nullptr;  // null while stopped from a position
+  std::vector<uint8_t> song;
+  plat::MidiMode mode = plat::MidiMode::kClosed;
+  uint32_t length = 0;                    // ticks
+  uint32_t position = 0;                  // ticks, while no player runs
+  uint32_t serial = 0;                    // notification of the current play, 0 for none
+  std::array<float, 2 * kBlock> ahead{};  // music rendered when the player started
+  int aheadFrames = 0, aheadUsed = 0;
+};
+
+// Lives until the process ends, like the mixer that calls into it.
+Sequencer& S() {
+  static auto* s = new Sequencer;
+  return *s;
+}
+
+void Write(fluid_synth_t* synth, float* out, int frames) {
+  fluid_synth_write_float(synth, frames, out, 0, 2, out, 1, 2);
+}
+
+// The song's end: the player has reached its last tick. Caller holds the lock.
+void CheckEnd(Sequencer& s) {
+  if (s.mode != plat::MidiMode::kPlaying || !s.player) return;
+  if (static_cast<uint32_t>(std::max(0, fluid_player_get_current_tick(s.player))) < s.length)
+    return;
+  s.mode = plat::MidiMode::kStopped;
+  s.position = s.length;
+  if (s.serial != 0)
+    plat::PostMessage({plat::kMsgMidiNotify, plat::kMidiNotifySuccessful, s.serial});
+  s.serial = 0;
+}
+
+uint32_t CurrentTick(const Sequencer& s) {
+  if (s.mode != plat::MidiMode::kPlaying || !s.player) return s.position;
+  const int tick = std::max(0, fluid_player_get_current_tick(s.player));
+  return std::min(static_cast<uint32_t>(tick), s.length);
+}
+
+void DropPlayer(Sequencer& s) {
+  if (!s.player) return;
+  delete_fluid_player(s.player);
+  s.player = nullptr;
+  s.aheadFrames = s.aheadUsed = 0;
+}
+
+// Releases every sounding note, as a sequencer does when it stops.
+void ReleaseNotes(Sequencer& s) {
+  for (int ch = 0; ch < kChannels; ++ch) {
+    fluid_synth_cc(s.synth, ch, 64, 0);  // sustain pedal up
+    fluid_synth_cc(s.synth, ch, 66, 0);  // sostenuto pedal up
+  }
+  fluid_synth_all_notes_off(s.synth, -1);
+}
+
+// Starts a fresh player at the stored position and renders its first block
+// ahead, which loads the song. Caller holds the lock.
+bool StartPlayer(Sequencer& s) {
+  DropPlayer(s);
+  s.player = new_fluid_player(s.synth);
+  if (!s.player) return false;
+  if (fluid_player_add_mem(s.player, s.song.data(), s.song.size()) != FLUID_OK ||
+      (s.position > 0 && fluid_player_seek(s.player, static_cast<int>(s.position)) != FLUID_OK) ||
+      fluid_player_play(s.player) != FLUID_OK) {
+    DropPlayer(s);
+    return false;
+  }
+  Write(s.synth, s.ahead.data(), kBlock);
+  s.aheadFrames = kBlock;
+  s.aheadUsed = 0;
+  return true;
+}
+
+// The length in ticks of a song, 0 when the player cannot read it.
+uint32_t MeasureSong(Sequencer& s, const std::vector<uint8_t>& bytes) {
+  fluid_player_t* p = new_fluid_player(s.probe);
+  if (!p) return 0;
+  int ticks = 0;
+  if (fluid_player_add_mem(p, bytes.data(), bytes.size()) == FLUID_OK &&
+      fluid_player_play(p) == FLUID_OK) {
+    std::array<float, 2 * kBlock> scratch;
+    for (int i = 0; i < 2 && ticks <= 0; ++i) {
+      Write(s.probe, scratch.data(), kBlock);
+      ticks = fluid_player_get_total_ticks(p);
+    }
+  }
+  delete_fluid_player(p);
+  return static_cast<uint32_t>(std::max(0, ticks));
+}
+
+bool ReadSong(const std::string& path, std::vector<uint8_t>& out) {
+  std::error_code ec;
+  const auto size = std::filesystem::file_size(path, ec);
+  if (ec || size == 0 || size > kMaxSongBytes) return false;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  out.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  return out.size() == size;
+}
+
+// The music bus: runs on the audio thread.
+void RenderMusic(float* out, int frames) {
+  Sequencer& s = S();
+  std::lock_guard<std::mutex> g(s.lock);
+  if (s.mode == plat::MidiMode::kClosed) {
+    std::fill_n(out, 2 * frames, 0.0f);
+    return;
+  }
+  int done = 0;
+  while (s.aheadUsed < s.aheadFrames && done < frames) {
+    out[2 * done] = s.ahead[static_cast<size_t>(2 * s.aheadUsed)];
+    out[2 * done + 1] = s.ahead[static_cast<size_t>(2 * s.aheadUsed + 1)];
+    ++s.aheadUsed;
+    ++done;
+  }
+  while (done < frames) {
+    const int n = std::min(kBlock, frames - done);
+    Write(s.synth, out + 2 * done, n);
+    done += n;
+    CheckEnd(s);
+  }
+}
+
+fluid_settings_t* MakeSettings(double gain, int polyphony, bool effects) {
+  fluid_settings_t* st = new_fluid_settings();
+  if (!st) return nullptr;
+  fluid_settings_setnum(st, "synth.sample-rate", plat::kMixRate);
+  fluid_settings_setnum(st, "synth.gain", gain);
+  fluid_settings_setint(st, "synth.polyphony", polyphony);
+  fluid_settings_setint(st, "synth.reverb.active", effects ? 1 : 0);
+  fluid_settings_setint(st, "synth.chorus.active", effects ? 1 : 0);
+  fluid_settings_setstr(st, "player.timing-source", "sample");
+  fluid_settings_setint(st, "player.reset-synth", 0);
+  return st;
+}
+
+}  // namespace
+
+namespace plat {
+
+bool MidiInit() {
+  Sequencer& s = S();
+  std::lock_guard<std::mutex> g(s.lock);
+  if (s.settings) return s.synth && s.probe;  // made once, whatever came of it
+  // The synthesizer's complaints (a song without a soundfont, say) are not ours to show.
+  for (int level = FLUID_PANIC; level < LAST_LOG_LEVEL; ++level)
+    fluid_set_log_function(level, nullptr, nullptr);
+  s.settings = MakeSettings(0.5, 256, true);
+  s.probeSettings = MakeSettings(0.0, 16, false);
+  if (!s.settings || !s.probeSettings) return false;
+  s.synth = new_fluid_synth(s.settings);
+  s.probe = new_fluid_synth(s.probeSettings);
+  if (!s.synth || !s.probe) return false;
+  for (const char* font : kSoundFonts) {
+    std::error_code ec;
+    if (std::filesystem::exists(font, ec) && fluid_synth_sfload(s.synth, font, 1) != FLUID_FAILED)
+      break;
+  }
+  SetMusicSource(&RenderMusic);
+  return true;
+}
+
+bool MidiOpen(const std::string& path) {
+  Sequencer& s = S();
+  std::vector<uint8_t> bytes;
+  const bool readable = s.probe && ReadSong(path, bytes);
+  const uint32_t length = readable ? MeasureSong(s, bytes) : 0;
+  if (length == 0) {
+    MidiClose();
+    return false;
+  }
+  std::lock_guard<std::mutex> g(s.lock);
+  DropPlayer(s);
+  fluid_synth_system_reset(s.synth);
+  s.song.swap(bytes);  // the old song is freed with `bytes`, after the lock
+  s.length = length;
+  s.position = 0;
+  s.serial = 0;
+  s.mode = MidiMode::kStopped;
+  return true;
+}
+
+void MidiClose() {
+  Sequencer& s = S();
+  std::vector<uint8_t> old;
+  std::lock_guard<std::mutex> g(s.lock);
+  if (s.mode == MidiMode::kClosed) return;
+  DropPlayer(s);
+  fluid_synth_all_sounds_off(s.synth, -1);
+  s.song.swap(old);
+  s.mode = MidiMode::kClosed;
+  s.length = s.position = s.serial = 0;
+}
+
+MidiMode GetMidiMode() {
+  std::lock_guard<std::mutex> g(S().lock);
+  return S().mode;
+}
+
+bool MidiPlay(uint32_t notifySerial) {
+  Sequencer& s = S();
+  std::lock_guard<std::mutex> g(s.lock);
+  if (s.mode == MidiMode::kClosed) return false;
+  if (s.mode != MidiMode::kPlaying) {
+    if (!StartPlayer(s)) return false;
+    s.mode = MidiMode::kPlaying;
+  }
+  s.serial = notifySerial;
+  CheckEnd(s);  // a song started at its end ends at once
+  return true;
+}
+
+void MidiStop() {
+  Sequencer& s = S();
+  std::lock_guard<std::mutex> g(s.lock);
+  if (s.mode != MidiMode::kPlaying) return;
+  s.position = CurrentTick(s);
+  DropPlayer(s);
+  ReleaseNotes(s);
+  s.mode = MidiMode::kStopped;
+  s.serial = 0;
+}
+
+bool MidiSeek(uint32_t tick) {
+  Sequencer& s = S();
+  std::lock_guard<std::mutex> g(s.lock);
+  if (s.mode == MidiMode::kClosed) return false;
+  if (s.mode == MidiMode::kPlaying) ReleaseNotes(s);
+  DropPlayer(s);
+  s.position = std::min(tick, s.length);
+  s.mode = MidiMode::kStopped;
+  s.serial = 0;
+  return true;
+}
+
+uint32_t GetMidiPosition() {
+  std::lock_guard<std::mutex> g(S().lock);
+  return CurrentTick(S());
+}
+
+uint32_t GetMidiLength() {
+  std::lock_guard<std::mutex> g(S().lock);
+  return S().length;
+}
+
+}  // namespace plat

@@ -1,0 +1,256 @@
+// MIDI music: the command strings, our interpreter of them, the sequencer's
+// end of song and the loop through the window procedure, on real FluidSynth.
+#include "platform/midi.h"
+
+#include <filesystem>
+
+#include "platform/headless/headless.h"
+#include "platform/messages.h"
+#include "platform/window.h"
+#include "tests/engine/sound_fixture.h"
+
+namespace {
+
+constexpr int kHalfSecond = plat::kMixRate / 2;
+constexpr int kBlock = 1024;
+
+std::vector<std::string> gSent;
+int64_t gRendered;
+std::vector<int64_t> gPlays;  // frames rendered when each play was sent
+
+void Record(const std::string& command) {
+  gSent.push_back(command);
+  if (command == "play midi notify") gPlays.push_back(gRendered);
+}
+
+class MidiTest : public SoundTest {
+ protected:
+  void SetUp() override {
+    SoundTest::SetUp();
+    koSound::InitMidi();
+    gSent.clear();
+    gPlays.clear();
+    gRendered = 0;
+    koSound::SetMciListener(&Record);
+  }
+  std::string OpenCommand(const std::string& file) const {
+    return "open \"" + dir_ + file + "\" type sequencer alias midi";
+  }
+  // Renders blocks until a song-end message is queued, at most `frames`;
+  // returns the frames rendered by then, or -1.
+  static int64_t RenderToNotify(int frames, plat::Message& got) {
+    for (int64_t done = 0; done < frames;) {
+      soundtest::Render(kBlock);
+      done += kBlock;
+      while (plat::PeekMessage(got))
+        if (got.id == plat::kMsgMidiNotify) return done;
+    }
+    return -1;
+  }
+};
+
+TEST_F(MidiTest, PlayStopAndCloseSendTheirStringsInOrder) {
+  Put("A.MID", soundtest::Song(480));
+  Put("B.MID", soundtest::Song(480));
+  koSound::PlayMidi("A.MID", 1);
+  const std::vector<std::string> first = {OpenCommand("A.MID"), "seek midi to start",
+                                          "play midi notify"};
+  EXPECT_EQ(gSent, first);
+  EXPECT_EQ(gMidiOpen, 1);
+  EXPECT_EQ(plat::GetMidiMode(), plat::MidiMode::kPlaying);
+  gSent.clear();
+  koSound::PlayMidi("B.MID", 0);  // the open song is closed first
+  const std::vector<std::string> second = {"stop midi", "close midi", OpenCommand("B.MID"),
+                                           "seek midi to start", "play midi notify"};
+  EXPECT_EQ(gSent, second);
+  EXPECT_EQ(gMidiLoop, 0);
+  gSent.clear();
+  koSound::StopMidi();
+  koSound::StopMidi();  // nothing open: nothing sent
+  EXPECT_EQ(gSent, std::vector<std::string>({"stop midi", "close midi"}));
+  EXPECT_EQ(gMidiOpen, 0);
+  EXPECT_EQ(plat::GetMidiMode(), plat::MidiMode::kClosed);
+  gSent.clear();
+  koSound::CloseMidi();  // sent whatever the flag says, and the flag stays
+  gMidiOpen = 1;
+  koSound::CloseMidi();
+  EXPECT_EQ(gSent,
+            std::vector<std::string>({"stop midi", "close midi", "stop midi", "close midi"}));
+  EXPECT_EQ(gMidiOpen, 1);
+  EXPECT_TRUE(headless::Boxes().empty());
+}
+
+TEST_F(MidiTest, ALongProgramDirectoryIsKeptWhole) {
+  const std::string deep = dir_ + std::string(120, 'd') + "/" + std::string(150, 'e') + " f/";
+  std::filesystem::create_directories(deep);
+  soundtest::WriteFile(deep + "S.MID", soundtest::Song(480));
+  headless::SetProgramDir(deep);
+  koSound::PlayMidi("S.MID", 1);
+  ASSERT_FALSE(gSent.empty());
+  EXPECT_EQ(gSent[0], "open \"" + deep + "S.MID\" type sequencer alias midi");
+  EXPECT_GT(gSent[0].size(), 300u);
+  EXPECT_EQ(plat::GetMidiMode(), plat::MidiMode::kPlaying);
+}
+
+TEST_F(MidiTest, TheInterpreterAnswersItsCommandsAndRefusesOthers) {
+  using koSound::SendMciString;
+  std::string reply = "x";
+  Put("bad.mid", {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 1, 0xE0, 'M', 'T', 'r', 'k', 0, 0});
+  Put("zero.mid", soundtest::Song(0));
+  EXPECT_EQ(SendMciString(OpenCommand("none.mid")), koSound::kMciFileNotFound);
+  EXPECT_EQ(SendMciString(OpenCommand("bad.mid")), koSound::kMciFileNotFound);
+  EXPECT_EQ(SendMciString(OpenCommand("zero.mid")), koSound::kMciFileNotFound);
+  EXPECT_EQ(SendMciString("seek midi to start"), koSound::kMciInvalidDeviceName);
+  EXPECT_EQ(SendMciString("play midi notify"), koSound::kMciInvalidDeviceName);
+  EXPECT_EQ(SendMciString("status midi mode", &reply), koSound::kMciInvalidDeviceName);
+  EXPECT_EQ(reply, "");
+  // A song that could not be opened never ends, so it never notifies.
+  plat::Message m;
+  EXPECT_EQ(RenderToNotify(plat::kMixRate, m), -1);
+
+  Put("Song.Mid", soundtest::Song(480));
+  EXPECT_EQ(SendMciString(OpenCommand("SONG.MID")), koSound::kMciOk);  // any case
+  EXPECT_EQ(SendMciString(OpenCommand("SONG.MID")), koSound::kMciDuplicateAlias);
+  EXPECT_EQ(SendMciString("open \"" + dir_ + "Song.Mid\" type sequencer alias other"),
+            koSound::kMciDeviceOpen);
+  EXPECT_EQ(SendMciString("STATUS Midi MODE", &reply), koSound::kMciOk);
+  EXPECT_EQ(reply, "stopped");
+  EXPECT_EQ(SendMciString("play midi"), koSound::kMciOk);
+  SendMciString("status midi mode", &reply);
+  EXPECT_EQ(reply, "playing");
+  EXPECT_EQ(SendMciString("stop midi"), koSound::kMciOk);
+  SendMciString("status midi mode", &reply);
+  EXPECT_EQ(reply, "stopped");
+  EXPECT_EQ(SendMciString("pause midi"), koSound::kMciUnrecognizedCommand);
+  EXPECT_EQ(SendMciString("seek midi to end"), koSound::kMciMissingParameter);
+  EXPECT_EQ(SendMciString("play midi later"), koSound::kMciUnrecognizedCommand);
+  EXPECT_EQ(SendMciString(""), koSound::kMciUnrecognizedCommand);
+  EXPECT_EQ(SendMciString("close midi"), koSound::kMciOk);
+  EXPECT_EQ(SendMciString("close midi"), koSound::kMciInvalidDeviceName);
+  // Once closed, the music bus is exactly silent.
+  EXPECT_EQ(soundtest::Render(256), std::vector<int16_t>(512, 0));
+}
+
+TEST_F(MidiTest, AHalfSecondSongEndsWithinOneBlockOfHalfASecondAndSounds) {
+  Put("s.mid", soundtest::Song(480));
+  koSound::PlayMidi("s.mid", 1);
+  int peak = 0;
+  plat::Message m;
+  int64_t done = 0, endAt = -1;
+  while (done < plat::kMixRate && endAt < 0) {
+    for (const int16_t s : soundtest::Render(kBlock)) peak = std::max(peak, std::abs(int{s}));
+    done += kBlock;
+    while (plat::PeekMessage(m))
+      if (m.id == plat::kMsgMidiNotify) endAt = done;
+  }
+  ASSERT_GE(endAt, 0);
+  EXPECT_LE(std::abs(endAt - kHalfSecond), kBlock);
+  EXPECT_EQ(m.wparam, plat::kMidiNotifySuccessful);
+  EXPECT_EQ(plat::GetMidiMode(), plat::MidiMode::kStopped);
+  EXPECT_EQ(plat::GetMidiPosition(), 480u);
+  if (soundtest::SoundFontInstalled()) {
+    EXPECT_GT(peak, 1000);
+  }
+}
+
+TEST_F(MidiTest, ALoopingSongRestartsEachTimeItEndsThroughTheWindowProcedure) {
+  Put("loop.mid", soundtest::Song(480));
+  std::vector<int> peaks;  // loudest sample of each frame's audio
+  testgame::onLoad = [] {
+    gScene = 1;
+    koSound::PlayMidi("loop.mid", 1);
+  };
+  headless::OnFrame([&](int) {
+    int peak = 0;
+    for (const int16_t s : soundtest::Render(735)) peak = std::max(peak, std::abs(int{s}));
+    peaks.push_back(peak);
+    gRendered += 735;
+  });
+  headless::Close(140);  // about 2.3 seconds
+  EXPECT_EQ(Run(), 0);
+  ASSERT_EQ(gPlays.size(), 5u);
+  EXPECT_EQ(gPlays[0], 0);
+  for (size_t i = 1; i < gPlays.size(); ++i) {
+    // The end is noticed within a block and handled before the next frame's audio.
+    const int64_t gap = gPlays[i] - gPlays[i - 1];
+    EXPECT_GE(gap, kHalfSecond - 64) << i;
+    EXPECT_LE(gap, kHalfSecond + kBlock + 735) << i;
+  }
+  if (!soundtest::SoundFontInstalled()) GTEST_SKIP() << "no General MIDI soundfont installed";
+  for (const int64_t at : gPlays) {
+    const size_t frame = static_cast<size_t>(at / 735);
+    ASSERT_LT(frame + 1, peaks.size());
+    EXPECT_GT(std::max(peaks[frame], peaks[frame + 1]), 1000) << at;  // each pass sounds
+  }
+}
+
+TEST_F(MidiTest, OnlyTheCurrentSuccessfulEndOfAnOpenSongIsHandled) {
+  Put("s.mid", soundtest::Song(480));
+  koSound::PlayMidi("s.mid", 1);
+  plat::Message end;
+  ASSERT_GE(RenderToNotify(plat::kMixRate, end), 0);
+  const auto serial = end.lparam;
+  gSent.clear();
+  koSystem::WndProc(plat::kMsgMidiNotify, koSound::kMciNotifySuperseded, serial);
+  gMidiOpen = 0;
+  koSystem::WndProc(plat::kMsgMidiNotify, plat::kMidiNotifySuccessful, serial);
+  gMidiOpen = 1;
+  koSystem::WndProc(plat::kMsgMidiNotify, plat::kMidiNotifySuccessful, serial + 1);
+  EXPECT_TRUE(gSent.empty());
+  koSystem::WndProc(plat::kMsgMidiNotify, plat::kMidiNotifySuccessful, serial);
+  const std::vector<std::string> restart = {"status midi mode", "seek midi to start",
+                                            "play midi notify"};
+  EXPECT_EQ(gSent, restart);
+  EXPECT_EQ(plat::GetMidiMode(), plat::MidiMode::kPlaying);
+  gSent.clear();
+  koSystem::WndProc(plat::kMsgMidiNotify, plat::kMidiNotifySuccessful, serial);  // used up
+  EXPECT_TRUE(gSent.empty());
+
+  // A play given since the end supersedes its notification.
+  ASSERT_GE(RenderToNotify(plat::kMixRate, end), 0);
+  koSound::SendMciString("play midi");
+  gSent.clear();
+  koSystem::WndProc(plat::kMsgMidiNotify, end.wparam, end.lparam);
+  EXPECT_TRUE(gSent.empty());
+
+  // Without looping the song is closed at its end.
+  koSound::PlayMidi("s.mid", 1);
+  koSound::ClearMidiLoop();
+  ASSERT_GE(RenderToNotify(plat::kMixRate, end), 0);
+  gSent.clear();
+  koSystem::WndProc(end.id, end.wparam, end.lparam);
+  EXPECT_EQ(gSent, std::vector<std::string>({"status midi mode", "stop midi", "close midi"}));
+  EXPECT_EQ(gMidiOpen, 0);
+  EXPECT_EQ(plat::GetMidiMode(), plat::MidiMode::kClosed);
+}
+
+TEST_F(MidiTest, TheSequencerSeeksAndCountsTicks) {
+  Put("s.mid", soundtest::Song(480));
+  ASSERT_TRUE(plat::MidiOpen(dir_ + "s.mid"));
+  EXPECT_EQ(plat::GetMidiLength(), 480u);
+  EXPECT_TRUE(plat::MidiSeek(240));
+  EXPECT_EQ(plat::GetMidiPosition(), 240u);
+  ASSERT_TRUE(plat::MidiPlay(77));
+  plat::Message end;
+  const int64_t at = RenderToNotify(plat::kMixRate, end);
+  EXPECT_LE(std::abs(at - kHalfSecond / 2), kBlock);
+  EXPECT_EQ(end.lparam, 77);
+  EXPECT_EQ(plat::GetMidiPosition(), 480u);
+  EXPECT_TRUE(plat::MidiSeek(10000));
+  EXPECT_EQ(plat::GetMidiPosition(), 480u);
+  // Played from its end without a notification, the song stops at once, silently.
+  ASSERT_TRUE(plat::MidiPlay(0));
+  EXPECT_EQ(plat::GetMidiMode(), plat::MidiMode::kStopped);
+  EXPECT_EQ(RenderToNotify(4 * kBlock, end), -1);
+  // A stop keeps the position.
+  plat::MidiSeek(0);
+  plat::MidiPlay(0);
+  soundtest::Render(kHalfSecond / 2);
+  plat::MidiStop();
+  EXPECT_NEAR(plat::GetMidiPosition(), 240.0, 2.0);
+  plat::MidiClose();
+  EXPECT_FALSE(plat::MidiPlay(1));
+  EXPECT_FALSE(plat::MidiSeek(0));
+}
+
+}  // namespace

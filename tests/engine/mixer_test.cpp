@@ -1,0 +1,210 @@
+// The software mixer through the headless output: what voices sound like,
+// sample by sample.
+#include <cmath>
+#include <cstring>
+
+#include "platform/audio.h"
+#include "platform/headless/headless.h"
+#include "tests/engine/sound_fixture.h"
+#include "tests/support/alloc_counter.h"
+
+namespace {
+
+using soundtest::Render;
+
+class MixerTest : public EngineTest {
+ protected:
+  void SetUp() override {
+    EngineTest::SetUp();
+    ASSERT_TRUE(plat::OpenAudio());
+  }
+  void TearDown() override { headless::Reset(); }
+
+  // A stopped voice holding `bytes` in `format`.
+  static plat::VoiceHandle Voice(const plat::PcmFormat& format, const std::vector<uint8_t>& bytes) {
+    const plat::VoiceHandle h = plat::CreateVoice(format, static_cast<uint32_t>(bytes.size()));
+    plat::VoiceRegion r;
+    if (h == plat::kNoVoice || !plat::LockVoice(h, 0, static_cast<uint32_t>(bytes.size()), r))
+      return plat::kNoVoice;
+    std::memcpy(r.part1, bytes.data(), r.bytes1);
+    plat::UnlockVoice(h);
+    return h;
+  }
+  static plat::PcmFormat Mono16(uint32_t rate = plat::kMixRate) {
+    return {1, 1, rate, rate * 2, 2, 16};
+  }
+  // A mono 16-bit voice holding one value throughout.
+  static plat::VoiceHandle Constant(int16_t value, int frames = 4096) {
+    return Voice(Mono16(),
+                 soundtest::Pcm16(std::vector<int16_t>(static_cast<size_t>(frames), value)));
+  }
+};
+
+TEST_F(MixerTest, PlayOnceEndsAndRewindsWhileLoopingWraps) {
+  const auto ramp = soundtest::Ramp(100, 1, 1);
+  const plat::VoiceHandle once = Voice(Mono16(), soundtest::Pcm16(ramp));
+  ASSERT_NE(once, plat::kNoVoice);
+  plat::PlayVoice(once, false);
+  EXPECT_EQ(plat::GetVoiceStatus(once), plat::kVoicePlaying);
+  const auto out = Render(150);
+  for (int i = 0; i < 150; ++i) {
+    const int want = i < 100 ? ramp[static_cast<size_t>(i)] : 0;
+    ASSERT_EQ(out[2 * i], want) << i;
+    ASSERT_EQ(out[2 * i + 1], want) << i;
+  }
+  EXPECT_EQ(plat::GetVoiceStatus(once), 0u);
+  EXPECT_EQ(plat::GetVoicePosition(once), 0u);
+
+  plat::PlayVoice(once, true);
+  EXPECT_EQ(plat::GetVoiceStatus(once), plat::kVoicePlaying | plat::kVoiceLooping);
+  const auto looped = Render(250);
+  for (int i = 0; i < 250; ++i) ASSERT_EQ(looped[2 * i], ramp[static_cast<size_t>(i % 100)]) << i;
+  EXPECT_EQ(plat::GetVoicePosition(once), 50u * 2);
+  // A stop keeps the position; the next play goes on from there.
+  plat::StopVoice(once);
+  EXPECT_EQ(Render(10), std::vector<int16_t>(20, 0));
+  plat::PlayVoice(once, false);
+  EXPECT_EQ(Render(1)[0], ramp[50]);
+}
+
+TEST_F(MixerTest, A22050HzSoundLastsItsOwnTimeInTheMixAndInterpolates) {
+  const auto ramp = soundtest::Ramp(22050, -11025, 2);  // one second, even steps
+  const plat::VoiceHandle h = Voice(Mono16(22050), soundtest::Pcm16(ramp));
+  ASSERT_NE(h, plat::kNoVoice);
+  EXPECT_EQ(plat::GetVoiceFrequency(h), 22050u);
+  plat::PlayVoice(h, false);
+  const auto half = Render(22050);
+  EXPECT_EQ(plat::GetVoicePosition(h), 11025u * 2);  // bytes of the source, not of the mix
+  // Even frames hit source frames; odd ones lie halfway between two.
+  for (int i = 0; i < 22050; ++i) {
+    const int k = i / 2;
+    const int want = i % 2 == 0 ? ramp[static_cast<size_t>(k)] : ramp[static_cast<size_t>(k)] + 1;
+    ASSERT_EQ(half[2 * i], want) << i;
+  }
+  const auto rest = Render(22100);
+  EXPECT_EQ(rest[2 * 22049], ramp.back());  // output frame 44099, the last one
+  for (int i = 22050; i < 22100; ++i) ASSERT_EQ(rest[2 * i], 0) << i;
+  EXPECT_EQ(plat::GetVoiceStatus(h), 0u);
+
+  // Twice the frequency halves the time again; 0 restores the sound's own rate.
+  plat::SetVoiceFrequency(h, 44100);
+  plat::PlayVoice(h, false);
+  Render(22049);
+  EXPECT_EQ(plat::GetVoiceStatus(h), plat::kVoicePlaying);
+  Render(1);
+  EXPECT_EQ(plat::GetVoiceStatus(h), 0u);
+  plat::SetVoiceFrequency(h, 0);
+  EXPECT_EQ(plat::GetVoiceFrequency(h), 22050u);
+  plat::SetVoiceFrequency(h, 5);
+  EXPECT_EQ(plat::GetVoiceFrequency(h), plat::kMinFrequency);
+  plat::SetVoiceFrequency(h, 200000);
+  EXPECT_EQ(plat::GetVoiceFrequency(h), plat::kMaxFrequency);
+}
+
+TEST_F(MixerTest, VolumeAndPanFollowTheDecibelLawOnTheirChannels) {
+  struct Case {
+    int32_t volume, pan;
+    double left, right;  // expected output for a constant 10000
+  };
+  auto db = [](double hundredths) { return 10000.0 * std::pow(10.0, hundredths / 2000.0); };
+  const Case cases[] = {
+      {0, 0, 10000, 10000},           {-600, 0, db(-600), db(-600)},
+      {0, -2173, 10000, db(-2173)},  // left of centre: only the right channel is lowered
+      {0, 2173, db(-2173), 10000},    {-1000, 500, db(-1500), db(-1000)},  // pan and volume add up
+      {-9000, -2000, db(-9000), 0},  // together past -100 dB: silence
+      {0, plat::kPanLeft, 10000, 0},  {0, plat::kPanRight, 0, 10000},
+      {plat::kSilentVolume, 0, 0, 0}, {-20000, 0, 0, 0},  // held to the lowest volume
+  };
+  const plat::VoiceHandle h = Constant(10000);
+  for (const Case& c : cases) {
+    plat::SetVoiceVolume(h, c.volume);
+    plat::SetVoicePan(h, c.pan);
+    plat::SetVoicePosition(h, 0);
+    plat::PlayVoice(h, true);
+    const auto out = Render(4);
+    EXPECT_NEAR(out[2], c.left, 0.51) << c.volume << " " << c.pan;
+    EXPECT_NEAR(out[3], c.right, 0.51) << c.volume << " " << c.pan;
+  }
+  EXPECT_EQ(plat::GetVoiceVolume(h), plat::kSilentVolume);
+  plat::SetVoicePan(h, 20000);
+  EXPECT_EQ(plat::GetVoicePan(h), plat::kPanRight);
+}
+
+TEST_F(MixerTest, TheSumIsClippedNotWrapped) {
+  for (const int16_t v : {int16_t{20000}, int16_t{-20000}}) {
+    plat::VoiceHandle a = Constant(v), b = Constant(v), c = Constant(v);
+    for (const auto h : {a, b, c}) plat::PlayVoice(h, true);
+    const auto out = Render(8);
+    EXPECT_EQ(out[4], v > 0 ? 32767 : -32768);
+    EXPECT_EQ(out[5], v > 0 ? 32767 : -32768);
+    // Two of them take back what the third adds.
+    plat::SetVoicePan(c, 0);
+    plat::StopVoice(c);
+    plat::SetVoicePosition(a, 0);
+    plat::SetVoiceVolume(b, plat::kSilentVolume);
+    EXPECT_EQ(Render(1)[0], v);
+    for (const auto h : {a, b, c}) plat::DestroyVoice(h);
+  }
+}
+
+TEST_F(MixerTest, EightBitStereoKeepsItsChannelsApart) {
+  const plat::PcmFormat format{1, 2, plat::kMixRate, plat::kMixRate * 2, 2, 8};
+  const plat::VoiceHandle h = Voice(format, {0xFF, 0x00, 0x80, 0x90});
+  ASSERT_NE(h, plat::kNoVoice);
+  plat::PlayVoice(h, false);
+  const auto out = Render(3);
+  EXPECT_EQ(out[0], 127 * 256);
+  EXPECT_EQ(out[1], -128 * 256);
+  EXPECT_EQ(out[2], 0);
+  EXPECT_EQ(out[3], 16 * 256);
+  EXPECT_EQ(out[4], 0);
+  EXPECT_EQ(out[5], 0);
+}
+
+TEST_F(MixerTest, RefusesWhatItCannotPlayAndStaleHandles) {
+  EXPECT_EQ(plat::CreateVoice({3, 1, 44100, 176400, 4, 32}, 64), plat::kNoVoice);  // float
+  EXPECT_EQ(plat::CreateVoice({1, 3, 44100, 0, 6, 16}, 60), plat::kNoVoice);
+  EXPECT_EQ(plat::CreateVoice({1, 1, 44100, 0, 3, 24}, 60), plat::kNoVoice);
+  EXPECT_EQ(plat::CreateVoice({1, 1, 99, 198, 2, 16}, 60), plat::kNoVoice);
+  EXPECT_EQ(plat::CreateVoice({1, 1, 44100, 88200, 4, 16}, 60), plat::kNoVoice);  // bad align
+  EXPECT_EQ(plat::CreateVoice(Mono16(), 1), plat::kNoVoice);  // less than one frame
+
+  const plat::VoiceHandle h = Constant(1000, 10);
+  EXPECT_FALSE(plat::SetVoicePosition(h, 20));
+  EXPECT_TRUE(plat::SetVoicePosition(h, 19));
+  EXPECT_EQ(plat::GetVoicePosition(h), 18u);  // whole frames
+  plat::VoiceRegion r;
+  ASSERT_TRUE(plat::LockVoice(h, 16, 8, r));  // wraps past the end
+  EXPECT_EQ(r.bytes1, 4u);
+  EXPECT_EQ(r.bytes2, 4u);
+  plat::UnlockVoice(h);
+  EXPECT_FALSE(plat::LockVoice(h, 0, 21, r));
+
+  plat::DestroyVoice(h);
+  const plat::VoiceHandle reused = Constant(2000, 10);
+  plat::PlayVoice(h, true);  // the old handle names nothing now
+  EXPECT_EQ(plat::GetVoiceStatus(reused), 0u);
+  EXPECT_EQ(Render(1)[0], 0);
+
+  headless::Reset();
+  headless::SetAudioDevice(false);
+  EXPECT_FALSE(plat::OpenAudio());
+  EXPECT_EQ(plat::CreateVoice(Mono16(), 64), plat::kNoVoice);
+}
+
+TEST_F(MixerTest, RenderingAllocatesNothing) {
+  std::vector<plat::VoiceHandle> voices;
+  for (int i = 0; i < 11; ++i) {
+    voices.push_back(Constant(static_cast<int16_t>(100 * i), 500));
+    plat::SetVoiceFrequency(voices.back(), 11025 + 1000 * static_cast<uint32_t>(i));
+    plat::PlayVoice(voices.back(), i % 2 == 0);
+  }
+  std::vector<int16_t> out(2 * 3000);
+  alloc_counter::Start();
+  headless::RenderAudio(out.data(), 3000);
+  for (const auto h : voices) plat::PlayVoice(h, true);
+  headless::RenderAudio(out.data(), 3000);
+  EXPECT_EQ(alloc_counter::Stop(), 0u);
+}
+
+}  // namespace

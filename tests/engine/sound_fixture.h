@@ -1,0 +1,40 @@
+// The sound tests' fixture: the engine's sound started on the headless
+// backend, a program directory of their own, and makers of wave and MIDI files.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/sound/ko_sound.h"
+#include "tests/engine/engine_fixture.h"
+
+namespace soundtest {
+
+// A canonical RIFF/WAVE file of PCM samples.
+std::vector<uint8_t> Wave(uint16_t channels, uint32_t rate, uint16_t bits,
+                          const std::vector<uint8_t>& samples);
+// 16-bit little-endian samples.
+std::vector<uint8_t> Pcm16(const std::vector<int16_t>& samples);
+// A ramp of 16-bit mono samples: value(i) = start + i * step.
+std::vector<int16_t> Ramp(int frames, int start, int step);
+// A one-track Standard MIDI File at 120 beats a minute, 480 ticks a beat:
+// one note lasting `ticks` ticks, then the end of the track.
+std::vector<uint8_t> Song(uint32_t ticks);
+void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes);
+
+// Renders `frames` stereo frames of the mix.
+std::vector<int16_t> Render(int frames);
+bool SoundFontInstalled();
+
+}  // namespace soundtest
+
+class SoundTest : public EngineTest {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+  // Writes a file into the program directory.
+  void Put(const std::string& name, const std::vector<uint8_t>& bytes);
+  // The messages of the error boxes shown so far.
+  std::vector<std::string> Errors() const;
+  std::string dir_;
+};

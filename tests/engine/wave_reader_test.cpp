@@ -1,0 +1,134 @@
+// The RIFF/WAVE reader on well-formed files of every layout and on hostile ones.
+#include "tests/engine/sound_fixture.h"
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+void Add32(Bytes& b, uint32_t v) {
+  for (int i = 0; i < 4; ++i) b.push_back(static_cast<uint8_t>(v >> (8 * i)));
+}
+
+Bytes Chunk(const char* id, const Bytes& body, bool pad = true) {
+  Bytes b(id, id + 4);
+  Add32(b, static_cast<uint32_t>(body.size()));
+  b.insert(b.end(), body.begin(), body.end());
+  if (pad && body.size() % 2 == 1) b.push_back(0);
+  return b;
+}
+
+Bytes Riff(const std::vector<Bytes>& chunks) {
+  Bytes inner = {'W', 'A', 'V', 'E'};
+  for (const Bytes& c : chunks) inner.insert(inner.end(), c.begin(), c.end());
+  Bytes b = {'R', 'I', 'F', 'F'};
+  Add32(b, static_cast<uint32_t>(inner.size()));
+  b.insert(b.end(), inner.begin(), inner.end());
+  return b;
+}
+
+// The 16 bytes of a PCM format: 16-bit mono at 22050 Hz.
+const Bytes kPcm = {1, 0, 1, 0, 0x22, 0x56, 0, 0, 0x44, 0xAC, 0, 0, 2, 0, 16, 0};
+const Bytes kSamples = {1, 2, 3, 4, 5, 6};
+
+struct Read {
+  int result;
+  Bytes format, data;
+  uint32_t formatSize, dataSize;
+};
+
+Read Parse(const Bytes& file) {
+  Read r{};
+  r.result =
+      koSound::ParseWave(file.data(), file.size(), r.format, r.formatSize, r.data, r.dataSize);
+  return r;
+}
+
+TEST(WaveReader, ReadsFormatAndSamplesWhateverTheChunkOrderAndPadding) {
+  Bytes pcmBlock = kPcm;
+  pcmBlock.insert(pcmBlock.end(), {0, 0});  // the format block always carries an extra size
+  const std::vector<std::vector<Bytes>> layouts = {
+      {Chunk("fmt ", kPcm), Chunk("data", kSamples)},
+      {Chunk("data", kSamples), Chunk("fmt ", kPcm)},
+      {Chunk("LIST", {'a', 'b', 'c'}), Chunk("fmt ", kPcm), Chunk("junk", {9}),
+       Chunk("data", kSamples)},
+  };
+  for (const auto& chunks : layouts) {
+    const Read r = Parse(Riff(chunks));
+    ASSERT_EQ(r.result, 0);
+    EXPECT_EQ(r.format, pcmBlock);
+    EXPECT_EQ(r.formatSize, 18u);
+    EXPECT_EQ(r.data, kSamples);
+    EXPECT_EQ(r.dataSize, 6u);
+    const plat::PcmFormat f = koSound::PcmFormatOf(r.format);
+    EXPECT_EQ(f.rate, 22050u);
+    EXPECT_EQ(f.bitsPerSample, 16);
+  }
+  // An 18-byte PCM format's extra size is not read; an odd data chunk at the
+  // very end may lack its pad byte.
+  Bytes pcm18 = kPcm;
+  pcm18.insert(pcm18.end(), {7, 0});
+  const Read r = Parse(Riff({Chunk("fmt ", pcm18), Chunk("data", {1, 2, 3}, false)}));
+  ASSERT_EQ(r.result, 0);
+  EXPECT_EQ(r.format, pcmBlock);
+  EXPECT_EQ(r.data, Bytes({1, 2, 3}));
+}
+
+TEST(WaveReader, KeepsTheExtraBytesOfOtherFormats) {
+  Bytes adpcm = kPcm;
+  adpcm[0] = 2;
+  adpcm.insert(adpcm.end(), {3, 0, 0xA, 0xB, 0xC});  // extra size 3, its bytes, then a pad
+  const Read r = Parse(Riff({Chunk("fmt ", adpcm), Chunk("data", kSamples)}));
+  ASSERT_EQ(r.result, 0);
+  EXPECT_EQ(r.formatSize, 21u);
+  EXPECT_EQ(Bytes(r.format.end() - 5, r.format.end()), Bytes({3, 0, 0xA, 0xB, 0xC}));
+  // A 16-byte format chunk of another format has no extra size to read.
+  Bytes shortFloat = kPcm;
+  shortFloat[0] = 3;
+  EXPECT_EQ(Parse(Riff({Chunk("fmt ", shortFloat), Chunk("data", kSamples)})).formatSize, 18u);
+}
+
+TEST(WaveReader, RefusesHostileFilesAndLeavesNothingBehind) {
+  Bytes hugeExtra = kPcm;
+  hugeExtra[0] = 2;
+  hugeExtra.insert(hugeExtra.end(), {0xFF, 0xFF});
+  Bytes truncated = Riff({Chunk("fmt ", kPcm), Chunk("data", kSamples)});
+  truncated.resize(truncated.size() - 1);
+  Bytes bigSkip = Riff({Chunk("fmt ", kPcm)});
+  const Bytes lie = {'b', 'a', 'd', ' ', 0xFF, 0xFF, 0xFF, 0xFF, 0};
+  bigSkip.insert(bigSkip.end(), lie.begin(), lie.end());
+  Bytes notWave = Riff({Chunk("fmt ", kPcm), Chunk("data", kSamples)});
+  notWave[8] = 'A';
+  const std::vector<std::pair<const char*, Bytes>> cases = {
+      {"empty", {}},
+      {"header only", {'R', 'I', 'F', 'F'}},
+      {"not RIFF", {'R', 'I', 'F', 'X', 4, 0, 0, 0, 'W', 'A', 'V', 'E'}},
+      {"not WAVE", notWave},
+      {"no fmt", Riff({Chunk("data", kSamples)})},
+      {"no data", Riff({Chunk("fmt ", kPcm)})},
+      {"short fmt",
+       Riff({Chunk("fmt ", Bytes(kPcm.begin(), kPcm.end() - 2)), Chunk("data", kSamples)})},
+      {"extra past fmt", Riff({Chunk("fmt ", hugeExtra), Chunk("data", kSamples)})},
+      {"data cut short", truncated},
+      {"chunk size past the end", bigSkip},
+  };
+  for (const auto& [what, file] : cases) {
+    Read r = Parse(file);
+    EXPECT_EQ(r.result, 1) << what;
+    EXPECT_TRUE(r.format.empty() && r.data.empty()) << what;
+    EXPECT_EQ(r.formatSize + r.dataSize, 0u) << what;
+  }
+}
+
+TEST(WaveReader, ReadsFilesAndFailsQuietlyOnMissingOnes) {
+  const std::string path = testing::TempDir() + "reader.wav";
+  soundtest::WriteFile(path, Riff({Chunk("fmt ", kPcm), Chunk("data", kSamples)}));
+  Bytes format = {1}, data = {1};
+  uint32_t formatSize = 1, dataSize = 1;
+  EXPECT_EQ(koSound::ReadWaveFile(path, format, formatSize, data, dataSize), 0);
+  EXPECT_EQ(data, kSamples);
+  EXPECT_EQ(koSound::ReadWaveFile(path + ".none", format, formatSize, data, dataSize), 1);
+  EXPECT_TRUE(format.empty() && data.empty());
+  EXPECT_EQ(koSound::ReadWaveFile(testing::TempDir(), format, formatSize, data, dataSize), 1);
+}
+
+}  // namespace
