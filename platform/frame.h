@@ -10,6 +10,8 @@ constexpr int kFrameHeight = 480;
 // Called at the start of every game frame. Holds frames to at most 60 per
 // second; headless, advances the virtual clock by one frame period.
 void BeginFrame();
+// True when finished frames can be shown (the window has its renderer).
+bool FrameOutputReady();
 // Shows a finished frame of 5-6-5 pixels; pitch is in pixels.
 void ShowFrame(const uint16_t* pixels, int width, int height, int pitch);
 

@@ -1,4 +1,5 @@
 // Program entry, window procedure, message loop, one frame, and shutdown.
+#include "engine/draw/ko_draw.h"
 #include "engine/game_hooks.h"
 #include "engine/sound/ko_sound.h"
 #include "engine/system/ko_system.h"
@@ -87,6 +88,7 @@ int64_t WndProc(uint32_t message, uint64_t wparam, int64_t lparam) {
     case plat::kMsgMove:
       gClientX = static_cast<int16_t>(lparam & 0xFFFF);
       gClientY = static_cast<int16_t>((lparam >> 16) & 0xFFFF);
+      gPresentTarget = {gClientX, gClientY, gClientX + gScreenWidth, gClientY + gScreenHeight};
       if (gCursorClipMode) ClipCursorToWindow();
       return 0;
     case plat::kMsgActivateApp:
@@ -149,9 +151,19 @@ void RunFrame() {
     gSceneEntered = 1;
     gPrevScene = gScene;
   }
-  RunSceneFrame(gScene);
+  if (gTransitionState == 1) {
+    // A covering transition runs alone and hands over to the next scene.
+    koDraw::Present();
+    if (gTransitionState == 0) gScene = gNextScene;
+  } else {
+    RunSceneFrame(gScene);
+  }
   if (gPrevScene != gScene) {
     gSceneEntered = 1;
+    if (gClipTransitionState > 0) {
+      gClipRect = gClipTransitionSaved;
+      gClipTransitionState = 0;
+    }
   } else {
     gSceneEntered = 0;
   }
@@ -185,6 +197,7 @@ int Quit() {
   gQuitDone = 1;
   UnclipCursorOnExit();
   koSound::Release();
+  koDraw::Release();
   if (gInstanceLocked) {
     plat::ReleaseInstanceLock();
     gInstanceLocked = 0;

@@ -54,6 +54,7 @@ struct State {
   int beeps = 0;
   int shownFrames = 0;
   std::vector<uint16_t> lastFrame;
+  bool frameOutputFails = false;
   std::string programDir, lockDir;
   int lockFd = -1;
   int raiseRequests = 0;
@@ -150,6 +151,7 @@ void Reset(uint32_t startMs, int64_t epochSeconds) {
   s.answers.clear();
   s.beeps = 0;
   s.shownFrames = 0;
+  s.frameOutputFails = false;
   s.lastFrame.assign(static_cast<size_t>(plat::kFrameWidth) * plat::kFrameHeight, 0);
   if (s.programDir.empty()) s.programDir = "./";
   if (s.lockDir.empty()) s.lockDir = OwnLockDir();
@@ -196,6 +198,7 @@ int BeepCount() { return S().beeps; }
 
 int ShownFrames() { return S().shownFrames; }
 const std::vector<uint16_t>& LastFrame() { return S().lastFrame; }
+void FailFrameOutput(bool fail) { S().frameOutputFails = fail; }
 
 void SetProgramDir(const std::string& dir) {
   S().programDir = dir.empty() || dir.back() == '/' ? dir : dir + "/";
@@ -292,6 +295,8 @@ void BeginFrame() {
     PostMessage({kMsgClose, 0, 0});
   }
 }
+
+bool FrameOutputReady() { return !S().frameOutputFails; }
 
 void ShowFrame(const uint16_t* pixels, int width, int height, int pitch) {
   State& s = S();

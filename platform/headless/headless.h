@@ -52,6 +52,8 @@ int BeepCount();
 // Frames shown through ShowFrame.
 int ShownFrames();
 const std::vector<uint16_t>& LastFrame();
+// Makes the frame output report that it cannot show frames (a missing renderer).
+void FailFrameOutput(bool fail);
 
 // Files: the program directory and the directory of the instance lock.
 void SetProgramDir(const std::string& dir);

@@ -200,9 +200,15 @@ bool OpenWindow(std::string_view title) {
   }
   b.wakeEvent = SDL_RegisterEvents(1);
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
-  b.window = SDL_CreateWindow(std::string(title).c_str(), SDL_WINDOWPOS_UNDEFINED,
-                              SDL_WINDOWPOS_UNDEFINED, kFrameWidth, kFrameHeight,
-                              SDL_WINDOW_FULLSCREEN_DESKTOP);
+  // Desktop-sized from the start, so the frame fills the screen also where no
+  // window manager carries out the full-screen request (a bare X server).
+  SDL_DisplayMode desktop{};
+  if (SDL_GetDesktopDisplayMode(0, &desktop) != 0) {
+    desktop.w = kFrameWidth;
+    desktop.h = kFrameHeight;
+  }
+  b.window = SDL_CreateWindow(std::string(title).c_str(), 0, 0, desktop.w, desktop.h,
+                              SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS);
   if (!b.window) {
     sdl::ReportFailure("SDL_CreateWindow", SDL_GetError());
     return false;
@@ -337,6 +343,8 @@ void BeginFrame() {
   }
   b.nextFrame = now + kPeriod;
 }
+
+bool FrameOutputReady() { return B().renderer && B().texture; }
 
 void ShowFrame(const uint16_t* pixels, int width, int height, int pitch) {
   Backend& b = B();

@@ -1,0 +1,360 @@
+// Rectangle blits, stretched and mirrored blits, fills and the half-tone rectangle.
+#include <algorithm>
+#include <array>
+#include <vector>
+
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
+
+#include "engine/draw/bmp.h"
+#include "engine/draw/draw_internal.h"
+#include "engine/draw/ko_draw.h"
+
+namespace koDraw {
+namespace detail {
+namespace {
+
+// Eight pixels in one 128-bit register.
+typedef uint16_t Pixels8 __attribute__((vector_size(16)));
+typedef uint64_t Lanes64 __attribute__((vector_size(16)));
+
+inline Pixels8 Load8(const uint16_t* p) {
+  Pixels8 v;
+  std::memcpy(&v, p, sizeof v);
+  return v;
+}
+inline void Store8(uint16_t* p, Pixels8 v) { std::memcpy(p, &v, sizeof v); }
+
+using KeyedSpanFn = void (*)(Surface&, const Surface&, const Span&);
+
+// Keyed rows copy every source pixel but the key. They work in blocks: a
+// block without key pixels is stored whole, a block of key pixels only is
+// left alone, a mixed one is merged. A row's last partial block is done as
+// a whole block ending at the row's end: redoing pixels already written
+// gives them the same values again.
+
+inline void KeyedBlock8(uint16_t* d, const uint16_t* s, Pixels8 key) {
+  const Pixels8 v = Load8(s);
+  const Pixels8 m = reinterpret_cast<Pixels8>(v == key);
+  const Lanes64 lanes = reinterpret_cast<Lanes64>(m);
+  if ((lanes[0] | lanes[1]) == 0)
+    Store8(d, v);
+  else if ((lanes[0] & lanes[1]) != ~uint64_t{0})
+    Store8(d, (v & ~m) | (Load8(d) & m));
+}
+
+void KeyedSpanPortable(Surface& dst, const Surface& src, const Span& sp) {
+  const uint16_t key = src.colorKey;
+  const Pixels8 k = Pixels8{} + key;
+  const int n = sp.width;
+  uint16_t* d = dst.Row(sp.y) + sp.x;
+  const uint16_t* s = src.Row(sp.top) + sp.left;
+  const ptrdiff_t dp = dst.pitch, spitch = src.pitch;
+  for (int j = 0; j < sp.height; ++j, d += dp, s += spitch) {
+    if (n < 8) {
+      for (int i = 0; i < n; ++i)
+        if (s[i] != key) d[i] = s[i];
+      continue;
+    }
+    int i = 0;
+    for (; i + 8 <= n; i += 8) KeyedBlock8(d + i, s + i, k);
+    if (i < n) KeyedBlock8(d + n - 8, s + n - 8, k);
+  }
+}
+
+#if defined(__x86_64__)
+// The same with sixteen pixels a block, on processors with AVX2.
+__attribute__((target("avx2"))) inline void KeyedBlock16(uint16_t* d, const uint16_t* s,
+                                                         __m256i key) {
+  const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s));
+  const __m256i m = _mm256_cmpeq_epi16(v, key);
+  if (_mm256_testz_si256(m, m)) {
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(d), v);
+  } else if (!_mm256_testc_si256(m, _mm256_set1_epi32(-1))) {
+    const __m256i old = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(d));
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(d), _mm256_blendv_epi8(v, old, m));
+  }
+}
+
+__attribute__((target("avx2"))) void KeyedSpanAvx2(Surface& dst, const Surface& src,
+                                                   const Span& sp) {
+  const int n = sp.width;
+  if (n < 16) {
+    KeyedSpanPortable(dst, src, sp);
+    return;
+  }
+  const __m256i k = _mm256_set1_epi16(static_cast<short>(src.colorKey));
+  // Row pointers kept in locals: the vector stores may alias anything.
+  uint16_t* d = dst.Row(sp.y) + sp.x;
+  const uint16_t* s = src.Row(sp.top) + sp.left;
+  const ptrdiff_t dp = dst.pitch, spitch = src.pitch;
+  for (int j = 0; j < sp.height; ++j, d += dp, s += spitch) {
+    int i = 0;
+    for (; i + 16 <= n; i += 16) KeyedBlock16(d + i, s + i, k);
+    if (i < n) KeyedBlock16(d + n - 16, s + n - 16, k);
+  }
+}
+
+KeyedSpanFn BestKeyedSpan() {
+  __builtin_cpu_init();
+  return __builtin_cpu_supports("avx2") ? KeyedSpanAvx2 : KeyedSpanPortable;
+}
+#else
+KeyedSpanFn BestKeyedSpan() { return KeyedSpanPortable; }
+#endif
+
+KeyedSpanFn KeyedSpan = BestKeyedSpan();
+
+}  // namespace
+
+void UsePortableKeyedBlit(bool on) { KeyedSpan = on ? KeyedSpanPortable : BestKeyedSpan(); }
+
+bool CutToSurfaces(int64_t x, int64_t y, int64_t left, int64_t top, int64_t w, int64_t h,
+                   const Surface& src, const Surface& dst, Span& out) {
+  if (left < 0) {
+    x -= left;
+    w += left;
+    left = 0;
+  }
+  if (top < 0) {
+    y -= top;
+    h += top;
+    top = 0;
+  }
+  if (x < 0) {
+    left -= x;
+    w += x;
+    x = 0;
+  }
+  if (y < 0) {
+    top -= y;
+    h += y;
+    y = 0;
+  }
+  w = std::min({w, src.width - left, dst.width - x});
+  h = std::min({h, src.height - top, dst.height - y});
+  if (w <= 0 || h <= 0) return false;
+  out = {static_cast<int>(x),   static_cast<int>(y), static_cast<int>(left),
+         static_cast<int>(top), static_cast<int>(w), static_cast<int>(h)};
+  return true;
+}
+
+void CopySpan(Surface& dst, const Surface& src, const Span& s, bool keyed) {
+  if (&dst == &src) {  // a blit within one picture reads a copy of its source
+    Surface copy;
+    copy.width = copy.pitch = s.width;
+    copy.height = s.height;
+    copy.colorKey = src.colorKey;
+    copy.pixels.resize(static_cast<size_t>(s.width) * s.height);
+    for (int j = 0; j < s.height; ++j)
+      std::memcpy(copy.Row(j), src.Row(s.top + j) + s.left, sizeof(uint16_t) * s.width);
+    CopySpan(dst, copy, {s.x, s.y, 0, 0, s.width, s.height}, keyed);
+    return;
+  }
+  if (keyed) {
+    KeyedSpan(dst, src, s);
+    return;
+  }
+  for (int j = 0; j < s.height; ++j)
+    std::memcpy(dst.Row(s.y + j) + s.x, src.Row(s.top + j) + s.left, sizeof(uint16_t) * s.width);
+}
+
+void FillRow(uint16_t* d, int n, uint16_t colour) {
+  const Pixels8 c = Pixels8{} + colour;
+  int i = 0;
+  for (; i + 8 <= n; i += 8) Store8(d + i, c);
+  for (; i < n; ++i) d[i] = colour;
+}
+
+void FillSurface(Surface& dst, int left, int top, int right, int bottom, uint16_t colour) {
+  left = std::max(left, 0);
+  top = std::max(top, 0);
+  right = std::min(right, dst.width);
+  bottom = std::min(bottom, dst.height);
+  if (right <= left || bottom <= top) return;
+  if ((colour >> 8) == (colour & 0xFF)) {  // both bytes alike (black, white): memset
+    const size_t bytes = sizeof(uint16_t) * static_cast<size_t>(right - left);
+    if (left == 0 && right == dst.pitch)  // whole rows: one block
+      std::memset(dst.Row(top), colour & 0xFF, bytes * static_cast<size_t>(bottom - top));
+    else
+      for (int y = top; y < bottom; ++y) std::memset(dst.Row(y) + left, colour & 0xFF, bytes);
+    return;
+  }
+  for (int y = top; y < bottom; ++y) FillRow(dst.Row(y) + left, right - left, colour);
+}
+
+}  // namespace detail
+
+namespace {
+
+using detail::Span;
+
+void BlitOnto(Surface* dst, int x, int y, int object, int left, int top, int right, int bottom,
+              bool keyed) {
+  const Surface* src = ObjectSurface(object);
+  Span s;
+  if (!dst || !src || !detail::ClipBlit(x, y, left, top, right, bottom, *src, *dst, s)) return;
+  detail::CopySpan(*dst, *src, s, keyed);
+}
+
+// Nearest-neighbour stretch onto the back surface: destination pixel i of
+// the row shows source column left + i * (right - left) / width. Cut to the
+// surface and to the picture, not to gClipRect.
+void Stretch(int x, int y, int object, int left, int top, int right, int bottom, int width,
+             int height, bool keyed) {
+  Surface* dst = gBackSurface.get();
+  const Surface* src = ObjectSurface(object);
+  const int64_t sw = int64_t{right} - left, sh = int64_t{bottom} - top;
+  if (!dst || !src || width <= 0 || height <= 0 || sw <= 0 || sh <= 0) return;
+  auto srcX = [&](int64_t i) { return left + i * sw / width; };
+  auto srcY = [&](int64_t j) { return top + j * sh / height; };
+  // Destination columns and rows inside the surface whose source lies in the picture.
+  int64_t i0 = std::max<int64_t>(0, -int64_t{x}),
+          i1 = std::min<int64_t>(width, dst->width - int64_t{x});
+  int64_t j0 = std::max<int64_t>(0, -int64_t{y}),
+          j1 = std::min<int64_t>(height, dst->height - int64_t{y});
+  while (i0 < i1 && srcX(i0) < 0) ++i0;
+  while (i0 < i1 && srcX(i1 - 1) >= src->width) --i1;
+  while (j0 < j1 && srcY(j0) < 0) ++j0;
+  while (j0 < j1 && srcY(j1 - 1) >= src->height) --j1;
+  if (i0 >= i1 || j0 >= j1) return;
+  static std::array<int32_t, kBmpMaxSide> columns;  // the back surface is at most this wide
+  const int n = static_cast<int>(i1 - i0);
+  for (int i = 0; i < n; ++i) columns[i] = static_cast<int32_t>(srcX(i0 + i));
+  const uint16_t key = src->colorKey;
+  for (int64_t j = j0; j < j1; ++j) {
+    const uint16_t* s = src->Row(static_cast<int>(srcY(j)));
+    uint16_t* d = dst->Row(static_cast<int>(y + j)) + (x + i0);
+    if (keyed) {
+      for (int i = 0; i < n; ++i) {
+        const uint16_t v = s[columns[i]];
+        if (v != key) d[i] = v;
+      }
+    } else {
+      for (int i = 0; i < n; ++i) d[i] = s[columns[i]];
+    }
+  }
+}
+
+uint16_t White() { return static_cast<uint16_t>(gPixelFormat.white); }
+
+}  // namespace
+
+void Blit(int x, int y, int object, int left, int top, int right, int bottom) {
+  BlitOnto(gBackSurface.get(), x, y, object, left, top, right, bottom, true);
+}
+
+void BlitOpaque(int x, int y, int object, int left, int top, int right, int bottom) {
+  BlitOnto(gBackSurface.get(), x, y, object, left, top, right, bottom, false);
+}
+
+void BlitToObject(int destination, int x, int y, int object, int left, int top, int right,
+                  int bottom) {
+  BlitOnto(ObjectSurface(destination), x, y, object, left, top, right, bottom, true);
+}
+
+void BlitOpaqueToObject(int destination, int x, int y, int object, int left, int top, int right,
+                        int bottom) {
+  BlitOnto(ObjectSurface(destination), x, y, object, left, top, right, bottom, false);
+}
+
+void BlitStretch(int x, int y, int object, int left, int top, int right, int bottom, int width,
+                 int height) {
+  Stretch(x, y, object, left, top, right, bottom, width, height, true);
+}
+
+void BlitStretchOpaque(int x, int y, int object, int left, int top, int right, int bottom,
+                       int width, int height) {
+  Stretch(x, y, object, left, top, right, bottom, width, height, false);
+}
+
+int BlitMirror(int x, int y, int mode, int object, int left, int top, int right, int bottom) {
+  Surface* dst = gBackSurface.get();
+  const Surface* src = ObjectSurface(object);
+  if (!dst || !src) return 0;
+  int64_t X = x, Y = y, L = left, T = top, W = int64_t{right} - left, H = int64_t{bottom} - top;
+  if (!detail::ClipToClipRect(X, Y, L, T, W, H) || mode < 0 || mode > 3) return 1;
+  // Destination pixel (X + i, Y + j) is pixel (k, m) = (X - x + i, Y - y + j)
+  // of the unclipped blit; its source column is a + da * i, its row b + db * j.
+  const int64_t k0 = X - x, m0 = Y - y;
+  const int64_t a = (mode & 1) ? right - 1 - k0 : left + k0, da = (mode & 1) ? -1 : 1;
+  const int64_t b = (mode & 2) ? bottom - 1 - m0 : top + m0, db = (mode & 2) ? -1 : 1;
+  // Keep i where the destination is on the surface and the source in the picture.
+  auto range = [](int64_t n, int64_t dstStart, int64_t dstSize, int64_t s0, int64_t ds,
+                  int64_t srcSize, int64_t& lo, int64_t& hi) {
+    lo = std::max<int64_t>(0, -dstStart);
+    hi = std::min(n, dstSize - dstStart);
+    if (ds > 0) {
+      lo = std::max(lo, -s0);
+      hi = std::min(hi, srcSize - s0);
+    } else {
+      lo = std::max(lo, s0 - (srcSize - 1));
+      hi = std::min(hi, s0 + 1);
+    }
+  };
+  int64_t i0, i1, j0, j1;
+  range(W, X, dst->width, a, da, src->width, i0, i1);
+  range(H, Y, dst->height, b, db, src->height, j0, j1);
+  for (int64_t j = j0; j < j1; ++j) {
+    const uint16_t* s = src->Row(static_cast<int>(b + db * j));
+    uint16_t* d = dst->Row(static_cast<int>(Y + j));
+    for (int64_t i = i0; i < i1; ++i) {
+      const uint16_t v = s[a + da * i];
+      if (v != 0) d[X + i] = v;
+    }
+  }
+  return 1;
+}
+
+void ClearScreen() {
+  if (gBackSurface) detail::FillSurface(*gBackSurface, 0, 0, gScreenWidth, gScreenHeight, 0);
+}
+
+void ClearObject(int object) {
+  Surface* s = ObjectSurface(object);
+  if (s) detail::FillSurface(*s, 0, 0, gDrawObjects[object].width, gDrawObjects[object].height, 0);
+}
+
+void FillBlack(int left, int top, int right, int bottom) { FillRect(left, top, right, bottom, 0); }
+
+void FillScreenWhite() { FillRect(0, 0, gScreenWidth, gScreenHeight, White()); }
+
+void FillWhite(int left, int top, int right, int bottom) {
+  FillRect(left, top, right, bottom, White());
+}
+
+void FillRect(int left, int top, int right, int bottom, uint32_t colour) {
+  if (gBackSurface)
+    detail::FillSurface(*gBackSurface, left, top, right, bottom, static_cast<uint16_t>(colour));
+}
+
+void DrawFrame(int left, int top, int right, int bottom) {
+  FillRect(left, top, right, top + 1, 0);
+  FillRect(left, bottom - 1, right, bottom, 0);
+  FillRect(left, top, left + 1, bottom, 0);
+  FillRect(right - 1, top, right, bottom, 0);
+}
+
+int HalfToneRect(int left, int top, int right, int bottom, uint16_t colour) {
+  right = std::min(right, gClipRect.right);
+  bottom = std::min(bottom, gClipRect.bottom);
+  left = std::max(left, gClipRect.left);
+  top = std::max(top, gClipRect.top);
+  if (right < left || bottom < top) return 1;
+  Surface* dst = gBackSurface.get();
+  if (!dst) return 0;
+  left = std::max(left, 0);
+  top = std::max(top, 0);
+  right = std::min(right, dst->width);
+  bottom = std::min(bottom, dst->height);
+  const uint16_t half = static_cast<uint16_t>(gPixelFormat.halfMask);
+  const uint16_t c = static_cast<uint16_t>((colour >> 1) & half);
+  for (int y = top; y < bottom; ++y) {
+    uint16_t* d = dst->Row(y);
+    for (int x = left; x < right; ++x) d[x] = static_cast<uint16_t>(c + ((d[x] >> 1) & half));
+  }
+  return 1;
+}
+
+}  // namespace koDraw

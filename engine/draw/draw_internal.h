@@ -1,0 +1,63 @@
+// Pieces shared by the drawing files: the blit clip and the row loops.
+#pragma once
+#include <cstdint>
+#include <cstring>
+
+#include "engine/draw/ko_draw.h"
+
+namespace koDraw::detail {
+
+// A blit cut to its surfaces: width x height pixels from (left, top) of the
+// source to (x, y) of the destination, all inside both.
+struct Span {
+  int x, y, left, top, width, height;
+};
+
+// The engine's clip of a blit of w x h source pixels at (x, y) against
+// gClipRect: the right and bottom edges shorten it, then the left and top
+// edges move the destination and the source origin. False when the width or
+// height comes out negative (0 is kept: it draws nothing).
+inline bool ClipToClipRect(int64_t& x, int64_t& y, int64_t& left, int64_t& top, int64_t& w,
+                           int64_t& h) {
+  const DrawRect& c = gClipRect;
+  if (x + w > c.right) w = c.right - x;
+  if (y + h > c.bottom) h = c.bottom - y;
+  if (x < c.left) {
+    left += c.left - x;
+    w -= c.left - x;
+    x = c.left;
+  }
+  if (y < c.top) {
+    top += c.top - y;
+    h -= c.top - y;
+    y = c.top;
+  }
+  return w >= 0 && h >= 0;
+}
+
+// Cuts a blit to the source picture and to the destination surface, so no
+// pixel outside either is touched. False when nothing remains.
+bool CutToSurfaces(int64_t x, int64_t y, int64_t left, int64_t top, int64_t w, int64_t h,
+                   const Surface& src, const Surface& dst, Span& out);
+
+// Both cuts, for a source rectangle given as left, top, right, bottom.
+inline bool ClipBlit(int x, int y, int left, int top, int right, int bottom, const Surface& src,
+                     const Surface& dst, Span& out) {
+  int64_t X = x, Y = y, L = left, T = top, W = int64_t{right} - left, H = int64_t{bottom} - top;
+  return ClipToClipRect(X, Y, L, T, W, H) && CutToSurfaces(X, Y, L, T, W, H, src, dst, out);
+}
+
+// Copies a span, leaving out source pixels equal to `key` when keyed.
+void CopySpan(Surface& dst, const Surface& src, const Span& s, bool keyed);
+
+// Makes keyed blits take the portable row code even where AVX2 is there
+// (for tests); false goes back to the best one.
+void UsePortableKeyedBlit(bool on);
+
+// Writes `colour` to n pixels.
+void FillRow(uint16_t* d, int n, uint16_t colour);
+
+// Fills the rectangle cut to the surface.
+void FillSurface(Surface& dst, int left, int top, int right, int bottom, uint16_t colour);
+
+}  // namespace koDraw::detail

@@ -1,0 +1,187 @@
+// koDraw: the back surface, the numbered picture objects, blits, blends,
+// lines, the frame present with its transitions, and the screenshot writer.
+// Every surface is a 16-bit 5-6-5 pixel buffer in memory.
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+// A picture in memory: 5-6-5 pixels, rows `pitch` pixels apart.
+struct Surface {
+  int width = 0, height = 0, pitch = 0;
+  std::vector<uint16_t> pixels;
+  uint16_t colorKey = 0;  // the pixel value a keyed blit leaves out
+
+  uint16_t* Row(int y) { return pixels.data() + static_cast<ptrdiff_t>(y) * pitch; }
+  const uint16_t* Row(int y) const { return pixels.data() + static_cast<ptrdiff_t>(y) * pitch; }
+};
+
+struct DrawRect {
+  int left, top, right, bottom;  // right and bottom exclusive
+};
+
+struct DrawPoint {
+  int32_t x, y;
+};
+
+struct PixelChannel {
+  uint32_t mask;
+  int16_t shift;  // lowest set bit of mask
+  uint32_t max;   // mask >> shift: 31 or 63
+  int16_t place;  // shift that puts a 5-bit value in place
+};
+
+struct PixelFormat {
+  PixelChannel red, green, blue;
+  uint32_t halfMask;  // every channel's top bits but one: halves two pixels for a sum
+  uint32_t white;     // every channel full
+};
+
+// One picture object. A record is taken while its name is not empty, with
+// or without a surface.
+constexpr int kDrawObjectCount = 1024;
+constexpr int kObjectNameMax = 30;  // code points
+struct koDrawObject {
+  std::unique_ptr<Surface> surface;
+  char name[4 * kObjectNameMax + 4];  // UTF-8, NUL-terminated
+  uint32_t fromPack;
+  uint32_t memoryKind;
+  uint32_t colorKey;  // COLORREF 0x00BBGGRR; kCornerKey = the picture's top-left pixel
+  uint16_t width, height;
+};
+
+constexpr int kObjectBuffer = 0;      // scratch; what a never-loaded picture draws
+constexpr int kObjectScreen = 1;      // the captured screen of the transitions
+constexpr int kObjectFont = 2;        // text
+constexpr int kObjectFontBuffer = 3;  // text
+constexpr uint32_t kCornerKey = 0xFFFFFFFF;
+
+// --- Display state ---
+extern std::unique_ptr<Surface> gBackSurface;
+extern DrawRect gClipRect;
+extern int gScreenWidth, gScreenHeight;
+extern int gCanStretch;
+extern DrawRect gPresentSource, gPresentTarget;
+extern PixelFormat gPixelFormat;
+extern koDrawObject gDrawObjects[kDrawObjectCount];
+extern uint32_t gColorKey;  // key of every object loaded from now on
+extern int gUseCornerKey;   // 1: each new object is keyed on its own top-left pixel
+
+// --- Lookup tables (5-bit channel values) ---
+extern int32_t gSineTable[450];
+extern uint8_t gRgbSplitTable[65536][3];
+extern uint16_t gCrossfadeTable[3][32][32][32];
+extern uint16_t gAdditiveTable[3][32][32][32];
+extern uint16_t gSubtractiveTable[3][32][32];
+extern uint16_t gGreyTable[94];
+extern uint8_t gMeltRandomTable[10000];
+
+// --- Present, transitions, pause screen, clip transition, fps meter ---
+extern int gVSync;
+extern int gTransitionTileObject;
+extern int gPausePicture, gPauseTile, gPausePictureHeight;
+extern float gPauseScroll, gPauseTileX, gPauseTileY;
+extern int gClipTransitionState;  // 0 idle, 1 opening, 2 closing, -1 closed
+extern DrawRect gClipTransitionSaved;
+extern int gClipTransitionDirection, gClipTransitionPattern, gClipTransitionBand;
+extern float gClipTransitionSpeed;
+extern int gClipTransitionOpened, gClipTransitionClosed;
+extern int gFpsFrames;
+extern float gFps, gFpsMax, gFpsMin;
+extern char gFpsText[64];  // the meter's line as last formatted
+
+namespace koDraw {
+
+// Screen set-up and display device.
+int Screen(int width, int height, int mode);
+void SetClip(int left, int top, int right, int bottom);
+void Restore();
+void Release();
+// Fills gPixelFormat from three channel masks; 0 when a mask is 0.
+int AnalysePixelFormat(uint32_t redMask, uint32_t greenMask, uint32_t blueMask);
+void BuildSineTable();
+// The blend tables in their build order (the last one draws 10000 random numbers).
+void BuildBlendTables();
+
+// The one conversion of a COLORREF (or 8-bit red, green, blue) to 5-6-5: truncation.
+constexpr uint16_t Rgb565(uint32_t r, uint32_t g, uint32_t b) {
+  return static_cast<uint16_t>(((r & 0xF8) << 8) | ((g & 0xFC) << 3) | ((b & 0xF8) >> 3));
+}
+constexpr uint16_t ColorRefTo565(uint32_t colour) {
+  return Rgb565(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+}
+
+// Picture objects and BMP loading.
+// The surface of object `number`; null for a bad number or a record without one.
+Surface* ObjectSurface(int number);
+std::unique_ptr<Surface> MakeSurface(int width, int height);
+int LoadObject(const char* name, int kind);
+int CreateObject(int width, int height, int kind);
+void ReleaseObject(int number);
+int SwapObject(const char* name, int number, int kind);
+void SetColorKey(uint32_t colour);
+void UseCornerColorKey();
+void SetObjectColorKey(int number, uint32_t colour);
+void SetObjectCornerKey(int number);
+void CopyColorKey(int destination, int source);
+// Reads and decodes program directory + name; null when that gives no picture.
+std::unique_ptr<Surface> LoadBitmapSurface(const char* name, uint16_t& width, uint16_t& height);
+uint16_t ColorMatch(const Surface& surface, uint32_t colour);
+void SetSurfaceColorKey(Surface& surface, uint32_t colour);
+
+// Blits, fills and clipping.
+void Blit(int x, int y, int object, int left, int top, int right, int bottom);
+void BlitOpaque(int x, int y, int object, int left, int top, int right, int bottom);
+void BlitToObject(int destination, int x, int y, int object, int left, int top, int right,
+                  int bottom);
+void BlitOpaqueToObject(int destination, int x, int y, int object, int left, int top, int right,
+                        int bottom);
+void BlitStretch(int x, int y, int object, int left, int top, int right, int bottom, int width,
+                 int height);
+void BlitStretchOpaque(int x, int y, int object, int left, int top, int right, int bottom,
+                       int width, int height);
+int BlitMirror(int x, int y, int mode, int object, int left, int top, int right, int bottom);
+void ClearScreen();
+void ClearObject(int object);
+void FillBlack(int left, int top, int right, int bottom);
+void FillScreenWhite();
+void FillWhite(int left, int top, int right, int bottom);
+void FillRect(int left, int top, int right, int bottom, uint32_t colour);
+void DrawFrame(int left, int top, int right, int bottom);
+int HalfToneRect(int left, int top, int right, int bottom, uint16_t colour);
+
+// Blend blits (the value 0 is transparent, whatever the object's key).
+int BlitHalf(int x, int y, int object, int left, int top, int right, int bottom);
+int BlitAdd(int x, int y, int object, int left, int top, int right, int bottom);
+int BlitAddLevel(int x, int y, float level, int object, int left, int top, int right, int bottom);
+
+// Present, transitions and screen capture.
+void Present();
+void CaptureScreen(int object, int left, int top, int right, int bottom);
+void SetVSync(int flag);
+void StartTransition();
+void StartTransitionBack();
+void SetTransitionTiles(const char* file);
+void SetPausePicture(const char* picture, const char* tile, int height);
+void TogglePause();
+int StartClipTransition(int direction, int pattern, float speed, int band);
+int StepClipTransition();
+void EndClipTransition();
+// Updates the frames-per-second meter and formats its line into gFpsText.
+void ShowFps();
+
+// Lines and shapes (COLORREF colours; cut to the surface, not to gClipRect).
+void DrawLine(int x1, int y1, int x2, int y2, uint32_t colour, int width);
+void SetPixel(int x, int y, uint32_t colour);
+void GetPixelRGB(int x, int y, int* red, int* green, int* blue);
+void DrawRectangle(int left, int top, int right, int bottom, uint32_t fill, uint32_t pen,
+                   int penWidth);
+void DrawBezier(const DrawPoint* points, int count, uint32_t colour, int width);
+void DrawPolygon(const DrawPoint* points, int count, uint32_t colour, uint32_t background,
+                 int penWidth, int mode);
+void InvertRectangle(int left, int top, int right, int bottom);
+
+// Writes the top-left width x height of the back surface as a 24-bit BMP.
+int SaveSurfaceBmp(const char* name, int width, int height);
+
+}  // namespace koDraw
