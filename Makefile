@@ -17,6 +17,12 @@ build: deps
 	cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
 	cmake --build build -j $(JOBS)
 
+# One picture of every generated picture with its name, for review.
+assets-sheet: build
+	build/tools/assetgen/assetgen --sheet build/assets-sheet.bmp
+	convert build/assets-sheet.bmp build/assets-sheet.png
+	@echo "contact sheet: build/assets-sheet.png"
+
 build-asan: deps
 	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORENDALITE_SANITIZE=ON
 	cmake --build build-asan -j $(JOBS)

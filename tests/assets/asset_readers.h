@@ -1,0 +1,56 @@
+// Small readers for the generated files, written for the tests: a 24-bit BMP decoder, a PCM
+// WAVE reader and a Standard MIDI File parser with a tempo map.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace assettest {
+
+std::vector<uint8_t> ReadBytes(const std::filesystem::path& path);
+
+struct Rgb {
+  uint8_t r, g, b;
+  bool operator==(const Rgb&) const = default;
+};
+
+struct Bmp {
+  std::string error;  // empty when the file decoded
+  int width = 0, height = 0;
+  std::vector<Rgb> pixels;  // rows top-down
+  const Rgb& at(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+};
+Bmp DecodeBmp(const std::vector<uint8_t>& bytes);
+
+// True when the pixel is the key after the game's 5-6-5 conversion.
+inline bool IsKeyIn565(const Rgb& p) {
+  return (p.r >> 3) == 0 && (p.g >> 2) == 0 && (p.b >> 3) == 0;
+}
+inline bool IsBlack(const Rgb& p) { return p.r == 0 && p.g == 0 && p.b == 0; }
+
+struct Wav {
+  std::string error;
+  int format = 0, channels = 0, sample_rate = 0, bits = 0;
+  std::vector<int16_t> samples;
+};
+Wav ReadWav(const std::vector<uint8_t>& bytes);
+
+struct MidiEvent {
+  uint32_t tick;
+  uint8_t status;  // 0xFF for meta events
+  uint8_t meta_type;
+  std::vector<uint8_t> data;
+};
+
+struct Smf {
+  std::string error;
+  int format = 0, tracks = 0, division = 0;
+  std::vector<MidiEvent> events;  // all tracks, in time order
+  uint32_t end_tick = 0;          // latest end-of-track
+  double SecondsAt(uint32_t tick) const;
+};
+Smf ParseSmf(const std::vector<uint8_t>& bytes);
+
+}  // namespace assettest

@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "tests/assets/asset_readers.h"
+#include "tests/assets/inventory.h"
+
+namespace assettest {
+namespace {
+
+struct Expect {
+  const char* name;
+  double min_ms, max_ms;
+};
+
+double PeakDbfs(const std::vector<int16_t>& s) {
+  int peak = 0;
+  for (int16_t v : s) peak = std::max(peak, std::abs(static_cast<int>(v)));
+  return 20 * std::log10(peak / 32768.0);
+}
+
+// Share of the total energy in the first `ms` milliseconds.
+double EnergyShare(const Wav& w, double ms) {
+  const size_t split = static_cast<size_t>(w.sample_rate * ms / 1000);
+  double head = 0, total = 0;
+  for (size_t i = 0; i < w.samples.size(); ++i) {
+    const double e = static_cast<double>(w.samples[i]) * w.samples[i];
+    total += e;
+    if (i < split) head += e;
+  }
+  return head / total;
+}
+
+TEST(Sounds, BothAreMonoSixteenBitPcmOfTheirLengthAndLevel) {
+  for (const Expect& e : {Expect{"SHOT.WAV", 60, 120}, Expect{"BOM.WAV", 300, 600}}) {
+    SCOPED_TRACE(e.name);
+    const Wav w = ReadWav(ReadBytes(kAssetDir / e.name));
+    ASSERT_EQ(w.error, "");
+    EXPECT_EQ(w.format, 1);
+    EXPECT_EQ(w.channels, 1);
+    EXPECT_EQ(w.bits, 16);
+    EXPECT_EQ(w.sample_rate, 22050);
+    const double ms = 1000.0 * w.samples.size() / w.sample_rate;
+    EXPECT_GE(ms, e.min_ms);
+    EXPECT_LE(ms, e.max_ms);
+    EXPECT_NEAR(PeakDbfs(w.samples), -6, 1);
+    // Ends in silence, so a voice that stops or restarts does not click.
+    for (size_t i = w.samples.size() - 8; i < w.samples.size(); ++i)
+      EXPECT_LT(std::abs(w.samples[i]), 200);
+  }
+}
+
+TEST(Sounds, ShotIsSharpAndExplosionHasItsEnergyUpFront) {
+  const Wav shot = ReadWav(ReadBytes(kAssetDir / "SHOT.WAV"));
+  const Wav bom = ReadWav(ReadBytes(kAssetDir / "BOM.WAV"));
+  EXPECT_GT(EnergyShare(shot, 20), 0.5);
+  EXPECT_GT(EnergyShare(bom, 80), 0.5);
+  EXPECT_GT(EnergyShare(bom, 300), 0.95);
+}
+
+}  // namespace
+}  // namespace assettest
