@@ -1,25 +1,23 @@
 #include "game/high_score.h"
 
-#include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "game/game_state.h"
 
-namespace {
-
-// Reads the decimal number at the start of the text (leading blanks and a
-// sign allowed), clamped to the score range; text without digits gives 0.
-int ParseScore(const char* text) {
-  errno = 0;
-  long long v = std::strtoll(text, nullptr, 10);
+int ParseHighScore(const char* bytes, size_t size) {
+  char text[kHighScoreFileSize + 1];
+  const size_t n = size < kHighScoreFileSize ? size : kHighScoreFileSize;
+  std::memcpy(text, bytes, n);
+  text[n] = '\0';
+  long long v = std::strtoll(text, nullptr, 10);  // saturates instead of overflowing
   if (v > kScoreMax) v = kScoreMax;
-  if (v < -2147483647LL - 1) v = -2147483647LL - 1;
+  if (v < INT32_MIN) v = INT32_MIN;
   return static_cast<int>(v);
 }
-
-}  // namespace
 
 void SaveHighScore() {
   char buffer[256] = {};
@@ -39,10 +37,9 @@ void SaveHighScore() {
 void LoadHighScore() {
   FILE* f = std::fopen(kHighScoreFile, "rb");
   if (!f) return;
-  char text[kHighScoreFileSize + 1] = {};
-  const size_t n = std::fread(text, 1, kHighScoreFileSize, f);
+  char bytes[kHighScoreFileSize];
+  const size_t n = std::fread(bytes, 1, kHighScoreFileSize, f);
   std::fclose(f);
-  text[n] = '\0';
-  const int fromFile = ParseScore(text);
+  const int fromFile = ParseHighScore(bytes, n);
   gHighScore = fromFile > gRunBestScore ? fromFile : gRunBestScore;
 }

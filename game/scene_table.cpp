@@ -3,12 +3,16 @@
 #include <cstddef>
 
 #include "engine/game_hooks.h"
+#include "game/scenes.h"
+#include "game/stages.h"
 
 namespace {
 
 using SceneFrame = void (*)();
-// Filled in as the scenes exist; an empty entry runs nothing.
-constexpr std::array<SceneFrame, 13> kSceneFrames{};
+// Stages 4 to 8 are reached by no scene change; their entries stay empty until they exist.
+constexpr std::array<SceneFrame, 13> kSceneFrames{
+    nullptr, TitleFrame, Stage1Frame, Stage2Frame, Stage3Frame,      nullptr,        nullptr,
+    nullptr, nullptr,    nullptr,     EndingFrame, LevelSelectFrame, ShipSelectFrame};
 
 }  // namespace
 

@@ -1,0 +1,69 @@
+#include "game/reset.h"
+
+#include <iterator>
+
+#include "engine/system/ko_system.h"
+#include "game/background_sprites.h"
+#include "game/backgrounds.h"
+#include "game/game_state.h"
+#include "platform/clock.h"
+
+namespace {
+
+template <typename T, size_t N>
+constexpr ResetTable Table(const char* name, T (&table)[N], void (*reset)(), bool (*atStart)()) {
+  return {name, table, sizeof(T) * N, reset, atStart};
+}
+
+const ResetTable kResetTables[] = {
+    Table("gBackgroundSprites", gBackgroundSprites, ResetBackgroundSprites,
+          BackgroundSpritesAtStart),
+    Table("gBackgroundParticles", gBackgroundParticles, ResetBackgroundParticles,
+          BackgroundParticlesAtStart),
+};
+
+void ParkPowerItem() { gPowerItem = PowerItem{-500.0f, 500.0f, 0.0f, 0, 0, 0, {0, 0}}; }
+
+}  // namespace
+
+std::span<const ResetTable> ResetTables() { return kResetTables; }
+
+void InitNewGame() {
+  LayOutBackgroundStrips();
+  gReplay = gTrackIndex = gShotTrackIndex = 0;
+  gScore = 0;
+  gBombStock = 5;
+  gLives = 777;
+  gStageClock = 0.0f;
+  gStageClock2 = 0.0f;
+  gPlayerX = 60.0f;
+  gPlayerY = 210.0f;
+  ParkPowerItem();
+  gSideShots = gOuterShots = gPowerItemCount = 0;
+  for (ShipEntryState& e : gShipEntry) e = ShipEntryState{0, 0, -500.0f, 500.0f};
+}
+
+void ResetGameState() {
+  koSystem::SeedRand(static_cast<uint32_t>(plat::TimeSeconds()));
+  ParkPowerItem();
+  gPlayerVX = gPlayerVY = 0.0f;
+  gControlLocked = 0;
+  gFireCounterA = gFireCounterB = 0;
+  gRespawning = gRespawnTimer = gRespawnBlink = 0;
+  gBankFrame = 3;
+  gBankStep = 0;
+  gShotLimit = gLiveShotsA = gLiveShotsB = gBombShotMoves = 0;
+  gFireEnabled = gBombReady = 1;
+  gBombActive = gBombTimer = 0;
+  gTimeLeft = 800;
+  gStageClock = 0.0f;
+  gPlayerAlive = 1;
+  gShotFlash = 0;
+  gGameOver = gPaused = gContinuePrompt = gGiveUp = 0;
+  gSightX = -500;
+  gSightY = 500;
+  gSightWords[0] = gSightWords[1] = 0;
+  // A game-over wait still running must not send the new stage to the title.
+  koSystem::InitWait(1);
+  for (const ResetTable& t : kResetTables) t.reset();
+}

@@ -1,0 +1,19 @@
+// Start of a new game and the game-state reset at every game start and boss defeat.
+#pragma once
+#include <cstddef>
+#include <span>
+
+void InitNewGame();
+void ResetGameState();
+
+// One table that ResetGameState brings back to its start pattern.
+struct ResetTable {
+  const char* name;
+  void* data;  // the storage, so that tests can spoil it before a reset
+  size_t bytes;
+  void (*reset)();
+  bool (*atStart)();  // every record holds its start pattern
+};
+
+// The tables in the order the reset visits them; each subsystem adds its own.
+std::span<const ResetTable> ResetTables();

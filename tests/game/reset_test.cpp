@@ -1,0 +1,97 @@
+#include "game/reset.h"
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "game/backgrounds.h"
+#include "game/game_state.h"
+#include "tests/game/game_fixture.h"
+
+namespace {
+
+// Every table the reset restores, in the order it must visit them.
+const std::vector<std::string> kResetOrder = {
+    "gBackgroundSprites",
+    "gBackgroundParticles",
+};
+
+TEST_F(GameTest, ResetVisitsEveryTableInOrderAndRestoresItsStartPattern) {
+  std::vector<std::string> names;
+  for (const ResetTable& t : ResetTables()) {
+    names.push_back(t.name);
+    std::memset(t.data, 0xA5, t.bytes);  // garbage in every byte
+    EXPECT_FALSE(t.atStart()) << t.name;
+  }
+  EXPECT_EQ(names, kResetOrder);
+  ResetGameState();
+  for (const ResetTable& t : ResetTables()) EXPECT_TRUE(t.atStart()) << t.name;
+}
+
+TEST_F(GameTest, ResetRestoresThePlayStateButKeepsTheGame) {
+  InitNewGame();
+  gScore = 4321;
+  gLives = 12;
+  gBombStock = 2;
+  gSideShots = gOuterShots = 1;
+  gStageClock = 800.0f;
+  gStageClock2 = 90.0f;
+  gPlayerX = 300.0f;
+  gBombActive = 1;
+  gFireEnabled = gBombReady = 0;
+  gGameOver = gPaused = gContinuePrompt = gGiveUp = 1;
+  gControlLocked = 1;
+  gPlayerAlive = 0;
+  gPowerItem.active = 1;
+  koSystem::InitProcessState();
+  koSystem::SetWait(1, 9000);
+  ResetGameState();
+  EXPECT_EQ(gScore, 4321);
+  EXPECT_EQ(gLives, 12);
+  EXPECT_EQ(gBombStock, 2);  // a running bomb ends without costing one
+  EXPECT_EQ(gSideShots, 1);
+  EXPECT_EQ(gStageClock, 0.0f);
+  EXPECT_EQ(gStageClock2, 90.0f);
+  EXPECT_EQ(gPlayerX, 300.0f);
+  EXPECT_EQ(gBombActive, 0);
+  EXPECT_EQ(gFireEnabled, 1);
+  EXPECT_EQ(gBombReady, 1);
+  EXPECT_EQ(gGameOver + gPaused + gContinuePrompt + gGiveUp + gControlLocked, 0);
+  EXPECT_EQ(gPlayerAlive, 1);
+  EXPECT_EQ(gBankFrame, 3);
+  EXPECT_EQ(gTimeLeft, 800);
+  EXPECT_EQ(gPowerItem.active, 0);
+  EXPECT_EQ(gPowerItem.x, -500.0f);
+  EXPECT_EQ(gSightX, -500);
+  EXPECT_EQ(gSightY, 500);
+  EXPECT_FALSE(gWaitArmed[0]);  // a running game-over wait is switched off
+}
+
+TEST_F(GameTest, NewGameStartValues) {
+  gScore = 99;
+  gReplay = gTrackIndex = gShotTrackIndex = 7;
+  gPowerItemCount = gSideShots = gOuterShots = 3;
+  InitNewGame();
+  EXPECT_EQ(gScore, 0);
+  EXPECT_EQ(gLives, 777);
+  EXPECT_EQ(gBombStock, 5);
+  EXPECT_EQ(gPlayerX, 60.0f);
+  EXPECT_EQ(gPlayerY, 210.0f);
+  EXPECT_EQ(gReplay + gTrackIndex + gShotTrackIndex, 0);
+  EXPECT_EQ(gPowerItemCount + gSideShots + gOuterShots, 0);
+  EXPECT_EQ(gShipEntry[1].x, -500.0f);
+  EXPECT_EQ(gStageClock2, 0.0f);
+}
+
+TEST_F(GameTest, ResetsWithinOneSecondRepeatTheirRandomFields) {
+  ResetGameState();
+  const BackgroundParticle first = gBackgroundParticles[17];
+  ResetGameState();
+  EXPECT_EQ(gBackgroundParticles[17].x, first.x);
+  headless::AdvanceClock(1000);
+  ResetGameState();
+  EXPECT_FALSE(gBackgroundParticles[17].x == first.x && gBackgroundParticles[17].y == first.y &&
+               gBackgroundParticles[17].speed == first.speed);
+}
+
+}  // namespace

@@ -1,0 +1,204 @@
+#include "game/scenes.h"
+
+#include <functional>
+#include <vector>
+
+#include "engine/draw/ko_draw.h"
+#include "game/assets.h"
+#include "game/game_state.h"
+#include "platform/keys.h"
+#include "tests/game/game_fixture.h"
+#include "tests/support/alloc_counter.h"
+
+namespace {
+
+struct FrameRecord {
+  int scene, entered, kind, length, count;
+};
+
+// Records the scene state at the start of every frame (after the last one ran).
+class SceneFlowTest : public GameTest {
+ protected:
+  void Record(int frames) {
+    records_.reserve(static_cast<size_t>(frames) + 1);  // the recording itself never allocates
+    headless::OnFrame([this](int f) {
+      records_.push_back(
+          {gScene, gSceneEntered, gTransitionKind, gTransitionLength, gTransitionCount});
+      if (hook_) hook_(f);
+    });
+    headless::Close(frames);
+    Run();
+  }
+  std::vector<FrameRecord> records_;
+  std::function<void(int)> hook_;
+};
+
+TEST_F(SceneFlowTest, EnterOnTheTitleDissolvesIntoStage1) {
+  std::vector<uint16_t> titleFrame, captured;
+  int edgeDuringTransition = -1;
+  int zState = 0;
+  hook_ = [&](int f) {
+    if (f == 10) titleFrame = headless::LastFrame();
+    if (f == 11) captured = koDraw::ObjectSurface(1)->pixels;
+    if (f > 11) {
+      koSystem::KeyEdge('Z', &zState);
+      if (gTransitionCount != 0) edgeDuringTransition = std::max(edgeDuringTransition, zState);
+    }
+  };
+  headless::KeyDown(10, plat::kVkReturn);
+  headless::KeyDown(12, 'Z');
+  Record(60);
+  // Enter is seen before frame 10; the title runs frame 10 and changes the scene.
+  EXPECT_EQ(records_[10].scene, SceneTitle);
+  EXPECT_EQ(records_[11].scene, SceneStage1);
+  EXPECT_EQ(records_[11].kind, 2);
+  EXPECT_EQ(records_[11].length, 26);
+  EXPECT_EQ(gScene, SceneStage1);
+  EXPECT_EQ(titleFrame, std::vector<uint16_t>(captured.begin(), captured.begin() + 640 * 480));
+  EXPECT_EQ(edgeDuringTransition, 0);
+  EXPECT_EQ(zState, 3);  // once the transition is over the held key reads held
+  EXPECT_EQ(gLives, 777);
+  EXPECT_EQ(gDifficulty, 1);
+}
+
+TEST_F(SceneFlowTest, StageOneRestartsItselfOnR) {
+  headless::KeyDown(5, plat::kVkReturn);
+  headless::KeyUp(6, plat::kVkReturn);
+  headless::TapKey(50, 'R');
+  std::vector<int> entered;
+  hook_ = [&](int f) {
+    if (f == 40) gStageClock = 300.0f;
+  };
+  Record(80);
+  EXPECT_EQ(gScene, SceneStage1);
+  EXPECT_EQ(gReplay, 1);
+  EXPECT_EQ(records_[51].scene, SceneStage1);
+  EXPECT_LT(gStageClock, 20.0f);  // started again from 0
+  EXPECT_EQ(records_[51].kind, 3);
+}
+
+TEST_F(SceneFlowTest, PauseKeyFreezesTheStage) {
+  headless::KeyDown(5, plat::kVkReturn);
+  headless::TapKey(40, 'S');
+  headless::TapKey(70, 'S');
+  float clockAtPause = 0, clockLater = 0;
+  int shownAtPause = 0, shownLater = 0;
+  hook_ = [&](int f) {
+    if (f == 41) clockAtPause = gStageClock, shownAtPause = headless::ShownFrames();
+    if (f == 69) clockLater = gStageClock, shownLater = headless::ShownFrames();
+  };
+  Record(90);
+  EXPECT_EQ(clockAtPause, clockLater);
+  EXPECT_EQ(shownAtPause, shownLater);  // a paused frame presents nothing
+  EXPECT_EQ(gPaused, 0);
+  EXPECT_GT(gStageClock, clockLater);
+}
+
+TEST_F(SceneFlowTest, ContinuePromptAnswers) {
+  headless::KeyDown(5, plat::kVkReturn);
+  hook_ = [&](int f) {
+    if (f == 40) {
+      gScore = 5000;
+      gHighScore = 9000;
+      gContinuePrompt = gPaused = 1;
+    }
+  };
+  headless::TapKey(50, 'Y');
+  Record(60);
+  EXPECT_EQ(gPaused, 0);
+  EXPECT_EQ(gContinuePrompt, 0);
+  EXPECT_EQ(gLives, 111);
+  EXPECT_EQ(gBombStock, 5);
+  EXPECT_EQ(gScore, 0);
+  EXPECT_EQ(gHighScore, 9000);
+}
+
+TEST_F(SceneFlowTest, GivingUpReturnsToTheTitleNineSecondsLater) {
+  headless::KeyDown(5, plat::kVkReturn);
+  hook_ = [&](int f) {
+    if (f == 40) {
+      gLives = 0;
+      gContinuePrompt = gPaused = 1;
+    }
+  };
+  headless::TapKey(50, 'N');
+  Record(51 + 9000 * 60 / 1000 + 10);
+  EXPECT_EQ(gGiveUp, 1);
+  EXPECT_EQ(gScene, SceneTitle);
+  int titleFrame = 0;
+  for (size_t i = 0; i < records_.size(); ++i)
+    if (i > 51 && records_[i].scene == SceneTitle) {
+      titleFrame = static_cast<int>(i);
+      break;
+    }
+  // 9000 ms at 60 frames a second, counted from the frame after 'N'.
+  EXPECT_NEAR(titleFrame, 52 + 540, 2);
+}
+
+TEST_F(SceneFlowTest, EndingShowsItsPicturesAndSpaceGoesToTheTitle) {
+  hook_ = [&](int f) {
+    if (f == 3) SwitchScene(SceneEnding);
+  };
+  headless::TapKey(400, plat::kVkSpace);
+  Record(410);
+  EXPECT_EQ(gScene, SceneTitle);
+  EXPECT_EQ(records_[5].scene, SceneEnding);
+  EXPECT_EQ(records_[5].kind, 0);
+}
+
+TEST_F(SceneFlowTest, LevelAndShipSelectByKeys) {
+  hook_ = [&](int f) {
+    if (f == 3) SwitchScene(SceneShipSelect);
+  };
+  headless::TapKey(10, plat::kVkF1 + 5);  // F6: ship type 2
+  headless::TapKey(50, 'B');
+  headless::TapKey(60, plat::kVkF1 + 3);  // F4: (2, 1)
+  Record(70);
+  EXPECT_EQ(gShipType, 2);
+  EXPECT_EQ(gExplosionBlitMode, 1);
+  EXPECT_EQ(gDifficulty, 2);
+  EXPECT_EQ(gDifficultyExtra, 1);
+  EXPECT_EQ(gScene, SceneStage1);
+}
+
+TEST_F(SceneFlowTest, ManyGameStartsKeepAValidShipPicture) {
+  // Enter and 'N'... repeated: every game start takes the ship picture again.
+  int firstSprite = 0;
+  bool validAtEnd = false;
+  hook_ = [&](int f) {
+    if (f % 4 == 0) SwitchScene(SceneTitle);
+    if (f % 4 == 1) gKey = plat::kVkReturn;
+    if (f == 10) firstSprite = gPlayerSprite;
+    if (f == 3999) validAtEnd = koDraw::ObjectSurface(gPlayerSprite) != nullptr;
+  };
+  Record(4000);
+  EXPECT_GE(firstSprite, 80);
+  EXPECT_EQ(gPlayerSprite, firstSprite);
+  EXPECT_TRUE(validAtEnd);
+  EXPECT_TRUE(headless::Boxes().empty());
+}
+
+TEST_F(SceneFlowTest, HoldingAnArrowForTwentySecondsKeepsStage1RunningWithoutAllocating) {
+  headless::KeyDown(5, plat::kVkReturn);
+  headless::KeyUp(6, plat::kVkReturn);
+  headless::KeyDown(40, plat::kVkUp);
+  size_t allocations = 1;
+  std::vector<uint16_t> early, late;
+  hook_ = [&](int f) {
+    if (f == 100) {
+      early = headless::LastFrame();
+      alloc_counter::Start();
+    }
+    if (f == 100 + 20 * 60) {
+      allocations = alloc_counter::Stop();
+      late = headless::LastFrame();
+    }
+  };
+  Record(100 + 20 * 60 + 1);
+  EXPECT_EQ(gScene, SceneStage1);
+  EXPECT_EQ(allocations, 0u);
+  EXPECT_NE(early, late);  // the background scrolled
+  EXPECT_GT(gStageClock, 390.0f);
+}
+
+}  // namespace
