@@ -78,7 +78,11 @@ void OnActivateHook(int) {}
 int64_t WndProc(uint32_t message, uint64_t wparam, int64_t lparam) {
   switch (message) {
     case plat::kMsgClose:
-      if (gCloseState == 0) gCloseState = 1;
+      if (gCloseState == 0) {
+        // A close from outside keeps the high score as Esc does.
+        SaveHighScore();
+        gCloseState = 1;
+      }
       if (gCloseState < 2) Quit();
       plat::DestroyWindow();
       return 0;

@@ -52,10 +52,10 @@ TEST_F(EngineTest, EscapeSavesArmsWaitOneAndQuitsOnce) {
   EXPECT_FALSE(headless::WindowOpen());
 }
 
-TEST_F(EngineTest, CloseFromOutsideShutsDownOnceWithoutSaving) {
+TEST_F(EngineTest, CloseFromOutsideSavesAndShutsDownOnce) {
   headless::Close(3);
   EXPECT_EQ(Run(), 0);
-  EXPECT_EQ(testgame::saves, 0);
+  EXPECT_EQ(testgame::saves, 1);
   EXPECT_EQ(testgame::sceneCalls, 3);
   EXPECT_EQ(gCloseState, 2);
   EXPECT_EQ(gInstanceLocked, 0);

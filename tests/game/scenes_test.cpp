@@ -1,9 +1,11 @@
 #include "game/scenes.h"
 
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "engine/draw/ko_draw.h"
+#include "engine/sound/ko_sound.h"
 #include "game/assets.h"
 #include "game/game_state.h"
 #include "platform/keys.h"
@@ -199,6 +201,54 @@ TEST_F(SceneFlowTest, HoldingAnArrowForTwentySecondsKeepsStage1RunningWithoutAll
   EXPECT_EQ(allocations, 0u);
   EXPECT_NE(early, late);  // the background scrolled
   EXPECT_GT(gStageClock, 390.0f);
+}
+
+}  // namespace
+
+namespace {
+
+std::vector<std::string>* gOpened;
+
+void RecordOpen(const std::string& command) {
+  if (command.rfind("open ", 0) == 0) gOpened->push_back(command);
+}
+
+TEST_F(SceneFlowTest, StagesAndTheEndingStartTheirSongsAsTheGameGoesOn) {
+  std::vector<std::string> opened;
+  gOpened = &opened;
+  koSound::SetMciListener(RecordOpen);
+  // The hand-overs of the boss defeats, then SPACE on the ending.
+  hook_ = [&](int f) {
+    if (f == 100) ChangeScene(SceneStage2, 3, 30);
+    if (f == 200) ChangeScene(SceneStage3, 3, 30);
+    if (f == 300) ChangeScene(SceneEnding, 3, 30);
+  };
+  headless::KeyDown(5, plat::kVkReturn);
+  headless::KeyUp(6, plat::kVkReturn);
+  headless::TapKey(400, plat::kVkSpace);
+  Record(410);
+  koSound::SetMciListener(nullptr);
+  const char* const kSongs[] = {"XF1.MID", "MBGM13.MID", "CFGM1.MID", "MBGM14.MID"};
+  ASSERT_EQ(opened.size(), 4u);
+  for (int i = 0; i < 4; ++i) EXPECT_NE(opened[i].find(kSongs[i]), std::string::npos) << opened[i];
+  const int kScenes[] = {SceneTitle,  SceneStage1, SceneStage2,
+                         SceneStage3, SceneEnding, SceneTitle};
+  const int kAt[] = {3, 8, 101, 201, 301, 401};
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(records_[kAt[i]].scene, kScenes[i]) << i;
+  EXPECT_EQ(records_[101].kind, 3);
+  EXPECT_EQ(records_[101].length, 30);
+}
+
+TEST_F(SceneFlowTest, PauseKeyDoesNothingWhileTheContinuePromptIsUp) {
+  headless::KeyDown(5, plat::kVkReturn);
+  hook_ = [&](int f) {
+    if (f == 40) gContinuePrompt = gPaused = 1;
+  };
+  headless::TapKey(50, 'S');
+  headless::TapKey(52, 'S');
+  headless::TapKey(54, 'S');
+  Record(60);
+  EXPECT_EQ(gPaused, 1);
 }
 
 }  // namespace
