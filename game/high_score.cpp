@@ -11,7 +11,7 @@
 int ParseHighScore(const char* bytes, size_t size) {
   char text[kHighScoreFileSize + 1];
   const size_t n = size < kHighScoreFileSize ? size : kHighScoreFileSize;
-  std::memcpy(text, bytes, n);
+  if (n > 0) std::memcpy(text, bytes, n);
   text[n] = '\0';
   long long v = std::strtoll(text, nullptr, 10);  // saturates instead of overflowing
   if (v > kScoreMax) v = kScoreMax;

@@ -4,8 +4,8 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <array>
+#include <cstdlib>
 #include <filesystem>
 #include <mutex>
 
@@ -106,18 +106,20 @@ bool ApplyNextEvent() {
 }
 
 // A directory of this process's own for the instance lock, removed at exit.
+// The path is never freed, so the exit handler can still read it.
 const std::string& OwnLockDir() {
-  static const std::string dir = [] {
+  static const std::string* const dir = [] {
     const auto path = std::filesystem::temp_directory_path() /
                       ("vorendalite-headless-" + std::to_string(::getpid()));
     std::filesystem::create_directories(path);
+    auto* kept = new std::string(path.string() + "/");
     std::atexit([] {
       std::error_code ignored;
       std::filesystem::remove_all(OwnLockDir(), ignored);
     });
-    return path.string() + "/";
+    return kept;
   }();
-  return dir;
+  return *dir;
 }
 
 void TrackKeys(const plat::Message& m) {

@@ -1,6 +1,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "engine/draw/ko_draw.h"
 #include "platform/keys.h"
 #include "platform/posix.h"
 #include "platform/window.h"
@@ -162,6 +163,45 @@ TEST_F(EngineTest, SteadyFramesAllocateNothing) {
   headless::Close(121);
   EXPECT_EQ(Run(), 0);
   EXPECT_EQ(allocations, 0u);
+}
+
+}  // namespace
+
+namespace {
+
+// A covering transition runs instead of the scene; the scene changes when it ends.
+std::vector<SceneCall> RunCoveringTransitionTo(int next) {
+  std::vector<SceneCall> calls;
+  testgame::onLoad = [] {
+    koDraw::Screen(640, 480, 1);
+    gScene = 1;
+  };
+  testgame::onScene = [&](int scene) {
+    calls.push_back({scene, gSceneEntered});
+    if (calls.size() == 2) {
+      gNextScene = next;
+      koDraw::StartTransition();
+    }
+  };
+  headless::Close(16);
+  WinMain("");
+  return calls;
+}
+
+TEST_F(EngineTest, CoveringTransitionHandsOverToTheNextScene) {
+  const std::vector<SceneCall> calls = RunCoveringTransitionTo(2);
+  // Two title frames, ten covering frames without any scene, then scene 2 entered.
+  ASSERT_EQ(calls.size(), 6u);
+  EXPECT_EQ(calls[2].scene, 2);
+  EXPECT_EQ(calls[2].entered, 1);
+  EXPECT_EQ(calls[3].entered, 0);
+}
+
+TEST_F(EngineTest, CoveringTransitionToTheSameSceneDoesNotEnterItAgain) {
+  const std::vector<SceneCall> calls = RunCoveringTransitionTo(1);
+  ASSERT_EQ(calls.size(), 6u);
+  EXPECT_EQ(calls[2].scene, 1);
+  EXPECT_EQ(calls[2].entered, 0);
 }
 
 }  // namespace
