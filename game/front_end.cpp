@@ -12,6 +12,8 @@
 #include "game/scenes.h"
 #include "game/score.h"
 #include "platform/keys.h"
+#include "player/life.h"
+#include "player/ship.h"
 
 int gShipType;
 
@@ -104,12 +106,17 @@ void EndingFrame() {
   UpdateBackgroundParticles(80, 80);
   if (gStageClock >= 50.0f && gStageClock <= 300.0f)
     koDraw::Blit(170, 190, gPicMygoodn, 0, 0, 300, 100);
+  UpdatePlayerLife();
   DrawHud();
   if (gStageClock >= 351.0f && gStageClock <= 780.0f)
     koDraw::Blit(200, 0, gPicZerog1, 0, 0, 440, 480);
   if (gStageClock >= 781.0f) gStageClock = 0.0f;
   DrawHud();
   koDraw::Present();
+  // The ship still flies here; the controls' velocity moves it on the next frame.
+  MovePlayer();
+  PlayerKeyboardControl();
+  PlayerJoystickControl();
   if (gKey == plat::kVkSpace) {
     ResetGameState();
     InitNewGame();

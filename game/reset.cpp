@@ -7,6 +7,9 @@
 #include "game/backgrounds.h"
 #include "game/game_state.h"
 #include "platform/clock.h"
+#include "player/bomb.h"
+#include "player/life.h"
+#include "player/shot_reset.h"
 
 namespace {
 
@@ -15,7 +18,23 @@ constexpr ResetTable Table(const char* name, T (&table)[N], void (*reset)(), boo
   return {name, table, sizeof(T) * N, reset, atStart};
 }
 
+template <PlayerShot (&shots)[kShotSlots]>
+constexpr ResetTable ShotTable(const char* name) {
+  return Table(name, shots, ResetShots<shots>, ShotsAtStart<shots>);
+}
+
 const ResetTable kResetTables[] = {
+    Table("gExplosionFragments", gExplosionFragments, ParkExplosionFragments,
+          ExplosionFragmentsAtStart),
+    Table("gBombShots", gBombShots, ResetBombShots, BombShotsAtStart),
+    ShotTable<gShotBMain>("gShotBMain"),
+    ShotTable<gShotBLeft>("gShotBLeft"),
+    ShotTable<gShotBRight>("gShotBRight"),
+    ShotTable<gShotAMain>("gShotAMain"),
+    ShotTable<gShotAUpper>("gShotAUpper"),
+    ShotTable<gShotALower>("gShotALower"),
+    ShotTable<gShotUpLeft>("gShotUpLeft"),
+    ShotTable<gShotUpRight>("gShotUpRight"),
     Table("gBackgroundSprites", gBackgroundSprites, ResetBackgroundSprites,
           BackgroundSpritesAtStart),
     Table("gBackgroundParticles", gBackgroundParticles, ResetBackgroundParticles,

@@ -13,6 +13,12 @@
 #include "game/score.h"
 #include "game/stages.h"
 #include "game/timeline.h"
+#include "player/bomb.h"
+#include "player/life.h"
+#include "player/power_item.h"
+#include "player/ship.h"
+#include "player/shot_pass.h"
+#include "player/shots.h"
 
 namespace {
 
@@ -32,14 +38,51 @@ struct StageDef {
   std::span<const TimelineRow> enemies, bullets;
 };
 
+constexpr auto kAlways = TimelineClock::kAlways;
+constexpr auto kClock = TimelineClock::kStage;
+constexpr auto kStrict = TimelineBounds::kStrict;
+constexpr auto kInclusive = TimelineBounds::kInclusive;
+
+// The power item's release windows and the ship's life, at the end of each
+// stage's enemy phase.
+const TimelineRow kStage1Enemies[] = {
+    {kAlways, kStrict, 0, 0, {DrawPowerItem, MovePowerItem}},
+    {kClock, kInclusive, 100, 150, {SpawnPowerItem}},
+    {kClock, kInclusive, 300, 350, {SpawnPowerItem}},
+    {kClock, kInclusive, 500, 550, {SpawnPowerItem}},
+    {kClock, kInclusive, 800, 850, {SpawnPowerItem}},
+    {kClock, kInclusive, 950, 1000, {SpawnPowerItem}},
+    {kClock, kInclusive, 1900, 1950, {SpawnPowerItem}},
+    {kAlways, kStrict, 0, 0, {UpdatePlayerLife}},
+};
+const TimelineRow kStage2Enemies[] = {
+    {kAlways, kStrict, 0, 0, {MovePowerItem, DrawPowerItem}},
+    {kClock, kInclusive, 20, 50, {SpawnPowerItem}},
+    {kClock, kInclusive, 300, 350, {SpawnPowerItem}},
+    {kClock, kInclusive, 500, 550, {SpawnPowerItem}},
+    {kClock, kInclusive, 800, 850, {SpawnPowerItem}},
+    {kClock, kInclusive, 1000, 1050, {SpawnPowerItem}},
+    {kAlways, kStrict, 0, 0, {UpdatePlayerLife}},
+};
+const TimelineRow kStage3Enemies[] = {
+    {kAlways, kStrict, 0, 0, {DrawPowerItem, MovePowerItem}},
+    {kClock, kInclusive, 20, 50, {SpawnPowerItem}},
+    {kClock, kInclusive, 300, 350, {SpawnPowerItem}},
+    {kClock, kInclusive, 500, 550, {SpawnPowerItem}},
+    {kClock, kInclusive, 800, 850, {SpawnPowerItem}},
+    {kClock, kInclusive, 1000, 1050, {SpawnPowerItem}},
+    {kAlways, kStrict, 0, 0, {UpdatePlayerLife}},
+};
+
 constexpr float kUnlockClock = 16.0f;
 constexpr float kSwitchedClock = -90.0f;
 
-const StageDef kStage1{"XF1.MID", true, false, 20.0f, true, {80, 80}, {0, 0}, true, true, {}, {}};
-const StageDef kStage2{"MBGM13.MID", false, true,  20.0f, false, {120, 120},
-                       {120, 120},   false, false, {},    {}};
-const StageDef kStage3{"CFGM1.MID", false, true,  18.0f, false, {200, 200},
-                       {150, 150},  false, false, {},    {}};
+const StageDef kStage1{"XF1.MID", true, false, 20.0f,          true, {80, 80},
+                       {0, 0},    true, true,  kStage1Enemies, {}};
+const StageDef kStage2{"MBGM13.MID", false, true,  20.0f,          false, {120, 120},
+                       {120, 120},   false, false, kStage2Enemies, {}};
+const StageDef kStage3{"CFGM1.MID", false, true,  18.0f,          false, {200, 200},
+                       {150, 150},  false, false, kStage3Enemies, {}};
 
 void AdvanceClocks(const StageDef& s) {
   if (s.hasSecondClock) {
@@ -106,12 +149,24 @@ void RunStageFrame(const StageDef& s) {
   koDraw::ClearScreen();
   AdvanceClocks(s);
   DrawBackground(s);
+  DrawBombShots(0);
+  DrawPlayerShots();
   RunTimeline(s.enemies);
   RunTimeline(s.bullets);
   DrawHud();
+  DrawStretchBar();
+  CheckGameOver();
   koDraw::SetVSync(0);
   koDraw::Present();
+  if (gPlayerAlive != 0 && gControlLocked == 0) {
+    PlayerKeyboardControl();
+    PlayerJoystickControl();
+  }
+  MovePlayer();
   gLiveShotsA = gLiveShotsB = gBombShotMoves = 0;
+  if (gBombActive == 1 && (!s.bombNeedsFireOff || gFireEnabled == 0)) UpdateBomb(0);
+  UpdateBombShots(0);
+  HitTestShots();
   if (gLiveShotsA == 0) gShotLimit = 0;
   UpdateGameEnd();
   if (s.replayKey && gKey == 'R') RestartAsReplay();

@@ -12,8 +12,9 @@ namespace {
 
 // Every table the reset restores, in the order it must visit them.
 const std::vector<std::string> kResetOrder = {
-    "gBackgroundSprites",
-    "gBackgroundParticles",
+    "gExplosionFragments", "gBombShots",   "gShotBMain",         "gShotBLeft",
+    "gShotBRight",         "gShotAMain",   "gShotAUpper",        "gShotALower",
+    "gShotUpLeft",         "gShotUpRight", "gBackgroundSprites", "gBackgroundParticles",
 };
 
 TEST_F(GameTest, ResetVisitsEveryTableInOrderAndRestoresItsStartPattern) {

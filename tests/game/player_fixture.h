@@ -1,0 +1,69 @@
+// Plays stage 1 on the headless backend and lets a test act before chosen
+// frames: the hook of frame f sees the state that frame f - 1 left.
+#pragma once
+#include <algorithm>
+#include <functional>
+#include <map>
+#include <vector>
+
+#include "engine/draw/ko_draw.h"
+#include "engine/sound/ko_sound.h"
+#include "game/game_state.h"
+#include "platform/keys.h"
+#include "tests/game/game_fixture.h"
+
+// Enter on the title; stage 1 runs from the next frame.
+constexpr int kEnterFrame = 2;
+// Stage 1 runs and its 26-frame transition, which blanks the keys, is over.
+constexpr int kPlay = 40;
+
+class PlayerTest : public GameTest {
+ protected:
+  void SetUp() override {
+    GameTest::SetUp();
+    headless::KeyDown(kEnterFrame, plat::kVkReturn);
+    headless::KeyUp(kEnterFrame + 1, plat::kVkReturn);
+  }
+
+  // Runs `f` before frame `frame`.
+  void At(int frame, std::function<void()> f) { at_[frame].push_back(std::move(f)); }
+  // Runs `f` before every frame.
+  void Every(std::function<void(int)> f) { every_.push_back(std::move(f)); }
+
+  void RunFrames(int frames) {
+    headless::OnFrame([this](int f) {
+      for (auto& g : every_) g(f);
+      if (auto it = at_.find(f); it != at_.end())
+        for (auto& g : it->second) g();
+    });
+    headless::Close(frames);
+    Run();
+  }
+
+  // A picture object of one colour, to tell draws apart by their pixels.
+  static int Picture(int width, int height, uint16_t colour) {
+    const int n = koDraw::CreateObject(width, height, 1);
+    Surface* s = koDraw::ObjectSurface(n);
+    std::fill(s->pixels.begin(), s->pixels.end(), colour);
+    return n;
+  }
+  static uint16_t Pixel(int x, int y) { return headless::LastFrame()[y * 640 + x]; }
+
+  // Plays of a sound object since the last call (fewer than its voice count per call).
+  int PlaysOf(int object) {
+    if (object < 0 || object >= kSoundObjectCount || gSoundObjects[object].voiceCount < 1) {
+      ADD_FAILURE() << "sound object " << object << " is not loaded";
+      return -1;
+    }
+    const SoundObject& o = gSoundObjects[object];
+    int& last = nextVoice_[object];
+    const int plays = (o.nextVoice - last + o.voiceCount) % o.voiceCount;
+    last = o.nextVoice;
+    return plays;
+  }
+
+ private:
+  std::map<int, std::vector<std::function<void()>>> at_;
+  std::vector<std::function<void(int)>> every_;
+  std::map<int, int> nextVoice_;
+};
