@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Starts the real game in a virtual X display, presses Esc once its window is
-# up, and expects it to run frames, save the high score and exit with 0.
+# Starts the real game in a virtual X display, checks that its frames reach the
+# screen, presses Esc, and expects it to save the high score and exit with 0.
 set -u
 game="$1"
 work=$(mktemp -d)
@@ -12,6 +12,10 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   win=$(timeout 20 xdotool search --sync --name "^Vorendalite$" | head -n 1)
   [ -n "$win" ] || { echo "no window"; kill $pid; exit 3; }
   sleep 1
+  # The title must be on the screen: frames ran and were shown.
+  import -window root shot.png
+  lit=$(convert shot.png -format "%[fx:maxima.r+maxima.g+maxima.b]" info:)
+  [ "$lit" != "0" ] || { echo "the screen stayed black"; kill $pid; exit 5; }
   xdotool key --window "$win" Escape
   for i in $(seq 1 100); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
   if kill -0 $pid 2>/dev/null; then echo "still running after Esc"; kill -9 $pid; exit 4; fi
