@@ -22,14 +22,14 @@ namespace {
 int gShipSelectPicture;  // the ship select's second picture; nothing loads it
 
 // Each ship type's picture is loaded on its first game start and reused after,
-// so that any number of game starts never fills the picture table.
+// so that any number of game starts never fills the picture table. A load that
+// failed keeps its record too, and the ship then draws object 0, as it did.
 int ShipPicture(int type) {
-  static int loaded[3];
   static const char* const kFiles[3] = {nullptr, "MYME1.BMP", "MYME2.BMP"};
-  int& number = loaded[type];
-  if (number == 0 || std::strcmp(gDrawObjects[number].name, kFiles[type]) != 0)
-    number = koDraw::LoadObject(kFiles[type], 1);
-  return number;
+  for (int n = 4; n < kDrawObjectCount; ++n)
+    if (std::strcmp(gDrawObjects[n].name, kFiles[type]) == 0)
+      return koDraw::ObjectSurface(n) ? n : 0;
+  return koDraw::LoadObject(kFiles[type], 1);
 }
 
 void StartStage1(int kind) {

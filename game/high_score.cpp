@@ -1,5 +1,7 @@
 #include "game/high_score.h"
 
+#include <unistd.h>
+
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -28,7 +30,8 @@ void SaveHighScore() {
   FILE* f = std::fopen(temp.c_str(), "wb");
   if (!f) return;
   const bool written = std::fwrite(buffer, 1, kHighScoreFileSize, f) == kHighScoreFileSize;
-  const bool flushed = std::fflush(f) == 0;
+  // On the disk before it takes the old file's place, so a crash cannot leave it empty.
+  const bool flushed = std::fflush(f) == 0 && ::fsync(::fileno(f)) == 0;
   const bool closed = std::fclose(f) == 0;
   if (written && flushed && closed && std::rename(temp.c_str(), kHighScoreFile) == 0) return;
   std::remove(temp.c_str());

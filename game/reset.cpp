@@ -9,6 +9,7 @@
 #include "platform/clock.h"
 #include "player/bomb.h"
 #include "player/life.h"
+#include "player/power_item.h"
 #include "player/shot_reset.h"
 
 namespace {
@@ -41,8 +42,6 @@ const ResetTable kResetTables[] = {
           BackgroundParticlesAtStart),
 };
 
-void ParkPowerItem() { gPowerItem = PowerItem{-500.0f, 500.0f, 0.0f, 0, 0, 0, {0, 0}}; }
-
 }  // namespace
 
 std::span<const ResetTable> ResetTables() { return kResetTables; }
@@ -57,14 +56,14 @@ void InitNewGame() {
   gStageClock2 = 0.0f;
   gPlayerX = 60.0f;
   gPlayerY = 210.0f;
-  ParkPowerItem();
+  ResetPowerItem();
   gSideShots = gOuterShots = gPowerItemCount = 0;
   for (ShipEntryState& e : gShipEntry) e = ShipEntryState{0, 0, -500.0f, 500.0f};
 }
 
 void ResetGameState() {
   koSystem::SeedRand(static_cast<uint32_t>(plat::TimeSeconds()));
-  ParkPowerItem();
+  ResetPowerItem();
   gPlayerVX = gPlayerVY = 0.0f;
   gControlLocked = 0;
   gFireCounterA = gFireCounterB = 0;

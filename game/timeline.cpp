@@ -4,7 +4,7 @@
 
 bool WindowOpen(const TimelineRow& row) {
   if (row.clock == TimelineClock::kAlways) return true;
-  const float c = row.clock == TimelineClock::kStage ? gStageClock : gStageClock2;
+  const float c = gStageClock;
   if (row.bounds == TimelineBounds::kStrict) return row.from < c && c < row.to;
   return row.from <= c && c <= row.to;
 }
@@ -15,9 +15,4 @@ void RunTimeline(std::span<const TimelineRow> rows) {
     for (TimelineOp op : row.ops)
       if (op) op();
   }
-}
-
-void RunCounterWindows(std::span<const CounterWindow> windows, int counter) {
-  for (const CounterWindow& w : windows)
-    if (w.from <= counter && counter <= w.to) w.op();
 }

@@ -7,7 +7,6 @@
 enum class TimelineClock {
   kAlways,  // runs on every frame
   kStage,   // gStageClock
-  kStage2,  // gStageClock2 (stage 1 after its mid-boss)
 };
 enum class TimelineBounds {
   kStrict,     // from < clock < to: the spawn windows
@@ -25,10 +24,3 @@ struct TimelineRow {
 
 bool WindowOpen(const TimelineRow& row);
 void RunTimeline(std::span<const TimelineRow> rows);
-
-// Attack schedules: operations run while a frame counter lies in an inclusive range.
-struct CounterWindow {
-  int from, to;
-  TimelineOp op;
-};
-void RunCounterWindows(std::span<const CounterWindow> windows, int counter);

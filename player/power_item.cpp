@@ -93,3 +93,8 @@ void TouchPowerItem() {
     AddScore(kPickupScore);
   }
 }
+
+void ResetPowerItem() {
+  gPowerItem =
+      PowerItem{static_cast<float>(kParkX), static_cast<float>(kParkY), 0.0f, 0, 0, 0, {0, 0}};
+}

@@ -10,3 +10,5 @@ void DrawPowerItem();
 void CollectPowerItem();
 // The touch test against the ship; the ship counts even while it is dead.
 void TouchPowerItem();
+// The start pattern of a new game and of every reset: parked, at rest, nothing collected.
+void ResetPowerItem();

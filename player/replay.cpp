@@ -4,7 +4,6 @@
 
 PlayerTrackRecord PlayerTrack[kTrackLength];
 int ShotTrack[kShotSlots][kTrackLength];
-int gTrackEnd;
 
 void RecordShipFrame() {
   if (gTrackIndex >= kTrackLength) {
@@ -13,11 +12,13 @@ void RecordShipFrame() {
   }
   PlayerTrack[gTrackIndex] = PlayerTrackRecord{gBankFrame, gPlayerX, gPlayerY};
   gShotTrackIndex = gTrackIndex++;
-  gTrackEnd = gTrackIndex;
 }
 
 void ReplayShipFrame() {
-  if (gTrackIndex >= gTrackEnd) {  // the recording has ended: the ship stands still
+  // The whole track plays back, also past the last recording: the records
+  // there are whatever an earlier, longer recording left. At its end the
+  // ship stands still.
+  if (gTrackIndex >= kTrackLength) {
     gShotTrackIndex = kTrackLength;
     return;
   }

@@ -16,10 +16,6 @@ constexpr int kNoShotRecorded = INT_MIN;
 
 extern PlayerTrackRecord PlayerTrack[kTrackLength];
 extern int ShotTrack[kShotSlots][kTrackLength];
-// Records the last recording wrote; playback ends there, so it never shows
-// records that belong to no recording or to an older one.
-extern int gTrackEnd;
-
 // Records the ship's frame, or plays it back, and makes that frame's record
 // the one the shot pass uses (gShotTrackIndex; kTrackLength once the track
 // is full or played to its end).

@@ -119,3 +119,52 @@ TEST_F(GameTest, ParticlesRespawnPastTheLeftEdgeDeterministically) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(GameTest, ARespawnedParticleDrawsTypeThenRowThenSpeed) {
+  BackgroundParticle& p = gBackgroundParticles[0];
+  p = {0, -6.5f, 100.0f, 0.0f, 0.0f};
+  for (int i = 1; i < kParticleCount; ++i) gBackgroundParticles[i] = {0, 300.0f, 0.0f, 0.0f, 0.0f};
+  gFrameScale = 0.0f;
+  koSystem::SeedRand(99);
+  const int type = koSystem::Rand() % 7, row = koSystem::Rand() % 480;
+  const int speed = 120 + koSystem::Rand() % 77;
+  koSystem::SeedRand(99);
+  UpdateBackgroundParticles(77, 120);
+  EXPECT_EQ(p.type, type);
+  EXPECT_EQ(p.y, static_cast<float>(row));
+  EXPECT_EQ(p.speed, static_cast<float>(speed));
+}
+
+TEST_F(GameTest, StripsLayOutAgainExactlyWhenTheLastOneReachesZero) {
+  // One step that takes the last strip exactly to 0 (100 px/s; the product is exact in float).
+  LayOutBackgroundStrips();
+  gFrameScale = 31993.6f;
+  ScrollBackgroundU();
+  EXPECT_EQ(gBack1uStrips[0].x, 0.0f);
+  EXPECT_EQ(gBack1uStrips[1].x, 640.0f);
+  // The vertical relayout at a last strip exactly at 0 (150 px/s on stage 5).
+  LayOutBackgroundStrips();
+  gStageClock = 100.0f;
+  gFrameScale = 0.0f;
+  ScrollStage5Background();  // first call: laid out upwards, the last strip at -4999 x 480
+  gFrameScale = 15996.8f;
+  ScrollStage5Background();
+  EXPECT_EQ(gStage5Strips[0].y, 0.0f);
+  EXPECT_EQ(gStage5Strips[1].y, -480.0f);
+}
+
+TEST_F(GameTest, DriftLeftStopsAtMinusOneHundred) {
+  LayOutBackgroundStrips();
+  gFrameScale = 1.0f;
+  gStageClock = -1.0f;
+  for (int i = 0; i < 3; ++i) {
+    for (BackgroundStrip& s : gStage6Strips) s.driftX = -70.0f;
+    ScrollStage6Background();
+  }
+  EXPECT_EQ(gStage6Strips[0].x, -100.0f);
+  EXPECT_EQ(gStage6Strips[kStripCount - 1].x, -100.0f);
+}
+
+}  // namespace

@@ -19,7 +19,7 @@ ShipFrame Ship() { return {gBankFrame, gPlayerX, gPlayerY}; }
 // The game started by Enter records from its first stage frame (frame 3).
 constexpr int kFirstStageFrame = kEnterFrame + 1;
 
-TEST_F(ReplayTest, RReplaysTheRecordedPathFrameForFrameAndThenStandsStill) {
+TEST_F(ReplayTest, RReplaysTheRecordedPathFrameForFrameAndThenTheRestOfTheTrack) {
   constexpr int kR = 200;  // 'R' ends this frame: its move is the last record
   constexpr int kRecords = kR - kFirstStageFrame + 1;
   std::vector<ShipFrame> recorded, replayed;
@@ -31,6 +31,8 @@ TEST_F(ReplayTest, RReplaysTheRecordedPathFrameForFrameAndThenStandsStill) {
   headless::KeyDown(kPlay + 100, plat::kVkDown);
   headless::KeyUp(kPlay + 150, plat::kVkRight);
   headless::TapKey(kR, 'R');  // the keys still held move nothing in playback
+  // What an earlier, longer recording left past this one's end.
+  for (int i = kRecords; i < kRecords + 5; ++i) PlayerTrack[i] = {3, 100.0f + i, 50.0f};
   Every([&](int f) {
     if (f > kFirstStageFrame && f <= kR) recorded.push_back(Ship());
     if (f == kR + 1) {
@@ -42,9 +44,9 @@ TEST_F(ReplayTest, RReplaysTheRecordedPathFrameForFrameAndThenStandsStill) {
   RunFrames(kR + kRecords + 10);
   EXPECT_EQ(gReplay, 1);
   ASSERT_EQ(recorded.size(), static_cast<size_t>(kRecords));
-  // The playback frames after the recording's end keep its last record.
+  // After the recording's end the playback goes on through the older records.
   std::vector<ShipFrame> expected = recorded;
-  expected.resize(kRecords + 5, recorded.back());
+  for (int i = kRecords; i < kRecords + 5; ++i) expected.push_back({3, 100.0f + i, 50.0f});
   EXPECT_EQ(replayed, expected);
 }
 
