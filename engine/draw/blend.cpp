@@ -51,11 +51,8 @@ int BlendBlit(int x, int y, int object, int left, int top, int right, int bottom
   Surface* dst = gBackSurface.get();
   const Surface* src = ObjectSurface(object);
   if (!dst || !src) return 0;
-  int64_t X = x, Y = y, L = left, T = top, W = int64_t{right} - left, H = int64_t{bottom} - top;
   detail::Span s;
-  if (!detail::ClipToClipRect(X, Y, L, T, W, H) ||
-      !detail::CutToSurfaces(X, Y, L, T, W, H, *src, *dst, s))
-    return 1;
+  if (!detail::ClipBlit(x, y, left, top, right, bottom, *src, *dst, s)) return 1;
   for (int j = 0; j < s.height; ++j) {
     const uint16_t* p = src->Row(s.top + j) + s.left;
     uint16_t* d = dst->Row(s.y + j) + s.x;

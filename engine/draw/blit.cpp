@@ -1,7 +1,6 @@
 // Rectangle blits, stretched and mirrored blits, fills and the half-tone rectangle.
 #include <algorithm>
 #include <array>
-#include <vector>
 
 #if defined(__x86_64__)
 #include <immintrin.h>
@@ -26,7 +25,9 @@ inline Pixels8 Load8(const uint16_t* p) {
 }
 inline void Store8(uint16_t* p, Pixels8 v) { std::memcpy(p, &v, sizeof v); }
 
-using KeyedSpanFn = void (*)(Surface&, const Surface&, const Span&);
+// Keyed rows: h rows of n pixels, pitches in pixels.
+using KeyedRowsFn = void (*)(uint16_t* d, ptrdiff_t dp, const uint16_t* s, ptrdiff_t sp, int n,
+                             int h, uint16_t key);
 
 // Keyed rows copy every source pixel but the key. They work in blocks: a
 // block without key pixels is stored whole, a block of key pixels only is
@@ -44,14 +45,10 @@ inline void KeyedBlock8(uint16_t* d, const uint16_t* s, Pixels8 key) {
     Store8(d, (v & ~m) | (Load8(d) & m));
 }
 
-void KeyedSpanPortable(Surface& dst, const Surface& src, const Span& sp) {
-  const uint16_t key = src.colorKey;
+void KeyedRowsPortable(uint16_t* d, ptrdiff_t dp, const uint16_t* s, ptrdiff_t sp, int n, int h,
+                       uint16_t key) {
   const Pixels8 k = Pixels8{} + key;
-  const int n = sp.width;
-  uint16_t* d = dst.Row(sp.y) + sp.x;
-  const uint16_t* s = src.Row(sp.top) + sp.left;
-  const ptrdiff_t dp = dst.pitch, spitch = src.pitch;
-  for (int j = 0; j < sp.height; ++j, d += dp, s += spitch) {
+  for (int j = 0; j < h; ++j, d += dp, s += sp) {
     if (n < 8) {
       for (int i = 0; i < n; ++i)
         if (s[i] != key) d[i] = s[i];
@@ -77,38 +74,45 @@ __attribute__((target("avx2"))) inline void KeyedBlock16(uint16_t* d, const uint
   }
 }
 
-__attribute__((target("avx2"))) void KeyedSpanAvx2(Surface& dst, const Surface& src,
-                                                   const Span& sp) {
-  const int n = sp.width;
+__attribute__((target("avx2"))) void KeyedRowsAvx2(uint16_t* d, ptrdiff_t dp, const uint16_t* s,
+                                                   ptrdiff_t sp, int n, int h, uint16_t key) {
   if (n < 16) {
-    KeyedSpanPortable(dst, src, sp);
+    KeyedRowsPortable(d, dp, s, sp, n, h, key);
     return;
   }
-  const __m256i k = _mm256_set1_epi16(static_cast<short>(src.colorKey));
-  // Row pointers kept in locals: the vector stores may alias anything.
-  uint16_t* d = dst.Row(sp.y) + sp.x;
-  const uint16_t* s = src.Row(sp.top) + sp.left;
-  const ptrdiff_t dp = dst.pitch, spitch = src.pitch;
-  for (int j = 0; j < sp.height; ++j, d += dp, s += spitch) {
+  const __m256i k = _mm256_set1_epi16(static_cast<short>(key));
+  for (int j = 0; j < h; ++j, d += dp, s += sp) {
     int i = 0;
     for (; i + 16 <= n; i += 16) KeyedBlock16(d + i, s + i, k);
     if (i < n) KeyedBlock16(d + n - 16, s + n - 16, k);
   }
 }
 
-KeyedSpanFn BestKeyedSpan() {
+KeyedRowsFn BestKeyedRows() {
   __builtin_cpu_init();
-  return __builtin_cpu_supports("avx2") ? KeyedSpanAvx2 : KeyedSpanPortable;
+  return __builtin_cpu_supports("avx2") ? KeyedRowsAvx2 : KeyedRowsPortable;
 }
 #else
-KeyedSpanFn BestKeyedSpan() { return KeyedSpanPortable; }
+KeyedRowsFn BestKeyedRows() { return KeyedRowsPortable; }
 #endif
 
-KeyedSpanFn KeyedSpan = BestKeyedSpan();
+KeyedRowsFn KeyedRows = BestKeyedRows();
+
+void CopyRows(uint16_t* d, ptrdiff_t dp, const uint16_t* s, ptrdiff_t sp, int n, int h, bool keyed,
+              uint16_t key) {
+  if (keyed) {
+    KeyedRows(d, dp, s, sp, n, h, key);
+    return;
+  }
+  for (int j = 0; j < h; ++j, d += dp, s += sp) std::memcpy(d, s, sizeof(uint16_t) * n);
+}
+
+// One source row of a blit within one picture; no surface is wider.
+uint16_t gRowCopy[kBmpMaxSide];
 
 }  // namespace
 
-void UsePortableKeyedBlit(bool on) { KeyedSpan = on ? KeyedSpanPortable : BestKeyedSpan(); }
+void UsePortableKeyedBlit(bool on) { KeyedRows = on ? KeyedRowsPortable : BestKeyedRows(); }
 
 bool CutToSurfaces(int64_t x, int64_t y, int64_t left, int64_t top, int64_t w, int64_t h,
                    const Surface& src, const Surface& dst, Span& out) {
@@ -141,23 +145,21 @@ bool CutToSurfaces(int64_t x, int64_t y, int64_t left, int64_t top, int64_t w, i
 }
 
 void CopySpan(Surface& dst, const Surface& src, const Span& s, bool keyed) {
-  if (&dst == &src) {  // a blit within one picture reads a copy of its source
-    Surface copy;
-    copy.width = copy.pitch = s.width;
-    copy.height = s.height;
-    copy.colorKey = src.colorKey;
-    copy.pixels.resize(static_cast<size_t>(s.width) * s.height);
-    for (int j = 0; j < s.height; ++j)
-      std::memcpy(copy.Row(j), src.Row(s.top + j) + s.left, sizeof(uint16_t) * s.width);
-    CopySpan(dst, copy, {s.x, s.y, 0, 0, s.width, s.height}, keyed);
+  uint16_t* d = dst.Row(s.y) + s.x;
+  const uint16_t* p = src.Row(s.top) + s.left;
+  if (&dst != &src) {
+    CopyRows(d, dst.pitch, p, src.pitch, s.width, s.height, keyed, src.colorKey);
     return;
   }
-  if (keyed) {
-    KeyedSpan(dst, src, s);
-    return;
+  // Within one picture each row is read whole before it is written, and the
+  // rows go from the end the destination moves towards, so no row is
+  // overwritten before it is read.
+  const bool down = s.y > s.top;
+  for (int j = 0; j < s.height; ++j) {
+    const ptrdiff_t row = static_cast<ptrdiff_t>(down ? s.height - 1 - j : j) * src.pitch;
+    std::memcpy(gRowCopy, p + row, sizeof(uint16_t) * s.width);
+    CopyRows(d + row, 0, gRowCopy, 0, s.width, 1, keyed, src.colorKey);
   }
-  for (int j = 0; j < s.height; ++j)
-    std::memcpy(dst.Row(s.y + j) + s.x, src.Row(s.top + j) + s.left, sizeof(uint16_t) * s.width);
 }
 
 void FillRow(uint16_t* d, int n, uint16_t colour) {
@@ -167,12 +169,14 @@ void FillRow(uint16_t* d, int n, uint16_t colour) {
   for (; i < n; ++i) d[i] = colour;
 }
 
-void FillSurface(Surface& dst, int left, int top, int right, int bottom, uint16_t colour) {
-  left = std::max(left, 0);
-  top = std::max(top, 0);
-  right = std::min(right, dst.width);
-  bottom = std::min(bottom, dst.height);
-  if (right <= left || bottom <= top) return;
+void FillSurface(Surface& dst, int64_t l, int64_t t, int64_t r, int64_t b, uint16_t colour) {
+  l = std::max<int64_t>(l, 0);
+  t = std::max<int64_t>(t, 0);
+  r = std::min<int64_t>(r, dst.width);
+  b = std::min<int64_t>(b, dst.height);
+  if (r <= l || b <= t) return;
+  const int left = static_cast<int>(l), top = static_cast<int>(t), right = static_cast<int>(r),
+            bottom = static_cast<int>(b);
   if ((colour >> 8) == (colour & 0xFF)) {  // both bytes alike (black, white): memset
     const size_t bytes = sizeof(uint16_t) * static_cast<size_t>(right - left);
     if (left == 0 && right == dst.pitch)  // whole rows: one block
@@ -278,8 +282,8 @@ int BlitMirror(int x, int y, int mode, int object, int left, int top, int right,
   // Destination pixel (X + i, Y + j) is pixel (k, m) = (X - x + i, Y - y + j)
   // of the unclipped blit; its source column is a + da * i, its row b + db * j.
   const int64_t k0 = X - x, m0 = Y - y;
-  const int64_t a = (mode & 1) ? right - 1 - k0 : left + k0, da = (mode & 1) ? -1 : 1;
-  const int64_t b = (mode & 2) ? bottom - 1 - m0 : top + m0, db = (mode & 2) ? -1 : 1;
+  const int64_t a = (mode & 1) ? int64_t{right} - 1 - k0 : left + k0, da = (mode & 1) ? -1 : 1;
+  const int64_t b = (mode & 2) ? int64_t{bottom} - 1 - m0 : top + m0, db = (mode & 2) ? -1 : 1;
   // Keep i where the destination is on the surface and the source in the picture.
   auto range = [](int64_t n, int64_t dstStart, int64_t dstSize, int64_t s0, int64_t ds,
                   int64_t srcSize, int64_t& lo, int64_t& hi) {
@@ -330,10 +334,13 @@ void FillRect(int left, int top, int right, int bottom, uint32_t colour) {
 }
 
 void DrawFrame(int left, int top, int right, int bottom) {
-  FillRect(left, top, right, top + 1, 0);
-  FillRect(left, bottom - 1, right, bottom, 0);
-  FillRect(left, top, left + 1, bottom, 0);
-  FillRect(right - 1, top, right, bottom, 0);
+  if (!gBackSurface) return;
+  Surface& s = *gBackSurface;
+  const int64_t l = left, t = top, r = right, b = bottom;
+  detail::FillSurface(s, l, t, r, t + 1, 0);
+  detail::FillSurface(s, l, b - 1, r, b, 0);
+  detail::FillSurface(s, l, t, l + 1, b, 0);
+  detail::FillSurface(s, r - 1, t, r, b, 0);
 }
 
 int HalfToneRect(int left, int top, int right, int bottom, uint16_t colour) {

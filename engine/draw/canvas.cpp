@@ -1,9 +1,10 @@
 // Lines and shapes drawn in software on the back surface, as the desktop's
 // drawing layer would: COLORREF colours, cut to the surface (not to the clip
-// rectangle). Thin lines leave out their end pixel; wide lines are discs of
-// the pen's width stamped along the path.
+// rectangle). Thin lines leave out their end pixel; wide lines are a round
+// pen of their width swept from end to end.
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <vector>
 
@@ -22,60 +23,88 @@ void Plot(Surface& s, int64_t x, int64_t y, uint16_t c) {
   if (x >= 0 && y >= 0 && x < s.width && y < s.height) s.Row(static_cast<int>(y))[x] = c;
 }
 
-// A disc of diameter w around pixel (x, y): in each row the pixels whose
-// centres lie within w / 2 of the disc's centre (a pixel centre for odd w,
-// a pixel corner for even w).
-void Stamp(Surface& s, int64_t x, int64_t y, int w, uint16_t c) {
-  const double centre = (w % 2) ? 0.0 : -0.5, r2 = w * 0.5 * (w * 0.5);
-  for (int oy = -(w / 2); oy <= (w - 1) / 2; ++oy) {
-    const int64_t row = y + oy;
-    if (row < 0 || row >= s.height) continue;
-    const double dy = oy - centre;
-    if (dy * dy > r2) continue;
-    const double half = std::sqrt(r2 - dy * dy);
-    const int64_t lo = static_cast<int64_t>(std::ceil(centre - half));
-    const int64_t hi = static_cast<int64_t>(std::floor(centre + half));
-    const int64_t a = std::max<int64_t>(x + lo, 0), b = std::min<int64_t>(x + hi + 1, s.width);
-    if (a < b) detail::FillRow(s.Row(static_cast<int>(row)) + a, static_cast<int>(b - a), c);
+// Narrows [lo, hi] to the u with k * u in [p, q].
+void Within(double k, double p, double q, double& lo, double& hi) {
+  if (k == 0) {
+    if (p > 0 || q < 0) hi = -INFINITY;
+    return;
+  }
+  const double a = p / k, b = q / k;
+  lo = std::max(lo, std::min(a, b));
+  hi = std::min(hi, std::max(a, b));
+}
+
+// Widens [lo, hi] to take in a row's cut through a disc of radius r centred
+// on column cx, ey rows away.
+void AddDisc(double cx, double ey, double r, double& lo, double& hi) {
+  if (ey * ey > r * r) return;
+  const double half = std::sqrt(r * r - ey * ey);
+  lo = std::min(lo, cx - half);
+  hi = std::max(hi, cx + half);
+}
+
+// A wide line: the pixels whose centres lie within w / 2 of the segment, so
+// a round pen swept along it with round caps. The segment runs between pixel
+// centres for odd w and pixel corners for even w. Each row of the surface is
+// one span (the shape is convex), so the cost is bounded by the surface
+// whatever the width and the end points.
+void WideLine(Surface& s, int64_t x1, int64_t y1, int64_t x2, int64_t y2, int w, uint16_t c) {
+  const double o = (w % 2) ? 0.0 : -0.5, r = w * 0.5;
+  const double ax = x1 + o, ay = y1 + o;
+  const double dx = static_cast<double>(x2 - x1), dy = static_cast<double>(y2 - y1);
+  const double length2 = dx * dx + dy * dy, reach = r * std::sqrt(length2);
+  const double top = std::max(0.0, std::ceil(std::min(ay, ay + dy) - r));
+  const double bottom = std::min(s.height - 1.0, std::floor(std::max(ay, ay + dy) + r));
+  for (int y = static_cast<int>(top); y <= bottom; ++y) {
+    const double ey = y - ay;
+    double lo = INFINITY, hi = -INFINITY;
+    AddDisc(ax, ey, r, lo, hi);
+    AddDisc(ax + dx, ey - dy, r, lo, hi);
+    if (length2 > 0) {  // the band whose points project onto the segment, within r of it
+      double u0 = -INFINITY, u1 = INFINITY;
+      Within(dy, dx * ey - reach, dx * ey + reach, u0, u1);
+      Within(dx, -dy * ey, length2 - dy * ey, u0, u1);
+      if (u0 <= u1) {
+        lo = std::min(lo, ax + u0);
+        hi = std::max(hi, ax + u1);
+      }
+    }
+    if (!(lo <= hi)) continue;
+    const double w1 = s.width;
+    const int a = static_cast<int>(std::clamp(std::ceil(lo), 0.0, w1));
+    const int b = static_cast<int>(std::clamp(std::floor(hi) + 1, 0.0, w1));
+    if (a < b) detail::FillRow(s.Row(y) + a, b - a, c);
   }
 }
 
-// The pixels of a line from (x1, y1) to (x2, y2): step i of the longer axis
-// moves the shorter one by i * d / n, rounded. The end pixel is step n.
-// Only steps whose longer-axis coordinate lies on the surface are visited,
-// so far-away end points cost nothing.
-template <typename Visit>
-void Walk(const Surface& s, int64_t x1, int64_t y1, int64_t x2, int64_t y2, bool withEnd,
-          int margin, Visit visit) {
+// A thin line: step i of the longer axis moves the shorter one by i * d / n,
+// rounded; the end pixel (step n) is left out. Only steps whose longer-axis
+// coordinate lies on the surface are visited, so far-away end points cost
+// nothing.
+void ThinLine(Surface& s, int64_t x1, int64_t y1, int64_t x2, int64_t y2, uint16_t c) {
   const int64_t dx = std::llabs(x2 - x1), dy = std::llabs(y2 - y1);
   const int64_t sx = x2 < x1 ? -1 : 1, sy = y2 < y1 ? -1 : 1;
   const bool xMajor = dx >= dy;
   const int64_t n = xMajor ? dx : dy, d = xMajor ? dy : dx;
   const int64_t start = xMajor ? x1 : y1, dir = xMajor ? sx : sy;
   const int64_t size = xMajor ? s.width : s.height;
-  // Steps i with start + dir * i in [-margin, size + margin).
-  int64_t i0 = 0, i1 = withEnd ? n : n - 1;
-  const int64_t lo = dir > 0 ? -margin - start : start - (size + margin - 1);
-  const int64_t hi = dir > 0 ? size + margin - 1 - start : start + margin;
-  i0 = std::max(i0, lo);
-  i1 = std::min(i1, hi);
+  // Steps i with start + dir * i in [0, size).
+  const int64_t i0 = std::max<int64_t>(0, dir > 0 ? -start : start - (size - 1));
+  const int64_t i1 = std::min(n - 1, dir > 0 ? size - 1 - start : start);
   for (int64_t i = i0; i <= i1; ++i) {
-    const int64_t minor =
-        n == 0 ? 0 : static_cast<int64_t>((__int128{2} * i * d + n) / (__int128{2} * n));
+    const int64_t minor = static_cast<int64_t>((__int128{2} * i * d + n) / (__int128{2} * n));
     if (xMajor)
-      visit(x1 + sx * i, y1 + sy * minor);
+      Plot(s, x1 + sx * i, y1 + sy * minor, c);
     else
-      visit(x1 + sx * minor, y1 + sy * i);
+      Plot(s, x1 + sx * minor, y1 + sy * i, c);
   }
 }
 
 void Line(Surface& s, int64_t x1, int64_t y1, int64_t x2, int64_t y2, const Pen& pen) {
-  if (pen.width <= 1) {
-    Walk(s, x1, y1, x2, y2, false, 0, [&](int64_t x, int64_t y) { Plot(s, x, y, pen.colour); });
-  } else {
-    Walk(s, x1, y1, x2, y2, true, pen.width,
-         [&](int64_t x, int64_t y) { Stamp(s, x, y, pen.width, pen.colour); });
-  }
+  if (pen.width <= 1)
+    ThinLine(s, x1, y1, x2, y2, pen.colour);
+  else
+    WideLine(s, x1, y1, x2, y2, pen.width, pen.colour);
 }
 
 // A chain of lines through the points, back to the first when closed.
@@ -99,7 +128,8 @@ void FillPolygon(const Surface& s, const DrawPoint* p, int count, Fill fill) {
     for (int i = 0; i < count; ++i) {
       const DrawPoint a = p[i], b = p[(i + 1) % count];
       if ((a.y <= cy) == (b.y <= cy)) continue;
-      xs.push_back(a.x + (cy - a.y) * (static_cast<double>(b.x) - a.x) / (b.y - a.y));
+      xs.push_back(a.x + (cy - a.y) * (static_cast<double>(b.x) - a.x) /
+                             (static_cast<double>(b.y) - a.y));
     }
     std::sort(xs.begin(), xs.end());
     for (size_t k = 0; k + 1 < xs.size(); k += 2) {
@@ -111,11 +141,16 @@ void FillPolygon(const Surface& s, const DrawPoint* p, int count, Fill fill) {
   }
 }
 
+// A point of the curve, rounded and held inside the int range its control
+// points span.
 DrawPoint BezierPoint(const DrawPoint* c, double t) {
   const double u = 1 - t;
   const double a = u * u * u, b = 3 * u * u * t, d = 3 * u * t * t, e = t * t * t;
-  return {static_cast<int32_t>(std::lround(a * c[0].x + b * c[1].x + d * c[2].x + e * c[3].x)),
-          static_cast<int32_t>(std::lround(a * c[0].y + b * c[1].y + d * c[2].y + e * c[3].y))};
+  auto held = [](double v) {
+    return static_cast<int32_t>(std::clamp(std::round(v), double{INT32_MIN}, double{INT32_MAX}));
+  };
+  return {held(a * c[0].x + b * c[1].x + d * c[2].x + e * c[3].x),
+          held(a * c[0].y + b * c[1].y + d * c[2].y + e * c[3].y)};
 }
 
 }  // namespace
@@ -148,7 +183,7 @@ void DrawRectangle(int left, int top, int right, int bottom, uint32_t fill, uint
   if (!s) return;
   if (left > right) std::swap(left, right);
   if (top > bottom) std::swap(top, bottom);
-  if (right - left < 1 || bottom - top < 1) return;
+  if (int64_t{right} - left < 1 || int64_t{bottom} - top < 1) return;
   detail::FillSurface(*s, left, top, right, bottom, ColorRefTo565(fill));
   const uint16_t c = ColorRefTo565(pen);
   if (penWidth <= 1) {  // the outline covers left..right-1 and top..bottom-1
@@ -170,8 +205,10 @@ void DrawBezier(const DrawPoint* points, int count, uint32_t colour, int width) 
     const DrawPoint* c = points + i;
     // Enough steps that each flat piece is a few pixels long.
     double length = 0;
-    for (int k = 0; k < 3; ++k) length += std::hypot(c[k + 1].x - c[k].x, c[k + 1].y - c[k].y);
-    const int steps = std::clamp(static_cast<int>(length / 4), 1, 1000);
+    for (int k = 0; k < 3; ++k)
+      length += std::hypot(static_cast<double>(c[k + 1].x) - c[k].x,
+                           static_cast<double>(c[k + 1].y) - c[k].y);
+    const int steps = static_cast<int>(std::clamp(length / 4, 1.0, 1000.0));
     for (int k = 1; k <= steps; ++k) path.push_back(BezierPoint(c, static_cast<double>(k) / steps));
   }
   Polyline(*s, path, false, {ColorRefTo565(colour), width});

@@ -57,7 +57,8 @@ void UsePortableKeyedBlit(bool on);
 // Writes `colour` to n pixels.
 void FillRow(uint16_t* d, int n, uint16_t colour);
 
-// Fills the rectangle cut to the surface.
-void FillSurface(Surface& dst, int left, int top, int right, int bottom, uint16_t colour);
+// Fills the rectangle cut to the surface (wide edges, so callers may add to them).
+void FillSurface(Surface& dst, int64_t left, int64_t top, int64_t right, int64_t bottom,
+                 uint16_t colour);
 
 }  // namespace koDraw::detail

@@ -1,6 +1,8 @@
 // The frame present with its transition overlays and the engine pause screen,
 // the screen capture, the clip-rectangle transition and the fps meter.
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 
 #include "engine/draw/draw_internal.h"
@@ -131,7 +133,10 @@ void DrawPauseScreen() {
   if (limit < gPauseScroll) gPauseScroll = static_cast<float>(limit);
 }
 
-// Loads a picture of the pause screen into its number, or a new one.
+// Loads a picture of the pause screen into a new number the first time and
+// reloads it into its own number after that. Each picture decides by its own
+// number: one whose first load failed still holds 0, and a reload there would
+// replace ObjectBuffer, which every never-loaded picture draws.
 void ReloadInto(int& number, const char* file) {
   if (number == 0)
     number = LoadObject(file, 2);
@@ -148,29 +153,52 @@ void Closed() {
   gClipTransitionClosed = 1;
 }
 
-// Moves a pair of edges apart by `step` (opening) until either reaches its
-// end; then both take their ends. True once they have.
-bool OpenPair(int& lo, int& hi, int loEnd, int hiEnd, int step) {
-  lo -= step;
-  hi += step;
-  if (lo <= loEnd || hi >= hiEnd) {
-    lo = loEnd;
-    hi = hiEnd;
-  }
-  return lo == loEnd && hi == hiEnd;
+// v + d held inside the int range, so that no speed or rectangle overflows.
+int Offset(int v, int64_t d) {
+  return static_cast<int>(std::clamp<int64_t>(v + d, INT32_MIN, INT32_MAX));
 }
 
-// Moves a pair of edges together; when either passes its stop, both take them.
-void ClosePairTo(int& lo, int& hi, int loStop, int hiStop, int step) {
-  lo += step;
-  hi -= step;
+// The middle of the saved rectangle, and the band of patterns 8 and 9 that
+// reaches b = band / 2 from it on either side.
+struct Middle {
+  int mx, my;
+  DrawRect band;
+};
+Middle MiddleOf(const DrawRect& S, int band) {
+  const int mx = Offset(S.left, (int64_t{S.right} - S.left) / 2);
+  const int my = Offset(S.top, (int64_t{S.bottom} - S.top) / 2);
+  const int b = band / 2;
+  return {mx, my, {Offset(mx, -b), Offset(my, -b), Offset(mx, b), Offset(my, b)}};
+}
+
+// Moves a pair of edges apart by `step` (opening); once either reaches its
+// end, both take their ends. True once they have.
+bool OpenPair(int& lo, int& hi, int loEnd, int hiEnd, int64_t step) {
+  lo = Offset(lo, -step);
+  hi = Offset(hi, step);
+  if (lo > loEnd && hi < hiEnd) return false;
+  lo = loEnd;
+  hi = hiEnd;
+  return true;
+}
+
+// Moves a pair of edges together by `step`; true once they meet or cross.
+bool Squeeze(int& lo, int& hi, int64_t step) {
+  lo = Offset(lo, step);
+  hi = Offset(hi, -step);
+  return hi <= lo;
+}
+
+// Moves a pair of edges together; when either reaches its stop, both take them.
+void ClosePairTo(int& lo, int& hi, int loStop, int hiStop, int64_t step) {
+  Squeeze(lo, hi, step);
   if (lo >= loStop || hi <= hiStop) {
     lo = loStop;
     hi = hiStop;
   }
 }
 
-void StepOpening(int step) {
+void StepOpening(int64_t step) {
   DrawRect& c = gClipRect;
   const DrawRect& S = gClipTransitionSaved;
   auto all = [&] {
@@ -178,28 +206,28 @@ void StepOpening(int step) {
   };
   switch (gClipTransitionPattern) {
     case 1:
-      c.top -= step;
+      c.top = Offset(c.top, -step);
       if (c.top <= S.top) {
         c.top = S.top;
         Opened();
       }
       break;
     case 2:
-      c.bottom += step;
+      c.bottom = Offset(c.bottom, step);
       if (c.bottom >= S.bottom) {
         c.bottom = S.bottom;
         Opened();
       }
       break;
     case 3:
-      c.left -= step;
+      c.left = Offset(c.left, -step);
       if (c.left <= S.left) {
         c.left = S.left;
         Opened();
       }
       break;
     case 4:
-      c.right += step;
+      c.right = Offset(c.right, step);
       if (c.right >= S.right) {
         c.right = S.right;
         Opened();
@@ -233,60 +261,49 @@ void StepOpening(int step) {
   }
 }
 
-void StepClosing(int step) {
+void StepClosing(int64_t step) {
   DrawRect& c = gClipRect;
   const DrawRect& S = gClipTransitionSaved;
-  const int mx = S.left + (S.right - S.left) / 2, my = S.top + (S.bottom - S.top) / 2;
-  const int b = gClipTransitionBand / 2;
+  const auto [mx, my, band] = MiddleOf(S, gClipTransitionBand);
   switch (gClipTransitionPattern) {
     case 1:
-      c.top += step;
+      c.top = Offset(c.top, step);
       if (c.top >= S.bottom) Closed();
       break;
     case 2:
-      c.bottom -= step;
+      c.bottom = Offset(c.bottom, -step);
       if (c.bottom <= S.top) Closed();
       break;
     case 3:
-      c.left += step;
+      c.left = Offset(c.left, step);
       if (c.left >= S.right) Closed();
       break;
     case 4:
-      c.right -= step;
+      c.right = Offset(c.right, -step);
       if (c.right <= S.left) Closed();
       break;
     case 5:
-      c.top += step;
-      c.bottom -= step;
-      if (c.bottom <= c.top) Closed();
+      if (Squeeze(c.top, c.bottom, step)) Closed();
       break;
     case 6:
-      c.left += step;
-      c.right -= step;
-      if (c.right <= c.left) Closed();
+      if (Squeeze(c.left, c.right, step)) Closed();
       break;
-    case 7:
-      ClosePairTo(c.left, c.right, mx, mx, step);
-      ClosePairTo(c.top, c.bottom, my, my, step);
+    case 7:  // each pair snaps to the middle once it has met or crossed
+      if (Squeeze(c.left, c.right, step)) c.left = c.right = mx;
+      if (Squeeze(c.top, c.bottom, step)) c.top = c.bottom = my;
       if (c.right == c.left && c.bottom == c.top) Closed();
       break;
     case 8:
-      if (c.left != mx - b && c.right != mx + b) {
-        ClosePairTo(c.left, c.right, mx - b, mx + b, step);
-      } else {
-        c.top += step;
-        c.bottom -= step;
-        if (c.bottom <= c.top) Closed();
-      }
+      if (c.left != band.left && c.right != band.right)
+        ClosePairTo(c.left, c.right, band.left, band.right, step);
+      else if (Squeeze(c.top, c.bottom, step))
+        Closed();
       break;
     case 9:
-      if (c.top != my - b && c.bottom != my + b) {
-        ClosePairTo(c.top, c.bottom, my - b, my + b, step);
-      } else {
-        c.left += step;
-        c.right -= step;
-        if (c.right <= c.left) Closed();
-      }
+      if (c.top != band.top && c.bottom != band.bottom)
+        ClosePairTo(c.top, c.bottom, band.top, band.bottom, step);
+      else if (Squeeze(c.left, c.right, step))
+        Closed();
       break;
   }
 }
@@ -368,8 +385,7 @@ int StartClipTransition(int direction, int pattern, float speed, int band) {
   gClipTransitionState = 1;
   DrawRect& c = gClipRect;
   const DrawRect S = gClipTransitionSaved;
-  const int mx = S.left + (S.right - S.left) / 2, my = S.top + (S.bottom - S.top) / 2;
-  const int b = band / 2;
+  const Middle m = MiddleOf(S, band);
   switch (pattern) {
     case 1:
       c.top = S.bottom;
@@ -384,24 +400,24 @@ int StartClipTransition(int direction, int pattern, float speed, int band) {
       c.right = S.left;
       break;
     case 5:
-      c.top = c.bottom = my;
+      c.top = c.bottom = m.my;
       break;
     case 6:
-      c.left = c.right = mx;
+      c.left = c.right = m.mx;
       break;
     case 7:
-      c.left = c.right = mx;
-      c.top = c.bottom = my;
+      c.left = c.right = m.mx;
+      c.top = c.bottom = m.my;
       break;
     case 8:
-      c.top = c.bottom = my;
-      c.left = mx - b;
-      c.right = mx + b;
+      c.top = c.bottom = m.my;
+      c.left = m.band.left;
+      c.right = m.band.right;
       break;
     case 9:
-      c.left = c.right = mx;
-      c.top = my - b;
-      c.bottom = my + b;
+      c.left = c.right = m.mx;
+      c.top = m.band.top;
+      c.bottom = m.band.bottom;
       break;
   }
   return 1;
@@ -409,7 +425,12 @@ int StartClipTransition(int direction, int pattern, float speed, int band) {
 
 int StepClipTransition() {
   if (gClipTransitionState <= 0) return 0;
-  const int step = static_cast<int>(gClipTransitionSpeed * gFrameScale) + 1;
+  // trunc(speed x frame scale) + 1, the product held to a range the cast
+  // can take (a NaN counts as 0).
+  constexpr float kMaxMove = 2147483648.0f;
+  const float move = gClipTransitionSpeed * gFrameScale;
+  const int64_t step =
+      static_cast<int64_t>(std::isnan(move) ? 0.0f : std::clamp(move, -kMaxMove, kMaxMove)) + 1;
   if (gClipTransitionState == 1)
     StepOpening(step);
   else

@@ -20,16 +20,7 @@ namespace {
 
 constexpr int kDefaultWidth = 640, kDefaultHeight = 480;
 
-struct InternalObject {
-  const char* name;
-  const char* failure;
-};
-constexpr InternalObject kInternalObjects[4] = {
-    {"内部用１", "Bufferスプライトが生成できません"},
-    {"内部用２", "Screenスプライトが生成できません"},
-    {"内部用３", "Fontスプライトが生成できません"},
-    {"内部用４", "Fontバッファスプライトが生成できません"},
-};
+constexpr const char* kInternalNames[4] = {"内部用１", "内部用２", "内部用３", "内部用４"};
 
 void EmptyRecord(koDrawObject& rec) {
   rec.surface.reset();
@@ -95,7 +86,7 @@ int Screen(int width, int height, int) {
     EmptyRecord(rec);
     rec.surface = MakeSurface(width, height);
     SetSurfaceColorKey(*rec.surface, 0);
-    std::snprintf(rec.name, sizeof rec.name, "%s", kInternalObjects[n].name);
+    std::snprintf(rec.name, sizeof rec.name, "%s", kInternalNames[n]);
     rec.width = static_cast<uint16_t>(width);
     rec.height = static_cast<uint16_t>(height);
   }

@@ -3,6 +3,7 @@
 
 #include "engine/draw/draw_internal.h"
 #include "tests/engine/draw_fixture.h"
+#include "tests/support/alloc_counter.h"
 
 namespace {
 
@@ -109,6 +110,39 @@ TEST_P(KeyedBlitTest, MatchesAPixelByPixelReference) {
       }
     koDraw::Blit(x, y, n, 0, 0, w, h);
     ASSERT_EQ(gBackSurface->pixels, want) << "round " << round;
+    koDraw::ReleaseObject(n);
+  }
+}
+
+// A blit within one picture shows the source as it was before the blit,
+// whichever way the rectangles overlap, and allocates nothing.
+TEST_P(KeyedBlitTest, OverlappingBlitsWithinOnePictureReadTheSourceAsItWas) {
+  koDraw::SetClip(0, 0, 640, 480);
+  struct Move {
+    int x, y;
+    bool keyed;
+  };
+  const Move moves[] = {{2, 3, false}, {-2, -3, false}, {3, -1, true}, {-3, 2, true},
+                        {5, 0, true},  {-5, 0, false},  {0, 2, true},  {0, -1, false}};
+  for (const Move& m : moves) {
+    const int n = MakeObject(40, 12, [](int x, int y) {
+      return (x + y) % 4 == 0 ? uint16_t{0} : Px(x, y);  // keyed on 0
+    });
+    Surface& s = *koDraw::ObjectSurface(n);
+    std::vector<uint16_t> want = s.pixels;
+    for (int j = 0; j < 12; ++j)
+      for (int i = 0; i < 40; ++i) {
+        const int x = i + m.x, y = j + m.y;
+        if (x < 0 || y < 0 || x >= 40 || y >= 12 || (m.keyed && s.Row(j)[i] == 0)) continue;
+        want[static_cast<size_t>(y) * 40 + x] = s.Row(j)[i];
+      }
+    alloc_counter::Start();
+    if (m.keyed)
+      koDraw::BlitToObject(n, m.x, m.y, n, 0, 0, 40, 12);
+    else
+      koDraw::BlitOpaqueToObject(n, m.x, m.y, n, 0, 0, 40, 12);
+    EXPECT_EQ(alloc_counter::Stop(), 0u) << m.x << "," << m.y;
+    EXPECT_EQ(s.pixels, want) << m.x << "," << m.y << (m.keyed ? " keyed" : " opaque");
     koDraw::ReleaseObject(n);
   }
 }

@@ -59,6 +59,24 @@ TEST_F(CanvasTest, WideLinesAreDiscsAlongThePathWithBothEnds) {
   EXPECT_FALSE(Set(48, 48) || Set(51, 51) || Set(48, 51) || Set(51, 48) || Set(52, 50));
 }
 
+TEST_F(CanvasTest, WideDiagonalLinesKeepTheirWidthAndRoundCaps) {
+  koDraw::DrawLine(100, 100, 110, 110, kRed, 3);  // within 1.5 of the segment
+  EXPECT_TRUE(Set(105, 107) && Set(107, 105) && Set(105, 105) && Set(99, 99) && Set(111, 111));
+  EXPECT_FALSE(Set(105, 108) || Set(108, 105) || Set(98, 99) || Set(112, 111) || Set(98, 98));
+}
+
+TEST_F(CanvasTest, HugePensDrawOnlyWhatReachesTheSurface) {
+  // A pen 2000010 wide a million rows above: its edge reaches row 4.
+  koDraw::DrawLine(0, -1000000, 640, -1000000, kRed, 2000010);
+  for (int x = 0; x < 640; ++x) {
+    for (int y = 0; y < 5; ++y) ASSERT_TRUE(Set(x, y)) << x << "," << y;
+    ASSERT_FALSE(Set(x, 5)) << x;
+  }
+  koDraw::DrawLine(0, 0, 640, 0, 0x00FF00, 10000000);  // covers everything
+  for (int y = 0; y < 480; ++y)
+    for (int x = 0; x < 640; ++x) ASSERT_EQ(Back(x, y), 0x07E0) << x << "," << y;
+}
+
 TEST_F(CanvasTest, PixelsReadBackAsTruncatedBytes) {
   koDraw::SetPixel(5, 5, 0xFFFFFF);
   koDraw::SetPixel(6, 5, 0x123456);

@@ -5,6 +5,7 @@
 #include "tests/engine/draw_fixture.h"
 #include "tests/engine/engine_fixture.h"
 #include "tests/support/alloc_counter.h"
+#include "tests/support/bmp_builder.h"
 
 namespace {
 
@@ -248,6 +249,60 @@ TEST_F(PresentTest, SetPausePictureLoadsOnceThenReloadsIntoTheSameNumbers) {
   EXPECT_EQ(Back(0, 0), kNew);
 }
 
+TEST_F(PresentTest, PauseTilesWrapOnReachingTheirEnds) {
+  gPausePictureHeight = 480;
+  gEnginePause = 1;
+  gFrameScale = 1.0f;
+  gPauseTileX = -54.0f;
+  gPauseTileY = -38.0f;
+  Frame();  // exactly -64 and -48: wrapped
+  EXPECT_FLOAT_EQ(gPauseTileX, 0.0f);
+  EXPECT_FLOAT_EQ(gPauseTileY, 0.0f);
+  gPauseTileX = -53.0f;
+  gPauseTileY = -37.0f;
+  Frame();
+  EXPECT_FLOAT_EQ(gPauseTileX, -63.0f);
+  EXPECT_FLOAT_EQ(gPauseTileY, -47.0f);
+  gEnginePause = 0;
+}
+
+// Each picture decides for itself between a first load and a reload into
+// its number: one whose first load failed holds number 0, and is loaded
+// anew, never swapped into object 0.
+TEST_F(PresentTest, SetPausePictureReloadsEachPictureByItsOwnNumber) {
+  auto write = [&](const char* name, int w, int h, uint32_t rgb) {
+    bmpgen::BmpLayout l;
+    l.width = w;
+    l.height = h;
+    l.data = bmpgen::PackRows(w, h, 24, std::vector<uint32_t>(w * h, rgb), false);
+    WriteFile(name, bmpgen::Build(l));
+  };
+  write("page.bmp", 8, 8, 0x0000FF);
+  koDraw::SetPausePicture("page.bmp", "tile.bmp", 8);  // no tile yet
+  const int page = gPausePicture;
+  EXPECT_GE(page, 4);
+  EXPECT_EQ(gPauseTile, 0);
+  write("page.bmp", 8, 8, 0xFF0000);
+  write("tile.bmp", 64, 48, 0x00FF00);
+  koDraw::SetPausePicture("page.bmp", "tile.bmp", 8);
+  EXPECT_EQ(gPausePicture, page);
+  EXPECT_EQ(koDraw::ObjectSurface(page)->Row(0)[0], 0xF800);
+  const int tile = gPauseTile;
+  EXPECT_GE(tile, 4);
+  EXPECT_NE(tile, page);
+  EXPECT_STREQ(gDrawObjects[0].name, "内部用１");
+  EXPECT_EQ(gDrawObjects[0].width, 640);
+  EXPECT_EQ(koDraw::ObjectSurface(0)->Row(0)[0], 0);
+
+  // The other way round: the tile is reloaded in place, the page loaded anew.
+  gPausePicture = 0;
+  koDraw::SetPausePicture("page.bmp", "tile.bmp", 8);
+  EXPECT_GE(gPausePicture, 4);
+  EXPECT_NE(gPausePicture, page);
+  EXPECT_EQ(gPauseTile, tile);
+  EXPECT_EQ(koDraw::ObjectSurface(tile)->Row(0)[0], 0x07E0);
+}
+
 TEST_F(PresentTest, ClipTransitionOpensAtLeastOnePixelAFrame) {
   gFrameScale = 0.0f;
   EXPECT_EQ(koDraw::StartClipTransition(0, 1, 0.0f, 0), 1);
@@ -325,6 +380,14 @@ TEST_F(PresentTest, FpsMeterCountsFramesOverTwoSeconds) {
   headless::AdvanceClock(2000);
   koDraw::ShowFps();
   EXPECT_STREQ(gFpsText, "499.5 fps ( max 499.5 / min 45.0 )");
+}
+
+TEST_F(PresentTest, FpsUpdateOverAnEmptyPeriodKeepsTheMinimum) {
+  gFpsMeterTime = headless::Now();  // due, with no frame counted
+  koDraw::ShowFps();
+  EXPECT_FLOAT_EQ(gFps, 0.0f);
+  EXPECT_FLOAT_EQ(gFpsMin, 999.9f);
+  EXPECT_EQ(gFpsFrames, 1);
 }
 
 // The main loop runs a covering transition instead of the scene, then

@@ -1,0 +1,159 @@
+// Every blit, fill, capture, line and shape operation with arguments at and
+// near the ends of the int range. Nothing may overflow or touch memory
+// outside a surface: the sanitizer build (ASan + UBSan) stops at the first
+// fault. A small screen keeps the many calls cheap.
+#include <array>
+#include <climits>
+#include <cmath>
+
+#include "tests/engine/draw_fixture.h"
+
+namespace {
+
+constexpr int kExtremes[] = {INT_MIN, INT_MIN + 1, -(1 << 30),  -33,    -1, 0, 1, 4, 23, 24, 31, 32,
+                             33,      1 << 30,     INT_MAX - 1, INT_MAX};
+constexpr int kFewExtremes[] = {INT_MIN, -1, 0, 40, INT_MAX};
+
+// Calls op with `base`, then with each argument and each pair of arguments
+// replaced by every combination of the values.
+template <size_t N, typename Op, size_t V>
+void Sweep(const std::array<int, N>& base, const int (&values)[V], Op op) {
+  op(base);
+  for (size_t i = 0; i < N; ++i)
+    for (size_t j = i; j < N; ++j)
+      for (int a : values)
+        for (int b : values) {
+          if (i == j && a != b) continue;
+          std::array<int, N> args = base;
+          args[i] = a;
+          args[j] = b;
+          op(args);
+        }
+}
+template <size_t N, typename Op>
+void Sweep(const std::array<int, N>& base, Op op) {
+  Sweep(base, kExtremes, op);
+}
+
+class ExtremeArgsTest : public DrawTest {
+ protected:
+  void SetUp() override {
+    DrawTest::SetUp();
+    koDraw::Release();
+    ASSERT_EQ(koDraw::Screen(32, 24, 1), 1);
+    sprite_ = MakeObject(7, 5, [](int x, int y) { return static_cast<uint16_t>(1 + x + 8 * y); });
+    other_ = MakeObject(9, 6, [](int, int) { return uint16_t{0x1234}; });
+    guard_ = MakeObject(3, 3, [](int, int) { return uint16_t{0x4321}; });
+  }
+  // Runs `each` under a normal, an unbounded and a reversed unbounded clip.
+  template <typename Each>
+  static void UnderEveryClip(Each each) {
+    for (const DrawRect& c : {DrawRect{0, 0, 32, 24}, DrawRect{INT_MIN, INT_MIN, INT_MAX, INT_MAX},
+                              DrawRect{INT_MAX, INT_MAX, INT_MIN, INT_MIN}}) {
+      koDraw::SetClip(c.left, c.top, c.right, c.bottom);
+      each();
+    }
+  }
+  // No operation reached the guard object, which none of them names.
+  void ExpectGuardIntact() {
+    const Surface& g = *koDraw::ObjectSurface(guard_);
+    for (uint16_t p : g.pixels) ASSERT_EQ(p, 0x4321);
+    EXPECT_EQ(g.width, 3);
+  }
+  int sprite_ = 0, other_ = 0, guard_ = 0;
+};
+
+TEST_F(ExtremeArgsTest, Blits) {
+  UnderEveryClip([&] {
+    using A7 = std::array<int, 7>;
+    const A7 blit{3, 2, sprite_, 0, 0, 7, 5};
+    Sweep(blit, [](const A7& a) { koDraw::Blit(a[0], a[1], a[2], a[3], a[4], a[5], a[6]); });
+    Sweep(blit, [](const A7& a) { koDraw::BlitOpaque(a[0], a[1], a[2], a[3], a[4], a[5], a[6]); });
+    Sweep(blit, [](const A7& a) { koDraw::BlitHalf(a[0], a[1], a[2], a[3], a[4], a[5], a[6]); });
+    Sweep(blit, [](const A7& a) { koDraw::BlitAdd(a[0], a[1], a[2], a[3], a[4], a[5], a[6]); });
+    Sweep(blit, [](const A7& a) {
+      koDraw::BlitAddLevel(a[0], a[1], 0.5f, a[2], a[3], a[4], a[5], a[6]);
+    });
+    using A8 = std::array<int, 8>;
+    Sweep(A8{3, 2, 1, sprite_, 0, 0, 7, 5},
+          [](const A8& a) { koDraw::BlitMirror(a[0], a[1], a[2], a[3], a[4], a[5], a[6], a[7]); });
+    for (int destination : {other_, sprite_}) {  // into another object, and into itself
+      const A8 into{destination, 1, 1, sprite_, 0, 0, 7, 5};
+      Sweep(into, [](const A8& a) {
+        koDraw::BlitToObject(a[0], a[1], a[2], a[3], a[4], a[5], a[6], a[7]);
+      });
+      Sweep(into, [](const A8& a) {
+        koDraw::BlitOpaqueToObject(a[0], a[1], a[2], a[3], a[4], a[5], a[6], a[7]);
+      });
+    }
+  });
+  for (float level : {NAN, INFINITY, -INFINITY, 1e30f, -1e30f, -1.0f, 2.0f})
+    koDraw::BlitAddLevel(0, 0, level, sprite_, 0, 0, 7, 5);
+  ExpectGuardIntact();
+}
+
+TEST_F(ExtremeArgsTest, StretchesFillsAndCapture) {
+  using A9 = std::array<int, 9>;
+  const A9 stretch{3, 2, sprite_, 0, 0, 7, 5, 11, 9};
+  Sweep(stretch, [](const A9& a) {
+    koDraw::BlitStretch(a[0], a[1], a[2], a[3], a[4], a[5], a[6], a[7], a[8]);
+  });
+  Sweep(stretch, [](const A9& a) {
+    koDraw::BlitStretchOpaque(a[0], a[1], a[2], a[3], a[4], a[5], a[6], a[7], a[8]);
+  });
+  using A5 = std::array<int, 5>;
+  Sweep(A5{other_, 0, 0, 32, 24},
+        [](const A5& a) { koDraw::CaptureScreen(a[0], a[1], a[2], a[3], a[4]); });
+  Sweep(A5{2, 3, 20, 15, 0x1234}, [](const A5& a) {
+    koDraw::FillRect(a[0], a[1], a[2], a[3], static_cast<uint32_t>(a[4]));
+    koDraw::FillBlack(a[0], a[1], a[2], a[3]);
+    koDraw::FillWhite(a[0], a[1], a[2], a[3]);
+    koDraw::DrawFrame(a[0], a[1], a[2], a[3]);
+    koDraw::InvertRectangle(a[0], a[1], a[2], a[3]);
+  });
+  UnderEveryClip([] {
+    Sweep(A5{2, 3, 20, 15, 0x1234}, [](const A5& a) {
+      koDraw::HalfToneRect(a[0], a[1], a[2], a[3], static_cast<uint16_t>(a[4]));
+    });
+  });
+  for (int n : kExtremes) koDraw::ClearObject(n);
+  using A2 = std::array<int, 2>;
+  Sweep(A2{8, 8}, kFewExtremes, [](const A2& a) { koDraw::SaveSurfaceBmp("x.bmp", a[0], a[1]); });
+  ExpectGuardIntact();
+}
+
+TEST_F(ExtremeArgsTest, LinesAndShapes) {
+  using A6 = std::array<int, 6>;
+  Sweep(A6{1, 2, 20, 15, 0xFFFFFF, 1}, [](const A6& a) {
+    koDraw::DrawLine(a[0], a[1], a[2], a[3], static_cast<uint32_t>(a[4]), a[5]);
+  });
+  Sweep(A6{1, 2, 20, 15, 0xFFFFFF, 3}, [](const A6& a) {
+    koDraw::DrawLine(a[0], a[1], a[2], a[3], static_cast<uint32_t>(a[4]), a[5]);
+  });
+  using A3 = std::array<int, 3>;
+  Sweep(A3{4, 5, 0xFF}, [](const A3& a) {
+    koDraw::SetPixel(a[0], a[1], static_cast<uint32_t>(a[2]));
+    int r, g, b;
+    koDraw::GetPixelRGB(a[0], a[1], &r, &g, &b);
+  });
+  using A7 = std::array<int, 7>;
+  for (int pen : {1, 3})
+    Sweep(A7{2, 3, 20, 15, 0xFF00, 0xFF, pen}, [](const A7& a) {
+      koDraw::DrawRectangle(a[0], a[1], a[2], a[3], static_cast<uint32_t>(a[4]),
+                            static_cast<uint32_t>(a[5]), a[6]);
+    });
+  using A8 = std::array<int, 8>;
+  for (int mode : {0, 1, 2})
+    Sweep(A8{1, 1, 30, 4, 12, 22, 1, mode}, [](const A8& a) {
+      const DrawPoint p[3] = {{a[0], a[1]}, {a[2], a[3]}, {a[4], a[5]}};
+      koDraw::DrawPolygon(p, 3, 0xFF, 0xFF0000, a[6], a[7]);
+    });
+  using A9 = std::array<int, 9>;
+  Sweep(A9{0, 0, 10, 20, 20, 0, 30, 20, 1}, kFewExtremes, [](const A9& a) {
+    const DrawPoint p[4] = {{a[0], a[1]}, {a[2], a[3]}, {a[4], a[5]}, {a[6], a[7]}};
+    koDraw::DrawBezier(p, 4, 0xFF, a[8]);
+  });
+  ExpectGuardIntact();
+}
+
+}  // namespace
