@@ -17,6 +17,7 @@
 #include "platform/audio.h"
 #include "platform/headless/headless.h"
 #include "platform/midi.h"
+#include "tests/support/midi_builder.h"
 
 namespace {
 
@@ -24,48 +25,35 @@ constexpr int kBlock = 1024;
 
 // A mono 16-bit voice of `frames` frames of a decaying noisy tone.
 plat::VoiceHandle MakeVoice(uint32_t rate, int frames, int seed) {
-  const plat::PcmFormat format{1, 1, rate, rate * 2, 2, 16};
-  const plat::VoiceHandle h = plat::CreateVoice(format, static_cast<uint32_t>(frames) * 2);
-  plat::VoiceRegion r;
-  plat::LockVoice(h, 0, static_cast<uint32_t>(frames) * 2, r);
-  auto* s = reinterpret_cast<int16_t*>(r.part1);
+  std::vector<int16_t> s(static_cast<size_t>(frames));
   uint32_t noise = static_cast<uint32_t>(seed);
   for (int i = 0; i < frames; ++i) {
     noise = noise * 1103515245u + 12345u;
     const double decay = 1.0 - static_cast<double>(i) / frames;
-    s[i] = static_cast<int16_t>(
+    s[static_cast<size_t>(i)] = static_cast<int16_t>(
         decay * (6000 * std::sin(i * 0.05 * seed) + static_cast<int>(noise >> 20) - 2048));
   }
-  plat::UnlockVoice(h);
-  return h;
+  const plat::PcmFormat format{1, 1, rate, rate * 2, 2, 16};
+  return plat::CreateVoiceFrom(format, {reinterpret_cast<const uint8_t*>(s.data()), 2 * s.size()});
 }
 
-// Eight seconds of chords on six instruments over a drum beat.
-std::vector<uint8_t> BusySong() {
-  std::vector<uint8_t> t = {0x00, 0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20};
-  for (int ch = 0; ch < 6; ++ch)
-    t.insert(t.end(), {0x00, static_cast<uint8_t>(0xC0 | ch), static_cast<uint8_t>(ch * 8)});
-  for (int beat = 0; beat < 16; ++beat) {
-    for (int ch = 0; ch < 6; ++ch)
-      t.insert(t.end(), {0x00, static_cast<uint8_t>(0x90 | ch),
-                         static_cast<uint8_t>(48 + ch * 5 + beat % 4), 0x60});
-    t.insert(t.end(), {0x00, 0x99, 36, 0x70, 0x00, 0x99, 42, 0x50});
-    t.insert(t.end(), {0x83, 0x60, 0x89, 36, 0x40, 0x00, 0x89, 42, 0x40});  // 480 ticks later
-    for (int ch = 0; ch < 6; ++ch)
-      t.insert(t.end(), {0x00, static_cast<uint8_t>(0x80 | ch),
-                         static_cast<uint8_t>(48 + ch * 5 + beat % 4), 0x40});
+// Chords on six instruments over a drum beat, half a second a beat.
+std::vector<uint8_t> BusySong(int beats) {
+  midigen::Track t;
+  t.Tempo(0, 500000);
+  for (int ch = 0; ch < 6; ++ch) t.Program(0, ch, ch * 8);
+  for (int beat = 0; beat < beats; ++beat) {
+    for (int ch = 0; ch < 6; ++ch) t.NoteOn(0, ch, 48 + ch * 5 + beat % 4, 0x60);
+    t.NoteOn(0, 9, 36, 0x70).NoteOn(0, 9, 42, 0x50);
+    t.NoteOff(480, 9, 36).NoteOff(0, 9, 42);
+    for (int ch = 0; ch < 6; ++ch) t.NoteOff(0, ch, 48 + ch * 5 + beat % 4);
   }
-  t.insert(t.end(), {0x00, 0xFF, 0x2F, 0x00});
-  std::vector<uint8_t> b = {'M', 'T', 'h', 'd',  0,    0,   0,   6,   0,
-                            0,   0,   1,   0x01, 0xE0, 'M', 'T', 'r', 'k'};
-  for (int i = 3; i >= 0; --i) b.push_back(static_cast<uint8_t>(t.size() >> (8 * i)));
-  b.insert(b.end(), t.begin(), t.end());
-  return b;
+  return t.File();
 }
 
-void StartSong() {
+void StartSong(int beats) {
   const std::string path = std::filesystem::temp_directory_path() / "vorendalite-bench.mid";
-  const std::vector<uint8_t> song = BusySong();
+  const std::vector<uint8_t> song = BusySong(beats);
   std::ofstream(path, std::ios::binary)
       .write(reinterpret_cast<const char*>(song.data()), static_cast<std::streamsize>(song.size()));
   plat::MidiInit();
@@ -105,12 +93,12 @@ void RenderSeconds(benchmark::State& state) {
   ReportShare(state, start);
 }
 
-void Setup(bool voices, bool music) {
+void Setup(bool voices, bool music, int beats = 16) {
   headless::Reset();
   plat::OpenAudio();
   plat::MidiClose();
   if (voices) StartVoices();
-  if (music) StartSong();
+  if (music) StartSong(beats);
 }
 
 void BM_GameVoicesAndMidi(benchmark::State& state) {
@@ -130,6 +118,21 @@ void BM_MidiOnly(benchmark::State& state) {
   RenderSeconds(state);
 }
 BENCHMARK(BM_MidiOnly)->Unit(benchmark::kMillisecond);
+
+// A looping song's restart on the game thread: a fresh player parses the
+// song and renders its first block, holding the lock the audio callback
+// takes. Songs of 16 and 512 beats: about 1 kB, and 33 kB, a little more
+// than the largest game song.
+void BM_MidiLoopRestart(benchmark::State& state) {
+  Setup(false, true, static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    plat::MidiSeek(0);
+    plat::MidiPlay(1);
+  }
+  state.counters["song_bytes"] =
+      static_cast<double>(BusySong(static_cast<int>(state.range(0))).size());
+}
+BENCHMARK(BM_MidiLoopRestart)->Arg(16)->Arg(512)->Unit(benchmark::kMicrosecond);
 
 // The peer: SDL_MixAudioFormat adding 11 streams already at the mix format.
 void BM_SdlMixAudioElevenStreams(benchmark::State& state) {

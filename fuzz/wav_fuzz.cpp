@@ -1,8 +1,6 @@
 // Fuzz target of the wave reader: parses the bytes and, when they read as a
 // wave, plays what they hold through the mixer.
-#include <algorithm>
 #include <cstdint>
-#include <cstring>
 #include <vector>
 
 #include "engine/sound/ko_sound.h"
@@ -14,11 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
   if (koSound::ParseWave(bytes, size, format, formatSize, data, dataSize) != 0) return 0;
   if (format.size() != formatSize || data.size() != dataSize || formatSize < 18) __builtin_trap();
   if (!plat::OpenAudio()) return 0;
-  const plat::VoiceHandle h = plat::CreateVoice(koSound::PcmFormatOf(format), dataSize);
-  plat::VoiceRegion region;
-  if (h == plat::kNoVoice || !plat::LockVoice(h, 0, dataSize, region)) return 0;
-  std::memcpy(region.part1, data.data(), region.bytes1);
-  plat::UnlockVoice(h);
+  const plat::VoiceHandle h = plat::CreateVoiceFrom(koSound::PcmFormatOf(format), data);
+  if (h == plat::kNoVoice) return 0;
   plat::SetVoiceFrequency(h, data.empty() ? 0 : 100u + data[0] * 390u);
   plat::PlayVoice(h, dataSize % 2 == 0);
   int16_t out[2 * 256];

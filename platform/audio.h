@@ -7,6 +7,7 @@
 // renders. Voice state is guarded by one mutex that is held only briefly.
 #pragma once
 #include <cstdint>
+#include <span>
 
 namespace plat {
 
@@ -45,6 +46,8 @@ constexpr uint32_t kMaxVoiceBytes = 0x0FFFFFFF;
 // integer PCM, mono or stereo, at 100..100000 Hz; kNoVoice for anything else,
 // for a size of less than one frame, or when the output is not open.
 VoiceHandle CreateVoice(const PcmFormat& format, uint32_t bytes);
+// The same holding a copy of `samples` (their size is the voice's size).
+VoiceHandle CreateVoiceFrom(const PcmFormat& format, std::span<const uint8_t> samples);
 void DestroyVoice(VoiceHandle voice);
 
 // A locked region of a voice: up to two parts, the second when the region

@@ -5,6 +5,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace plat {
 
@@ -12,6 +13,14 @@ namespace plat {
 // soundfont is not a failure: songs then play, end and notify in silence.
 // False only when no synthesizer could be made.
 bool MidiInit();
+
+// The General MIDI soundfonts the synthesizer tries in order; it uses the
+// first that loads. Setting the list makes the synthesizer anew at once if
+// it exists (the audio thread waits meanwhile); a playing song goes on. The
+// soundfont in use is empty when none of the list loads.
+std::vector<std::string> MidiSoundFonts();
+void SetMidiSoundFonts(const std::vector<std::string>& paths);
+std::string MidiSoundFont();
 
 // Opens the song in file `path`, stopped at its start, in place of the open
 // one. False, with nothing open, for a file that cannot be read or holds no

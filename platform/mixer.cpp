@@ -9,6 +9,7 @@
 #include <cstring>
 #include <memory>
 #include <mutex>
+#include <numbers>
 #include <utility>
 
 #include "platform/audio.h"
@@ -18,6 +19,12 @@ namespace {
 constexpr int kMaxVoices = 1024;
 constexpr int32_t kGenerations = 1 << 20;  // handle = generation * kMaxVoices + slot
 constexpr double kFracScale = 4294967296.0;
+// The standard beep: 150 ms of 880 Hz at a quarter of full scale, faded in
+// and out over 5 ms so that it does not click.
+constexpr int kBeepFrames = plat::kMixRate * 3 / 20;
+constexpr int kBeepFadeFrames = plat::kMixRate / 200;
+constexpr double kBeepHz = 880.0;
+constexpr double kBeepLevel = 8192.0;
 
 struct Voice {
   std::unique_ptr<uint8_t[]> data;  // null: the slot is free
@@ -40,6 +47,7 @@ struct Mixer {
   plat::PcmFormat primary;
   std::atomic<plat::MusicSource> music{nullptr};
   plat::VoiceHandle locked = plat::kNoVoice;
+  Voice beep;  // outside the table: no handle reaches it and no reset destroys it
   // Scratch of the render, used by one rendering thread at a time.
   std::array<float, 2 * plat::mixer::kChunkFrames> sum{};
   std::array<float, 2 * plat::mixer::kChunkFrames> musicBus{};
@@ -47,12 +55,34 @@ struct Mixer {
 
 plat::PcmFormat DefaultPrimary() { return {1, 2, plat::kMixRate, plat::kMixRate * 4, 4, 16}; }
 
+void SetRate(Voice& v, uint32_t hz) {
+  v.frequency = hz;
+  v.step = (static_cast<uint64_t>(hz) << 32) / plat::kMixRate;
+}
+
+// The beep's tone, made once, so that an error never allocates to sound it.
+void MakeBeep(Voice& v) {
+  v.frames = kBeepFrames;
+  v.bytes = 2 * kBeepFrames;
+  v.data.reset(new uint8_t[v.bytes]);
+  SetRate(v, plat::kMixRate);
+  for (int i = 0; i < kBeepFrames; ++i) {
+    const double fade = std::min({1.0, static_cast<double>(i) / kBeepFadeFrames,
+                                  static_cast<double>(kBeepFrames - 1 - i) / kBeepFadeFrames});
+    const double phase = 2.0 * std::numbers::pi * kBeepHz * i / plat::kMixRate;
+    const auto sample = static_cast<uint16_t>(std::lrint(kBeepLevel * fade * std::sin(phase)));
+    v.data[2 * static_cast<size_t>(i)] = static_cast<uint8_t>(sample);
+    v.data[2 * static_cast<size_t>(i) + 1] = static_cast<uint8_t>(sample >> 8);
+  }
+}
+
 // Lives until the process ends: the audio thread may still render while
 // static objects are destroyed at exit.
 Mixer& M() {
   static Mixer* m = [] {
     auto* fresh = new Mixer;
     fresh->primary = DefaultPrimary();
+    MakeBeep(fresh->beep);
     return fresh;
   }();
   return *m;
@@ -74,11 +104,6 @@ float GainOf(int32_t attenuation) {
 void UpdateGains(Voice& v) {
   v.gainLeft = GainOf(v.volume + std::min(0, -v.pan));
   v.gainRight = GainOf(v.volume + std::min(0, v.pan));
-}
-
-void SetRate(Voice& v, uint32_t hz) {
-  v.frequency = hz;
-  v.step = (static_cast<uint64_t>(hz) << 32) / plat::kMixRate;
 }
 
 bool Playable(const plat::PcmFormat& f) {
@@ -133,25 +158,28 @@ void MixVoice(Voice& v, float* sum, int frames) {
   }
 }
 
-void MixVoices(float* sum, int frames) {
-  for (Voice& v : M().voices) {
-    if (!v.data || !v.playing) continue;
-    const int kind = (v.channels == 2 ? 2 : 0) + (v.bits == 16 ? 1 : 0);
-    switch (kind) {
-      case 0:
-        MixVoice<1, 8>(v, sum, frames);
-        break;
-      case 1:
-        MixVoice<1, 16>(v, sum, frames);
-        break;
-      case 2:
-        MixVoice<2, 8>(v, sum, frames);
-        break;
-      default:
-        MixVoice<2, 16>(v, sum, frames);
-        break;
-    }
+void MixPlaying(Voice& v, float* sum, int frames) {
+  if (!v.data || !v.playing) return;
+  const int kind = (v.channels == 2 ? 2 : 0) + (v.bits == 16 ? 1 : 0);
+  switch (kind) {
+    case 0:
+      MixVoice<1, 8>(v, sum, frames);
+      break;
+    case 1:
+      MixVoice<1, 16>(v, sum, frames);
+      break;
+    case 2:
+      MixVoice<2, 8>(v, sum, frames);
+      break;
+    default:
+      MixVoice<2, 16>(v, sum, frames);
+      break;
   }
+}
+
+void MixVoices(float* sum, int frames) {
+  for (Voice& v : M().voices) MixPlaying(v, sum, frames);
+  MixPlaying(M().beep, sum, frames);
 }
 
 // Runs `f` on the voice of `h` under the lock; returns `fallback` for a bad handle.
@@ -160,6 +188,35 @@ R WithVoice(plat::VoiceHandle h, R fallback, F f) {
   std::lock_guard<std::mutex> g(M().lock);
   Voice* v = Find(h);
   return v ? f(*v) : fallback;
+}
+
+bool Creatable(const plat::PcmFormat& format, uint32_t bytes) {
+  return plat::AudioOpen() && Playable(format) && bytes <= plat::kMaxVoiceBytes &&
+         bytes >= format.blockAlign;
+}
+
+// Puts a voice of `bytes` bytes of `data`, allocated and filled before taking
+// the lock so that the audio thread never waits for it, into a free slot.
+plat::VoiceHandle Insert(const plat::PcmFormat& format, std::unique_ptr<uint8_t[]> data,
+                         uint32_t bytes) {
+  std::lock_guard<std::mutex> g(M().lock);
+  for (size_t i = 0; i < M().voices.size(); ++i) {
+    Voice& v = M().voices[i];
+    if (v.data) continue;
+    const int32_t generation = v.generation % (kGenerations - 1) + 1;
+    v = Voice{};
+    v.data = std::move(data);
+    v.generation = generation;
+    v.bytes = bytes;
+    v.channels = format.channels;
+    v.bits = format.bitsPerSample;
+    v.blockAlign = format.blockAlign;
+    v.frames = bytes / format.blockAlign;
+    v.ownRate = format.rate;
+    SetRate(v, format.rate);
+    return generation * kMaxVoices + static_cast<plat::VoiceHandle>(i);
+  }
+  return plat::kNoVoice;
 }
 
 }  // namespace
@@ -196,7 +253,16 @@ void Reset() {
       M().voices[i].playing = false;
     }
     M().primary = DefaultPrimary();
+    M().beep.playing = false;
   }
+}
+
+bool PlayBeep() {
+  if (!AudioOpen()) return false;
+  std::lock_guard<std::mutex> g(M().lock);
+  M().beep.pos = 0;
+  M().beep.playing = true;
+  return true;
 }
 
 }  // namespace plat::mixer
@@ -204,29 +270,19 @@ void Reset() {
 namespace plat {
 
 VoiceHandle CreateVoice(const PcmFormat& format, uint32_t bytes) {
-  if (!AudioOpen() || !Playable(format) || bytes > kMaxVoiceBytes || bytes < format.blockAlign)
-    return kNoVoice;
-  // Allocated before taking the lock, so the audio thread never waits for it.
+  if (!Creatable(format, bytes)) return kNoVoice;
   std::unique_ptr<uint8_t[]> data(new uint8_t[bytes]);
   std::memset(data.get(), format.bitsPerSample == 8 ? 0x80 : 0, bytes);
-  std::lock_guard<std::mutex> g(M().lock);
-  for (size_t i = 0; i < M().voices.size(); ++i) {
-    Voice& v = M().voices[i];
-    if (v.data) continue;
-    const int32_t generation = v.generation % (kGenerations - 1) + 1;
-    v = Voice{};
-    v.data = std::move(data);
-    v.generation = generation;
-    v.bytes = bytes;
-    v.channels = format.channels;
-    v.bits = format.bitsPerSample;
-    v.blockAlign = format.blockAlign;
-    v.frames = bytes / format.blockAlign;
-    v.ownRate = format.rate;
-    SetRate(v, format.rate);
-    return generation * kMaxVoices + static_cast<VoiceHandle>(i);
-  }
-  return kNoVoice;
+  return Insert(format, std::move(data), bytes);
+}
+
+VoiceHandle CreateVoiceFrom(const PcmFormat& format, std::span<const uint8_t> samples) {
+  if (samples.size() > kMaxVoiceBytes) return kNoVoice;
+  const auto bytes = static_cast<uint32_t>(samples.size());
+  if (!Creatable(format, bytes)) return kNoVoice;
+  std::unique_ptr<uint8_t[]> data(new uint8_t[bytes]);
+  std::memcpy(data.get(), samples.data(), bytes);
+  return Insert(format, std::move(data), bytes);
 }
 
 void DestroyVoice(VoiceHandle h) {

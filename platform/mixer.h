@@ -12,7 +12,11 @@ constexpr int kChunkFrames = 1024;
 // voice, then the music bus, summed and clipped. Never allocates.
 void Render(int16_t* out, int frames);
 
-// Destroys every voice and restores the default primary format.
+// Destroys every voice, silences the beep and restores the default primary format.
 void Reset();
+
+// Starts the standard beep, a short tone on a voice of the mixer's own made
+// once; false, and nothing sounds, when the output is not open.
+bool PlayBeep();
 
 }  // namespace plat::mixer

@@ -4,6 +4,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/audio.h"
@@ -88,7 +89,8 @@ void CloseMidi();
 void ClearMidiLoop();
 
 // The MCI command strings the music sends, interpreted by our own sequencer
-// front end. Returns kMciOk or an error; `reply` receives the answer text.
+// front end without touching the heap, except "open". Returns kMciOk or an
+// error; `reply` receives the answer text.
 enum MciError : int {
   kMciOk = 0,
   kMciUnrecognizedCommand = 261,
@@ -98,14 +100,14 @@ enum MciError : int {
   kMciFileNotFound = 275,
   kMciDuplicateAlias = 289,
 };
-int SendMciString(const std::string& command, std::string* reply = nullptr);
+int SendMciString(std::string_view command, std::string* reply = nullptr);
 constexpr uint64_t kMciNotifySuccessful = 1;
 constexpr uint64_t kMciNotifySuperseded = 2;
 // The notification code of a sequencer end-of-song message: successful only
 // for the play notification still pending, superseded for a stale one.
 uint64_t MciNotifyCode(uint64_t wparam, int64_t lparam);
 // Sees every command string sent (tests and tracing); null to stop.
-using MciListener = void (*)(const std::string& command);
+using MciListener = void (*)(std::string_view command);
 void SetMciListener(MciListener listener);
 
 }  // namespace koSound

@@ -2,8 +2,9 @@
 // open, seek to the start, play (with end notification), stop, close and
 // the status of its mode, on the platform's sequencer.
 #include <algorithm>
+#include <array>
 #include <cctype>
-#include <vector>
+#include <utility>
 
 #include "engine/sound/ko_sound.h"
 #include "platform/midi.h"
@@ -21,59 +22,67 @@ struct Device {
 Device gDevice;
 koSound::MciListener gListener = nullptr;
 
-std::vector<std::string> Tokens(const std::string& command) {
-  std::vector<std::string> out;
+// The elements of a command, views into its text; no command we know has more.
+constexpr size_t kMaxElements = 8;
+struct Elements {
+  std::array<std::string_view, kMaxElements> at;
+  size_t count = 0;
+  std::string_view operator[](size_t i) const { return at[i]; }
+  size_t size() const { return count; }
+};
+
+bool Space(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
+
+// False when the command has more elements than any we know.
+bool Split(std::string_view command, Elements& out) {
   size_t i = 0;
   while (i < command.size()) {
-    if (std::isspace(static_cast<unsigned char>(command[i]))) {
+    if (Space(command[i])) {
       ++i;
-    } else if (command[i] == '"') {  // a quoted element may hold spaces
+      continue;
+    }
+    if (out.count == kMaxElements) return false;
+    if (command[i] == '"') {  // a quoted element may hold spaces
       const size_t close = command.find('"', i + 1);
-      const size_t end = close == std::string::npos ? command.size() : close;
-      out.push_back(command.substr(i + 1, end - i - 1));
+      const size_t end = close == std::string_view::npos ? command.size() : close;
+      out.at[out.count++] = command.substr(i + 1, end - i - 1);
       i = end + 1;
     } else {
       size_t end = i;
-      while (end < command.size() && !std::isspace(static_cast<unsigned char>(command[end]))) ++end;
-      out.push_back(command.substr(i, end - i));
+      while (end < command.size() && !Space(command[end])) ++end;
+      out.at[out.count++] = command.substr(i, end - i);
       i = end;
     }
   }
-  return out;
+  return true;
 }
 
-bool Is(const std::string& token, const char* word) {
-  const std::string_view w(word);
-  return token.size() == w.size() &&
-         std::equal(token.begin(), token.end(), w.begin(), [](char a, char b) {
-           return std::tolower(static_cast<unsigned char>(a)) == b;
+bool SameNoCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) ==
+                  std::tolower(static_cast<unsigned char>(y));
          });
 }
 
-bool IsOurDevice(const std::string& name) {
-  if (!gDevice.open || name.size() != gDevice.alias.size()) return false;
-  return std::equal(name.begin(), name.end(), gDevice.alias.begin(), [](char a, char b) {
-    return std::tolower(static_cast<unsigned char>(a)) ==
-           std::tolower(static_cast<unsigned char>(b));
-  });
-}
+bool IsOurDevice(std::string_view name) { return gDevice.open && SameNoCase(name, gDevice.alias); }
 
 // The file named by an element, matched without regard to case like the
 // program's other files.
-std::string ResolvePath(const std::string& element) {
+std::string ResolvePath(std::string_view element) {
   const size_t slash = element.rfind('/');
-  if (slash == std::string::npos) return plat::FindFileNoCase("./", element);
-  return plat::FindFileNoCase(element.substr(0, slash + 1), element.substr(slash + 1));
+  if (slash == std::string_view::npos) return plat::FindFileNoCase("./", std::string(element));
+  return plat::FindFileNoCase(std::string(element.substr(0, slash + 1)),
+                              std::string(element.substr(slash + 1)));
 }
 
-int Open(const std::vector<std::string>& t) {
+int Open(const Elements& t) {
   if (t.size() < 2) return koSound::kMciMissingParameter;
-  std::string alias = t[1];
+  std::string_view alias = t[1];
   for (size_t i = 2; i < t.size(); i += 2) {
     if (i + 1 >= t.size()) return koSound::kMciMissingParameter;
-    if (Is(t[i], "type")) {
-      if (!Is(t[i + 1], "sequencer")) return koSound::kMciInvalidDeviceName;
-    } else if (Is(t[i], "alias")) {
+    if (SameNoCase(t[i], "type")) {
+      if (!SameNoCase(t[i + 1], "sequencer")) return koSound::kMciInvalidDeviceName;
+    } else if (SameNoCase(t[i], "alias")) {
       alias = t[i + 1];
     } else {
       return koSound::kMciUnrecognizedCommand;
@@ -88,36 +97,51 @@ int Open(const std::vector<std::string>& t) {
   return koSound::kMciOk;
 }
 
-int Command(const std::vector<std::string>& t, std::string& reply) {
-  const std::string& verb = t[0];
-  if (Is(verb, "open")) return Open(t);
-  if (!Is(verb, "seek") && !Is(verb, "play") && !Is(verb, "stop") && !Is(verb, "close") &&
-      !Is(verb, "status"))
-    return koSound::kMciUnrecognizedCommand;
+enum class Verb { kUnknown, kOpen, kSeek, kPlay, kStop, kClose, kStatus };
+
+Verb VerbOf(std::string_view word) {
+  static constexpr std::pair<std::string_view, Verb> kVerbs[] = {
+      {"open", Verb::kOpen}, {"seek", Verb::kSeek},   {"play", Verb::kPlay},
+      {"stop", Verb::kStop}, {"close", Verb::kClose}, {"status", Verb::kStatus}};
+  for (const auto& [name, verb] : kVerbs)
+    if (SameNoCase(word, name)) return verb;
+  return Verb::kUnknown;
+}
+
+int Command(const Elements& t, const char*& reply) {
+  const Verb verb = VerbOf(t[0]);
+  if (verb == Verb::kUnknown) return koSound::kMciUnrecognizedCommand;
+  if (verb == Verb::kOpen) return Open(t);
   if (t.size() < 2 || !IsOurDevice(t[1])) return koSound::kMciInvalidDeviceName;
-  if (Is(verb, "status")) {
-    if (t.size() != 3 || !Is(t[2], "mode")) return koSound::kMciMissingParameter;
+  if (verb == Verb::kStatus) {
+    if (t.size() != 3 || !SameNoCase(t[2], "mode")) return koSound::kMciMissingParameter;
     reply = plat::GetMidiMode() == plat::MidiMode::kPlaying ? "playing" : "stopped";
     return koSound::kMciOk;
   }
   // Every other command supersedes a pending notification.
   gDevice.pendingNotify = 0;
-  if (Is(verb, "seek")) {
-    if (t.size() != 4 || !Is(t[2], "to") || !Is(t[3], "start"))
-      return koSound::kMciMissingParameter;
-    plat::MidiSeek(0);
-  } else if (Is(verb, "play")) {
-    const bool notify = t.size() == 3 && Is(t[2], "notify");
-    if (t.size() > 3 || (t.size() == 3 && !notify)) return koSound::kMciUnrecognizedCommand;
-    const uint32_t serial = notify ? ++gDevice.lastSerial : 0;
-    if (!plat::MidiPlay(serial)) return koSound::kMciFileNotFound;
-    gDevice.pendingNotify = serial;
-  } else if (Is(verb, "stop")) {
-    plat::MidiStop();
-  } else {
-    plat::MidiClose();
-    gDevice.open = false;
-    gDevice.alias.clear();
+  switch (verb) {
+    case Verb::kSeek:
+      if (t.size() != 4 || !SameNoCase(t[2], "to") || !SameNoCase(t[3], "start"))
+        return koSound::kMciMissingParameter;
+      plat::MidiSeek(0);
+      break;
+    case Verb::kPlay: {
+      const bool notify = t.size() == 3 && SameNoCase(t[2], "notify");
+      if (t.size() > 3 || (t.size() == 3 && !notify)) return koSound::kMciUnrecognizedCommand;
+      const uint32_t serial = notify ? ++gDevice.lastSerial : 0;
+      if (!plat::MidiPlay(serial)) return koSound::kMciFileNotFound;
+      gDevice.pendingNotify = serial;
+      break;
+    }
+    case Verb::kStop:
+      plat::MidiStop();
+      break;
+    default:  // close
+      plat::MidiClose();
+      gDevice.open = false;
+      gDevice.alias.clear();
+      break;
   }
   return koSound::kMciOk;
 }
@@ -126,12 +150,13 @@ int Command(const std::vector<std::string>& t, std::string& reply) {
 
 namespace koSound {
 
-int SendMciString(const std::string& command, std::string* reply) {
+int SendMciString(std::string_view command, std::string* reply) {
   if (gListener) gListener(command);
-  std::string answer;
-  const std::vector<std::string> t = Tokens(command);
-  const int result = t.empty() ? kMciUnrecognizedCommand : Command(t, answer);
-  if (reply) *reply = answer;
+  const char* answer = "";
+  Elements t;
+  const int result =
+      !Split(command, t) || t.size() == 0 ? kMciUnrecognizedCommand : Command(t, answer);
+  if (reply) reply->assign(answer);  // short enough never to need the heap
   return result;
 }
 

@@ -1,7 +1,6 @@
 // The sound device and the table of sound objects: start, release, rebuild,
 // and loading a wave file into an object's voices.
 #include <cstdlib>
-#include <cstring>
 
 #include "engine/sound/sound_internal.h"
 #include "engine/system/ko_system.h"
@@ -39,17 +38,10 @@ void DestroyAllVoices() {
 bool MakeVoices(const plat::PcmFormat& format, const std::vector<uint8_t>& data, int count,
                 plat::VoiceHandle* out) {
   for (int v = 0; v < count; ++v) {
-    out[v] = plat::CreateVoice(format, static_cast<uint32_t>(data.size()));
-    plat::VoiceRegion region;
-    if (out[v] != plat::kNoVoice &&
-        plat::LockVoice(out[v], 0, static_cast<uint32_t>(data.size()), region)) {
-      std::memcpy(region.part1, data.data(), region.bytes1);
-      if (region.bytes2 != 0) std::memcpy(region.part2, data.data() + region.bytes1, region.bytes2);
-      plat::UnlockVoice(out[v]);
-      continue;
-    }
+    out[v] = plat::CreateVoiceFrom(format, data);
+    if (out[v] != plat::kNoVoice) continue;
     // A voice that cannot be made undoes the ones before it.
-    for (int made = 0; made <= v; ++made) plat::DestroyVoice(out[made]);
+    for (int made = 0; made < v; ++made) plat::DestroyVoice(out[made]);
     return false;
   }
   return true;

@@ -1,8 +1,5 @@
 // The system's sounds: the standard beep, and a wave file played to its end
 // while the sound objects are set aside.
-#include <algorithm>
-#include <cstring>
-
 #include "engine/sound/ko_sound.h"
 #include "platform/clock.h"
 #include "platform/dialog.h"
@@ -17,18 +14,16 @@ constexpr uint32_t kGraceMs = 1000;  // the output's own delay, at most
 void PlayAndWait(const std::string& file) {
   std::vector<uint8_t> format, data;
   uint32_t formatSize = 0, dataSize = 0;
+  plat::PcmFormat pcm;
   plat::VoiceHandle h = plat::kNoVoice;
-  if (koSound::ReadWaveFile(file, format, formatSize, data, dataSize) == 0)
-    h = plat::CreateVoice(koSound::PcmFormatOf(format), dataSize);
-  plat::VoiceRegion region;
-  if (h == plat::kNoVoice || !plat::LockVoice(h, 0, dataSize, region)) {
-    plat::DestroyVoice(h);
+  if (koSound::ReadWaveFile(file, format, formatSize, data, dataSize) == 0) {
+    pcm = koSound::PcmFormatOf(format);
+    h = plat::CreateVoiceFrom(pcm, data);
+  }
+  if (h == plat::kNoVoice) {
     plat::Beep();
     return;
   }
-  std::memcpy(region.part1, data.data(), region.bytes1);
-  plat::UnlockVoice(h);
-  const plat::PcmFormat pcm = koSound::PcmFormatOf(format);
   const uint64_t lengthMs = uint64_t{dataSize} / pcm.blockAlign * 1000 / pcm.rate;
   const uint32_t start = plat::NowMs();
   plat::PlayVoice(h, false);

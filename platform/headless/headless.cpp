@@ -319,7 +319,10 @@ int ShowMessageBox(std::string_view text, std::string_view caption, BoxKind kind
   }
   return kind == BoxKind::kOk ? kAnswerOk : kAnswerNo;
 }
-void Beep() { ++S().beeps; }
+void Beep() {
+  ++S().beeps;
+  mixer::PlayBeep();
+}
 
 bool AcquireInstanceLock(std::string_view name) {
   State& s = S();

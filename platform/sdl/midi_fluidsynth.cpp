@@ -2,12 +2,15 @@
 // with a General MIDI soundfont, rendered into the mixer's music bus.
 //
 // The player runs on the synthesizer's sample clock, so the song advances
-// exactly as fast as music is rendered. Each start from a position makes a
-// fresh player, which loads and parses the song in its first block: that
-// block is rendered ahead on the calling thread, so the audio thread never
-// parses or allocates. The end of a song is the moment the player's tick
-// reaches the song's last tick; the player's own "done" state comes seconds
-// later, after the last voices and effects have died away.
+// exactly as fast as music is rendered. Each start from a position, also the
+// restart of a looping song, makes a fresh player, which loads and parses the
+// song in its first block: that block is rendered ahead on the calling
+// thread, so the audio thread never parses. It is done under the sequencer
+// lock, so the audio callback may wait for it: a bounded time, about half a
+// millisecond for the largest game song against a device buffer of 23 ms
+// (bench/mixer_bench.cpp measures it). The end of a song is the moment the
+// player's tick reaches the song's last tick; the player's own "done" state
+// comes seconds later, after the last voices and effects have died away.
 #include <fluidsynth.h>
 
 #include <algorithm>
@@ -16,6 +19,7 @@
 #include <fstream>
 #include <iterator>
 #include <mutex>
+#include <string>
 #include <vector>
 
 #include "platform/audio.h"
@@ -28,8 +32,6 @@ namespace {
 constexpr int kBlock = 64;  // the synthesizer's own block size
 constexpr int kChannels = 16;
 constexpr uint64_t kMaxSongBytes = 16u << 20;
-constexpr const char* kSoundFonts[] = {"/usr/share/sounds/sf2/FluidR3_GM.sf2",
-                                       "/usr/share/sounds/sf2/TimGM6mb.sf2"};
 
 struct Sequencer {
   std::mutex lock;  // guards the synthesizer, the player and the song state
@@ -44,8 +46,12 @@ struct Sequencer {
   uint32_t length = 0;                    // ticks
   uint32_t position = 0;                  // ticks, while no player runs
   uint32_t serial = 0;                    // notification of the current play, 0 for none
-  std::array<float, 2 * kBlock> ahead{};  // music rendered when the player started
+  std::array<float, 2 * kBlock> ahead{};  // the block rendered last, and how much is delivered
   int aheadFrames = 0, aheadUsed = 0;
+  // The General MIDI soundfonts from Debian, the fuller one first.
+  std::vector<std::string> fonts = {"/usr/share/sounds/sf2/FluidR3_GM.sf2",
+                                    "/usr/share/sounds/sf2/TimGM6mb.sf2"};
+  std::string font;  // the one loaded, empty for none
 };
 
 // Lives until the process ends, like the mixer that calls into it.
@@ -56,6 +62,23 @@ Sequencer& S() {
 
 void Write(fluid_synth_t* synth, float* out, int frames) {
   fluid_synth_write_float(synth, frames, out, 0, 2, out, 1, 2);
+}
+
+// Makes the synthesizer anew, so that nothing of the old one's sound lingers,
+// with the first soundfont of the list that loads; keeps the old one when no
+// synthesizer can be made. Caller holds the lock; no player exists.
+bool MakeSynth(Sequencer& s) {
+  fluid_synth_t* fresh = new_fluid_synth(s.settings);
+  if (!fresh) return false;
+  if (s.synth) delete_fluid_synth(s.synth);
+  s.synth = fresh;
+  s.font.clear();
+  for (const std::string& path : s.fonts) {
+    if (fluid_synth_sfload(s.synth, path.c_str(), 1) == FLUID_FAILED) continue;
+    s.font = path;
+    break;
+  }
+  return true;
 }
 
 // The song's end: the player has reached its last tick. Caller holds the lock.
@@ -145,18 +168,19 @@ void RenderMusic(float* out, int frames) {
     std::fill_n(out, 2 * frames, 0.0f);
     return;
   }
-  int done = 0;
-  while (s.aheadUsed < s.aheadFrames && done < frames) {
-    out[2 * done] = s.ahead[static_cast<size_t>(2 * s.aheadUsed)];
-    out[2 * done + 1] = s.ahead[static_cast<size_t>(2 * s.aheadUsed + 1)];
-    ++s.aheadUsed;
-    ++done;
-  }
-  while (done < frames) {
-    const int n = std::min(kBlock, frames - done);
-    Write(s.synth, out + 2 * done, n);
+  // Whole blocks only, so that a song dropped with its player leaves no rest
+  // of a block inside the synthesizer to sound at the start of the next.
+  for (int done = 0; done < frames;) {
+    if (s.aheadUsed == s.aheadFrames) {
+      Write(s.synth, s.ahead.data(), kBlock);
+      s.aheadFrames = kBlock;
+      s.aheadUsed = 0;
+      CheckEnd(s);
+    }
+    const int n = std::min(s.aheadFrames - s.aheadUsed, frames - done);
+    std::copy_n(s.ahead.data() + 2 * s.aheadUsed, 2 * n, out + 2 * done);
+    s.aheadUsed += n;
     done += n;
-    CheckEnd(s);
   }
 }
 
@@ -187,16 +211,33 @@ bool MidiInit() {
   s.settings = MakeSettings(0.5, 256, true);
   s.probeSettings = MakeSettings(0.0, 16, false);
   if (!s.settings || !s.probeSettings) return false;
-  s.synth = new_fluid_synth(s.settings);
   s.probe = new_fluid_synth(s.probeSettings);
-  if (!s.synth || !s.probe) return false;
-  for (const char* font : kSoundFonts) {
-    std::error_code ec;
-    if (std::filesystem::exists(font, ec) && fluid_synth_sfload(s.synth, font, 1) != FLUID_FAILED)
-      break;
-  }
+  if (!s.probe || !MakeSynth(s)) return false;
   SetMusicSource(&RenderMusic);
   return true;
+}
+
+std::vector<std::string> MidiSoundFonts() {
+  std::lock_guard<std::mutex> g(S().lock);
+  return S().fonts;
+}
+
+void SetMidiSoundFonts(const std::vector<std::string>& paths) {
+  Sequencer& s = S();
+  std::lock_guard<std::mutex> g(s.lock);
+  s.fonts = paths;
+  if (!s.synth) return;
+  // A playing song goes on from where it is on the new synthesizer.
+  const bool playing = s.mode == MidiMode::kPlaying;
+  s.position = CurrentTick(s);
+  DropPlayer(s);
+  MakeSynth(s);
+  if (playing && !StartPlayer(s)) s.mode = MidiMode::kStopped;
+}
+
+std::string MidiSoundFont() {
+  std::lock_guard<std::mutex> g(S().lock);
+  return S().font;
 }
 
 bool MidiOpen(const std::string& path) {
@@ -210,7 +251,10 @@ bool MidiOpen(const std::string& path) {
   }
   std::lock_guard<std::mutex> g(s.lock);
   DropPlayer(s);
+  // Controllers and programs back to their defaults, then silence: the reset
+  // alone would sound the old song's cut notes again in their release.
   fluid_synth_system_reset(s.synth);
+  fluid_synth_all_sounds_off(s.synth, -1);
   s.song.swap(bytes);  // the old song is freed with `bytes`, after the lock
   s.length = length;
   s.position = 0;

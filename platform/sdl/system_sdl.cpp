@@ -13,6 +13,7 @@
 
 #include "platform/clock.h"
 #include "platform/dialog.h"
+#include "platform/mixer.h"
 #include "platform/posix.h"
 #include "platform/sdl/sdl_backend.h"
 #include "platform/system.h"
@@ -70,8 +71,8 @@ int ShowMessageBox(std::string_view text, std::string_view caption, BoxKind kind
   while (!t.empty() && (t.back() == '\n' || t.back() == '\r')) t.pop_back();
   std::fprintf(stderr, "[%s] %s\n", c.c_str(), t.c_str());
   static const SDL_MessageBoxButtonData kOkButtons[] = {
-      {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT,
-       kAnswerOk, "OK"}};
+      {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, kAnswerOk,
+       "OK"}};
   static const SDL_MessageBoxButtonData kYesNoButtons[] = {
       {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, kAnswerNo, "No"},
       {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, kAnswerYes, "Yes"}};
@@ -89,7 +90,8 @@ int ShowMessageBox(std::string_view text, std::string_view caption, BoxKind kind
 }
 
 void Beep() {
-  std::fputc('\a', stderr);
+  if (mixer::PlayBeep()) return;
+  std::fputc('\a', stderr);  // no audio output: the terminal's bell
   std::fflush(stderr);
 }
 

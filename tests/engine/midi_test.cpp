@@ -8,6 +8,8 @@
 #include "platform/messages.h"
 #include "platform/window.h"
 #include "tests/engine/sound_fixture.h"
+#include "tests/support/alloc_counter.h"
+#include "tests/support/midi_builder.h"
 
 namespace {
 
@@ -18,8 +20,8 @@ std::vector<std::string> gSent;
 int64_t gRendered;
 std::vector<int64_t> gPlays;  // frames rendered when each play was sent
 
-void Record(const std::string& command) {
-  gSent.push_back(command);
+void Record(std::string_view command) {
+  gSent.emplace_back(command);
   if (command == "play midi notify") gPlays.push_back(gRendered);
 }
 
@@ -32,6 +34,12 @@ class MidiTest : public SoundTest {
     gPlays.clear();
     gRendered = 0;
     koSound::SetMciListener(&Record);
+    fonts_ = plat::MidiSoundFonts();
+    font_ = plat::MidiSoundFont();
+  }
+  void TearDown() override {
+    if (plat::MidiSoundFonts() != fonts_) plat::SetMidiSoundFonts(fonts_);
+    SoundTest::TearDown();
   }
   std::string OpenCommand(const std::string& file) const {
     return "open \"" + dir_ + file + "\" type sequencer alias midi";
@@ -47,11 +55,42 @@ class MidiTest : public SoundTest {
     }
     return -1;
   }
+  // Runs the game for `frames` frames with a looping 0.5 s song started on
+  // the first, the audio of each frame rendered before it; checks that the
+  // song restarts once it has ended and returns the loudest sample of each
+  // frame's audio.
+  std::vector<int> PlayLoopingSong(int frames) {
+    Put("loop.mid", midigen::OneNoteSong(480));
+    std::vector<int> peaks;
+    testgame::onLoad = [] {
+      gScene = 1;
+      koSound::PlayMidi("loop.mid", 1);
+    };
+    headless::OnFrame([&](int) {
+      int peak = 0;
+      for (const int16_t s : soundtest::Render(735)) peak = std::max(peak, std::abs(int{s}));
+      peaks.push_back(peak);
+      gRendered += 735;
+    });
+    headless::Close(frames);
+    EXPECT_EQ(Run(), 0);
+    EXPECT_EQ(gPlays.size(), static_cast<size_t>(frames) * 735 / kHalfSecond + 1);
+    EXPECT_EQ(gPlays.at(0), 0);
+    for (size_t i = 1; i < gPlays.size(); ++i) {
+      // The end is noticed within a block and handled before the next frame's audio.
+      const int64_t gap = gPlays[i] - gPlays[i - 1];
+      EXPECT_GE(gap, kHalfSecond - 64) << i;
+      EXPECT_LE(gap, kHalfSecond + kBlock + 735) << i;
+    }
+    return peaks;
+  }
+  std::vector<std::string> fonts_;
+  std::string font_;
 };
 
 TEST_F(MidiTest, PlayStopAndCloseSendTheirStringsInOrder) {
-  Put("A.MID", soundtest::Song(480));
-  Put("B.MID", soundtest::Song(480));
+  Put("A.MID", midigen::OneNoteSong(480));
+  Put("B.MID", midigen::OneNoteSong(480));
   koSound::PlayMidi("A.MID", 1);
   const std::vector<std::string> first = {OpenCommand("A.MID"), "seek midi to start",
                                           "play midi notify"};
@@ -83,7 +122,7 @@ TEST_F(MidiTest, PlayStopAndCloseSendTheirStringsInOrder) {
 TEST_F(MidiTest, ALongProgramDirectoryIsKeptWhole) {
   const std::string deep = dir_ + std::string(120, 'd') + "/" + std::string(150, 'e') + " f/";
   std::filesystem::create_directories(deep);
-  soundtest::WriteFile(deep + "S.MID", soundtest::Song(480));
+  soundtest::WriteFile(deep + "S.MID", midigen::OneNoteSong(480));
   headless::SetProgramDir(deep);
   koSound::PlayMidi("S.MID", 1);
   ASSERT_FALSE(gSent.empty());
@@ -96,7 +135,7 @@ TEST_F(MidiTest, TheInterpreterAnswersItsCommandsAndRefusesOthers) {
   using koSound::SendMciString;
   std::string reply = "x";
   Put("bad.mid", {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 1, 0xE0, 'M', 'T', 'r', 'k', 0, 0});
-  Put("zero.mid", soundtest::Song(0));
+  Put("zero.mid", midigen::OneNoteSong(0));
   EXPECT_EQ(SendMciString(OpenCommand("none.mid")), koSound::kMciFileNotFound);
   EXPECT_EQ(SendMciString(OpenCommand("bad.mid")), koSound::kMciFileNotFound);
   EXPECT_EQ(SendMciString(OpenCommand("zero.mid")), koSound::kMciFileNotFound);
@@ -108,7 +147,10 @@ TEST_F(MidiTest, TheInterpreterAnswersItsCommandsAndRefusesOthers) {
   plat::Message m;
   EXPECT_EQ(RenderToNotify(plat::kMixRate, m), -1);
 
-  Put("Song.Mid", soundtest::Song(480));
+  Put("Song.Mid", midigen::OneNoteSong(480));
+  // More elements than any command has are refused, not cut off.
+  EXPECT_EQ(SendMciString(OpenCommand("SONG.MID") + " type sequencer type sequencer"),
+            koSound::kMciUnrecognizedCommand);
   EXPECT_EQ(SendMciString(OpenCommand("SONG.MID")), koSound::kMciOk);  // any case
   EXPECT_EQ(SendMciString(OpenCommand("SONG.MID")), koSound::kMciDuplicateAlias);
   EXPECT_EQ(SendMciString("open \"" + dir_ + "Song.Mid\" type sequencer alias other"),
@@ -132,7 +174,7 @@ TEST_F(MidiTest, TheInterpreterAnswersItsCommandsAndRefusesOthers) {
 }
 
 TEST_F(MidiTest, AHalfSecondSongEndsWithinOneBlockOfHalfASecondAndSounds) {
-  Put("s.mid", soundtest::Song(480));
+  Put("s.mid", midigen::OneNoteSong(480));
   koSound::PlayMidi("s.mid", 1);
   int peak = 0;
   plat::Message m;
@@ -148,35 +190,29 @@ TEST_F(MidiTest, AHalfSecondSongEndsWithinOneBlockOfHalfASecondAndSounds) {
   EXPECT_EQ(m.wparam, plat::kMidiNotifySuccessful);
   EXPECT_EQ(plat::GetMidiMode(), plat::MidiMode::kStopped);
   EXPECT_EQ(plat::GetMidiPosition(), 480u);
-  if (soundtest::SoundFontInstalled()) {
+  if (soundtest::SoundFontLoaded()) {
     EXPECT_GT(peak, 1000);
   }
 }
 
-TEST_F(MidiTest, ALoopingSongRestartsEachTimeItEndsThroughTheWindowProcedure) {
-  Put("loop.mid", soundtest::Song(480));
-  std::vector<int> peaks;  // loudest sample of each frame's audio
-  testgame::onLoad = [] {
-    gScene = 1;
-    koSound::PlayMidi("loop.mid", 1);
-  };
-  headless::OnFrame([&](int) {
+TEST_F(MidiTest, ANewSongStartsWithoutTheCutNotesOfTheOldOne) {
+  if (!soundtest::SoundFontLoaded()) GTEST_SKIP() << "no General MIDI soundfont installed";
+  auto peakOf = [](const std::vector<int16_t>& mix) {
     int peak = 0;
-    for (const int16_t s : soundtest::Render(735)) peak = std::max(peak, std::abs(int{s}));
-    peaks.push_back(peak);
-    gRendered += 735;
-  });
-  headless::Close(140);  // about 2.3 seconds
-  EXPECT_EQ(Run(), 0);
-  ASSERT_EQ(gPlays.size(), 5u);
-  EXPECT_EQ(gPlays[0], 0);
-  for (size_t i = 1; i < gPlays.size(); ++i) {
-    // The end is noticed within a block and handled before the next frame's audio.
-    const int64_t gap = gPlays[i] - gPlays[i - 1];
-    EXPECT_GE(gap, kHalfSecond - 64) << i;
-    EXPECT_LE(gap, kHalfSecond + kBlock + 735) << i;
-  }
-  if (!soundtest::SoundFontInstalled()) GTEST_SKIP() << "no General MIDI soundfont installed";
+    for (const int16_t s : mix) peak = std::max(peak, std::abs(int{s}));
+    return peak;
+  };
+  Put("long.mid", midigen::OneNoteSong(4800));
+  Put("late.mid", midigen::Track().NoteOn(1920, 0, 60, 100).NoteOff(480, 0, 60).File());
+  koSound::PlayMidi("long.mid", 1);
+  ASSERT_GT(peakOf(soundtest::Render(kHalfSecond)), 1000);
+  koSound::PlayMidi("late.mid", 1);                       // rests for a second first
+  EXPECT_LE(peakOf(soundtest::Render(kHalfSecond)), 32);  // a trace of reverb at most
+}
+
+TEST_F(MidiTest, ALoopingSongRestartsEachTimeItEndsThroughTheWindowProcedure) {
+  const std::vector<int> peaks = PlayLoopingSong(140);  // about 2.3 seconds, five passes
+  if (!soundtest::SoundFontLoaded()) GTEST_SKIP() << "no General MIDI soundfont installed";
   for (const int64_t at : gPlays) {
     const size_t frame = static_cast<size_t>(at / 735);
     ASSERT_LT(frame + 1, peaks.size());
@@ -184,8 +220,27 @@ TEST_F(MidiTest, ALoopingSongRestartsEachTimeItEndsThroughTheWindowProcedure) {
   }
 }
 
+TEST_F(MidiTest, WithoutASoundFontSongsKeepTheirTimeInSilenceAndNothingIsReported) {
+  plat::SetMidiSoundFonts({dir_ + "missing.sf2"});
+  EXPECT_EQ(plat::MidiSoundFont(), "");
+  const std::vector<int> peaks = PlayLoopingSong(80);  // three passes
+  EXPECT_EQ(std::count(peaks.begin(), peaks.end(), 0), static_cast<long>(peaks.size()));
+  EXPECT_TRUE(headless::Boxes().empty());
+  EXPECT_EQ(headless::BeepCount(), 0);
+  // Given back its list while the song plays, the synthesizer loads the
+  // soundfont it had again and the song goes on from where it was.
+  ASSERT_EQ(plat::GetMidiMode(), plat::MidiMode::kPlaying);
+  const uint32_t at = plat::GetMidiPosition();
+  plat::SetMidiSoundFonts(fonts_);
+  EXPECT_EQ(plat::MidiSoundFont(), font_);
+  EXPECT_EQ(plat::GetMidiMode(), plat::MidiMode::kPlaying);
+  EXPECT_EQ(plat::GetMidiPosition(), at);
+  soundtest::Render(kBlock);
+  EXPECT_GT(plat::GetMidiPosition(), at);
+}
+
 TEST_F(MidiTest, OnlyTheCurrentSuccessfulEndOfAnOpenSongIsHandled) {
-  Put("s.mid", soundtest::Song(480));
+  Put("s.mid", midigen::OneNoteSong(480));
   koSound::PlayMidi("s.mid", 1);
   plat::Message end;
   ASSERT_GE(RenderToNotify(plat::kMixRate, end), 0);
@@ -206,12 +261,18 @@ TEST_F(MidiTest, OnlyTheCurrentSuccessfulEndOfAnOpenSongIsHandled) {
   koSystem::WndProc(plat::kMsgMidiNotify, plat::kMidiNotifySuccessful, serial);  // used up
   EXPECT_TRUE(gSent.empty());
 
-  // A play given since the end supersedes its notification.
-  ASSERT_GE(RenderToNotify(plat::kMixRate, end), 0);
-  koSound::SendMciString("play midi");
-  gSent.clear();
-  koSystem::WndProc(plat::kMsgMidiNotify, end.wparam, end.lparam);
-  EXPECT_TRUE(gSent.empty());
+  // A seek, a stop or a play given since the end supersedes its notification.
+  for (const char* since : {"seek midi to start", "stop midi", "play midi"}) {
+    if (plat::GetMidiMode() != plat::MidiMode::kPlaying) {
+      koSound::SendMciString("seek midi to start");
+      koSound::SendMciString("play midi notify");
+    }
+    ASSERT_GE(RenderToNotify(plat::kMixRate, end), 0) << since;
+    koSound::SendMciString(since);
+    gSent.clear();
+    koSystem::WndProc(end.id, end.wparam, end.lparam);
+    EXPECT_TRUE(gSent.empty()) << since;
+  }
 
   // Without looping the song is closed at its end.
   koSound::PlayMidi("s.mid", 1);
@@ -224,8 +285,25 @@ TEST_F(MidiTest, OnlyTheCurrentSuccessfulEndOfAnOpenSongIsHandled) {
   EXPECT_EQ(plat::GetMidiMode(), plat::MidiMode::kClosed);
 }
 
+TEST_F(MidiTest, ALoopRestartThroughTheWindowProcedureAllocatesNothing) {
+  koSound::SetMciListener(nullptr);  // the recorder keeps copies
+  Put("s.mid", midigen::OneNoteSong(480));
+  koSound::PlayMidi("s.mid", 1);
+  std::vector<int16_t> out(2 * kBlock);
+  plat::Message end;
+  for (int pass = 0; pass < 2; ++pass) {
+    ASSERT_GE(RenderToNotify(plat::kMixRate, end), 0);
+    alloc_counter::Start();
+    koSystem::WndProc(end.id, end.wparam, end.lparam);
+    headless::RenderAudio(out.data(), kBlock);
+    EXPECT_EQ(alloc_counter::Stop(), 0u) << pass;
+    EXPECT_EQ(plat::GetMidiMode(), plat::MidiMode::kPlaying);
+    EXPECT_LT(plat::GetMidiPosition(), 480u / 2);
+  }
+}
+
 TEST_F(MidiTest, TheSequencerSeeksAndCountsTicks) {
-  Put("s.mid", soundtest::Song(480));
+  Put("s.mid", midigen::OneNoteSong(480));
   ASSERT_TRUE(plat::MidiOpen(dir_ + "s.mid"));
   EXPECT_EQ(plat::GetMidiLength(), 480u);
   EXPECT_TRUE(plat::MidiSeek(240));

@@ -1,7 +1,6 @@
 // The software mixer through the headless output: what voices sound like,
 // sample by sample.
 #include <cmath>
-#include <cstring>
 
 #include "platform/audio.h"
 #include "platform/headless/headless.h"
@@ -20,29 +19,19 @@ class MixerTest : public EngineTest {
   }
   void TearDown() override { headless::Reset(); }
 
-  // A stopped voice holding `bytes` in `format`.
-  static plat::VoiceHandle Voice(const plat::PcmFormat& format, const std::vector<uint8_t>& bytes) {
-    const plat::VoiceHandle h = plat::CreateVoice(format, static_cast<uint32_t>(bytes.size()));
-    plat::VoiceRegion r;
-    if (h == plat::kNoVoice || !plat::LockVoice(h, 0, static_cast<uint32_t>(bytes.size()), r))
-      return plat::kNoVoice;
-    std::memcpy(r.part1, bytes.data(), r.bytes1);
-    plat::UnlockVoice(h);
-    return h;
-  }
   static plat::PcmFormat Mono16(uint32_t rate = plat::kMixRate) {
     return {1, 1, rate, rate * 2, 2, 16};
   }
   // A mono 16-bit voice holding one value throughout.
   static plat::VoiceHandle Constant(int16_t value, int frames = 4096) {
-    return Voice(Mono16(),
-                 soundtest::Pcm16(std::vector<int16_t>(static_cast<size_t>(frames), value)));
+    return plat::CreateVoiceFrom(
+        Mono16(), soundtest::Pcm16(std::vector<int16_t>(static_cast<size_t>(frames), value)));
   }
 };
 
 TEST_F(MixerTest, PlayOnceEndsAndRewindsWhileLoopingWraps) {
   const auto ramp = soundtest::Ramp(100, 1, 1);
-  const plat::VoiceHandle once = Voice(Mono16(), soundtest::Pcm16(ramp));
+  const plat::VoiceHandle once = plat::CreateVoiceFrom(Mono16(), soundtest::Pcm16(ramp));
   ASSERT_NE(once, plat::kNoVoice);
   plat::PlayVoice(once, false);
   EXPECT_EQ(plat::GetVoiceStatus(once), plat::kVoicePlaying);
@@ -69,7 +58,7 @@ TEST_F(MixerTest, PlayOnceEndsAndRewindsWhileLoopingWraps) {
 
 TEST_F(MixerTest, A22050HzSoundLastsItsOwnTimeInTheMixAndInterpolates) {
   const auto ramp = soundtest::Ramp(22050, -11025, 2);  // one second, even steps
-  const plat::VoiceHandle h = Voice(Mono16(22050), soundtest::Pcm16(ramp));
+  const plat::VoiceHandle h = plat::CreateVoiceFrom(Mono16(22050), soundtest::Pcm16(ramp));
   ASSERT_NE(h, plat::kNoVoice);
   EXPECT_EQ(plat::GetVoiceFrequency(h), 22050u);
   plat::PlayVoice(h, false);
@@ -99,6 +88,23 @@ TEST_F(MixerTest, A22050HzSoundLastsItsOwnTimeInTheMixAndInterpolates) {
   EXPECT_EQ(plat::GetVoiceFrequency(h), plat::kMinFrequency);
   plat::SetVoiceFrequency(h, 200000);
   EXPECT_EQ(plat::GetVoiceFrequency(h), plat::kMaxFrequency);
+}
+
+TEST_F(MixerTest, InterpolationPastTheLastFrameLeansTowardsTheFirstOnlyWhenLooping) {
+  const auto samples = soundtest::Pcm16({100, 200, 300, 400});
+  const plat::VoiceHandle once = plat::CreateVoiceFrom(Mono16(22050), samples);
+  const plat::VoiceHandle looping = plat::CreateVoiceFrom(Mono16(22050), samples);
+  plat::SetVoicePan(once, plat::kPanRight);  // once on the right, looping on the left
+  plat::SetVoicePan(looping, plat::kPanLeft);
+  plat::PlayVoice(once, false);
+  plat::PlayVoice(looping, true);
+  const auto out = Render(10);
+  const int wantLeft[] = {100, 150, 200, 250, 300, 350, 400, 250, 100, 150};
+  const int wantRight[] = {100, 150, 200, 250, 300, 350, 400, 400, 0, 0};
+  for (int i = 0; i < 10; ++i) {
+    EXPECT_EQ(out[2 * i], wantLeft[i]) << i;
+    EXPECT_EQ(out[2 * i + 1], wantRight[i]) << i;
+  }
 }
 
 TEST_F(MixerTest, VolumeAndPanFollowTheDecibelLawOnTheirChannels) {
@@ -149,7 +155,8 @@ TEST_F(MixerTest, TheSumIsClippedNotWrapped) {
 
 TEST_F(MixerTest, EightBitStereoKeepsItsChannelsApart) {
   const plat::PcmFormat format{1, 2, plat::kMixRate, plat::kMixRate * 2, 2, 8};
-  const plat::VoiceHandle h = Voice(format, {0xFF, 0x00, 0x80, 0x90});
+  const plat::VoiceHandle h =
+      plat::CreateVoiceFrom(format, std::vector<uint8_t>{0xFF, 0x00, 0x80, 0x90});
   ASSERT_NE(h, plat::kNoVoice);
   plat::PlayVoice(h, false);
   const auto out = Render(3);

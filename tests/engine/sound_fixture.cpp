@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "platform/headless/headless.h"
+#include "platform/midi.h"
 
 namespace soundtest {
 
@@ -47,24 +48,6 @@ std::vector<int16_t> Ramp(int frames, int start, int step) {
   return out;
 }
 
-std::vector<uint8_t> Song(uint32_t ticks) {
-  std::vector<uint8_t> track = {0x00, 0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20,  // 500000 us a beat
-                                0x00, 0xC0, 0x00,                          // piano
-                                0x00, 0x90, 0x3C, 0x64};                   // note on
-  std::vector<uint8_t> delta;  // variable-length quantity, most significant group first
-  for (uint32_t v = ticks;; v >>= 7) {
-    delta.insert(delta.begin(), static_cast<uint8_t>((v & 0x7F) | (delta.empty() ? 0 : 0x80)));
-    if (v < 0x80) break;
-  }
-  track.insert(track.end(), delta.begin(), delta.end());
-  track.insert(track.end(), {0x80, 0x3C, 0x40, 0x00, 0xFF, 0x2F, 0x00});
-  std::vector<uint8_t> b = {'M', 'T', 'h', 'd',  0,    0,   0,   6,   0,
-                            0,   0,   1,   0x01, 0xE0, 'M', 'T', 'r', 'k'};
-  for (int i = 3; i >= 0; --i) b.push_back(static_cast<uint8_t>(track.size() >> (8 * i)));
-  b.insert(b.end(), track.begin(), track.end());
-  return b;
-}
-
 void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(bytes.data()),
@@ -77,10 +60,7 @@ std::vector<int16_t> Render(int frames) {
   return out;
 }
 
-bool SoundFontInstalled() {
-  return std::filesystem::exists("/usr/share/sounds/sf2/TimGM6mb.sf2") ||
-         std::filesystem::exists("/usr/share/sounds/sf2/FluidR3_GM.sf2");
-}
+bool SoundFontLoaded() { return !plat::MidiSoundFont().empty(); }
 
 }  // namespace soundtest
 

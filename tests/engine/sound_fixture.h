@@ -1,5 +1,5 @@
 // The sound tests' fixture: the engine's sound started on the headless
-// backend, a program directory of their own, and makers of wave and MIDI files.
+// backend, a program directory of their own, and makers of wave files.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -17,14 +17,12 @@ std::vector<uint8_t> Wave(uint16_t channels, uint32_t rate, uint16_t bits,
 std::vector<uint8_t> Pcm16(const std::vector<int16_t>& samples);
 // A ramp of 16-bit mono samples: value(i) = start + i * step.
 std::vector<int16_t> Ramp(int frames, int start, int step);
-// A one-track Standard MIDI File at 120 beats a minute, 480 ticks a beat:
-// one note lasting `ticks` ticks, then the end of the track.
-std::vector<uint8_t> Song(uint32_t ticks);
 void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes);
 
 // Renders `frames` stereo frames of the mix.
 std::vector<int16_t> Render(int frames);
-bool SoundFontInstalled();
+// A General MIDI soundfont is loaded (once the music is started).
+bool SoundFontLoaded();
 
 }  // namespace soundtest
 

@@ -84,6 +84,25 @@ TEST_F(SoundObjectTest, LoadErrorsTakeNoObject) {
   EXPECT_EQ(koSound::LoadObject("A.WAV", 1), 1);
 }
 
+TEST_F(SoundObjectTest, AVoiceThatCannotBeMadeUndoesTheVoicesBeforeIt) {
+  // Leave the mixer room for three voices.
+  std::vector<plat::VoiceHandle> filler;
+  const plat::PcmFormat tiny{1, 1, 44100, 88200, 2, 16};
+  for (plat::VoiceHandle h; (h = plat::CreateVoice(tiny, 2)) != plat::kNoVoice;)
+    filler.push_back(h);
+  for (int i = 0; i < 3; ++i) {
+    plat::DestroyVoice(filler.back());
+    filler.pop_back();
+  }
+  EXPECT_EQ(Load("five.wav", 5), -1);
+  EXPECT_EQ(Errors(),
+            std::vector<std::string>{"koSound::LoadObject : サウンドバッファが生成できません"});
+  EXPECT_EQ(gSoundObjects[0].used, 0);
+  for (const plat::VoiceHandle h : gSoundObjects[0].voices) EXPECT_EQ(h, plat::kNoVoice);
+  // The three voices made before the failure are free again.
+  EXPECT_EQ(Load("three.wav", 3), 0);
+}
+
 TEST_F(SoundObjectTest, VoiceCountsAndTheEchoState) {
   const int ten = Load("t.wav", -10);
   EXPECT_EQ(gSoundObjects[ten].voiceCount, 10);
@@ -177,6 +196,21 @@ TEST_F(SoundObjectTest, StopRewindsAndTogglePauseResumesAtTheSavedPosition) {
   EXPECT_EQ(koSound::GetPosition(-1), 0u);
 }
 
+TEST_F(SoundObjectTest, TogglePauseResumesTheWayTheObjectWasLastStarted) {
+  const int obj = Load("l.wav", 2);
+  koSound::PlayLoop(obj, 0);
+  EXPECT_EQ(gSoundObjects[obj].loop, 1);
+  koSound::TogglePause(obj, 0);
+  koSound::TogglePause(obj, 0);
+  EXPECT_EQ(Status(obj, 0), plat::kVoicePlaying | plat::kVoiceLooping);
+  // A plain play of any voice turns looping off for the whole object.
+  koSound::Play(obj, 1);
+  EXPECT_EQ(gSoundObjects[obj].loop, 0);
+  koSound::TogglePause(obj, 0);
+  koSound::TogglePause(obj, 0);
+  EXPECT_EQ(Status(obj, 0), plat::kVoicePlaying);
+}
+
 TEST_F(SoundObjectTest, ReleaseSilencesEverythingAndRestoreRebuildsTheTable) {
   const int a = Load("a.wav", 3);
   const int b = Load("b.wav", -2);
@@ -262,6 +296,35 @@ TEST_F(SoundObjectTest, WithoutADeviceSoundIsSilentAndNothingIsReported) {
   EXPECT_EQ(koSound::SelectFormat(2, 44, 16), 1);
   EXPECT_TRUE(headless::Boxes().empty());
   EXPECT_EQ(headless::BeepCount(), 0);
+  // The beep falls back to the system's own, which the mix does not hear.
+  koSound::Beep();
+  EXPECT_EQ(headless::BeepCount(), 1);
+  EXPECT_EQ(Render(1000), std::vector<int16_t>(2000, 0));
+}
+
+TEST_F(SoundObjectTest, TheBeepIsAShortToneInTheMix) {
+  alloc_counter::Start();
+  koSound::Beep();
+  EXPECT_EQ(alloc_counter::Stop(), 0u);
+  EXPECT_EQ(headless::BeepCount(), 1);
+  const auto mix = Render(plat::kMixRate / 2);
+  int peak = 0, crossings = 0, last = -1;
+  for (int i = 0; i < plat::kMixRate / 2; ++i) {
+    const int left = mix[2 * static_cast<size_t>(i)];
+    ASSERT_EQ(mix[2 * static_cast<size_t>(i) + 1], left) << i;
+    peak = std::max(peak, std::abs(left));
+    if (left != 0) last = i;
+    if (i > 0 && (mix[2 * static_cast<size_t>(i) - 2] < 0) != (left < 0)) ++crossings;
+  }
+  // Clearly heard, far from clipping, a tenth to a fifth of a second long,
+  // and a tone between 400 and 2000 Hz.
+  EXPECT_GT(peak, 4000);
+  EXPECT_LT(peak, 16384);
+  EXPECT_GT(last, plat::kMixRate / 10);
+  EXPECT_LT(last, plat::kMixRate / 5);
+  const double hz = crossings / 2.0 / (last / double{plat::kMixRate});
+  EXPECT_GT(hz, 400.0);
+  EXPECT_LT(hz, 2000.0);
 }
 
 TEST_F(SoundObjectTest, PlaySystemSoundPlaysToTheEndAndRebuildsTheObjects) {
@@ -272,9 +335,11 @@ TEST_F(SoundObjectTest, PlaySystemSoundPlaysToTheEndAndRebuildsTheObjects) {
   EXPECT_GE(headless::Now() - start, 500u);  // waited for the half second to pass
   EXPECT_EQ(headless::BeepCount(), 0);
   EXPECT_NE(gSoundObjects[a].voices[1], plat::kNoVoice);
-  koSound::PlaySystemSound(dir_ + "none.wav");  // the standard beep instead
+  EXPECT_EQ(Render(100), std::vector<int16_t>(200, 0));  // the system sound is gone
+  koSound::PlaySystemSound(dir_ + "none.wav");           // the standard beep instead
   EXPECT_EQ(headless::BeepCount(), 1);
-  EXPECT_EQ(Render(1)[0], 0);  // the system sound is gone
+  const auto beep = Render(1000);
+  EXPECT_GT(*std::max_element(beep.begin(), beep.end()), 4000);
 }
 
 TEST_F(SoundObjectTest, PlayingInAFrameAllocatesNothing) {

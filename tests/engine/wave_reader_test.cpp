@@ -63,6 +63,17 @@ TEST(WaveReader, ReadsFormatAndSamplesWhateverTheChunkOrderAndPadding) {
     EXPECT_EQ(f.rate, 22050u);
     EXPECT_EQ(f.bitsPerSample, 16);
   }
+  // Bytes after the RIFF are ignored; a RIFF size past the end of the file
+  // leaves the file's end to bound the search.
+  Bytes trailing = Riff({Chunk("fmt ", kPcm), Chunk("data", kSamples)});
+  Bytes overstated = trailing;
+  trailing.insert(trailing.end(), {'d', 'a', 't', 'a', 2, 0, 0, 0, 9, 9});
+  overstated[4] = overstated[5] = 0xFF;
+  for (const Bytes& file : {trailing, overstated}) {
+    const Read r = Parse(file);
+    ASSERT_EQ(r.result, 0);
+    EXPECT_EQ(r.data, kSamples);
+  }
   // An 18-byte PCM format's extra size is not read; an odd data chunk at the
   // very end may lack its pad byte.
   Bytes pcm18 = kPcm;
@@ -98,6 +109,12 @@ TEST(WaveReader, RefusesHostileFilesAndLeavesNothingBehind) {
   bigSkip.insert(bigSkip.end(), lie.begin(), lie.end());
   Bytes notWave = Riff({Chunk("fmt ", kPcm), Chunk("data", kSamples)});
   notWave[8] = 'A';
+  // The RIFF size ends the search even where the file goes on.
+  Bytes dataAfterRiff = Riff({Chunk("fmt ", kPcm)});
+  const Bytes after = Chunk("data", kSamples);
+  dataAfterRiff.insert(dataAfterRiff.end(), after.begin(), after.end());
+  Bytes dataAcrossRiffEnd = Riff({Chunk("fmt ", kPcm), Chunk("data", kSamples)});
+  dataAcrossRiffEnd[4] -= 2;
   const std::vector<std::pair<const char*, Bytes>> cases = {
       {"empty", {}},
       {"header only", {'R', 'I', 'F', 'F'}},
@@ -110,6 +127,8 @@ TEST(WaveReader, RefusesHostileFilesAndLeavesNothingBehind) {
       {"extra past fmt", Riff({Chunk("fmt ", hugeExtra), Chunk("data", kSamples)})},
       {"data cut short", truncated},
       {"chunk size past the end", bigSkip},
+      {"data after the RIFF", dataAfterRiff},
+      {"data across the RIFF end", dataAcrossRiffEnd},
   };
   for (const auto& [what, file] : cases) {
     Read r = Parse(file);

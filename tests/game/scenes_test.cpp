@@ -209,8 +209,8 @@ namespace {
 
 std::vector<std::string>* gOpened;
 
-void RecordOpen(const std::string& command) {
-  if (command.rfind("open ", 0) == 0) gOpened->push_back(command);
+void RecordOpen(std::string_view command) {
+  if (command.starts_with("open ")) gOpened->emplace_back(command);
 }
 
 TEST_F(SceneFlowTest, StagesAndTheEndingStartTheirSongsAsTheGameGoesOn) {

@@ -12,6 +12,7 @@
 #include "platform/midi.h"
 #include "platform/system.h"
 #include "platform/window.h"
+#include "tests/support/midi_builder.h"
 
 namespace {
 
@@ -37,9 +38,7 @@ void WriteAssets() {
     wave.push_back(static_cast<uint8_t>(s >> 8));
   }
   Write("sound_start.wav", wave);
-  Write("sound_start.mid", {'M',  'T',  'h',  'd',  0,    0,    0,    6,    0,    0,    0,    1,
-                            0x01, 0xE0, 'M',  'T',  'r',  'k',  0,    0,    0,    13,   0x00, 0x90,
-                            0x3C, 0x64, 0x8F, 0x00, 0x80, 0x3C, 0x40, 0x00, 0xFF, 0x2F, 0x00});
+  Write("sound_start.mid", midigen::OneNoteSong(1920));
 }
 
 }  // namespace
