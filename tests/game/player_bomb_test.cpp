@@ -117,9 +117,13 @@ TEST_F(BombTest, BombShotsStepInWholePixelsAndLeaveAtTheInclusiveEdges) {
     place(11, 5, 626, 100);  // to x 641: parked
     place(13, 3, 100, 5);    // to y -20: stays
     place(14, 3, 100, 4);    // to y -21: parked
+    place(15, 3, -50, 200);  // to x -80: stays
+    place(16, 3, -51, 200);  // to x -81: parked
+    place(17, 0, 100, 444);  // to y 480: stays
+    place(18, 0, 100, 445);  // to y 481: parked
   });
   At(kPlay + 1, [&] {
-    after.assign(gBombShots, gBombShots + 15);
+    after.assign(gBombShots, gBombShots + 19);
     drawn = Pixel(295, 195);  // where shot 0 was drawn before its first step
     moves = gBombShotMoves;
   });
@@ -130,16 +134,18 @@ TEST_F(BombTest, BombShotsStepInWholePixelsAndLeaveAtTheInclusiveEdges) {
   EXPECT_NEAR(first.angle, 5 * M_PI / 8, 1e-6);
   EXPECT_EQ(after[0].x, 290 - 15);
   EXPECT_EQ(after[0].y, 190 + 36);
-  for (int i : {10, 13}) EXPECT_EQ(after[i].active, 1) << i;
-  for (int i : {11, 14}) {
+  for (int i : {10, 13, 15, 17}) EXPECT_EQ(after[i].active, 1) << i;
+  for (int i : {11, 14, 16, 18}) {
     EXPECT_EQ(after[i].active, 0) << i;
     EXPECT_EQ(after[i].x, -500) << i;
     EXPECT_EQ(after[i].y, 500) << i;
   }
   EXPECT_EQ(after[10].x, 640);
   EXPECT_EQ(after[13].y, -20);
+  EXPECT_EQ(after[15].x, -80);
+  EXPECT_EQ(after[17].y, 480);
   EXPECT_EQ(drawn, violet);
-  EXPECT_EQ(moves, 5);
+  EXPECT_EQ(moves, 9);
 }
 
 }  // namespace

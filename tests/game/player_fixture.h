@@ -2,6 +2,7 @@
 // frames: the hook of frame f sees the state that frame f - 1 left.
 #pragma once
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <map>
 #include <vector>
@@ -48,6 +49,16 @@ class PlayerTest : public GameTest {
     return n;
   }
   static uint16_t Pixel(int x, int y) { return headless::LastFrame()[y * 640 + x]; }
+
+  // A stage clock that this frame's advance at `unitsPerSecond` brings to exactly `target`.
+  static float ClockLandingOn(float target, float unitsPerSecond = 20.0f) {
+    const float scale = static_cast<float>(headless::Now() - gLastFrameTime) / 1000.0f;
+    const float step = scale * unitsPerSecond;
+    float c = target - step;
+    while (c + step < target) c = std::nextafter(c, 1e9f);
+    while (c + step > target) c = std::nextafter(c, -1e9f);
+    return c;
+  }
 
   // Plays of a sound object since the last call (fewer than its voice count per call).
   int PlaysOf(int object) {

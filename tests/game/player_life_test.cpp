@@ -110,6 +110,33 @@ TEST_F(LifeTest, TheCellsRunThroughRowZeroThenColumnsOneToSevenOfRowOne) {
   EXPECT_EQ(cells, expected);
 }
 
+TEST_F(LifeTest, FragmentsFlyOnTheScreensEdgesAndAreParkedJustPastThem) {
+  struct Place {
+    float x, y;
+  };
+  // Pairs: exactly on an edge, then the next float past it.
+  const Place places[] = {{-60.0f, 200.0f}, {std::nextafter(-60.0f, -1e9f), 200.0f},
+                          {640.0f, 200.0f}, {std::nextafter(640.0f, 1e9f), 200.0f},
+                          {300.0f, -60.0f}, {300.0f, std::nextafter(-60.0f, -1e9f)},
+                          {300.0f, 480.0f}, {300.0f, std::nextafter(480.0f, 1e9f)}};
+  std::vector<int> flying;
+  At(kPlay, [&] { gPlayerAlive = 0; });
+  At(kPlay + 1, [&] {
+    // Fragments of the first ring, flying, held still on their places.
+    for (int i = 0; i < 8; ++i) {
+      ExplosionFragment& f = gExplosionFragments[i];
+      f.x = places[i].x;
+      f.y = places[i].y;
+      f.speed = 0.0f;
+    }
+  });
+  At(kPlay + 2, [&] {
+    for (int i = 0; i < 8; ++i) flying.push_back(gExplosionFragments[i].started);
+  });
+  RunFrames(kPlay + 3);
+  EXPECT_EQ(flying, (std::vector<int>{1, 0, 1, 0, 1, 0, 1, 0}));
+}
+
 TEST_F(LifeTest, EveryDeadFrameRestartsTheSound) {
   std::vector<int> plays;
   At(kPlay, [&] {

@@ -10,23 +10,15 @@ namespace {
 
 using PowerItemTest = PlayerTest;
 
-// A stage clock that this frame's advance (20 units a second) brings to exactly `target`.
-float ClockLandingOn(float target) {
-  const float scale = static_cast<float>(headless::Now() - gLastFrameTime) / 1000.0f;
-  const float step = scale * 20.0f;
-  float c = target - step;
-  while (c + step < target) c = std::nextafter(c, 1e9f);
-  while (c + step > target) c = std::nextafter(c, -1e9f);
-  return c;
-}
-
 void ParkItem() { gPowerItem = PowerItem{-500.0f, 500.0f, 0.0f, 0, 0, 0, {0, 0}}; }
 
 TEST_F(PowerItemTest, Stage1ReleasesOnBothBoundsOfAWindowAndNotJustOutside) {
   std::vector<int> released;
-  const float targets[] = {std::nextafter(100.0f, 0.0f), 100.0f, 150.0f,
-                           std::nextafter(150.0f, 1e9f)};
-  for (int i = 0; i < 4; ++i) {
+  // The first window and the last, which opens after a long gap.
+  const float targets[] = {
+      std::nextafter(100.0f, 0.0f),  100.0f,  150.0f,  std::nextafter(150.0f, 1e9f),
+      std::nextafter(1900.0f, 0.0f), 1900.0f, 1950.0f, std::nextafter(1950.0f, 1e9f)};
+  for (int i = 0; i < 8; ++i) {
     At(kPlay + 2 * i, [&, i] {
       ParkItem();
       gStageClock = ClockLandingOn(targets[i]);
@@ -36,8 +28,8 @@ TEST_F(PowerItemTest, Stage1ReleasesOnBothBoundsOfAWindowAndNotJustOutside) {
       released.push_back(gPowerItem.active);
     });
   }
-  RunFrames(kPlay + 9);
-  EXPECT_EQ(released, (std::vector<int>{0, 1, 1, 0}));
+  RunFrames(kPlay + 17);
+  EXPECT_EQ(released, (std::vector<int>{0, 1, 1, 0, 0, 1, 1, 0}));
 }
 
 TEST_F(PowerItemTest, AReleaseDrawsTheRowThenTheSpeedAndCountsTheItem) {

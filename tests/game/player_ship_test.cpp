@@ -85,16 +85,20 @@ TEST_F(ShipTest, EdgesHoldTheShipAtExactly0And480And420) {
   EXPECT_EQ(ys, (std::vector<float>{0.0f, 420.0f}));
 }
 
-TEST_F(ShipTest, BankWalksToFullBankAndBackToLevel) {
-  std::vector<int> banks;
+TEST_F(ShipTest, BankWalksToFullBankAndBackToLevelOnBothSides) {
+  std::vector<int> left, right;
   headless::KeyDown(kPlay, plat::kVkLeft);
   headless::KeyUp(kPlay + 6, plat::kVkLeft);
+  headless::KeyDown(kPlay + 20, plat::kVkRight);
+  headless::KeyUp(kPlay + 26, plat::kVkRight);
   Every([&](int f) {
-    if (f > kPlay && f <= kPlay + 12) banks.push_back(gBankFrame);
+    if (f > kPlay && f <= kPlay + 12) left.push_back(gBankFrame);
+    if (f > kPlay + 20 && f <= kPlay + 32) right.push_back(gBankFrame);
   });
-  RunFrames(kPlay + 13);
-  // Press frame, then three steps to 6, held there, then back to level and stopped.
-  EXPECT_EQ(banks, (std::vector<int>{3, 4, 5, 6, 6, 6, 5, 4, 3, 3, 3, 3}));
+  RunFrames(kPlay + 33);
+  // Press frame, then three steps to full bank, held there, then back to level and stopped.
+  EXPECT_EQ(left, (std::vector<int>{3, 4, 5, 6, 6, 6, 5, 4, 3, 3, 3, 3}));
+  EXPECT_EQ(right, (std::vector<int>{3, 2, 1, 0, 0, 0, 1, 2, 3, 3, 3, 3}));
 }
 
 TEST_F(ShipTest, AfterTheGameEndsKeysDoNothingButThePadStillFliesFiresAndBombs) {

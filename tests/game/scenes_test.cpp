@@ -10,6 +10,7 @@
 #include "game/game_state.h"
 #include "platform/keys.h"
 #include "tests/game/game_fixture.h"
+#include "tests/game/mci_log.h"
 #include "tests/support/alloc_counter.h"
 
 namespace {
@@ -69,7 +70,11 @@ TEST_F(SceneFlowTest, StageOneRestartsItselfOnR) {
   headless::TapKey(50, 'R');
   std::vector<int> entered;
   hook_ = [&](int f) {
-    if (f == 40) gStageClock = 300.0f;
+    if (f == 40) {
+      gStageClock = 300.0f;
+      gDifficulty = 2;  // as the level select's F4 leaves it
+      gDifficultyExtra = 1;
+    }
   };
   Record(80);
   EXPECT_EQ(gScene, SceneStage1);
@@ -77,6 +82,10 @@ TEST_F(SceneFlowTest, StageOneRestartsItselfOnR) {
   EXPECT_EQ(records_[51].scene, SceneStage1);
   EXPECT_LT(gStageClock, 20.0f);  // started again from 0
   EXPECT_EQ(records_[51].kind, 3);
+  EXPECT_EQ(records_[51].length, 26);
+  EXPECT_EQ(records_[51].count, 26);
+  EXPECT_EQ(gDifficulty, 1);  // a replay always plays the first mode
+  EXPECT_EQ(gDifficultyExtra, 0);
 }
 
 TEST_F(SceneFlowTest, PauseKeyFreezesTheStage) {
@@ -124,7 +133,13 @@ TEST_F(SceneFlowTest, GivingUpReturnsToTheTitleNineSecondsLater) {
     }
   };
   headless::TapKey(50, 'N');
+  MciLog music;
   Record(51 + 9000 * 60 / 1000 + 10);
+  // The song of stage 1 started on its first frame; the game over stops it on
+  // the frame after 'N', and nothing starts or stops a song after that.
+  EXPECT_EQ(music.FramesOf("open "), std::vector<int>{6});
+  EXPECT_EQ(music.FramesOf("close midi"), std::vector<int>{51});
+  EXPECT_EQ(gMidiOpen, 0);
   EXPECT_EQ(gGiveUp, 1);
   EXPECT_EQ(gScene, SceneTitle);
   int titleFrame = 0;
@@ -148,19 +163,54 @@ TEST_F(SceneFlowTest, EndingShowsItsPicturesAndSpaceGoesToTheTitle) {
   EXPECT_EQ(records_[5].kind, 0);
 }
 
-TEST_F(SceneFlowTest, LevelAndShipSelectByKeys) {
-  hook_ = [&](int f) {
-    if (f == 3) SwitchScene(SceneShipSelect);
+TEST_F(SceneFlowTest, ShipSelectLevelSelectAndBackToTheTitleByKeys) {
+  struct Mode {
+    int difficulty, extra;
+    bool operator==(const Mode&) const = default;
   };
-  headless::TapKey(10, plat::kVkF1 + 5);  // F6: ship type 2
-  headless::TapKey(50, 'B');
-  headless::TapKey(60, plat::kVkF1 + 3);  // F4: (2, 1)
-  Record(70);
-  EXPECT_EQ(gShipType, 2);
-  EXPECT_EQ(gExplosionBlitMode, 1);
-  EXPECT_EQ(gDifficulty, 2);
-  EXPECT_EQ(gDifficultyExtra, 1);
-  EXPECT_EQ(gScene, SceneStage1);
+  std::vector<Mode> modes;
+  std::string sprite;
+  int shipTypeAfterF5 = -1, blitModeBeforeTitle = -1;
+  // Scenes entered by seam: ship select at 3 and 20, level select at 60, 80
+  // and 100, the title at 120.
+  hook_ = [&](int f) {
+    if (f == 3 || f == 20) SwitchScene(SceneShipSelect);
+    if (f == 12) shipTypeAfterF5 = gShipType;
+    if (f == 32) sprite = gDrawObjects[gPlayerSprite].name;
+    if (f == 52 || f == 72 || f == 92 || f == 112) modes.push_back({gDifficulty, gDifficultyExtra});
+    if (f == 60 || f == 80 || f == 100) SwitchScene(SceneLevelSelect);
+    if (f == 120) {
+      blitModeBeforeTitle = gExplosionBlitMode;
+      SwitchScene(SceneTitle);
+    }
+  };
+  headless::TapKey(10, plat::kVkF1 + 4);  // F5: on with ship type 1
+  headless::TapKey(30, plat::kVkF1 + 5);  // F6: ship type 2
+  headless::TapKey(40, 'B');
+  headless::TapKey(50, plat::kVkF1 + 1);
+  headless::TapKey(70, plat::kVkF1 + 2);
+  headless::TapKey(90, plat::kVkF1 + 3);
+  headless::TapKey(110, plat::kVkF1);
+  Record(122);
+  for (int f : {11, 31}) {
+    EXPECT_EQ(records_[f].scene, SceneLevelSelect) << f;
+    EXPECT_EQ(records_[f].kind, 1) << f;
+    EXPECT_EQ(records_[f].length, 26) << f;
+  }
+  EXPECT_EQ(shipTypeAfterF5, 0);
+  EXPECT_EQ(sprite, "MYME2.BMP");
+  for (int f : {51, 71, 91, 111}) {
+    EXPECT_EQ(records_[f].scene, SceneStage1) << f;
+    EXPECT_EQ(records_[f].kind, 3) << f;
+    EXPECT_EQ(records_[f].length, 26) << f;
+  }
+  // F2, F3, F4, F1.
+  EXPECT_EQ(modes, (std::vector<Mode>{{2, 0}, {1, 1}, {2, 1}, {1, 0}}));
+  // 'B' holds until the title's first frame.
+  EXPECT_EQ(blitModeBeforeTitle, 1);
+  EXPECT_EQ(gScene, SceneTitle);
+  EXPECT_EQ(gExplosionBlitMode, 0);
+  EXPECT_EQ(gShipType, 0);
 }
 
 TEST_F(SceneFlowTest, ManyGameStartsKeepAValidShipPicture) {

@@ -1,0 +1,259 @@
+#include <cmath>
+#include <vector>
+
+#include "game/assets.h"
+#include "game/backgrounds.h"
+#include "game/scenes.h"
+#include "player/bomb.h"
+#include "player/shots.h"
+#include "tests/game/mci_log.h"
+#include "tests/game/player_fixture.h"
+
+namespace {
+
+using StageFrameTest = PlayerTest;
+
+// Enters a stage by seam, its clock at 0 and the controls free, so that what
+// the stage's first frame sets shows.
+void EnterStage(int scene) {
+  gStageClock = 0.0f;
+  gControlLocked = 0;
+  ChangeScene(scene, 3, 30);
+}
+
+TEST_F(StageFrameTest, Stage1EntryClearsAPauseLeftBehindAndEveryEntryStartsItsSongEvenPaused) {
+  int paused = -1, prompt = -1, giveUp = -1, shownBefore = 0, shownAfter = 0;
+  int pausedInStage2 = -1, lockedInStage2 = -1;
+  MciLog music;
+  At(kPlay, [&] {
+    gPaused = gContinuePrompt = gGiveUp = 1;  // the prompt answered with nothing yet
+    shownBefore = headless::ShownFrames();
+    ChangeScene(SceneStage1, 3, 26);
+  });
+  At(kPlay + 1, [&] {
+    paused = gPaused, prompt = gContinuePrompt, giveUp = gGiveUp;
+    shownAfter = headless::ShownFrames();
+  });
+  // Paused with 'S', the stage is left for stage 2, whose first frame is paused.
+  headless::TapKey(kPlay + 10, 'S');
+  At(kPlay + 12, [&] { EnterStage(SceneStage2); });
+  At(kPlay + 13, [&] {
+    pausedInStage2 = gPaused;
+    lockedInStage2 = gControlLocked;
+  });
+  headless::TapKey(kPlay + 20, 'S');
+  RunFrames(kPlay + 30);
+  EXPECT_EQ(paused, 0);
+  EXPECT_EQ(prompt, 0);
+  EXPECT_EQ(giveUp, 0);
+  EXPECT_EQ(shownAfter, shownBefore + 1);  // the entry frame ran and presented
+  EXPECT_EQ(pausedInStage2, 1);
+  EXPECT_EQ(lockedInStage2, 1);
+  EXPECT_EQ(music.FramesOf("open "), (std::vector<int>{kEnterFrame + 1, kPlay, kPlay + 12}));
+  EXPECT_EQ(gScene, SceneStage2);
+  EXPECT_EQ(gPaused, 0);
+}
+
+TEST_F(StageFrameTest, TheContinueKeysDoNothingDuringAnSPause) {
+  headless::TapKey(kPlay, 'S');
+  At(kPlay + 2, [&] {
+    gLives = 500;
+    gScore = 1234;
+    gBombStock = 2;
+  });
+  headless::TapKey(kPlay + 5, 'Y');
+  headless::TapKey(kPlay + 10, 'N');
+  RunFrames(kPlay + 15);
+  EXPECT_EQ(gPaused, 1);
+  EXPECT_EQ(gLives, 500);
+  EXPECT_EQ(gScore, 1234);
+  EXPECT_EQ(gBombStock, 2);
+  EXPECT_EQ(gGiveUp, 0);
+}
+
+// Stages 2 and 3 hold the ship from their entry until their clock, 20 and 18
+// units a second, reaches exactly 16; stage 1 keeps a lock.
+TEST_F(StageFrameTest, LaterStagesHoldTheShipUntilTheirClockReaches16) {
+  struct Step {
+    float clock;
+    int locked;
+    bool operator==(const Step&) const = default;
+  };
+  std::vector<Step> stage1, stage2, stage3;
+  const float justBelow = std::nextafter(16.0f, 0.0f);
+  auto record = [](std::vector<Step>& v) { v.push_back({gStageClock, gControlLocked}); };
+  At(kPlay, [&] {
+    gControlLocked = 1;
+    gStageClock = ClockLandingOn(16.0f);
+  });
+  At(kPlay + 1, [&] { record(stage1); });
+  At(kPlay + 2, [&] { EnterStage(SceneStage2); });
+  At(kPlay + 3, [&] {
+    record(stage2);
+    gStageClock = ClockLandingOn(justBelow);
+  });
+  At(kPlay + 4, [&] {
+    record(stage2);
+    gStageClock = ClockLandingOn(16.0f);
+  });
+  At(kPlay + 5, [&] {
+    record(stage2);
+    EnterStage(SceneStage3);
+  });
+  At(kPlay + 6, [&] {
+    record(stage3);
+    gStageClock = ClockLandingOn(justBelow, 18.0f);
+  });
+  At(kPlay + 7, [&] {
+    record(stage3);
+    gStageClock = ClockLandingOn(16.0f, 18.0f);
+  });
+  At(kPlay + 8, [&] { record(stage3); });
+  RunFrames(kPlay + 9);
+  EXPECT_EQ(stage1, (std::vector<Step>{{16.0f, 1}}));
+  ASSERT_EQ(stage2.size(), 3u);
+  EXPECT_EQ(stage2[0].locked, 1);  // after the entry frame
+  EXPECT_EQ(stage2[1], (Step{justBelow, 1}));
+  EXPECT_EQ(stage2[2], (Step{16.0f, 0}));
+  ASSERT_EQ(stage3.size(), 3u);
+  EXPECT_EQ(stage3[0].locked, 1);
+  EXPECT_EQ(stage3[1], (Step{justBelow, 1}));
+  EXPECT_EQ(stage3[2], (Step{16.0f, 0}));
+}
+
+TEST_F(StageFrameTest, Stage1RunsItsSecondClockOnlyOnceTheFirstStandsAtMinus90OrBelow) {
+  float clock2AtSwitch = -1.0f, clockAtSwitch = 0.0f, clock2Above = -1.0f;
+  At(kPlay, [&] {
+    gStageClock = -90.0f;
+    gStageClock2 = 0.0f;
+  });
+  At(kPlay + 1, [&] {
+    clock2AtSwitch = gStageClock2;
+    clockAtSwitch = gStageClock;
+    gStageClock = std::nextafter(-90.0f, 0.0f);
+    gStageClock2 = 0.0f;
+  });
+  At(kPlay + 2, [&] { clock2Above = gStageClock2; });
+  RunFrames(kPlay + 3);
+  EXPECT_NEAR(clock2AtSwitch, 20.0f / 60, 0.01f);
+  EXPECT_EQ(clockAtSwitch, -90.0f);  // below 0 the first clock stands still
+  EXPECT_EQ(clock2Above, 0.0f);
+}
+
+// Background mode 1: only the particles, in stages 2 and 3.
+TEST_F(StageFrameTest, BackgroundMode1MovesTheParticlesOfStages2And3Only) {
+  std::vector<float> moved;
+  auto place = [] {
+    gBackgroundMode = 1;
+    gBackgroundParticles[0].x = 300.0f;
+    gBackgroundParticles[0].speed = 60.0f;
+  };
+  auto record = [&] { moved.push_back(300.0f - gBackgroundParticles[0].x); };
+  At(kPlay, place);
+  At(kPlay + 1, [&] {
+    record();
+    EnterStage(SceneStage2);
+    place();
+  });
+  At(kPlay + 2, [&] {
+    record();
+    EnterStage(SceneStage3);
+    place();
+  });
+  At(kPlay + 3, record);
+  RunFrames(kPlay + 4);
+  ASSERT_EQ(moved.size(), 3u);
+  EXPECT_EQ(moved[0], 0.0f);
+  EXPECT_NEAR(moved[1], 1.0f, 0.05f);
+  EXPECT_NEAR(moved[2], 1.0f, 0.05f);
+}
+
+// The power item moves 10 pixels a frame: stages 1 and 3 draw it where it
+// was, stage 2 where it has moved to.
+TEST_F(StageFrameTest, OnlyStage2MovesThePowerItemBeforeDrawingIt) {
+  constexpr uint16_t kItem = 0xFFE0;
+  struct Drawn {
+    bool left, right;  // columns 295 and 355: only a draw at 290 or at 300 covers them
+    bool operator==(const Drawn&) const = default;
+  };
+  std::vector<Drawn> drawn;
+  auto place = [] {
+    gStageClock = 200.0f;  // between release windows
+    gPowerItem = PowerItem{300.0f, 300.0f, 600.0f, 0, 1, 0, {0, 0}};
+  };
+  auto record = [&] { drawn.push_back({Pixel(295, 330) == kItem, Pixel(355, 330) == kItem}); };
+  At(kPlay, [&] {
+    gPicPower = Picture(60, 60, kItem);
+    place();
+  });
+  At(kPlay + 1, [&] {
+    record();
+    EnterStage(SceneStage2);
+    place();
+  });
+  At(kPlay + 2, [&] {
+    record();
+    EnterStage(SceneStage3);
+    place();
+  });
+  At(kPlay + 3, record);
+  RunFrames(kPlay + 4);
+  EXPECT_EQ(drawn, (std::vector<Drawn>{{false, true}, {true, false}, {false, true}}));
+}
+
+TEST_F(StageFrameTest, PlayerShotsDrawOverBombShots) {
+  constexpr uint16_t kShot = 0xF800, kBomb = 0x801F;
+  uint16_t shared = 0, bombOnly = 0;
+  At(kPlay, [&] {
+    gPicMylz1 = Picture(60, 60, kShot);
+    gPicFbom1 = Picture(80, 80, kBomb);
+    gBombShots[0].x = gBombShots[0].y = 300;  // a free record is drawn too
+    gShotAMain[1] = PlayerShot{300, 300, 0, 0, 1};
+  });
+  At(kPlay + 1, [&] { shared = Pixel(330, 330), bombOnly = Pixel(370, 370); });
+  RunFrames(kPlay + 2);
+  EXPECT_EQ(shared, kShot);
+  EXPECT_EQ(bombOnly, kBomb);
+}
+
+TEST_F(StageFrameTest, TheShotLimitIsClearedOnAFrameWithoutAFlyingShot) {
+  int limitWithShot = -1, limitWithout = -1;
+  At(kPlay, [&] {
+    gShotLimit = 12;
+    gShotAMain[1] = PlayerShot{300, 300, 0, 0, 1};
+  });
+  At(kPlay + 1, [&] {
+    limitWithShot = gShotLimit;
+    gShotAMain[1].active = 0;
+  });
+  At(kPlay + 2, [&] { limitWithout = gShotLimit; });
+  RunFrames(kPlay + 3);
+  EXPECT_EQ(limitWithShot, 12);
+  EXPECT_EQ(limitWithout, 0);
+}
+
+// A bomb flag without the fire flag off: stage 1 leaves the bomb alone,
+// stage 2 steps it.
+TEST_F(StageFrameTest, Stage1StepsTheBombOnlyWhileFiringIsOff) {
+  std::vector<int> timers;
+  auto arm = [](int fireEnabled) {
+    gBombActive = 1;
+    gFireEnabled = fireEnabled;
+    gBombTimer = 0;
+  };
+  At(kPlay, [&] { arm(1); });
+  At(kPlay + 1, [&] {
+    timers.push_back(gBombTimer);
+    arm(0);
+  });
+  At(kPlay + 2, [&] {
+    timers.push_back(gBombTimer);
+    EnterStage(SceneStage2);
+    arm(1);
+  });
+  At(kPlay + 3, [&] { timers.push_back(gBombTimer); });
+  RunFrames(kPlay + 4);
+  EXPECT_EQ(timers, (std::vector<int>{0, 1, 1}));
+}
+
+}  // namespace
