@@ -36,9 +36,9 @@ class MciLog {
   const std::vector<Command>& Commands() const { return commands_; }
 
  private:
-  static void Record(const std::string& command) {
+  static void Record(std::string_view command) {
     // The frame counter has already moved past the frame that runs.
-    if (active_) active_->commands_.push_back({headless::FrameIndex() - 1, command});
+    if (active_) active_->commands_.push_back({headless::FrameIndex() - 1, std::string(command)});
   }
   static inline MciLog* active_ = nullptr;
   std::vector<Command> commands_;
