@@ -3,6 +3,7 @@
 set -eu
 packages=(build-essential cmake pkg-config clang libclang-rt-14-dev
   libsdl2-dev libfluidsynth-dev timgm6mb-soundfont
+  libfreetype-dev libfontconfig-dev fonts-ipafont-gothic fonts-ipafont-mincho
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick)
 missing=()

@@ -1,5 +1,5 @@
 // koDraw: the back surface, the numbered picture objects, blits, blends,
-// lines, the frame present with its transitions, and the screenshot writer.
+// lines, text, the frame present with its transitions, and the screenshot writer.
 // Every surface is a 16-bit 5-6-5 pixel buffer in memory.
 #pragma once
 #include <cstdint>
@@ -90,6 +90,50 @@ extern int gFpsFrames;
 extern float gFps, gFpsMax, gFpsMin;
 extern char gFpsText[64];  // the meter's line as last formatted
 
+// --- Fonts and text ---
+constexpr int kFontListSize = 200;
+constexpr int kFaceNameMax = 31;  // code points
+constexpr uint8_t kJapaneseCharset = 128, kSymbolCharset = 2, kOtherCharset = 0;
+struct FontListEntry {
+  char name[4 * kFaceNameMax + 1];  // UTF-8; "" in an empty entry
+  int32_t kind;                     // 1 Japanese face, 3 symbol face, 2 any other; -1 empty
+  uint8_t charset;
+};
+// A font as the text operations describe it.
+struct TextLogFont {
+  int32_t height;      // pixels: above 0 the cell, below 0 the em square, 0 a default
+  int32_t escapement;  // tenths of a degree, counter-clockwise
+  int32_t weight;      // 400 normal, 700 bold, 0 the face's own
+  uint8_t italic, underline, charset;
+  char faceName[4 * kFaceNameMax + 1];
+};
+// Where text goes: a surface with a font selected into it, and its colours.
+constexpr int kTextToNone = -1;  // no font selected
+constexpr int kTextToBack = -2;  // the back surface; otherwise an object number
+struct TextDC {
+  int target;
+  TextLogFont font;
+  uint32_t color, background;  // COLORREF
+  int opaque;                  // 1: the background fills each character cell
+};
+constexpr int kCharRectCount = 3200;
+constexpr int kLineBreakCount = 15;
+
+extern FontListEntry gFontList[kFontListSize];
+extern int gFontListCount;
+extern TextLogFont gTextLogFont;
+extern int gTextHeight;  // the height asked of the current font
+extern TextDC gTextDC;
+extern uint32_t gTextColor, gTextShadowColor;
+extern int gTextBlitNow;  // 1: the text renderers blit their sprite when done
+// Entry 0 is the box of the last rendering; 1 to gCharRectCount - 1 its characters.
+extern DrawRect gCharRects[kCharRectCount];
+extern int gCharRectCount;
+extern int gRevealCount;
+extern float gRevealTimer;
+// Characters that may hang past the right margin instead of starting a line.
+extern const char* const gLineBreakTable[kLineBreakCount];
+
 namespace koDraw {
 
 // Screen set-up and display device.
@@ -167,8 +211,13 @@ void TogglePause();
 int StartClipTransition(int direction, int pattern, float speed, int band);
 int StepClipTransition();
 void EndClipTransition();
-// Updates the frames-per-second meter and formats its line into gFpsText.
+// Updates the frames-per-second meter and draws its line, gFpsText, at (0, 0).
 void ShowFps();
+// White on navy in the standard Gothic at 12 pixels; the caller's font
+// selection and colours are left as they were.
+void DebugText(int x, int y, const char* text);
+// The same with printf formatting, cut to 255 bytes on a character boundary.
+void DebugPrint(int x, int y, const char* format, ...) __attribute__((format(printf, 3, 4)));
 
 // Lines and shapes (COLORREF colours; cut to the surface, not to gClipRect).
 void DrawLine(int x1, int y1, int x2, int y2, uint32_t colour, int width);
@@ -180,6 +229,35 @@ void DrawBezier(const DrawPoint* points, int count, uint32_t colour, int width);
 void DrawPolygon(const DrawPoint* points, int count, uint32_t colour, uint32_t background,
                  int penWidth, int mode);
 void InvertRectangle(int left, int top, int right, int bottom);
+
+// Fonts and text (UTF-8 text, COLORREF colours). A font is selected into the
+// back surface (or, for the smooth renderer, into ObjectFontBuffer) until its
+// restore. Text is cut to its surface, not to gClipRect.
+void EnumFontList();
+void FreeFontList();
+void SelectTextFont(int face, int height, int angle, int weight, uint8_t italic, uint8_t underline);
+void SelectTextFontByName(const char* name, int height, int angle, int weight, uint8_t italic,
+                          uint8_t underline);
+void RestoreTextFont();
+void SetTextColors(uint32_t text, uint32_t background, int transparent);
+void DrawTextAt(int x, int y, const char* text);
+// Word-wrapped; returns the text's height, or the alignment when it is not 0 to 2.
+int DrawTextInRect(int left, int top, int right, int bottom, const char* text, int alignment);
+int MeasureTextInRect(int left, int top, int right, int bottom, const char* text);
+// Flags: low byte extra line spacing; 0x100 shadow, 0x200 one pixel bolder
+// across, 0x400 one pixel bolder down.
+void RenderTextSprite(int left, int top, int right, int bottom, const char* text, int flags);
+void RenderTextSpriteDeferred(int left, int top, int right, int bottom, const char* text,
+                              int flags);
+void SelectBufferFont(int face, int size);
+void SelectBufferFontByName(const char* name, int size);
+void RestoreBufferFont();
+void RenderTextSpriteSmooth(int left, int top, int right, int bottom, const char* text, int flags);
+void RenderTextSpriteSmoothDeferred(int left, int top, int right, int bottom, const char* text,
+                                    int flags);
+int ShrinkTextLine(int x, int y, int left, int top, int right, int bottom);
+// Shows one more character per interval; 1 when all are shown.
+int RevealText(float interval);
 
 // Writes the top-left width x height of the back surface as a 24-bit BMP.
 int SaveSurfaceBmp(const char* name, int width, int height);

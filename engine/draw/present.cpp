@@ -457,6 +457,7 @@ void ShowFps() {
   gFpsFrames = std::min(gFpsFrames + 1, 999);
   std::snprintf(gFpsText, sizeof gFpsText, "%3.1f fps ( max %3.1f / min %3.1f )", gFps, gFpsMax,
                 gFpsMin);
+  DebugText(0, 0, gFpsText);
 }
 
 }  // namespace koDraw

@@ -105,6 +105,7 @@ int Screen(int width, int height, int) {
   koSound::ResetObjects();
   koSound::InitMidi();
   koSystem::InitWaits();
+  EnumFontList();
   koSystem::InitJoystick();
   if (gCursorClipMode) koSystem::ClipCursorToWindow();
   return 1;

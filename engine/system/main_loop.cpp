@@ -200,6 +200,7 @@ int Quit() {
   if (gQuitDone) return 1;
   gQuitDone = 1;
   UnclipCursorOnExit();
+  koDraw::FreeFontList();
   koSound::Release();
   koDraw::Release();
   if (gInstanceLocked) {

@@ -1,0 +1,20 @@
+// The face fontconfig chooses for a font request, and what the face lacks of
+// the request's style.
+#pragma once
+#include <string>
+
+#include "platform/fonts.h"
+
+namespace plat::fonts {
+
+struct FaceMatch {
+  std::string file;
+  int index = 0;                   // the face's number within its file
+  bool embolden = false;           // bold was asked of a face without a bold style
+  double slant[4] = {1, 0, 0, 1};  // xx, xy, yx, yy: the slant of a face without italics
+};
+
+// False when fontconfig knows no face at all.
+bool MatchFace(const FontRequest& request, FaceMatch& match);
+
+}  // namespace plat::fonts
