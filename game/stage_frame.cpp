@@ -33,56 +33,37 @@ struct StageDef {
   float clockSpeed;        // units per second
   bool hasSecondClock;     // stage 1 runs its second half on gStageClock2
   ParticleArgs particles, particlesMode1;
+  bool movesItemFirst;    // stage 2 moves the power item before drawing it
   bool bombNeedsFireOff;  // stage 1 runs the bomb only while firing is off
   bool replayKey;         // 'R' restarts stage 1 as a replay
-  std::span<const TimelineRow> enemies, bullets;
+  std::span<const TimelineRow> itemWindows;
 };
 
-constexpr auto kAlways = TimelineClock::kAlways;
-constexpr auto kClock = TimelineClock::kStage;
-constexpr auto kStrict = TimelineBounds::kStrict;
 constexpr auto kInclusive = TimelineBounds::kInclusive;
 
-// The power item's release windows and the ship's life, at the end of each
-// stage's enemy phase.
-const TimelineRow kStage1Enemies[] = {
-    {kAlways, kStrict, 0, 0, {DrawPowerItem, MovePowerItem}},
-    {kClock, kInclusive, 100, 150, {SpawnPowerItem}},
-    {kClock, kInclusive, 300, 350, {SpawnPowerItem}},
-    {kClock, kInclusive, 500, 550, {SpawnPowerItem}},
-    {kClock, kInclusive, 800, 850, {SpawnPowerItem}},
-    {kClock, kInclusive, 950, 1000, {SpawnPowerItem}},
-    {kClock, kInclusive, 1900, 1950, {SpawnPowerItem}},
-    {kAlways, kStrict, 0, 0, {UpdatePlayerLife}},
+// The power item's release windows.
+const TimelineRow kStage1ItemWindows[] = {
+    {kInclusive, 100, 150, {SpawnPowerItem}},  {kInclusive, 300, 350, {SpawnPowerItem}},
+    {kInclusive, 500, 550, {SpawnPowerItem}},  {kInclusive, 800, 850, {SpawnPowerItem}},
+    {kInclusive, 950, 1000, {SpawnPowerItem}}, {kInclusive, 1900, 1950, {SpawnPowerItem}},
 };
-const TimelineRow kStage2Enemies[] = {
-    {kAlways, kStrict, 0, 0, {MovePowerItem, DrawPowerItem}},
-    {kClock, kInclusive, 20, 50, {SpawnPowerItem}},
-    {kClock, kInclusive, 300, 350, {SpawnPowerItem}},
-    {kClock, kInclusive, 500, 550, {SpawnPowerItem}},
-    {kClock, kInclusive, 800, 850, {SpawnPowerItem}},
-    {kClock, kInclusive, 1000, 1050, {SpawnPowerItem}},
-    {kAlways, kStrict, 0, 0, {UpdatePlayerLife}},
-};
-const TimelineRow kStage3Enemies[] = {
-    {kAlways, kStrict, 0, 0, {DrawPowerItem, MovePowerItem}},
-    {kClock, kInclusive, 20, 50, {SpawnPowerItem}},
-    {kClock, kInclusive, 300, 350, {SpawnPowerItem}},
-    {kClock, kInclusive, 500, 550, {SpawnPowerItem}},
-    {kClock, kInclusive, 800, 850, {SpawnPowerItem}},
-    {kClock, kInclusive, 1000, 1050, {SpawnPowerItem}},
-    {kAlways, kStrict, 0, 0, {UpdatePlayerLife}},
+const TimelineRow kLaterItemWindows[] = {
+    {kInclusive, 20, 50, {SpawnPowerItem}},     {kInclusive, 300, 350, {SpawnPowerItem}},
+    {kInclusive, 500, 550, {SpawnPowerItem}},   {kInclusive, 800, 850, {SpawnPowerItem}},
+    {kInclusive, 1000, 1050, {SpawnPowerItem}},
 };
 
 constexpr float kUnlockClock = 16.0f;
 constexpr float kSwitchedClock = -90.0f;
 
-const StageDef kStage1{"XF1.MID", true, false, 20.0f,          true, {80, 80},
-                       {0, 0},    true, true,  kStage1Enemies, {}};
-const StageDef kStage2{"MBGM13.MID", false, true,  20.0f,          false, {120, 120},
-                       {120, 120},   false, false, kStage2Enemies, {}};
-const StageDef kStage3{"CFGM1.MID", false, true,  18.0f,          false, {200, 200},
-                       {150, 150},  false, false, kStage3Enemies, {}};
+const StageDef kStage1{
+    "XF1.MID", true, false, 20.0f, true, {80, 80}, {0, 0}, false, true, true, kStage1ItemWindows};
+const StageDef kStage2{"MBGM13.MID",     false,      true, 20.0f, false,
+                       {120, 120},       {120, 120}, true, false, false,
+                       kLaterItemWindows};
+const StageDef kStage3{"CFGM1.MID",      false,      true,  18.0f, false,
+                       {200, 200},       {150, 150}, false, false, false,
+                       kLaterItemWindows};
 
 void AdvanceClocks(const StageDef& s) {
   if (s.hasSecondClock) {
@@ -151,8 +132,15 @@ void RunStageFrame(const StageDef& s) {
   DrawBackground(s);
   DrawBombShots(0);
   DrawPlayerShots();
-  RunTimeline(s.enemies);
-  RunTimeline(s.bullets);
+  if (s.movesItemFirst) {
+    MovePowerItem();
+    DrawPowerItem();
+  } else {
+    DrawPowerItem();
+    MovePowerItem();
+  }
+  RunTimeline(s.itemWindows);
+  UpdatePlayerLife();
   DrawHud();
   DrawStretchBar();
   CheckGameOver();

@@ -3,7 +3,6 @@
 #include "game/game_state.h"
 
 bool WindowOpen(const TimelineRow& row) {
-  if (row.clock == TimelineClock::kAlways) return true;
   const float c = gStageClock;
   if (row.bounds == TimelineBounds::kStrict) return row.from < c && c < row.to;
   return row.from <= c && c <= row.to;
