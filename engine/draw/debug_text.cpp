@@ -8,20 +8,10 @@
 namespace koDraw {
 
 void DebugText(int x, int y, const char* text) {
-  // The caller may be in the middle of its own text: its font and colours come back.
-  const TextLogFont font = gTextLogFont;
-  const int height = gTextHeight;
-  const TextDC dc = gTextDC;
-  const uint32_t colour = gTextColor, shadow = gTextShadowColor;
   SelectTextFont(1, 12, 0, 0, 0, 0);
   SetTextColors(0xFFFFFF, 0x800000, 0);
   DrawTextAt(x, y, text);
   RestoreTextFont();
-  gTextLogFont = font;
-  gTextHeight = height;
-  gTextDC = dc;
-  gTextColor = colour;
-  gTextShadowColor = shadow;
 }
 
 void DebugPrint(int x, int y, const char* format, ...) {

@@ -213,8 +213,8 @@ int StepClipTransition();
 void EndClipTransition();
 // Updates the frames-per-second meter and draws its line, gFpsText, at (0, 0).
 void ShowFps();
-// White on navy in the standard Gothic at 12 pixels; the caller's font
-// selection and colours are left as they were.
+// White on navy in the standard Gothic at 12 pixels. Its font description,
+// height and colours stay behind, and no font is left selected.
 void DebugText(int x, int y, const char* text);
 // The same with printf formatting, cut to 255 bytes on a character boundary.
 void DebugPrint(int x, int y, const char* format, ...) __attribute__((format(printf, 3, 4)));

@@ -50,10 +50,6 @@ void Describe(int height, int angle, int weight, uint8_t italic, uint8_t underli
   f.charset = charset;
 }
 
-// Selects the logical font into a fresh device context of the target: black
-// text on an opaque white background until colours are set.
-void Take(int target) { gTextDC = {target, gTextLogFont, 0x000000, 0xFFFFFF, 1}; }
-
 int BufferHeight(int size) {
   return static_cast<int>(std::clamp(2LL * size, -1LL * INT_MAX, 1LL * INT_MAX));
 }
@@ -61,6 +57,8 @@ int BufferHeight(int size) {
 }  // namespace
 
 namespace text {
+
+void Take(int target) { gTextDC = {target, gTextLogFont, 0x000000, 0xFFFFFF, 1}; }
 
 OpenedFont Open(const TextLogFont& font) {
   plat::FontRequest r{};
@@ -114,14 +112,14 @@ void SelectTextFont(int face, int height, int angle, int weight, uint8_t italic,
                     uint8_t underline) {
   if (face == 0 || face == 1) CopyFaceName(gTextLogFont.faceName, kStandardFaces[face]);
   Describe(height, angle, weight, italic, underline, kJapaneseCharset);
-  Take(kTextToBack);
+  text::Take(kTextToBack);
 }
 
 void SelectTextFontByName(const char* name, int height, int angle, int weight, uint8_t italic,
                           uint8_t underline) {
   CopyFaceName(gTextLogFont.faceName, name);
   Describe(height, angle, weight, italic, underline, ListedCharset(gTextLogFont.faceName));
-  Take(kTextToBack);
+  text::Take(kTextToBack);
 }
 
 void RestoreTextFont() { gTextDC.target = kTextToNone; }
@@ -129,13 +127,13 @@ void RestoreTextFont() { gTextDC.target = kTextToNone; }
 void SelectBufferFont(int face, int size) {
   if (face == 0 || face == 1) CopyFaceName(gTextLogFont.faceName, kStandardFaces[face]);
   Describe(BufferHeight(size), 0, 0, 0, 0, kJapaneseCharset);
-  Take(kObjectFontBuffer);
+  text::Take(kObjectFontBuffer);
 }
 
 void SelectBufferFontByName(const char* name, int size) {
   CopyFaceName(gTextLogFont.faceName, name);
   Describe(BufferHeight(size), 0, 0, 0, 0, ListedCharset(gTextLogFont.faceName));
-  Take(kObjectFontBuffer);
+  text::Take(kObjectFontBuffer);
 }
 
 void RestoreBufferFont() { gTextDC.target = kTextToNone; }

@@ -18,6 +18,9 @@ struct OpenedFont {
   int CellHeight() const { return metrics.ascent + metrics.descent; }
 };
 OpenedFont Open(const TextLogFont& font);
+// Selects gTextLogFont into a fresh device context of the target: black
+// text on an opaque white background until colours are set.
+void Take(int target);
 
 // The size of one character as the font's text extent gives it: its
 // advance and the cell height (0, 0 without a font).

@@ -2,8 +2,9 @@
 // text in a rectangle.
 //
 // Wrapping: a line may end before a word that follows spaces (the spaces are
-// not drawn) and beside any wide character (kana, kanji, full-width forms),
-// but never before a character of gLineBreakTable: one that does not fit
+// not drawn) and beside any wide character (kana, kanji, full-width forms;
+// half-width katakana join words), but never before closing punctuation
+// (gLineBreakTable less its opening bracket): punctuation that does not fit
 // takes the character before it along to the next line. A word wider than
 // the rectangle keeps a line to itself. CR, LF and CR LF end a line.
 #include <algorithm>
@@ -18,7 +19,18 @@ namespace {
 
 using text::OpenedFont;
 
-bool Wide(char32_t c) { return c >= 0x2E80; }
+bool Wide(char32_t c) {
+  const bool halfWidthForm = (c >= 0xFF61 && c <= 0xFFDC) || (c >= 0xFFE8 && c <= 0xFFEE);
+  return c >= 0x2E80 && !halfWidthForm;
+}
+
+// Closing punctuation stays with the character before it.
+bool NeverStartsALine(const char* c, size_t length) {
+  constexpr char kOpeningBracket[] = "（";
+  const bool opening =
+      length == sizeof kOpeningBracket - 1 && std::memcmp(c, kOpeningBracket, length) == 0;
+  return !opening && text::InLineBreakTable(c, length);
+}
 
 // Calls onLine(begin, end, width, index) for each line of the wrapped text,
 // width leaving out spaces at the line's end; returns the number of lines.
@@ -44,7 +56,7 @@ int64_t Wrap(const OpenedFont& font, const char* s, size_t n, int64_t width, OnL
         ++i;
         continue;
       }
-      const bool mayStart = !text::InLineBreakTable(s + i, static_cast<size_t>(ch.length));
+      const bool mayStart = !NeverStartsALine(s + i, static_cast<size_t>(ch.length));
       if (i > pos && mayStart && (afterSpace || Wide(ch.code) || afterWide)) {
         cut = i;
         cutWidth = inked;

@@ -19,15 +19,36 @@ struct SmoothRun {
   int64_t left, right, bottom;
   int64_t lx, ly;  // where the current stretch starts on screen
 
-  // Shrinks the stretch of bx x lh buffer pixels to its place on screen,
-  // no lower than the bottom bound.
-  void Flush(int64_t bx, int64_t lh) const {
+  // Grows entry 0 over the stretch of bx x lh buffer pixels at (lx, ly), cut
+  // at the bottom bound; returns the cut height.
+  int64_t Grow(int64_t bx, int64_t lh) const {
     int64_t h = lh;
     if (lh / 2 + ly > bottom) h -= 2 * ((lh / 2 + ly) - bottom);
     DrawRect& box = gCharRects[0];
     box.right = std::max(box.right, Saturate(lx + bx / 2));
     box.bottom = std::max(box.bottom, Saturate(ly + h / 2));
+    return h;
+  }
+
+  // Shrinks the stretch to its place on screen, no lower than the bottom bound.
+  void Flush(int64_t bx, int64_t lh) const {
+    const int64_t h = Grow(bx, lh);
     ShrinkTextLine(Saturate(lx), Saturate(ly), 0, 0, Saturate(bx), Saturate(h));
+  }
+
+  // A character of width cx that can never be drawn would be tried again and
+  // again, each try flushing an empty stretch: on this spot for good, or a
+  // line lower each time until the bottom bound. Entry 0 grows as those
+  // flushes would grow it; the first and the lowest decide.
+  void GrowAsRetriesWould(int64_t cx, int64_t lh) {
+    Grow(0, lh);
+    if (right > lx + cx / 2) return;  // no new line: the same spot forever
+    const int64_t step = lh / 2;
+    lx = left;
+    ly += step;
+    if (bottom <= ly) return;
+    if (right <= lx + cx / 2 && step > 0) ly += (bottom - 1 - ly) / step * step;
+    Grow(0, lh);
   }
 };
 
@@ -85,7 +106,10 @@ void Render(int left, int top, int right, int bottom, const char* text, int flag
       bx -= e.cx;
       // Alone in a stretch it fills the buffer, or alone on a line it passes
       // the right bound: it would never be drawn, however often tried.
-      if (stretchStart == 0 && (full || run.lx == run.left)) break;
+      if (stretchStart == 0 && (full || run.lx == run.left)) {
+        run.GrowAsRetriesWould(e.cx, lh);
+        break;
+      }
     }
     run.Flush(bx, lh);
     ClearObject(kObjectFontBuffer);
@@ -100,8 +124,8 @@ void Render(int left, int top, int right, int bottom, const char* text, int flag
     if (!retry) i += bytes;
   }
   if (bx > 0) run.Flush(bx, lh);
-  gTextDC.target = kObjectFontBuffer;
-  gTextDC.font = gTextLogFont;
+  // The font goes back into a freshly taken context, as a selection leaves it.
+  Take(kObjectFontBuffer);
   FinishRendering();
 }
 

@@ -139,8 +139,8 @@ void Render(int left, int top, int right, int bottom, const char* text, int flag
     if (run.bottom <= py + lh) break;
     if (!retry) i += bytes;
   }
-  gTextDC.target = kTextToBack;
-  gTextDC.font = gTextLogFont;
+  // The font goes back into a freshly taken context, as a selection leaves it.
+  Take(kTextToBack);
   FinishRendering();
 }
 

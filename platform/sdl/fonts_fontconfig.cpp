@@ -20,19 +20,6 @@ bool Ready() {
   return ready;
 }
 
-plat::FontCoverage CoverageOf(FcPattern* face) {
-  FcLangSet* langs = nullptr;
-  if (FcPatternGetLangSet(face, FC_LANG, 0, &langs) == FcResultMatch &&
-      FcLangSetHasLang(langs, reinterpret_cast<const FcChar8*>("ja")) == FcLangEqual)
-    return plat::FontCoverage::kJapanese;
-  // A face without Latin capitals holds symbols.
-  FcCharSet* chars = nullptr;
-  if (FcPatternGetCharSet(face, FC_CHARSET, 0, &chars) == FcResultMatch &&
-      !FcCharSetHasChar(chars, 'A'))
-    return plat::FontCoverage::kSymbol;
-  return plat::FontCoverage::kOther;
-}
-
 // Of two styles of one family, the wider coverage counts.
 int Rank(plat::FontCoverage c) {
   return c == plat::FontCoverage::kJapanese ? 2 : c == plat::FontCoverage::kOther ? 1 : 0;
@@ -46,13 +33,13 @@ std::vector<FontFamily> ListFontFamilies() {
   std::vector<FontFamily> out;
   if (!Ready()) return out;
   FcPattern* any = FcPatternCreate();
-  FcObjectSet* fields = FcObjectSetBuild(FC_FAMILY, FC_LANG, FC_CHARSET, nullptr);
+  FcObjectSet* fields = FcObjectSetBuild(FC_FAMILY, FC_LANG, FC_SYMBOL, nullptr);
   FcFontSet* set = FcFontList(nullptr, any, fields);
   std::map<std::string, FontCoverage> families;
   for (int i = 0; set && i < set->nfont; ++i) {
     FcChar8* name = nullptr;
     if (FcPatternGetString(set->fonts[i], FC_FAMILY, 0, &name) != FcResultMatch) continue;
-    const FontCoverage c = CoverageOf(set->fonts[i]);
+    const FontCoverage c = fonts::CoverageOf(set->fonts[i]);
     auto [it, added] = families.emplace(reinterpret_cast<const char*>(name), c);
     if (!added && Rank(c) > Rank(it->second)) it->second = c;
   }
@@ -66,6 +53,17 @@ std::vector<FontFamily> ListFontFamilies() {
 }  // namespace plat
 
 namespace plat::fonts {
+
+FontCoverage CoverageOf(FcPattern* face) {
+  FcLangSet* langs = nullptr;
+  if (FcPatternGetLangSet(face, FC_LANG, 0, &langs) == FcResultMatch &&
+      FcLangSetHasLang(langs, reinterpret_cast<const FcChar8*>("ja")) == FcLangEqual)
+    return FontCoverage::kJapanese;
+  // fontconfig marks a face whose character map is the symbol encoding.
+  FcBool symbol = FcFalse;
+  FcPatternGetBool(face, FC_SYMBOL, 0, &symbol);
+  return symbol ? FontCoverage::kSymbol : FontCoverage::kOther;
+}
 
 bool MatchFace(const FontRequest& request, FaceMatch& match) {
   if (!Ready()) return false;

@@ -64,20 +64,36 @@ TEST_F(DebugTextTest, PrintFormatsAndCutsOnACharacterBoundary) {
   EXPECT_EQ(Frame(), DebugFrame(x, 10, std::string(255, 'a')));
 }
 
-TEST_F(DebugTextTest, CallersFontAndColoursAreLeftAsTheyWere) {
-  koDraw::SelectTextFontByName("IPAMincho", 30, 15, 1, 1, 0);
-  koDraw::SetTextColors(0x0000FF, 0x00FF00, 1);
-  const TextLogFont font = gTextLogFont;
-  const TextDC dc = gTextDC;
+TEST_F(DebugTextTest, LeavesItsOwnFontAndColoursAndNoSelection) {
+  const auto expectDebugState = [](const char* after) {
+    EXPECT_STREQ(gTextLogFont.faceName, "標準ゴシック") << after;
+    EXPECT_EQ(gTextLogFont.height, 12) << after;
+    EXPECT_EQ(gTextLogFont.escapement, 0) << after;
+    EXPECT_EQ(gTextLogFont.weight, 400) << after;
+    EXPECT_EQ(gTextLogFont.italic, 0) << after;
+    EXPECT_EQ(gTextLogFont.charset, kJapaneseCharset) << after;
+    EXPECT_EQ(gTextHeight, 12) << after;
+    EXPECT_EQ(gTextColor, 0xFFFFFFu) << after;
+    EXPECT_EQ(gTextShadowColor, 0x800000u) << after;
+    EXPECT_EQ(gTextDC.target, kTextToNone) << after;
+  };
+  const auto callerSelects = [] {
+    koDraw::SelectTextFontByName("IPAMincho", 30, 15, 1, 1, 1);
+    koDraw::SetTextColors(0x0000FF, 0x00FF00, 1);
+  };
+  callerSelects();
   koDraw::DebugText(0, 0, "debug");
-  EXPECT_EQ(std::memcmp(&font, &gTextLogFont, sizeof font), 0);
-  EXPECT_EQ(gTextDC.target, dc.target);
-  EXPECT_EQ(gTextDC.color, 0x0000FFu);
-  EXPECT_EQ(gTextDC.opaque, 0);
-  EXPECT_EQ(gTextHeight, 30);
-  EXPECT_EQ(gTextColor, 0x0000FFu);
-  EXPECT_EQ(gTextShadowColor, 0x00FF00u);
-  koDraw::DebugText(0, 0, nullptr);  // nothing to draw
+  expectDebugState("DebugText");
+  // The caller's selection is over: its text draws nothing any more.
+  Clear();
+  koDraw::DrawTextAt(100, 100, "after");
+  EXPECT_TRUE(Empty(BackInk()));
+  callerSelects();
+  koDraw::ShowFps();
+  expectDebugState("ShowFps");
+  callerSelects();
+  koDraw::DebugText(0, 0, nullptr);  // nothing to draw, the state all the same
+  expectDebugState("DebugText of nothing");
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "platform/fonts.h"
+#include "platform/sdl/font_match.h"
 #include "tests/engine/engine_fixture.h"
 #include "tests/engine/text_fixture.h"
 
@@ -154,6 +155,28 @@ TEST_F(TextTest, BoldItalicAndMissingFacesAreMadeFromWhatIsInstalled) {
   koDraw::SetTextColors(0xFFFFFF, 0, 1);
   koDraw::DrawTextAt(10, 10, "漢");
   EXPECT_GT(Count(*gBackSurface, {10, 10, 40, 34}, 0xFFFF), 20);
+}
+
+TEST(FontCoverageTest, SymbolFacesAreThoseWithASymbolCharacterMap) {
+  FcPattern* face = FcPatternCreate();
+  EXPECT_EQ(plat::fonts::CoverageOf(face), plat::FontCoverage::kOther);
+  // Without a single Latin letter a face is still an ordinary one.
+  FcCharSet* greek = FcCharSetCreate();
+  for (FcChar32 c = 0x3B1; c <= 0x3C9; ++c) FcCharSetAddChar(greek, c);
+  FcPatternAddCharSet(face, FC_CHARSET, greek);
+  EXPECT_EQ(plat::fonts::CoverageOf(face), plat::FontCoverage::kOther);
+  FcPatternAddBool(face, FC_SYMBOL, FcTrue);
+  EXPECT_EQ(plat::fonts::CoverageOf(face), plat::FontCoverage::kSymbol);
+  FcPatternDel(face, FC_SYMBOL);
+  FcPatternAddBool(face, FC_SYMBOL, FcFalse);
+  EXPECT_EQ(plat::fonts::CoverageOf(face), plat::FontCoverage::kOther);
+  FcLangSet* japanese = FcLangSetCreate();
+  FcLangSetAdd(japanese, reinterpret_cast<const FcChar8*>("ja"));
+  FcPatternAddLangSet(face, FC_LANG, japanese);
+  EXPECT_EQ(plat::fonts::CoverageOf(face), plat::FontCoverage::kJapanese);
+  FcLangSetDestroy(japanese);
+  FcCharSetDestroy(greek);
+  FcPatternDestroy(face);
 }
 
 // The engine's start builds the font list and its shutdown lets go of the fonts.

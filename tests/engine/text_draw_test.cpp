@@ -120,20 +120,45 @@ TEST_F(TextDrawTest, ClosingPunctuationNeverStartsALine) {
   EXPECT_FALSE(Empty(BackInk({0, 24, k, 48})));
   EXPECT_FALSE(Empty(BackInk({k, 24, 2 * k, 48})));
   EXPECT_TRUE(Empty(BackInk({2 * k, 0, 3 * k, 24})));
-  EXPECT_EQ(koDraw::MeasureTextInRect(0, 0, 3 * Advance("a"), 0, "abc ,"), 24);  // nor after a space
+  // Nor after a space.
+  EXPECT_EQ(koDraw::MeasureTextInRect(0, 0, 3 * Advance("a"), 0, "abc ,"), 24);
+  // The opening bracket may start a line: the third kanji stays where it is.
+  koDraw::FillRect(0, 0, 640, 480, kBg);
+  EXPECT_EQ(koDraw::DrawTextInRect(0, 0, 3 * k, 200, "漢字漢（字", 0), 2 * 24);
+  EXPECT_FALSE(Empty(BackInk({2 * k, 0, 3 * k, 24})));
+  EXPECT_FALSE(Empty(BackInk({0, 24, k, 48})));      // "（"
+  EXPECT_FALSE(Empty(BackInk({k, 24, 2 * k, 48})));  // "字"
+  EXPECT_TRUE(Empty(BackInk({2 * k, 24, 640, 48})));
+}
+
+TEST_F(TextDrawTest, HalfWidthKatakanaMakeWordsFullWidthFormsBreak) {
+  const int w = Advance("a");
+  ASSERT_EQ(Advance("ｱ"), w);
+  ASSERT_EQ(Advance("Ａ"), 2 * w);
+  // No break between half-width katakana: the word keeps one line, overlong.
+  EXPECT_EQ(koDraw::MeasureTextInRect(0, 0, 3 * w, 0, "ｱｲｳｴｵ"), 24);
+  EXPECT_EQ(koDraw::MeasureTextInRect(0, 0, 3 * w, 0, "ｱｲ ｳｴｵ"), 2 * 24);
+  // Full-width letters break between any two of them.
+  EXPECT_EQ(koDraw::MeasureTextInRect(0, 0, 5 * w, 0, "ＡＢＣＤＥ"), 3 * 24);
 }
 
 TEST_F(TextDrawTest, LinesAlignAndAreCutToTheRectangle) {
   const int k = Advance("漢");
-  const DrawRect r{100, 100, 100 + 6 * k, 100 + 24};
+  koDraw::SetTextColors(kRed, 0x00FF00, 0);  // opaque: the ink is exactly the cells
+  // One pixel more than six kanji: centring rounds down.
+  const DrawRect r{100, 100, 100 + 6 * k + 1, 100 + 24};
   EXPECT_EQ(koDraw::DrawTextInRect(r.left, r.top, r.right, r.bottom, "漢字", 2), 24);
-  EXPECT_TRUE(Empty(BackInk({0, 0, 100 + 4 * k, 480})));
-  EXPECT_FALSE(Empty(BackInk({100 + 5 * k, 100, 100 + 6 * k, 124})));
+  EXPECT_EQ(BackInk(), (DrawRect{r.right - 2 * k, 100, r.right, 124}));
   koDraw::FillRect(0, 0, 640, 480, kBg);
   koDraw::DrawTextInRect(r.left, r.top, r.right, r.bottom, "漢字", 1);
-  EXPECT_TRUE(Empty(BackInk({0, 0, 100 + 2 * k, 480})));
-  EXPECT_TRUE(Empty(BackInk({100 + 4 * k, 0, 640, 480})));
-  EXPECT_FALSE(Empty(BackInk({100 + 2 * k, 100, 100 + 3 * k, 124})));
+  EXPECT_EQ(BackInk(), (DrawRect{100 + 2 * k, 100, 100 + 4 * k, 124}));
+  koDraw::FillRect(0, 0, 640, 480, kBg);
+  koDraw::DrawTextInRect(r.left, r.top, r.right, r.bottom, "漢字", 0);
+  EXPECT_EQ(BackInk(), (DrawRect{100, 100, 100 + 2 * k, 124}));
+  // Each line aligns by its own width, spaces at its end left out.
+  koDraw::FillRect(0, 0, 640, 480, kBg);
+  koDraw::DrawTextInRect(r.left, r.top, r.left + 3 * k, 200, "漢字漢 字", 2);
+  EXPECT_EQ(BackInk({0, 124, 640, 148}), (DrawRect{r.left + 2 * k, 124, r.left + 3 * k, 148}));
   // Lines below the rectangle count in the height but are not drawn.
   koDraw::FillRect(0, 0, 640, 480, kBg);
   EXPECT_EQ(koDraw::DrawTextInRect(r.left, r.top, r.right, r.bottom, "abc\ndef\nghi", 0), 3 * 24);

@@ -54,11 +54,28 @@ TEST_F(TextSpriteTest, EachCharacterGetsItsRectangleAndTheBoxIsBlitted) {
   EXPECT_LE(ink.right, 10 + a + b + k_);
   EXPECT_EQ(BackInk(), ink);  // the keyed blit put the sprite in place
   EXPECT_EQ(Count(*gBackSurface, ink, 0xFFFF), static_cast<int>(SpritePixels(0xFFFF).size()));
-  // The renderer leaves the font selected into the back surface, colours kept.
-  EXPECT_EQ(gTextDC.target, kTextToBack);
-  EXPECT_EQ(gTextDC.color, 0xFFFFFFu);
   EXPECT_EQ(gRevealCount, 0);
   EXPECT_EQ(gTextBlitNow, 1);
+}
+
+TEST_F(TextSpriteTest, TheFontComesBackInAFreshContextOfTheBackSurface) {
+  koDraw::SetTextColors(0x00FF00, 0x0000FF, 1);
+  koDraw::RenderTextSprite(10, 20, 400, 300, "漢", 0x100);
+  EXPECT_EQ(gTextDC.target, kTextToBack);
+  EXPECT_STREQ(gTextDC.font.faceName, "標準ゴシック");
+  EXPECT_EQ(gTextDC.font.height, 24);
+  EXPECT_EQ(gTextDC.color, 0x000000u);
+  EXPECT_EQ(gTextDC.background, 0xFFFFFFu);
+  EXPECT_EQ(gTextDC.opaque, 1);
+  EXPECT_EQ(gTextColor, 0x00FF00u);  // what the colours were set to stays
+  EXPECT_EQ(gTextShadowColor, 0x0000FFu);
+  // Text drawn next is black on opaque white, filling its cell.
+  koDraw::FillRect(0, 0, 640, 480, kBg);
+  koDraw::DrawTextAt(100, 200, "漢");
+  const DrawRect cell{100, 200, 100 + k_, 224};
+  EXPECT_EQ(BackInk(), cell);
+  EXPECT_GT(Count(*gBackSurface, cell, 0x0000), 20);
+  EXPECT_EQ(Count(*gBackSurface, cell, 0x0000) + Count(*gBackSurface, cell, 0xFFFF), k_ * 24);
 }
 
 TEST_F(TextSpriteTest, ClosingPunctuationHangsPastTheMargin) {
@@ -93,6 +110,23 @@ TEST_F(TextSpriteTest, BoundsEndTheRendering) {
   // Extra line spacing from the flags' low byte.
   koDraw::RenderTextSprite(10, 20, 400, 300, "漢\n字", 5);
   EXPECT_EQ(gCharRects[2].top, 20 + 29);
+}
+
+TEST_F(TextSpriteTest, ACellTallerThanTheAskedHeightSetsTheLineHeight) {
+  // The downward thickening makes cells of 25 rows: lines 25 apart.
+  koDraw::RenderTextSprite(10, 20, 400, 300, "漢\n字\n漢", 0x400);
+  ASSERT_EQ(gCharRectCount, 4);
+  EXPECT_EQ(gCharRects[2], (DrawRect{10, 45, 10 + k_, 70}));
+  EXPECT_EQ(gCharRects[3], (DrawRect{10, 70, 10 + k_, 95}));
+  // So does the bottom bound: a second line ending at 20 + 2 x 25 is one too many.
+  koDraw::RenderTextSprite(10, 20, 400, 70, "漢\n字", 0x400);
+  EXPECT_EQ(gCharRectCount, 2);
+  // A height asked as an em (negative) is below the cell: the cell counts.
+  koDraw::SelectTextFont(1, -24, 0, 0, 0, 0);
+  const int cell = Cell();
+  ASSERT_GT(cell, 24);
+  koDraw::RenderTextSprite(10, 20, 400, 300, "漢\n字", 0);
+  EXPECT_EQ(gCharRects[2].top, 20 + cell);
 }
 
 TEST_F(TextSpriteTest, ColoursNearBlackAreLiftedOffTheKey) {
