@@ -61,4 +61,9 @@ void FillRow(uint16_t* d, int n, uint16_t colour);
 void FillSurface(Surface& dst, int64_t left, int64_t top, int64_t right, int64_t bottom,
                  uint16_t colour);
 
+// Object-table rules the picture loaders share: names of 31 characters or
+// more are refused; a new picture takes the key the loader settings give.
+bool NameTooLong(const char* name);
+void GiveColorKey(koDrawObject& rec);
+
 }  // namespace koDraw::detail

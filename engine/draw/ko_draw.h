@@ -4,6 +4,7 @@
 #pragma once
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 // A picture in memory: 5-6-5 pixels, rows `pitch` pixels apart.
@@ -66,6 +67,9 @@ extern PixelFormat gPixelFormat;
 extern koDrawObject gDrawObjects[kDrawObjectCount];
 extern uint32_t gColorKey;  // key of every object loaded from now on
 extern int gUseCornerKey;   // 1: each new object is keyed on its own top-left pixel
+
+// --- Picture pack ---
+extern std::string gPackPath;  // program directory + pack name; "" until SetPack
 
 // --- Lookup tables (5-bit channel values) ---
 extern int32_t gSineTable[450];
@@ -261,5 +265,13 @@ int RevealText(float interval);
 
 // Writes the top-left width x height of the back surface as a 24-bit BMP.
 int SaveSurfaceBmp(const char* name, int width, int height);
+
+// Picture packs: named pictures one after another in one file. Names are
+// upper case; pixels X1R5G5B5, where 0 is black and nothing else is 0.
+void SetPack(const char* name);
+int LoadPack(const char* name, int kind);
+int SwapPack(const char* name, int number, int kind);
+int Convert(const char* packName, const char* folder, int fresh);
+void ConvertOne(const char* packName, const char* pictureName);
 
 }  // namespace koDraw

@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "engine/draw/bmp.h"
+#include "engine/draw/draw_internal.h"
 #include "engine/draw/ko_draw.h"
 #include "engine/system/ko_system.h"
 #include "platform/system.h"
@@ -19,17 +20,6 @@ namespace {
 constexpr const char* kNameTooLong = "ファイル名またはリソース名が長すぎます";
 constexpr const char* kTableFull = "オブジェクト数が多過ぎます";
 constexpr const char* kNoBitmap = "BMPファイルを読み込めません";
-
-// Names of 31 code points or more are refused (so are names too long for
-// the record in bytes, which only broken UTF-8 can be).
-bool NameTooLong(const char* name) {
-  const size_t bytes = std::strlen(name);
-  if (bytes >= sizeof(koDrawObject::name)) return true;
-  size_t points = 0;
-  for (size_t i = 0; i < bytes; ++i)
-    if ((static_cast<unsigned char>(name[i]) & 0xC0) != 0x80) ++points;
-  return points > kObjectNameMax;
-}
 
 void SetName(koDrawObject& rec, const char* name) {
   if (rec.name != name) std::memmove(rec.name, name, std::strlen(name) + 1);
@@ -48,13 +38,31 @@ int TakeFreeRecord(const char* name) {
   return 0;
 }
 
+}  // namespace
+
+namespace detail {
+
+// Names of 31 code points or more are refused (so are names too long for
+// the record in bytes, which only broken UTF-8 can be).
+bool NameTooLong(const char* name) {
+  const size_t bytes = std::strlen(name);
+  if (bytes >= sizeof(koDrawObject::name)) return true;
+  size_t points = 0;
+  for (size_t i = 0; i < bytes; ++i)
+    if ((static_cast<unsigned char>(name[i]) & 0xC0) != 0x80) ++points;
+  return points > kObjectNameMax;
+}
+
 // A new object's key: the loader setting, or its own top-left pixel.
 void GiveColorKey(koDrawObject& rec) {
   rec.colorKey = gUseCornerKey ? kCornerKey : gColorKey;
   SetSurfaceColorKey(*rec.surface, rec.colorKey);
 }
 
-}  // namespace
+}  // namespace detail
+
+using detail::GiveColorKey;
+using detail::NameTooLong;
 
 Surface* ObjectSurface(int number) {
   if (number < 0 || number >= kDrawObjectCount) return nullptr;

@@ -117,9 +117,11 @@ void Restore() {
   for (int n = 4; n < kDrawObjectCount; ++n) {
     koDrawObject& rec = gDrawObjects[n];
     if (rec.name[0] == '\0' || !rec.surface || rec.name[0] == '*') continue;
-    if (rec.fromPack) continue;  // pack records need the picture-pack reader, not built yet
     SetColorKey(rec.colorKey);
-    SwapObject(rec.name, n, static_cast<int>(rec.memoryKind));
+    if (rec.fromPack)
+      SwapPack(rec.name, n, static_cast<int>(rec.memoryKind));
+    else
+      SwapObject(rec.name, n, static_cast<int>(rec.memoryKind));
   }
 }
 
