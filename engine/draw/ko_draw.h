@@ -275,3 +275,35 @@ int Convert(const char* packName, const char* folder, int fresh);
 void ConvertOne(const char* packName, const char* pictureName);
 
 }  // namespace koDraw
+
+// Edge-stretch, refraction and glow blits (the value 0 is transparent).
+extern int32_t gGlowRandomPos;  // the glow's place in gMeltRandomTable
+namespace koDraw {
+// Direction 0 right, 1 left, 2 down, 3 up; edge is the picture column or row repeated.
+int BlitEdgeStretch(int x, int y, int direction, int edge, int object, int left, int top, int right,
+                    int bottom);
+int BlitRefract(int x, int y, float level, int object, int left, int top, int right, int bottom);
+// Directions: 0x40 up, 0x20 up-left, 0x80 up-right, 0x02 down, 0x01 down-left,
+// 0x04 down-right, 0x08 left, 0x10 right.
+int BlitGlow(int x, int y, int redShift, int greenShift, int blueShift, int directions, int copy,
+             int object, int left, int top, int right, int bottom);
+}  // namespace koDraw
+
+// Screen-area effects on the back surface (x, y, width, height the area).
+extern int32_t gMeltRun, gMeltRandomPos;          // Melt's run and place in gMeltRandomTable
+extern int32_t gMeltFadeRun, gMeltFadeRandomPos;  // MeltFade's own pair
+extern int32_t gNoiseRandomPos, gChannelNoiseRandomPos;
+namespace koDraw {
+// The melts read the row below the area too.
+int Melt(int x, int y, int width, int height);
+int MeltFade(int redFade, int greenFade, int blueFade, int x, int y, int width, int height);
+int Blur(int x, int y, int width, int height);
+int BlurFade(int redFade, int greenFade, int blueFade, int x, int y, int width, int height);
+int AddNoise(int shift, int x, int y, int width, int height);
+int AddChannelNoise(int redOn, int greenOn, int blueOn, int shift, int x, int y, int width,
+                    int height);
+int MosaicCircle(int x, int y, int radius, int step);
+// Mode not 0 fills only part of each enlarged block; ObjectBuffer keeps the copy.
+int Magnify2(int x, int y, int width, int height, int mode);
+int Magnify4(int x, int y, int width, int height, int mode);
+}  // namespace koDraw
