@@ -307,3 +307,67 @@ int MosaicCircle(int x, int y, int radius, int step);
 int Magnify2(int x, int y, int width, int height, int mode);
 int Magnify4(int x, int y, int width, int height, int mode);
 }  // namespace koDraw
+
+// --- Row-effect blits: each source row through Blit (BlitRoll: BlitOpaque) ---
+// Phases and offsets of the animated ones, advanced by speed x gFrameScale
+// per call and shared by every call of the same effect.
+extern float gWavePhase;  // degrees
+extern int gWaveSign;     // +1 or -1, flipped per row in the alternating wave
+extern float gTileOffsetX, gTileOffsetY;
+extern float gScrollWavePhase, gScrollWaveOffset;
+extern float gBandWavePhase, gBandScroll;
+extern float gRollPhase;
+
+namespace koDraw {
+void BlitWave(int x, int y, int amplitude, int divisor, float speed, int object, int left, int top,
+              int right, int bottom, int alternate);
+void DrawTiledBackground(float speedX, float speedY, int object, int left, int top, int right,
+                         int bottom);
+void BlitWaveScroll(int x, int y, int amplitude, int divisor, float waveSpeed, float scrollSpeed,
+                    int object, int left, int top, int right, int bottom);
+void BlitWaveBand(int firstRow, int endRow, int amplitude, int divisor, float waveSpeed,
+                  float scrollSpeed, int object, int left, int top, int right, int bottom);
+void BlitRowRepeat(int x, int y, int step, int object, int left, int top, int right, int bottom);
+void BlitRowSkip(int x, int y, int step, int object, int left, int top, int right, int bottom);
+void BlitRowJitter(int x, int y, int jitter, int object, int left, int top, int right, int bottom);
+void BlitRoll(int x, int y, int direction, float speed, int object, int left, int top, int right,
+              int bottom);
+}  // namespace koDraw
+
+// --- Channel-arithmetic blits (value 0 transparent; weights held from 0 to 1) ---
+// 1 when drawn or nothing to draw, 0 when the picture or back surface is missing.
+namespace koDraw {
+int BlitAlpha(int x, int y, float alpha, int object, int left, int top, int right, int bottom);
+int BlitAlphaRGB(int x, int y, float alphaRed, float alphaGreen, float alphaBlue, int object,
+                 int left, int top, int right, int bottom);
+// The source grows 1/32 more opaque every `every` columns (rows when
+// vertical) beyond column (row) `start`, counted from the first drawn one.
+int BlitAlphaGradient(int x, int y, float alphaRed, float alphaGreen, float alphaBlue, int vertical,
+                      uint16_t start, int every, int object, int left, int top, int right,
+                      int bottom);
+int BlitBrightness(int x, int y, float factor, int object, int left, int top, int right,
+                   int bottom);
+int BlitBrightnessRGB(int x, int y, float factorRed, float factorGreen, float factorBlue,
+                      int object, int left, int top, int right, int bottom);
+int BlitMaskChannels(int x, int y, int keepRed, int keepGreen, int keepBlue, int object, int left,
+                     int top, int right, int bottom);
+}  // namespace koDraw
+
+// --- Table blend blits (value 0 transparent; levels 0..31, held there) ---
+// A larger level shows more of the source. 1 when drawn or nothing to draw,
+// 0 when the picture or back surface is missing.
+namespace koDraw {
+int BlitFade(int x, int y, int level, int object, int left, int top, int right, int bottom);
+int BlitFadeRGB(int x, int y, int levelRed, int levelGreen, int levelBlue, int object, int left,
+                int top, int right, int bottom);
+// One table level more source every `every` columns (rows when vertical) beyond `start`.
+int BlitFadeGradient(int x, int y, int levelRed, int levelGreen, int levelBlue, int vertical,
+                     uint16_t start, int every, int object, int left, int top, int right,
+                     int bottom);
+// Darkens the background by the source's red value.
+int BlitShadow(int x, int y, int object, int left, int top, int right, int bottom);
+int BlitDarken(int x, int y, int level, int object, int left, int top, int right, int bottom);
+int BlitDarkenRGB(int x, int y, int levelRed, int levelGreen, int levelBlue, int object, int left,
+                  int top, int right, int bottom);
+int BlitGrey(int x, int y, int object, int left, int top, int right, int bottom);
+}  // namespace koDraw
