@@ -71,6 +71,14 @@ extern int gUseCornerKey;   // 1: each new object is keyed on its own top-left p
 // --- Picture pack ---
 extern std::string gPackPath;  // program directory + pack name; "" until SetPack
 
+// --- Tunnel map: for each point of the built area, the texel it shows ---
+struct TunnelPoint {
+  int16_t u, v;  // texture column and row
+};
+constexpr int kTunnelMapPoints = 640 * 480;
+extern TunnelPoint gTunnelMap[kTunnelMapPoints];
+extern int32_t gTunnelTextureWidth, gTunnelTextureHeight, gTunnelMapWidth, gTunnelMapHeight;
+
 // --- Lookup tables (5-bit channel values) ---
 extern int32_t gSineTable[450];
 extern uint8_t gRgbSplitTable[65536][3];
@@ -202,6 +210,34 @@ int HalfToneRect(int left, int top, int right, int bottom, uint16_t colour);
 int BlitHalf(int x, int y, int object, int left, int top, int right, int bottom);
 int BlitAdd(int x, int y, int object, int left, int top, int right, int bottom);
 int BlitAddLevel(int x, int y, float level, int object, int left, int top, int right, int bottom);
+
+// Neighbourhood, ripple, turned and tunnel blits (the value 0 is transparent
+// unless said; 1 when drawn or nothing to draw, 0 without surfaces).
+int BlitSoftEdge(int x, int y, int object, int left, int top, int right, int bottom);
+int BlitBlur(int x, int y, int size, int object, int left, int top, int right, int bottom);
+// Copies a grid of every step-th sample, no key, each to the one pixel the
+// ripple, shear and scale move it to.
+int BlitRipple(int x, int y, int amplitude, int frequency, int step, float scale, float shear,
+               int object, int left, int top, int right, int bottom);
+// Turned by angle degrees about the centre of the destination x1, y1, x2, y2,
+// the picture centred in it; tiled members repeat it over the whole rectangle.
+int BlitSpin(int x1, int y1, int x2, int y2, int angle, int object, int left, int top, int right,
+             int bottom);
+int BlitSpinTiled(int x1, int y1, int x2, int y2, int angle, int object, int left, int top,
+                  int right, int bottom);
+int BlitSpinZoom(int x1, int y1, int x2, int y2, int angle, float zoom, int object, int left,
+                 int top, int right, int bottom);
+int BlitSpinZoomTiled(int x1, int y1, int x2, int y2, int angle, float zoom, int object, int left,
+                      int top, int right, int bottom);
+int BlitSpinRampTint(int x1, int y1, int x2, int y2, int angle, float zoomX, float zoomXStep,
+                     float zoomY, float zoomYStep, float redFactor, float greenFactor,
+                     float blueFactor, int object, int left, int top, int right, int bottom);
+// Builds the tunnel map of a width x height area (at most 640 x 480 points);
+// -1 takes the defaults of the centre and the view divisor.
+void BuildTunnelMap(int textureWidth, int textureHeight, int width, int height, int centreX,
+                    int centreY, int viewDivisor, int motion, int shape, int depthMode);
+// Draws the built area at (x, y), the texture turned by du and moved in depth by dv; no key.
+int BlitTunnel(int x, int y, int du, int dv, int object);
 
 // Present, transitions and screen capture.
 void Present();
