@@ -1,5 +1,5 @@
 // The sound device and the table of sound objects: start, release, rebuild,
-// and loading a wave file into an object's voices.
+// and loading a sound into an object's voices.
 #include <cstdlib>
 
 #include "engine/sound/sound_internal.h"
@@ -8,15 +8,11 @@
 
 SoundObject gSoundObjects[kSoundObjectCount];
 int gSoundAvailable, gSoundReloading, gSoundReloadTarget;
+std::string gSoundPackPath;
 
 namespace {
 
 bool gDevice = false;  // made by Init, forgotten by Release
-
-int LoadError(const char* message) {
-  koSystem::Error("koSound::LoadObject", message);
-  return -1;
-}
 
 size_t CodePoints(const std::string& s) {
   size_t n = 0;
@@ -34,25 +30,21 @@ void DestroyAllVoices() {
   for (SoundObject& o : gSoundObjects) koSound::detail::DestroyVoices(o);
 }
 
-// Makes `count` voices holding the samples; all or none.
-bool MakeVoices(const plat::PcmFormat& format, const std::vector<uint8_t>& data, int count,
-                plat::VoiceHandle* out) {
-  for (int v = 0; v < count; ++v) {
-    out[v] = plat::CreateVoiceFrom(format, data);
-    if (out[v] != plat::kNoVoice) continue;
-    // A voice that cannot be made undoes the ones before it.
-    for (int made = 0; made < v; ++made) plat::DestroyVoice(out[made]);
-    return false;
-  }
-  return true;
-}
-
 void ReloadUsedObjects() {
   gSoundReloading = 1;
   for (int i = 0; i < kSoundObjectCount; ++i) {
     if (!gSoundObjects[i].used) continue;
     gSoundReloadTarget = i;
-    koSound::LoadObject(gSoundObjects[i].name, gSoundObjects[i].voiceCount);
+    const SoundObject& o = gSoundObjects[i];
+    if (o.stream.dataSize != 0) {
+      // A stream reads the pack it was loaded from again.
+      gSoundPackPath = o.stream.packPath;
+      koSound::LoadStream(o.name, o.stream.loopPoint - o.stream.start);
+    } else if (o.fromPack) {
+      koSound::LoadPack(o.name, o.voiceCount);
+    } else {
+      koSound::LoadObject(o.name, o.voiceCount);
+    }
   }
   gSoundReloading = 0;
 }
@@ -71,6 +63,60 @@ SoundObject* UsedObject(int object) {
 plat::VoiceHandle VoiceOf(const SoundObject& o, int voice) {
   if (voice < 0 || voice >= o.voiceCount || voice >= kMaxSoundVoices) return plat::kNoVoice;
   return o.voices[voice];
+}
+
+int LoadError(const char* method, const char* message) {
+  koSystem::Error(method, message);
+  return -1;
+}
+
+int TakeObject(const char* method, const std::string& name, int count, const char* longName) {
+  if (std::abs(count) > kMaxSoundVoices) return LoadError(method, "ミックス数が多過ぎます");
+  const bool reload = gSoundReloading != 0;
+  // Refused before an object is taken, so a name too long costs no object.
+  if (!reload && CodePoints(name) > kSoundNameMax) return LoadError(method, longName);
+  const int index = reload ? gSoundReloadTarget : FirstFreeObject();
+  if (index < 0 || index >= kSoundObjectCount)
+    return LoadError(method, "オブジェクト数が多過ぎます");
+  return index;
+}
+
+bool MakeVoices(const plat::PcmFormat& format, const std::vector<uint8_t>& data, int count,
+                plat::VoiceHandle* out) {
+  for (int v = 0; v < count; ++v) {
+    out[v] = plat::CreateVoiceFrom(format, data);
+    if (out[v] != plat::kNoVoice) continue;
+    // A voice that cannot be made undoes the ones before it.
+    for (int made = 0; made < v; ++made) plat::DestroyVoice(out[made]);
+    return false;
+  }
+  return true;
+}
+
+int InstallVoices(int index, const std::string& name, int count, const plat::VoiceHandle* made,
+                  int fromPack) {
+  const bool reload = gSoundReloading != 0;
+  SoundObject& o = gSoundObjects[index];
+  const int voices = std::max(1, std::abs(count));
+  o.voiceCount = voices;
+  o.echoState = count >= 2 ? 0 : -1;
+  if (!reload) o.nextVoice = 0;
+  for (int v = 0; v < voices; ++v) {
+    const plat::VoiceHandle h = o.voices[v] = made[v];
+    if (!reload) {
+      o.frequency[v] = o.baseFrequency = plat::GetVoiceFrequency(h);
+      o.volume[v] = o.pan[v] = 0;
+    } else {
+      plat::SetVoiceVolume(h, o.volume[v]);
+      plat::SetVoiceFrequency(h, o.frequency[v]);
+      plat::SetVoicePan(h, o.pan[v]);
+    }
+  }
+  o.used = 1;
+  o.fromPack = fromPack;
+  o.stream.dataSize = 0;
+  if (!reload) o.name = name;
+  return index;
 }
 
 void DestroyVoices(SoundObject& o) {
@@ -118,41 +164,20 @@ void ResetObjects() {
 
 int LoadObject(const std::string& name, int count) {
   if (!detail::DeviceReady()) return -1;
-  if (std::abs(count) > kMaxSoundVoices) return LoadError("ミックス数が多過ぎます");
-  const bool reload = gSoundReloading != 0;
-  // Refused before an object is taken, so a name too long costs no object.
-  if (!reload && CodePoints(name) > kSoundNameMax)
-    return LoadError("ファイル名またはリソース名が長すぎます");
-  const int index = reload ? gSoundReloadTarget : FirstFreeObject();
-  if (index < 0 || index >= kSoundObjectCount) return LoadError("オブジェクト数が多過ぎます");
+  constexpr const char* kMethod = "koSound::LoadObject";
+  const int index =
+      detail::TakeObject(kMethod, name, count, "ファイル名またはリソース名が長すぎます");
+  if (index < 0) return -1;
   std::vector<uint8_t> format, data;
   uint32_t formatSize = 0, dataSize = 0;
   const std::string path = plat::FindFileNoCase(koSystem::GetProgramDir(0), name);
   if (ReadWaveFile(path, format, formatSize, data, dataSize) != 0)
-    return LoadError("WAVEリソースが見つかりません");
+    return detail::LoadError(kMethod, "WAVEリソースが見つかりません");
   // A count of 0 would leave the turn of voice -1 without an end: one voice.
-  const int voices = std::max(1, std::abs(count));
   plat::VoiceHandle made[kMaxSoundVoices];
-  if (!MakeVoices(PcmFormatOf(format), data, voices, made))
-    return LoadError("サウンドバッファが生成できません");
-  SoundObject& o = gSoundObjects[index];
-  o.voiceCount = voices;
-  o.echoState = count >= 2 ? 0 : -1;
-  if (!reload) o.nextVoice = 0;
-  for (int v = 0; v < voices; ++v) {
-    const plat::VoiceHandle h = o.voices[v] = made[v];
-    if (!reload) {
-      o.frequency[v] = o.baseFrequency = plat::GetVoiceFrequency(h);
-      o.volume[v] = o.pan[v] = 0;
-    } else {
-      plat::SetVoiceVolume(h, o.volume[v]);
-      plat::SetVoiceFrequency(h, o.frequency[v]);
-      plat::SetVoicePan(h, o.pan[v]);
-    }
-  }
-  o.used = 1;
-  if (!reload) o.name = name;
-  return index;
+  if (!detail::MakeVoices(PcmFormatOf(format), data, std::max(1, std::abs(count)), made))
+    return detail::LoadError(kMethod, "サウンドバッファが生成できません");
+  return detail::InstallVoices(index, name, count, made, 0);
 }
 
 void ReleaseObject(int object) {
@@ -162,6 +187,8 @@ void ReleaseObject(int object) {
   o->used = 0;
   o->baseFrequency = 0;
   o->name.clear();
+  o->fromPack = 0;
+  o->stream.dataSize = 0;
   for (int v = 0; v < kMaxSoundVoices; ++v) o->volume[v] = o->pan[v] = o->frequency[v] = 0;
   detail::DestroyVoices(*o);
   o->voiceCount = 1;

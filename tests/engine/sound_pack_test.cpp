@@ -1,0 +1,326 @@
+// Sound packs on the headless output: the pack written from wave files and
+// read back, pack objects and streams played, reloaded and refilled, and
+// packs whose sizes lie.
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "platform/headless/headless.h"
+#include "tests/engine/sound_fixture.h"
+#include "tests/support/alloc_counter.h"
+
+namespace {
+
+using soundtest::Render;
+
+void Put32(std::vector<uint8_t>& b, uint32_t v) {
+  for (int i = 0; i < 4; ++i) b.push_back(static_cast<uint8_t>(v >> (8 * i)));
+}
+
+// The format block of the fixture's wave files (18 bytes).
+std::vector<uint8_t> FormatOf(const std::vector<uint8_t>& wave) {
+  std::vector<uint8_t> f(wave.begin() + 20, wave.begin() + 36);
+  f.insert(f.end(), {0, 0});
+  return f;
+}
+
+// One pack entry with the sizes it states.
+std::vector<uint8_t> Entry(const std::string& name, const std::vector<uint8_t>& format,
+                           const std::vector<uint8_t>& data, uint32_t statedData,
+                           uint32_t statedFormat) {
+  std::vector<uint8_t> b;
+  Put32(b, statedData);
+  b.insert(b.end(), name.begin(), name.end());
+  b.push_back(0);
+  Put32(b, statedFormat);
+  b.insert(b.end(), format.begin(), format.end());
+  b.insert(b.end(), data.begin(), data.end());
+  return b;
+}
+std::vector<uint8_t> Entry(const std::string& name, const std::vector<uint8_t>& format,
+                           const std::vector<uint8_t>& data) {
+  return Entry(name, format, data, static_cast<uint32_t>(data.size()),
+               static_cast<uint32_t>(format.size()));
+}
+
+std::vector<uint8_t> Mono16(const std::vector<int16_t>& samples) {
+  return soundtest::Wave(1, 44100, 16, soundtest::Pcm16(samples));
+}
+
+// A sample pattern that tells every frame of a long sound from its neighbours.
+int16_t Pattern(size_t i) { return static_cast<int16_t>(static_cast<int>(i * 7 % 20000) - 10000); }
+std::vector<int16_t> Long(size_t frames) {
+  std::vector<int16_t> s(frames);
+  for (size_t i = 0; i < frames; ++i) s[i] = Pattern(i);
+  return s;
+}
+
+class SoundPackTest : public SoundTest {
+ protected:
+  void SetUp() override {
+    SoundTest::SetUp();
+    gSoundPackPath.clear();
+  }
+  std::vector<uint8_t> Read(const std::string& name) {
+    std::ifstream in(dir_ + name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
+  size_t streamingAllocations_ = 0;
+  // Writes a pack and selects it.
+  void PutPack(const std::vector<uint8_t>& bytes) {
+    Put("s.pak", bytes);
+    koSound::SetPack("s.pak");
+  }
+  // Plays a stream for `frames` frames, refilling it every 1470 frames as a
+  // game at 30 frames a second would; returns the left channel.
+  std::vector<int16_t> Stream(int frames) {
+    std::vector<int16_t> left;
+    for (int done = 0; done < frames; done += 1470) {
+      alloc_counter::Start();
+      EXPECT_EQ(koSound::Streaming(), 1);
+      streamingAllocations_ += alloc_counter::Stop();
+      const std::vector<int16_t> mix = Render(1470);
+      for (size_t i = 0; i < mix.size(); i += 2) left.push_back(mix[i]);
+    }
+    return left;
+  }
+};
+
+TEST_F(SoundPackTest, BuildPackJoinsAFoldersWavesUnderUpperCaseNamesAndLoadsThemBack) {
+  std::filesystem::create_directories(dir_ + "snd");
+  const std::vector<uint8_t> a = Mono16({1000, 1000, 1000, 1000});
+  const std::vector<uint8_t> b = soundtest::Wave(2, 22050, 8, {1, 2, 3, 4, 5, 6});
+  Put("snd/b.wav", b);
+  Put("snd/a.Wav", a);
+  Put("snd/notes.txt", {1, 2, 3});
+  Put("snd/bad.wav", {'R', 'I', 'F', 'F'});  // not a wave: no entry
+  EXPECT_EQ(koSound::BuildPack("sound.pak", "snd", 1), 1);
+  std::vector<uint8_t> want = Entry("A.WAV", FormatOf(a), {a.begin() + 44, a.end()});
+  const std::vector<uint8_t> second = Entry("B.WAV", FormatOf(b), {b.begin() + 44, b.end()});
+  want.insert(want.end(), second.begin(), second.end());
+  EXPECT_EQ(Read("sound.pak"), want);
+  // Without recreate the entries are appended again; with it the pack starts over.
+  koSound::BuildPack("sound.pak", "snd", 0);
+  EXPECT_EQ(Read("sound.pak").size(), 2 * want.size());
+  koSound::BuildPack("sound.pak", "snd", 1);
+  EXPECT_EQ(Read("sound.pak"), want);
+
+  koSound::SetPack("sound.pak");
+  const int obj = koSound::LoadPack("a.wav", 3);
+  ASSERT_EQ(obj, 0);
+  EXPECT_EQ(koSound::LoadPack("B.WAV", 1), 1);
+  const SoundObject& o = gSoundObjects[obj];
+  EXPECT_EQ(o.fromPack, 1);
+  EXPECT_EQ(o.voiceCount, 3);
+  EXPECT_EQ(o.echoState, 0);
+  EXPECT_EQ(o.name, "a.wav");
+  EXPECT_EQ(gSoundObjects[1].baseFrequency, 22050u);
+  koSound::Play(obj, -1);
+  koSound::Play(obj, -1);
+  EXPECT_EQ(Render(1)[0], 2000);
+  EXPECT_TRUE(headless::Boxes().empty());
+}
+
+TEST_F(SoundPackTest, AppendPackTakesTheNameAfterTheLastBackslashAndSkipsWhatIsNoWave) {
+  const std::vector<uint8_t> a = Mono16({5, 6});
+  std::filesystem::create_directories(dir_ + "x/y");
+  Put("x/y/lower.wav", a);
+  koSound::AppendPack("p.pak", "X\\Y\\LOWER.WAV");
+  koSound::AppendPack("p.pak", "missing.wav");
+  EXPECT_EQ(Read("p.pak"), Entry("LOWER.WAV", FormatOf(a), {a.begin() + 44, a.end()}));
+}
+
+TEST_F(SoundPackTest, LoadPackErrorsTakeNoObject) {
+  EXPECT_EQ(koSound::LoadPack("a.wav", 1), -1);  // no pack set
+  const std::vector<uint8_t> a = Mono16({1000});
+  PutPack(Entry("A.WAV", FormatOf(a), {a.begin() + 44, a.end()}));
+  EXPECT_EQ(koSound::LoadPack("b.wav", 1), -1);
+  EXPECT_EQ(koSound::LoadPack("a.wav", 11), -1);
+  EXPECT_EQ(koSound::LoadPack(std::string(31, 'a'), 1), -1);
+  EXPECT_EQ(koSound::LoadStream(std::string(31, 'a'), 0), -1);
+  const std::vector<std::string> want = {"koSound::LoadPack : パックファイル名が指定されていません",
+                                         "koSound::LoadPack : WAVEファイルを読み込めません",
+                                         "koSound::LoadPack : ミックス数が多過ぎます",
+                                         "koSound::LoadPack : ファイル名が長すぎます",
+                                         "koSound::LoadStream : ファイル名が長すぎます"};
+  EXPECT_EQ(Errors(), want);
+  for (const SoundObject& o : gSoundObjects) EXPECT_EQ(o.used, 0);
+  for (int n = 0; n < kSoundObjectCount; ++n) ASSERT_EQ(koSound::LoadPack("A.wav", 1), n);
+  EXPECT_EQ(koSound::LoadPack("a.wav", 1), -1);
+  EXPECT_EQ(koSound::LoadStream("a.wav", 0), -1);
+  EXPECT_EQ(Errors().back(), "koSound::LoadStream : オブジェクト数が多過ぎます");
+}
+
+TEST_F(SoundPackTest, HostilePacksAreReadOnlyWithinTheFile) {
+  const std::vector<uint8_t> w = Mono16({1000, 1000});
+  const std::vector<uint8_t> fmt = FormatOf(w), data(w.begin() + 44, w.end());
+  std::vector<uint8_t> adpcm = fmt;
+  adpcm[0] = 2;
+  adpcm[16] = 4;  // four extra format bytes: F is 22
+  adpcm.insert(adpcm.end(), {9, 9, 9, 9});
+  struct Case {
+    const char* what;
+    std::vector<uint8_t> pack;
+    bool found;
+  };
+  auto join = [](std::vector<uint8_t> x, const std::vector<uint8_t>& y) {
+    x.insert(x.end(), y.begin(), y.end());
+    return x;
+  };
+  const std::vector<uint8_t> good = Entry("OK.WAV", fmt, data);
+  const std::vector<Case> cases = {
+      {"after a non-PCM entry", join(Entry("ADPCM.WAV", adpcm, {1, 2}), good), true},
+      {"after a name too long to hold", join(Entry(std::string(200, 'L'), fmt, data), good), true},
+      {"samples past the end", Entry("OK.WAV", fmt, data, 0xFFFFFFF0u, 18), false},
+      {"format past the end", Entry("OK.WAV", fmt, data, 4, 0x7FFFFFFFu), false},
+      {"cut inside the samples", {good.begin(), good.end() - 1}, false},
+      {"cut inside the name", {good.begin(), good.begin() + 7}, false},
+      {"a format too short", Entry("OK.WAV", {1, 0, 1, 0}, data), false},
+      {"behind an entry whose sizes overrun",
+       join(Entry("X.WAV", fmt, data, 0xFFFFFFFFu, 18), good), false},
+  };
+  for (const Case& c : cases) {
+    PutPack(c.pack);
+    const int obj = koSound::LoadPack("ok.wav", 1);
+    EXPECT_EQ(obj >= 0, c.found) << c.what;
+    if (obj >= 0) {
+      koSound::Play(obj, 0);
+      EXPECT_EQ(Render(1)[0], 1000) << c.what;
+      koSound::ReleaseObject(obj);
+    } else {
+      EXPECT_EQ(Errors().back(), "koSound::LoadPack : WAVEファイルを読み込めません") << c.what;
+    }
+    EXPECT_EQ(koSound::LoadStream("ok.wav", 0) >= 0, c.found) << c.what;
+    koSound::ResetObjects();
+  }
+}
+
+TEST_F(SoundPackTest, ShortEntriesLoadWholeAndLongOnesStream) {
+  // 44.1 kHz 16-bit stereo: four seconds are loaded whole, five stream.
+  const std::vector<uint8_t> fmt = FormatOf(soundtest::Wave(2, 44100, 16, {}));
+  std::vector<uint8_t> pack = Entry("FOUR.WAV", fmt, std::vector<uint8_t>(4 * 176400, 0));
+  const std::vector<uint8_t> five = Entry("FIVE.WAV", fmt, std::vector<uint8_t>(5 * 176400, 0));
+  pack.insert(pack.end(), five.begin(), five.end());
+  PutPack(pack);
+  const int four = koSound::LoadStream("four.wav", 0);
+  EXPECT_EQ(gSoundObjects[four].stream.dataSize, 0u);
+  EXPECT_EQ(gSoundObjects[four].fromPack, 1);
+  EXPECT_EQ(gSoundObjects[four].voiceCount, 1);
+  const int stream = koSound::LoadStream("five.wav", 0);
+  const SoundStream& s = gSoundObjects[stream].stream;
+  EXPECT_EQ(s.dataSize, 5u * 176400);
+  EXPECT_EQ(s.chunkSize, 352800u);
+  EXPECT_EQ(s.bufferSize, 705600u);
+  EXPECT_EQ(s.start, 4u * 176400 + 9 + 8 + 18 + 9 + 8 + 18);
+  EXPECT_EQ(gSoundObjects[stream].echoState, -1);
+  EXPECT_TRUE(headless::Boxes().empty());
+}
+
+TEST_F(SoundPackTest, AStreamPlayedOncePlaysItsDataWithoutGapsThenStops) {
+  constexpr size_t kChunkFrames = 88200;        // two seconds of 16-bit mono
+  const size_t frames = kChunkFrames * 11 / 2;  // 5.5 chunks
+  const std::vector<uint8_t> w = Mono16(Long(frames));
+  PutPack(Entry("LONG.WAV", FormatOf(w), {w.begin() + 44, w.end()}));
+  const int obj = koSound::LoadStream("long.wav", 0);
+  ASSERT_GE(obj, 0);
+  const SoundStream& s = gSoundObjects[obj].stream;
+  koSound::Play(obj, -1);
+  EXPECT_EQ(gSoundObjects[obj].loop, 0);
+  // A pause and resume keeps it running round its buffer, though it plays once.
+  koSound::TogglePause(obj, -1);
+  koSound::TogglePause(obj, -1);
+  EXPECT_EQ(plat::GetVoiceStatus(gSoundObjects[obj].voices[0]),
+            plat::kVoicePlaying | plat::kVoiceLooping);
+  // The refills read 1, 1, 1, 1 (the first at load), then 0.75 and 0.75 chunks.
+  std::vector<uint32_t> reads = {s.queued};
+  std::vector<int16_t> left;
+  for (int frame = 0; frame < 450; ++frame) {
+    const uint32_t queued = s.queued;
+    const uint8_t countdown = s.endCountdown;
+    const std::vector<int16_t> part = Stream(1470);
+    left.insert(left.end(), part.begin(), part.end());
+    if (s.queued != queued && countdown == 0)
+      reads.push_back(s.queued == 0 ? s.dataSize - queued : s.queued - queued);
+  }
+  const uint32_t chunk = 2 * kChunkFrames;
+  EXPECT_EQ(reads,
+            (std::vector<uint32_t>{chunk, chunk, chunk, chunk, chunk * 3 / 4, chunk * 3 / 4}));
+  for (size_t i = 0; i < frames; ++i) ASSERT_EQ(left[i], Pattern(i)) << "frame " << i;
+  for (size_t i = frames; i < left.size(); ++i) ASSERT_EQ(left[i], 0) << "frame " << i;
+  EXPECT_EQ(plat::GetVoiceStatus(gSoundObjects[obj].voices[0]), 0u);
+  EXPECT_EQ(koSound::GetPosition(obj), 0u);
+  EXPECT_TRUE(headless::Boxes().empty());
+}
+
+TEST_F(SoundPackTest, ALoopedStreamGoesOnFromItsLoopPointAndRefillsWithoutTheHeap) {
+  const size_t frames = 5 * 44100 + 1000;
+  const std::vector<uint8_t> w = Mono16(Long(frames));
+  PutPack(Entry("LOOP.WAV", FormatOf(w), {w.begin() + 44, w.end()}));
+  const size_t loopFrame = 44100;
+  const int obj = koSound::LoadStream("loop.wav", loopFrame * 2 + 1);  // held to a whole frame
+  koSound::Play(obj, 0);
+  Stream(44100);  // the once-played start is thrown away by the looping one
+  koSound::PlayLoop(obj, -1);
+  EXPECT_EQ(koSound::GetPosition(obj), 0u);
+  const std::vector<int16_t> left = Stream(static_cast<int>(frames * 2));
+  EXPECT_EQ(streamingAllocations_, 0u);
+  for (size_t i = 0; i < left.size(); ++i) {
+    const size_t want = i < frames ? i : loopFrame + (i - frames) % (frames - loopFrame);
+    ASSERT_EQ(left[i], Pattern(want)) << "frame " << i;
+  }
+  EXPECT_EQ(plat::GetVoiceStatus(gSoundObjects[obj].voices[0]),
+            plat::kVoicePlaying | plat::kVoiceLooping);
+}
+
+TEST_F(SoundPackTest, ReloadsRebuildPackAndStreamObjects) {
+  const std::vector<uint8_t> shortWave = Mono16({700, 700, 700});
+  const size_t frames = 6 * 44100;
+  const std::vector<uint8_t> longWave = Mono16(Long(frames));
+  std::vector<uint8_t> pack =
+      Entry("S.WAV", FormatOf(shortWave), {shortWave.begin() + 44, shortWave.end()});
+  const std::vector<uint8_t> l =
+      Entry("L.WAV", FormatOf(longWave), {longWave.begin() + 44, longWave.end()});
+  pack.insert(pack.end(), l.begin(), l.end());
+  PutPack(pack);
+  // The stream comes first: its reload makes its pack the pack again for the objects behind it.
+  const int stream = koSound::LoadStream("l.wav", 400);
+  const int shortObj = koSound::LoadPack("s.wav", -2);
+  koSound::SetVolume(stream, -20, 0);
+  koSound::SetPack("other.pak");  // the stream keeps the pack it was loaded from
+  koSound::Restore();
+  EXPECT_EQ(gSoundObjects[shortObj].fromPack, 1);
+  EXPECT_EQ(gSoundObjects[shortObj].voiceCount, 2);
+  EXPECT_EQ(gSoundObjects[shortObj].echoState, 0);
+  EXPECT_EQ(gSoundObjects[stream].stream.loopPoint - gSoundObjects[stream].stream.start, 400u);
+  EXPECT_EQ(gSoundPackPath, dir_ + "s.pak");
+  EXPECT_EQ(koSound::SelectFormat(2, 22, 16), 1);
+  koSound::PlayLoop(stream, -1);
+  EXPECT_EQ(plat::GetVoiceVolume(gSoundObjects[stream].voices[0]), -2000);
+  const std::vector<int16_t> left = Stream(3 * 44100);
+  for (size_t i = 0; i < left.size(); i += 997) ASSERT_NEAR(left[i], Pattern(i) / 10, 1) << i;
+  koSound::Stop(stream, -1);
+  koSound::Play(shortObj, 1);
+  EXPECT_EQ(Render(1)[0], 700);
+  EXPECT_TRUE(headless::Boxes().empty());
+}
+
+TEST_F(SoundPackTest, AStreamWhosePackIsGoneReportsAndStaysSilent) {
+  const std::vector<uint8_t> w = Mono16(Long(5 * 44100));
+  PutPack(Entry("G.WAV", FormatOf(w), {w.begin() + 44, w.end()}));
+  const int obj = koSound::LoadStream("g.wav", 0);
+  koSound::PlayLoop(obj, -1);
+  std::filesystem::remove(dir_ + "s.pak");
+  EXPECT_EQ(koSound::Streaming(), 0);
+  EXPECT_EQ(Errors().back(), "koSound::Streaming : パックファイル名が指定されていません");
+  koSound::Stop(obj, -1);
+  koSound::Play(obj, -1);
+  EXPECT_EQ(Errors().back(), "koSound::ResetStream : パックファイル名が指定されていません");
+  EXPECT_EQ(plat::GetVoiceStatus(gSoundObjects[obj].voices[0]), 0u);
+  // A pack cut short under a stream cannot be read past its end.
+  PutPack({w.begin(), w.begin() + 100});
+  EXPECT_EQ(koSound::ResetStream(obj), 0);
+  EXPECT_EQ(Errors().back(), "koSound::ResetStream : ストリーミング再生できません");
+  EXPECT_EQ(koSound::ResetStream(-1), 0);
+}
+
+}  // namespace
