@@ -46,6 +46,10 @@ TEST_F(ChannelBlitTest, GradientStepsAcrossColumnsAndRestartsEachRow) {
   koDraw::BlitAlphaGradient(90, 10, 0.0f, 0.0f, 0.0f, 0, 10, 2, n, 0, 0, 80, 1);
   EXPECT_EQ(Back(111, 10), 0);
   EXPECT_EQ(Back(112, 10), Pix(0, 1, 0));
+  // Each channel starts from its own alpha.
+  const int white = MakeObject(1, 1, [](int, int) { return Pix(31, 63, 31); });
+  koDraw::BlitAlphaGradient(100, 20, 0.0f, 0.5f, 1.0f, 0, 0, 1, white, 0, 0, 1, 1);
+  EXPECT_EQ(Back(100, 20), Pix(0, 31, 31));
 }
 
 TEST_F(ChannelBlitTest, VerticalGradientStepsDownTheRows) {

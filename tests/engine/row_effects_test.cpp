@@ -2,6 +2,7 @@
 #include <climits>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include "tests/engine/draw_fixture.h"
 
@@ -59,10 +60,23 @@ TEST_F(RowEffectTest, WaveMovesRowsByTheCosineAndAdvancesItsPhase) {
     EXPECT_EQ(x, 100 + Offset(r, 8, 45, 20)) << r;  // rows in groups of 8 share an angle
   }
   EXPECT_FLOAT_EQ(gWavePhase, 47.7f);
+  // The angle is the source row's own number, not its place in the rectangle.
+  gBackSurface->pixels.assign(gBackSurface->pixels.size(), 0);
+  gWavePhase = 0.0f;
+  koDraw::BlitWave(100, 50, 20, 0, 0.0f, n, 0, 5, 4, 15, 0);
+  for (int r = 5; r < 15; ++r) {
+    int x;
+    ASSERT_EQ(RowAt(50 + r - 5, &x), r);
+    EXPECT_EQ(x, 100 + Offset(r, 0, 0, 20)) << r;
+  }
+  gWavePhase = 47.7f;
   gWavePhase = 359.5f;
   gFrameScale = 1.0f;
   koDraw::BlitWave(0, 0, 1, 0, 1.0f, n, 0, 0, 4, 1, 0);
   EXPECT_FLOAT_EQ(gWavePhase, 0.5f);
+  gWavePhase = 359.0f;
+  koDraw::BlitWave(0, 0, 1, 0, 1.0f, n, 0, 0, 4, 1, 0);
+  EXPECT_FLOAT_EQ(gWavePhase, 0.0f);  // 360 itself wraps
 }
 
 TEST_F(RowEffectTest, AlternatingWaveCarriesItsSignFromCallToCall) {
@@ -93,6 +107,12 @@ TEST_F(RowEffectTest, TiledBackgroundCoversTheScreenAndWrapsItsOffsets) {
   EXPECT_FLOAT_EQ(gTileOffsetY, -61.0f);
   koDraw::DrawTiledBackground(0.0f, 0.0f, n, 0, 0, 64, 64);
   EXPECT_EQ(Back(0, 0), Cell(6, 61));
+  // The ends of the range stay: -64 and 0.
+  gTileOffsetX = -63.0f;
+  gTileOffsetY = -1.0f;
+  koDraw::DrawTiledBackground(-1.0f, 1.0f, n, 0, 0, 64, 64);
+  EXPECT_FLOAT_EQ(gTileOffsetX, -64.0f);
+  EXPECT_FLOAT_EQ(gTileOffsetY, 0.0f);
 }
 
 TEST_F(RowEffectTest, WaveScrollShowsEverySourceRowOnceAndScrollsDown) {
@@ -103,6 +123,16 @@ TEST_F(RowEffectTest, WaveScrollShowsEverySourceRowOnceAndScrollsDown) {
   EXPECT_EQ(RowAt(99), 0);
   // Positive scroll speed subtracts: 1 - 2 wraps to 99.
   EXPECT_FLOAT_EQ(gScrollWaveOffset, 99.0f);
+  // The wave follows the destination row, whichever source row it shows.
+  gBackSurface->pixels.assign(gBackSurface->pixels.size(), 0);
+  gScrollWavePhase = 30.0f;
+  koDraw::BlitWaveScroll(100, 0, 40, 0, 0.0f, -1.0f, n, 0, 0, 4, 100);
+  for (int r = 0; r < 100; ++r) {
+    int x;
+    ASSERT_EQ(RowAt(r, &x), (r + 99) % 100);
+    EXPECT_EQ(x, 100 + Offset(r, 0, 30, 40)) << r;
+  }
+  EXPECT_FLOAT_EQ(gScrollWaveOffset, 0.0f);  // 100 wraps to 0
 
   gBackSurface->pixels.assign(gBackSurface->pixels.size(), 0);
   gScrollWaveOffset = 0.0f;
@@ -111,6 +141,16 @@ TEST_F(RowEffectTest, WaveScrollShowsEverySourceRowOnceAndScrollsDown) {
   EXPECT_EQ(RowAt(25), 20);
   EXPECT_EQ(RowAt(34), 29);
   EXPECT_EQ(RowAt(35), -1);
+
+  // An offset left by a taller rectangle wraps once by this call's height:
+  // rows past the rectangle are shown, and only the band's rows are drawn.
+  gBackSurface->pixels.assign(gBackSurface->pixels.size(), 0);
+  const int tall = Picture(4, 300);
+  gScrollWaveOffset = 150.0f;
+  koDraw::BlitWaveScroll(10, 100, 0, 0, 0.0f, 0.0f, tall, 0, 0, 4, 100);
+  for (int r = 0; r < 100; ++r) EXPECT_EQ(RowAt(100 + r), r + 50) << r;
+  EXPECT_EQ(RowAt(99), -1);
+  EXPECT_EQ(RowAt(200), -1);
 }
 
 TEST_F(RowEffectTest, WaveBandTilesFullWidthRowsAndAdvancesWhenEmpty) {
@@ -187,6 +227,26 @@ TEST_F(RowEffectTest, JitterKeepsItsRangeAndZeroIsAKeyedBlit) {
   EXPECT_EQ(hi, 2);
 }
 
+TEST_F(RowEffectTest, RandomRowsDrawTheirNumbersForCutRowsToo) {
+  // Cutting rows at the top and bottom of the clip leaves the rows between as
+  // an uncut call draws them, and takes as many random numbers.
+  const int n = Picture(4, 60);
+  std::vector<uint16_t> whole[2];
+  int after[2];
+  for (int cut = 0; cut < 2; ++cut) {
+    gBackSurface->pixels.assign(gBackSurface->pixels.size(), 0);
+    if (cut) koDraw::SetClip(0, 120, 640, 140);
+    koSystem::SeedRand(7);
+    koDraw::BlitRowJitter(100, 100, 5, n, 0, 0, 4, 60);
+    koDraw::BlitRowSkip(300, 100, -4, n, 0, 0, 4, 60);
+    after[cut] = koSystem::Rand();
+    for (int y = 120; y < 140; ++y)
+      whole[cut].insert(whole[cut].end(), gBackSurface->Row(y), gBackSurface->Row(y) + 640);
+  }
+  EXPECT_EQ(whole[1], whole[0]);
+  EXPECT_EQ(after[1], after[0]);
+}
+
 TEST_F(RowEffectTest, RollStretchesRowsOverTheDrumAndWrapsOneWay) {
   const int n = MakeObject(4, 8, [](int x, int y) { return x == 0 ? 0 : Cell(x, y); });
   for (int d = 0; d < 10; ++d) Back(0, 10 + d) = 0xFFFF;
@@ -198,10 +258,20 @@ TEST_F(RowEffectTest, RollStretchesRowsOverTheDrumAndWrapsOneWay) {
   EXPECT_EQ(Back(0, 10 + 9), 0xFFFF);
   EXPECT_EQ(Back(1, 10 + 9), 0);
   EXPECT_FLOAT_EQ(gRollPhase, 3.0f);
-  koDraw::BlitRoll(0, 30, 1, 6.0f, n, 0, 0, 4, 8);
-  EXPECT_FLOAT_EQ(gRollPhase, 1.0f);  // 9 wraps at the height
+  koDraw::BlitRoll(0, 30, 1, 5.0f, n, 0, 0, 4, 8);
+  EXPECT_FLOAT_EQ(gRollPhase, 0.0f);  // 8 wraps at the height
+  koDraw::BlitRoll(0, 30, 1, 1.0f, n, 0, 0, 4, 8);
   koDraw::BlitRoll(0, 30, 0, 2.0f, n, 0, 0, 4, 8);
   EXPECT_FLOAT_EQ(gRollPhase, 7.0f);  // -1 wraps up
+  koDraw::BlitRoll(0, 30, 0, 7.0f, n, 0, 0, 4, 8);
+  EXPECT_FLOAT_EQ(gRollPhase, 0.0f);  // 0 itself stays
+  // Phase 3.5 of 8 rows: targets trunc(4 cos((i + 3.5) x 2 pi / 7) + 4) are
+  // 0, 1, 4, 7 for rows 0 to 3; the later rows do not pass row 7.
+  gBackSurface->pixels.assign(gBackSurface->pixels.size(), 0);
+  gRollPhase = 3.5f;
+  koDraw::BlitRoll(0, 30, 1, 0.0f, n, 0, 0, 4, 8);
+  const int rolled[9] = {0, 1, 2, 2, 2, 3, 3, 3, -1};
+  for (int d = 0; d < 9; ++d) EXPECT_EQ(RowAt(30 + d), rolled[d]) << d;
   // Every destination row from the first down is filled, in source order.
   gBackSurface->pixels.assign(gBackSurface->pixels.size(), 0);
   gRollPhase = 2.5f;

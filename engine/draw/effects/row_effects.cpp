@@ -23,6 +23,9 @@ constexpr double kPi = 3.14159265358979323846;
 // From here on a float holds no fraction; a phase this far out is folded back
 // by its period so it never grows past what an integer holds.
 constexpr float kFar = 16777216.0f;
+// The random row effects draw their numbers for every row of a rectangle up
+// to this height, so cutting rows away does not change what the rest get.
+constexpr int64_t kWholeWalk = int64_t{1} << 16;
 
 bool FitsInt(int64_t v) { return v >= INT_MIN && v <= INT_MAX; }
 
@@ -136,12 +139,14 @@ void BlitWaveScroll(int x, int y, int amplitude, int divisor, float waveSpeed, f
   const int64_t h = int64_t{bottom} - top;
   const Surface* src = ObjectSurface(object);
   if (h >= 1 && src) {
-    // Row r shows source row r + k, wrapped within the rectangle: every source
-    // row once. Walked by source row, so only rows of the picture are visited.
+    // Row r shows source row r + k, wrapped once by the height of this call's
+    // rectangle. Only rows r that land inside the clip rows are visited.
     const int64_t k = static_cast<int64_t>(gScrollWaveOffset);
-    const int64_t end = std::min(int64_t{bottom}, int64_t{src->height});
-    for (int64_t s = std::max(int64_t{top}, int64_t{0}); s < end; ++s) {
-      const int64_t r = s - k >= top ? s - k : s - k + h;
+    const int64_t first = std::max(int64_t{top}, int64_t{gClipRect.top} - y);
+    const int64_t end = std::min(int64_t{bottom}, int64_t{gClipRect.bottom} - y);
+    for (int64_t r = first; r < end; ++r) {
+      const int64_t s = r + k >= bottom ? r + k - h : r + k;
+      if (s < 0 || s >= src->height) continue;
       const int64_t offset = WaveOffset(r, divisor, gScrollWavePhase, amplitude);
       DrawRow(x + offset, y + r, object, left, s, right, false);
     }
@@ -189,18 +194,20 @@ void BlitRowRepeat(int x, int y, int step, int object, int left, int top, int ri
 void BlitRowSkip(int x, int y, int step, int object, int left, int top, int right, int bottom) {
   const int64_t dy = int64_t{y} - top;
   const Rows rows = DrawableRows(object, top, bottom, dy);
-  if (rows.first >= rows.end) return;
   if (step > 0) {
     for (int64_t r = FirstFrom(int64_t{top} + step, step, rows.first); r < rows.end; r += step)
       DrawRow(x, dy + r, object, left, r, right, false);
   } else if (step < 0) {
-    // Random gaps of 1 to -step rows; no gap is longer than the generator's
-    // range, so the walk may start that far above the first drawable row.
+    // Random gaps of 1 to -step rows, one number per gap over the whole
+    // rectangle; only one far taller than any picture is walked just near its
+    // drawable rows, no gap being longer than the generator's range.
     const int64_t most = std::min(-int64_t{step}, int64_t{koSystem::kRandMax} + 1);
-    int64_t r = std::max(int64_t{top}, rows.first - most);
-    for (r += koSystem::Rand() % -int64_t{step} + 1; r < rows.end;
+    const bool whole = int64_t{bottom} - top <= kWholeWalk;
+    int64_t r = whole ? top : std::max(int64_t{top}, rows.first - most);
+    const int64_t end = whole ? bottom : rows.end;
+    for (r += koSystem::Rand() % -int64_t{step} + 1; r < end;
          r += koSystem::Rand() % -int64_t{step} + 1)
-      if (r >= rows.first) DrawRow(x, dy + r, object, left, r, right, false);
+      if (r >= rows.first && r < rows.end) DrawRow(x, dy + r, object, left, r, right, false);
   }
 }
 
@@ -208,9 +215,13 @@ void BlitRowJitter(int x, int y, int jitter, int object, int left, int top, int 
   if (jitter < 1) return Blit(x, y, object, left, top, right, bottom);
   const int64_t dy = int64_t{y} - top;
   const Rows rows = DrawableRows(object, top, bottom, dy);
-  for (int64_t r = rows.first; r < rows.end; ++r)
-    DrawRow(x + koSystem::Rand() % (2 * int64_t{jitter}) - jitter, dy + r, object, left, r, right,
-            false);
+  // One number per row of the rectangle, drawn or not (see BlitRowSkip).
+  const bool whole = int64_t{bottom} - top <= kWholeWalk;
+  const int64_t end = whole ? bottom : rows.end;
+  for (int64_t r = whole ? top : rows.first; r < end; ++r) {
+    const int64_t dx = koSystem::Rand() % (2 * int64_t{jitter}) - jitter;
+    if (r >= rows.first && r < rows.end) DrawRow(x + dx, dy + r, object, left, r, right, false);
+  }
 }
 
 void BlitRoll(int x, int y, int direction, float speed, int object, int left, int top, int right,
