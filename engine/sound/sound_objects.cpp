@@ -1,6 +1,7 @@
 // The sound device and the table of sound objects: start, release, rebuild,
 // and loading a sound into an object's voices.
 #include <cstdlib>
+#include <utility>
 
 #include "engine/sound/sound_internal.h"
 #include "engine/system/ko_system.h"
@@ -37,9 +38,11 @@ void ReloadUsedObjects() {
     gSoundReloadTarget = i;
     const SoundObject& o = gSoundObjects[i];
     if (o.stream.dataSize != 0) {
-      // A stream reads the pack it was loaded from again.
-      gSoundPackPath = o.stream.packPath;
+      // A stream reads the pack it was loaded from again; the pack chosen
+      // for the other objects stays chosen.
+      const std::string chosen = std::exchange(gSoundPackPath, o.stream.packPath);
       koSound::LoadStream(o.name, o.stream.loopPoint - o.stream.start);
+      gSoundPackPath = chosen;
     } else if (o.fromPack) {
       koSound::LoadPack(o.name, o.voiceCount);
     } else {

@@ -138,6 +138,10 @@ int LoadStream(const std::string& name, uint32_t loopOffset) {
     return detail::LoadError(kMethod, "WAVEファイルを読み込めません");
   }
   const plat::PcmFormat pcm = PcmFormatOf(format);
+  if (pcm.avgBytesPerSec != 0 && entry.dataSize / pcm.avgBytesPerSec < kShortestStreamSeconds) {
+    detail::ClosePack(pack);
+    return LoadPack(name, 1);
+  }
   // Sizes are counted from the rate and frame size, which must agree with
   // the stated byte rate; anything else cannot be streamed in whole frames.
   const uint64_t perSecond = uint64_t{pcm.rate} * pcm.blockAlign;
@@ -145,10 +149,6 @@ int LoadStream(const std::string& name, uint32_t loopOffset) {
       pcm.rate > plat::kMaxFrequency || pcm.blockAlign > 8) {
     detail::ClosePack(pack);
     return detail::LoadError(kMethod, "サウンドバッファが生成できません");
-  }
-  if (entry.dataSize / pcm.avgBytesPerSec < kShortestStreamSeconds) {
-    detail::ClosePack(pack);
-    return LoadPack(name, 1);
   }
   s.blockAlign = pcm.blockAlign;
   s.dataSize = entry.dataSize / pcm.blockAlign * pcm.blockAlign;

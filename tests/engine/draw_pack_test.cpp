@@ -148,6 +148,11 @@ TEST_F(PackTest, FolderConversionFindsPicturesByBareNameAndFirstCopyWins) {
   WriteFile("c.BMP", Row24({0xFFFFFF}));
   koDraw::pack::ConvertFolder("top.pak", "");
   EXPECT_EQ(ReadFile("top.pak"), Record(1, 1, "C.BMP", {0x7FFF}));
+  // A folder within a folder: the name is still the bare file name.
+  std::filesystem::create_directories(dir_ + "sub/deep");
+  WriteFile("sub/deep/d.bmp", Row24({0x0000FF}));
+  koDraw::pack::ConvertFolder("deep.pak", "sub/deep");
+  EXPECT_EQ(ReadFile("deep.pak"), Record(1, 1, "D.BMP", {0x1F}));
   koDraw::pack::ConvertFolder("none.pak", "nowhere");
   EXPECT_FALSE(std::filesystem::exists(dir_ + "none.pak"));
 }

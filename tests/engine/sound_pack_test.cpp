@@ -213,6 +213,14 @@ TEST_F(SoundPackTest, ShortEntriesLoadWholeAndLongOnesStream) {
   EXPECT_EQ(s.bufferSize, 705600u);
   EXPECT_EQ(s.start, 4u * 176400 + 9 + 8 + 18 + 9 + 8 + 18);
   EXPECT_EQ(gSoundObjects[stream].echoState, -1);
+  // A short entry is loaded whole even when its stated byte rate is off.
+  std::vector<uint8_t> offRate = fmt;
+  offRate[8] ^= 1;
+  PutPack(Entry("ODD.WAV", offRate, std::vector<uint8_t>(176400, 0)));
+  const int odd = koSound::LoadStream("odd.wav", 0);
+  ASSERT_GE(odd, 0);
+  EXPECT_EQ(gSoundObjects[odd].stream.dataSize, 0u);
+  EXPECT_EQ(gSoundObjects[odd].fromPack, 1);
   EXPECT_TRUE(headless::Boxes().empty());
 }
 
@@ -272,6 +280,52 @@ TEST_F(SoundPackTest, ALoopedStreamGoesOnFromItsLoopPointAndRefillsWithoutTheHea
             plat::kVoicePlaying | plat::kVoiceLooping);
 }
 
+TEST_F(SoundPackTest, ARefillFollowsThePlayCursorRoundTheBuffer) {
+  // 1000 bytes a second: refills of 2000 bytes into a buffer of 4000.
+  const std::vector<uint8_t> w = soundtest::Wave(1, 1000, 8, std::vector<uint8_t>(20000, 128));
+  PutPack(Entry("R.WAV", FormatOf(w), {w.begin() + 44, w.end()}));
+  const int obj = koSound::LoadStream("r.wav", 0);
+  ASSERT_GE(obj, 0);
+  const SoundStream& s = gSoundObjects[obj].stream;
+  koSound::PlayLoop(obj, -1);
+  const auto refilledAt = [&](uint32_t cursor) {
+    plat::SetVoicePosition(gSoundObjects[obj].voices[0], cursor);
+    const uint32_t queued = s.queued;
+    EXPECT_EQ(koSound::Streaming(), 1);
+    return s.queued != queued;
+  };
+  EXPECT_TRUE(refilledAt(0));  // the second half; the mark moves to 2000
+  EXPECT_FALSE(refilledAt(1000));
+  EXPECT_TRUE(refilledAt(3000));  // the first half; the mark wraps to 0 below the cursor
+  EXPECT_EQ(s.wrapCursor, 3000);
+  EXPECT_FALSE(refilledAt(3500));  // not yet round the end of the buffer
+  EXPECT_FALSE(refilledAt(3000));
+  EXPECT_TRUE(refilledAt(1000));  // round it: the second half, mark 2000
+  EXPECT_EQ(s.wrapCursor, -1);
+  // A cursor that has gone round the whole buffer, back below its last place.
+  EXPECT_TRUE(refilledAt(500));
+  EXPECT_TRUE(headless::Boxes().empty());
+}
+
+TEST_F(SoundPackTest, TheLastChunkOfDataIsSharedByTwoRefills) {
+  // Five chunks of 2000 bytes: four whole refills (the first at load), then
+  // the fifth chunk read in two halves rather than whole.
+  const std::vector<uint8_t> w = soundtest::Wave(1, 1000, 8, std::vector<uint8_t>(10000, 128));
+  PutPack(Entry("F.WAV", FormatOf(w), {w.begin() + 44, w.end()}));
+  const int obj = koSound::LoadStream("f.wav", 0);
+  ASSERT_GE(obj, 0);
+  const SoundStream& s = gSoundObjects[obj].stream;
+  koSound::PlayLoop(obj, -1);
+  std::vector<uint32_t> reads = {s.queued};
+  while (reads.size() < 6) {
+    const uint32_t queued = s.queued;
+    plat::SetVoicePosition(gSoundObjects[obj].voices[0], s.mark);  // always due
+    ASSERT_EQ(koSound::Streaming(), 1);
+    reads.push_back(s.queued > queued ? s.queued - queued : s.dataSize - queued);
+  }
+  EXPECT_EQ(reads, (std::vector<uint32_t>{2000, 2000, 2000, 2000, 1000, 1000}));
+}
+
 TEST_F(SoundPackTest, ReloadsRebuildPackAndStreamObjects) {
   const std::vector<uint8_t> shortWave = Mono16({700, 700, 700});
   const size_t frames = 6 * 44100;
@@ -282,17 +336,21 @@ TEST_F(SoundPackTest, ReloadsRebuildPackAndStreamObjects) {
       Entry("L.WAV", FormatOf(longWave), {longWave.begin() + 44, longWave.end()});
   pack.insert(pack.end(), l.begin(), l.end());
   PutPack(pack);
-  // The stream comes first: its reload makes its pack the pack again for the objects behind it.
   const int stream = koSound::LoadStream("l.wav", 400);
   const int shortObj = koSound::LoadPack("s.wav", -2);
   koSound::SetVolume(stream, -20, 0);
-  koSound::SetPack("other.pak");  // the stream keeps the pack it was loaded from
+  // The stream keeps the pack it was loaded from; the pack object, behind
+  // it, reloads from the pack chosen now, which the reloads leave chosen.
+  const std::vector<uint8_t> otherWave = Mono16({900, 900, 900});
+  Put("other.pak", Entry("S.WAV", FormatOf(otherWave), {otherWave.begin() + 44, otherWave.end()}));
+  koSound::SetPack("other.pak");
   koSound::Restore();
   EXPECT_EQ(gSoundObjects[shortObj].fromPack, 1);
   EXPECT_EQ(gSoundObjects[shortObj].voiceCount, 2);
   EXPECT_EQ(gSoundObjects[shortObj].echoState, 0);
   EXPECT_EQ(gSoundObjects[stream].stream.loopPoint - gSoundObjects[stream].stream.start, 400u);
-  EXPECT_EQ(gSoundPackPath, dir_ + "s.pak");
+  EXPECT_EQ(gSoundObjects[stream].stream.packPath, dir_ + "s.pak");
+  EXPECT_EQ(gSoundPackPath, dir_ + "other.pak");
   EXPECT_EQ(koSound::SelectFormat(2, 22, 16), 1);
   koSound::PlayLoop(stream, -1);
   EXPECT_EQ(plat::GetVoiceVolume(gSoundObjects[stream].voices[0]), -2000);
@@ -300,7 +358,7 @@ TEST_F(SoundPackTest, ReloadsRebuildPackAndStreamObjects) {
   for (size_t i = 0; i < left.size(); i += 997) ASSERT_NEAR(left[i], Pattern(i) / 10, 1) << i;
   koSound::Stop(stream, -1);
   koSound::Play(shortObj, 1);
-  EXPECT_EQ(Render(1)[0], 700);
+  EXPECT_EQ(Render(1)[0], 900);
   EXPECT_TRUE(headless::Boxes().empty());
 }
 

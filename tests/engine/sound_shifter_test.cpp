@@ -58,6 +58,10 @@ TEST_F(ShifterTest, ValuesAreHeldToTheVoiceLimitsAndReachTheVoice) {
   EXPECT_EQ(gSoundObjects[high].pan[0], 10000);
   koSound::ShiftPan(high, -2147483647, 0);
   EXPECT_EQ(plat::GetVoicePan(Voice(high, 0)), -10000);
+  koSound::PanRight(high, 0);
+  EXPECT_EQ(plat::GetVoicePan(Voice(high, 0)), 10000);
+  koSound::PanLeft(high, 0);
+  EXPECT_EQ(plat::GetVoicePan(Voice(high, 0)), -10000);
   // Out of range objects and voices change nothing.
   koSound::SetVolume(high, -5, 1);
   koSound::SetVolume(-1, -5, 0);
@@ -135,6 +139,12 @@ TEST_F(ShifterTest, EchoRepeatsOnTheFollowingVoicesEachQuieter) {
   koSound::Play(obj, -1);
   EXPECT_EQ(plat::GetVoiceVolume(Voice(obj, 0)), 0);
   EXPECT_EQ(plat::GetVoicePosition(Voice(obj, 0)), 0u);
+  // Arming again counts the interval from the new arming.
+  koSound::Play(obj, -2);
+  for (int frame = 0; frame < 3; ++frame) koSound::Echo(obj, 100, 3, 10);
+  koSound::Play(obj, -2);
+  koSound::Echo(obj, 100, 3, 10);
+  EXPECT_EQ(o.echoState, 1);
 }
 
 TEST_F(ShifterTest, LoopedEchoSweepsItsPanAndBouncesAtTheSide) {
@@ -157,6 +167,7 @@ TEST_F(ShifterTest, LoopedEchoSweepsItsPanAndBouncesAtTheSide) {
   koSound::PlayLoop(obj, -2);
   for (int v = 0; v < 5; ++v) EXPECT_EQ(o.pan[v], 0);
   EXPECT_EQ(o.echoState, 1);
+  EXPECT_EQ(o.echoPan, 0.0f);
 }
 
 TEST_F(ShifterTest, EchoNeedsAnArmedObjectAndRepeats) {
