@@ -132,6 +132,28 @@ TEST_F(GlowTest, RaysFadeByOneEachStep) {
   EXPECT_EQ(Back(60, 60), 0);             // no copy
 }
 
+TEST_F(GlowTest, EachDirectionBitLightsItsRay) {
+  // Red 3 lights two steps: level 2 at step 0, level 1 at step 1.
+  const int n = Dot(Pix(3, 0, 0));
+  struct Case {
+    int bit, x0, y0, x1, y1;  // the targets of steps 0 and 1
+  };
+  const Case cases[] = {{0x40, 50, 49, 50, 48}, {0x20, 50, 49, 49, 48}, {0x80, 50, 49, 51, 48},
+                        {0x02, 50, 51, 50, 52}, {0x01, 50, 51, 49, 52}, {0x04, 50, 51, 51, 52},
+                        {0x08, 50, 50, 49, 50}, {0x10, 50, 50, 51, 50}};
+  for (const Case& k : cases) {
+    for (int y = 45; y < 56; ++y)
+      for (int x = 45; x < 56; ++x) Back(x, y) = 0;
+    koDraw::BlitGlow(50, 50, 0, 0, 0, k.bit, 0, n, 0, 0, 1, 1);
+    int lit = 0;
+    for (int y = 45; y < 56; ++y)
+      for (int x = 45; x < 56; ++x) lit += Back(x, y) != 0;
+    EXPECT_EQ(lit, 2) << k.bit;
+    EXPECT_EQ(Back(k.x0, k.y0), Pix(2, 0, 0)) << k.bit;
+    EXPECT_EQ(Back(k.x1, k.y1), Pix(1, 0, 0)) << k.bit;
+  }
+}
+
 TEST_F(GlowTest, ShiftsRandomTableAndSaturation) {
   const int n = Dot(Pix(8, 0, 0));
   Back(100, 10) = Pix(30, 0, 31);

@@ -49,6 +49,22 @@ TEST_F(RippleBlitTest, OffsetFollowsTheSaddleShearAndScale) {
   EXPECT_EQ(Back(2, 3), 9);
   EXPECT_EQ(Back(1, 2), kBg);
 
+  // Three rows of one column after a top cut: H' = 3, so ny = -1, -1/3, 1/3 and
+  // the offsets are 10, 7.06 and 7.06 with amplitude 10.
+  const int tall = MakeObject(1, 4, [](int, int y) { return static_cast<uint16_t>(5 + y); });
+  FillBack(kBg);
+  koDraw::BlitRipple(0, -1, 10, 0, 1, 1.0f, 0.0f, tall, 0, 0, 1, 4);
+  EXPECT_EQ(BackRow(8, 0, 1), (std::vector<uint16_t>{7}));
+  EXPECT_EQ(BackRow(9, 0, 1), (std::vector<uint16_t>{8}));
+  EXPECT_EQ(BackRow(10, 0, 1), (std::vector<uint16_t>{6}));
+  EXPECT_EQ(BackRow(0, 0, 1), (std::vector<uint16_t>{kBg}));
+  // The same across after a left cut: W' = 3, nx = -1, -1/3, 1/3, offsets 10, 17.2, 17.2.
+  const int wide = MakeObject(4, 1, [](int x, int) { return static_cast<uint16_t>(5 + x); });
+  FillBack(kBg);
+  koDraw::BlitRipple(-1, 0, 10, 0, 1, 1.0f, 0.0f, wide, 0, 0, 4, 1);
+  EXPECT_EQ(Back(0, 10), 6);
+  EXPECT_EQ(BackRow(17, 1, 3), (std::vector<uint16_t>{7, 8}));
+
   // Shear pushes row r right by r; scale 2 spreads the samples with gaps.
   const int m = Numbered(2, 2);
   FillBack(kBg);

@@ -50,6 +50,46 @@ TEST_F(TunnelTest, EveryShapeDepthAndMotionStaysInTheTexture) {
   EXPECT_EQ(At(5, 0).u, 0);   // dx = 1
 }
 
+TEST_F(TunnelTest, ShapesAndDepthModesSetTheDistanceAndTheScale) {
+  // Centre (10, 10) of a 20 x 20 area, R = sqrt(200), view divisor 4; the
+  // points (13, 11) and (11, 13) tell x from y. Texture 360 wide: u in degrees.
+  const int vByShape[7][2] = {{3929, 3929},  {4203, 4203},  {6870, 6870}, {14872, 14872},
+                              {4203, 14872}, {14872, 4203}, {468, 468}};
+  for (int shape = 0; shape <= 6; ++shape) {
+    koDraw::BuildTunnelMap(360, 30000, 20, 20, 10, 10, 4, 0, shape, 0);
+    EXPECT_EQ(At(13, 11).u, 18) << shape;
+    EXPECT_EQ(At(11, 13).u, 71) << shape;
+    EXPECT_EQ(At(13, 11).v, vByShape[shape][0]) << shape;
+    EXPECT_EQ(At(11, 13).v, vByShape[shape][1]) << shape;
+  }
+  // Depth modes with the round distance; the values wrap at the texture height.
+  const int vByDepth[6][2] = {{3929, 3929},   {28685, 14342}, {14342, 28685},
+                              {11912, 11912}, {2868, 2868},   {5737, 5737}};
+  for (int depth = 0; depth <= 5; ++depth) {
+    koDraw::BuildTunnelMap(360, 30000, 20, 20, 10, 10, 4, 0, 0, depth);
+    EXPECT_EQ(At(13, 11).v, vByDepth[depth][0]) << depth;
+    EXPECT_EQ(At(11, 13).v, vByDepth[depth][1]) << depth;
+  }
+}
+
+TEST_F(TunnelTest, MotionsMoveTheCentreRowByRow) {
+  // Motion 1 climbs from the bottom, 3 runs left from the right edge and stops
+  // at 0, 4 runs right from 0 and stops at the width.
+  const std::pair<int, std::vector<int>> cases[] = {
+      {1, {289, 342, 108, 241, 66}}, {3, {259, 342, 63, 210, 23}}, {4, {325, 342, 153, 259, 104}}};
+  for (const auto& [motion, us] : cases) {
+    koDraw::BuildTunnelMap(360, 30000, 10, 10, 5, 5, 4, motion, 0, 0);
+    EXPECT_EQ((std::vector<int>{At(8, 0).u, At(8, 4).u, At(2, 9).u, At(0, 0).u, At(9, 9).u}), us)
+        << motion;
+  }
+  // On an area lower than it is wide the sideways centres stop at the edges:
+  // at row 9 of a 4-wide area cx is 0 for motion 3 and 4 for motion 4.
+  koDraw::BuildTunnelMap(360, 30000, 4, 10, 5, 5, 4, 3, 0, 0);
+  EXPECT_EQ(At(2, 9).u, 63);  // atan2(4, 2)
+  koDraw::BuildTunnelMap(360, 30000, 4, 10, 5, 5, 4, 4, 0, 0);
+  EXPECT_EQ(At(2, 9).u, 116);  // atan2(4, -2)
+}
+
 TEST_F(TunnelTest, BadBuildsChangeNothing) {
   koDraw::BuildTunnelMap(8, 8, 4, 4, -1, -1, -1, 0, 0, 0);
   const TunnelPoint first = gTunnelMap[0];

@@ -103,6 +103,23 @@ TEST_F(TurnedBlitTest, RampTintScalesChannelsAndStepsTheZoomPerRow) {
   };
   EXPECT_EQ(BackRow(0, 0, 4), (std::vector<uint16_t>{tint(1), tint(2), tint(3), tint(4)}));
   EXPECT_EQ(BackRow(1, 0, 4), (std::vector<uint16_t>{tint(1), tint(1), tint(2), tint(2)}));
+
+  // The y zoom steps by its own step, also on rows above the clip: row j reads
+  // source row trunc(j / (1 - j / 8)) mod 6.
+  const int column = MakeObject(1, 6, [](int, int y) { return Pix(1 + y, 0, 0); });
+  auto rows = [] {
+    std::vector<uint16_t> out;
+    for (int y = 0; y < 6; ++y) out.push_back(Back(30, y));
+    return out;
+  };
+  koDraw::BlitSpinRampTint(30, 0, 31, 6, 0, 1, 0, 1, -0.125f, 1, 1, 1, column, 0, 0, 1, 6);
+  EXPECT_EQ(rows(), (std::vector<uint16_t>{Pix(1, 0, 0), Pix(2, 0, 0), Pix(3, 0, 0), Pix(5, 0, 0),
+                                           Pix(3, 0, 0), Pix(2, 0, 0)}));
+  FillBack(kBg);
+  koDraw::SetClip(0, 2, 640, 480);
+  koDraw::BlitSpinRampTint(30, 0, 31, 6, 0, 1, 0, 1, -0.125f, 1, 1, 1, column, 0, 0, 1, 6);
+  EXPECT_EQ(rows(), (std::vector<uint16_t>{kBg, kBg, Pix(3, 0, 0), Pix(5, 0, 0), Pix(3, 0, 0),
+                                           Pix(2, 0, 0)}));
 }
 
 TEST_F(TurnedBlitTest, ClipCutsPixelsButKeepsTheTurn) {
