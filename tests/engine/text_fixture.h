@@ -1,13 +1,16 @@
 // Text on the engine's screen: the installed IPA faces, the back surface
 // filled with one colour, and helpers that find where ink went.
 #pragma once
+#include <set>
 #include <string>
+#include <utility>
 
 #include "engine/draw/text_internal.h"
 #include "tests/engine/draw_fixture.h"
 
 class TextTest : public DrawTest {
  protected:
+  using Pixels = std::set<std::pair<int, int>>;
   static constexpr uint16_t kBg = 0x0841;
 
   void SetUp() override {
@@ -59,6 +62,20 @@ class TextTest : public DrawTest {
     for (int y = area.top; y < area.bottom; ++y)
       for (int x = area.left; x < area.right; ++x) n += s.Row(y)[x] == colour;
     return n;
+  }
+  // The pixels of one colour in object `object`.
+  static Pixels PixelsOf(int object, uint16_t colour) {
+    Pixels p;
+    const Surface& s = *koDraw::ObjectSurface(object);
+    for (int y = 0; y < s.height; ++y)
+      for (int x = 0; x < s.width; ++x)
+        if (s.Row(y)[x] == colour) p.insert({x, y});
+    return p;
+  }
+  static Pixels Shift(const Pixels& p, int dx, int dy) {
+    Pixels out;
+    for (auto [x, y] : p) out.insert({x + dx, y + dy});
+    return out;
   }
   static bool Empty(DrawRect r) {
     return r.left == 0 && r.top == 0 && r.right == 0 && r.bottom == 0;

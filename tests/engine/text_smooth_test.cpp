@@ -77,21 +77,8 @@ class SmoothTest : public TextTest {
     k_ = Advance("漢");
     ASSERT_EQ(Cell(), 24);
   }
-  using Pixels = std::set<std::pair<int, int>>;
   // The pixels of one colour left in the buffer by the last stretch.
-  static Pixels BufferPixels(uint16_t colour) {
-    Pixels p;
-    const Surface& s = *koDraw::ObjectSurface(kObjectFontBuffer);
-    for (int y = 0; y < s.height; ++y)
-      for (int x = 0; x < s.width; ++x)
-        if (s.Row(y)[x] == colour) p.insert({x, y});
-    return p;
-  }
-  static Pixels Shift(const Pixels& p, int dx, int dy) {
-    Pixels out;
-    for (auto [x, y] : p) out.insert({x + dx, y + dy});
-    return out;
-  }
+  static Pixels BufferPixels(uint16_t colour) { return PixelsOf(kObjectFontBuffer, colour); }
   int Half() const { return (k_ + (k_ & 1)) / 2; }  // a kanji's advance on screen
   int k_ = 0;                                       // a kanji's advance in the double-size font
 };

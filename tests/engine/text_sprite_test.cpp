@@ -8,8 +8,6 @@
 
 namespace {
 
-using Pixels = std::set<std::pair<int, int>>;
-
 class TextSpriteTest : public TextTest {
  protected:
   void SetUp() override {
@@ -19,19 +17,7 @@ class TextSpriteTest : public TextTest {
     k_ = Advance("漢");
   }
   // The sprite's pixels of one colour.
-  static Pixels SpritePixels(uint16_t colour) {
-    Pixels p;
-    const Surface& s = *koDraw::ObjectSurface(kObjectFont);
-    for (int y = 0; y < s.height; ++y)
-      for (int x = 0; x < s.width; ++x)
-        if (s.Row(y)[x] == colour) p.insert({x, y});
-    return p;
-  }
-  static Pixels Shift(const Pixels& p, int dx, int dy) {
-    Pixels out;
-    for (auto [x, y] : p) out.insert({x + dx, y + dy});
-    return out;
-  }
+  static Pixels SpritePixels(uint16_t colour) { return PixelsOf(kObjectFont, colour); }
   static Pixels Join(std::initializer_list<Pixels> sets) {
     Pixels out;
     for (const Pixels& s : sets) out.insert(s.begin(), s.end());

@@ -1,4 +1,5 @@
 #include <cmath>
+#include <functional>
 #include <vector>
 
 #include "game/assets.h"
@@ -11,7 +12,12 @@
 
 namespace {
 
-using StageFrameTest = PlayerTest;
+class StageFrameTest : public PlayerTest {
+ protected:
+  // Runs one frame of stage 1, then of stage 2, then of stage 3, each after
+  // `place` set it up, and calls `record` after each of those frames.
+  void OneFrameInEachStage(const std::function<void()>& place, const std::function<void()>& record);
+};
 
 // Enters a stage by seam, its clock at 0 and the controls free, so that what
 // the stage's first frame sets shows.
@@ -19,6 +25,20 @@ void EnterStage(int scene) {
   gStageClock = 0.0f;
   gControlLocked = 0;
   ChangeScene(scene, 3, 30);
+}
+
+void StageFrameTest::OneFrameInEachStage(const std::function<void()>& place,
+                                         const std::function<void()>& record) {
+  At(kPlay, place);
+  for (int scene : {SceneStage2, SceneStage3}) {
+    At(kPlay + scene - SceneStage1, [=] {
+      record();
+      EnterStage(scene);
+      place();
+    });
+  }
+  At(kPlay + 3, record);
+  RunFrames(kPlay + 4);
 }
 
 TEST_F(StageFrameTest, Stage1EntryClearsAPauseLeftBehindAndEveryEntryStartsItsSongEvenPaused) {
@@ -149,19 +169,7 @@ TEST_F(StageFrameTest, BackgroundMode1MovesTheParticlesOfStages2And3Only) {
     gBackgroundParticles[0].speed = 60.0f;
   };
   auto record = [&] { moved.push_back(300.0f - gBackgroundParticles[0].x); };
-  At(kPlay, place);
-  At(kPlay + 1, [&] {
-    record();
-    EnterStage(SceneStage2);
-    place();
-  });
-  At(kPlay + 2, [&] {
-    record();
-    EnterStage(SceneStage3);
-    place();
-  });
-  At(kPlay + 3, record);
-  RunFrames(kPlay + 4);
+  OneFrameInEachStage(place, record);
   ASSERT_EQ(moved.size(), 3u);
   EXPECT_EQ(moved[0], 0.0f);
   EXPECT_NEAR(moved[1], 1.0f, 0.05f);
@@ -182,22 +190,8 @@ TEST_F(StageFrameTest, OnlyStage2MovesThePowerItemBeforeDrawingIt) {
     gPowerItem = PowerItem{300.0f, 300.0f, 600.0f, 0, 1, 0, {0, 0}};
   };
   auto record = [&] { drawn.push_back({Pixel(295, 330) == kItem, Pixel(355, 330) == kItem}); };
-  At(kPlay, [&] {
-    gPicPower = Picture(60, 60, kItem);
-    place();
-  });
-  At(kPlay + 1, [&] {
-    record();
-    EnterStage(SceneStage2);
-    place();
-  });
-  At(kPlay + 2, [&] {
-    record();
-    EnterStage(SceneStage3);
-    place();
-  });
-  At(kPlay + 3, record);
-  RunFrames(kPlay + 4);
+  At(kPlay, [&] { gPicPower = Picture(60, 60, kItem); });
+  OneFrameInEachStage(place, record);
   EXPECT_EQ(drawn, (std::vector<Drawn>{{false, true}, {true, false}, {false, true}}));
 }
 
