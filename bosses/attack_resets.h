@@ -4,6 +4,7 @@
 #pragma once
 #include "bosses/aimed_kinds.h"
 #include "bosses/hazard_kinds.h"
+#include "bosses/lightning.h"
 #include "game/reset.h"
 
 namespace attack_resets {
@@ -38,6 +39,10 @@ inline constexpr ResetTable kBoss1AttackTables[] = {
 
 // Boss 2's two rings are the reset's "gBoss2Unused5" and "gBoss2Unused6".
 inline constexpr ResetTable kBoss2AttackTables[] = {
+    {"gBoss2Lightning1", gBoss2Lightning1, sizeof gBoss2Lightning1, ResetBoss2Lightning1,
+     Boss2Lightning1AtStart},
+    {"gBoss2Lightning2", gBoss2Lightning2, sizeof gBoss2Lightning2, ResetBoss2Lightning2,
+     Boss2Lightning2AtStart},
     attack_resets::Hazard<HazardKindId::Boss2Hazard1>("gBoss2Hazard1", gBoss2Hazard1),
     attack_resets::Hazard<HazardKindId::Boss2Hazard2>("gBoss2Hazard2", gBoss2Hazard2),
     attack_resets::Hazard<HazardKindId::Boss2Hazard3>("gBoss2Hazard3", gBoss2Hazard3),
