@@ -59,6 +59,12 @@ void FireAimed(AimedKindId id, int slot, int first) {
   Start(k, slot, first);
 }
 
+void FireAimedRing(AimedKindId id, int slot) {
+  const AimedKind& k = Aimed(id);
+  if (slot < 0 || slot >= k.count) return;  // outside the table: nothing starts
+  Start(k, slot, slot - slot % k.group);
+}
+
 void FireAimedString(AimedKindId id) {
   const AimedKind& k = Aimed(id);
   for (int slot = 0; slot < k.count; ++slot) Start(k, slot, 0);

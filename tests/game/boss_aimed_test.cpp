@@ -161,6 +161,12 @@ TEST_F(AimedVolleyTest, ARingSendsTwentyBulletsEighteenDegreesApartFromTheAim) {
   EXPECT_NEAR(Heading(gBoss3AimedShot2[1]), 12.0f * kDeg, 1e-5);
   EXPECT_EQ(gBoss3AimedShot2[29].active, 1);
   EXPECT_EQ(gBoss3AimedShot2[30].active, 0);
+  // Fired alone, a ring slot of a later group turns by its index in the table.
+  FireBoss2AimedShot1(30);              // 30 steps of 30 degrees: half a turn from the aim
+  gBoss2.x = 290.0f, gBoss2.y = 90.0f;  // start (400, 220): aim straight right
+  EXPECT_EQ(gBoss2AimedShot1[30].active, 1);
+  FireBoss2AimedShot1(31);
+  EXPECT_NEAR(Heading(gBoss2AimedShot1[31]), 7.0f * 30.0f * kDeg, 2e-4);
   // Boss 2's rings: twelve bullets, counts 20 to 120.
   for (int call = 0; call < 20; ++call) TickBoss2AimedShot2();
   EXPECT_EQ(gBoss2AimedShot2[11].active, 1);
@@ -317,6 +323,7 @@ TEST_F(AimedVolleyTest, FireOutsideTheTableOrItsGroupStartsNothing) {
   FireBoss1AimedVolley2(-1, 0);
   FireBoss1AimedVolley2(7, 0);  // slot 7 is not in the group that starts at 0
   FireBoss3AimedShot1(200);
+  FireBoss2AimedShot1(-1);
   for (const AimedVolleySlot& s : gBoss1AimedVolley2) EXPECT_EQ(s.active, 0);
   for (const AimedShotSlot& s : gBoss3AimedShot1) EXPECT_EQ(s.active, 0);
 }
