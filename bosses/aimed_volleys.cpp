@@ -7,7 +7,9 @@
 
 namespace {
 
-std::span<AimedVolleySlot> Slots(const AimedKind& k) { return {k.slots, size_t(k.count)}; }
+std::span<AimedVolleySlot> Slots(const AimedKind& k) {
+  return {k.slots, static_cast<size_t>(k.count)};
+}
 
 float Spread(const AimedKind& k, int slot, int first) {
   switch (k.spread) {
