@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "bosses/boss_reset.h"
 #include "engine/system/ko_system.h"
 #include "game/background_sprites.h"
 #include "game/backgrounds.h"
@@ -83,5 +84,6 @@ void ResetGameState() {
   gSightWords[0] = gSightWords[1] = 0;
   // A game-over wait still running must not send the new stage to the title.
   koSystem::InitWait(1);
+  ResetBossRecords();
   for (const ResetTable& t : kResetTables) t.reset();
 }
