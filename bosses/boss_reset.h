@@ -1,7 +1,6 @@
 // The start values of the boss bodies, the boss scalars and the stage-1 laser,
 // as the game-state reset writes them at every game start and boss defeat.
 #pragma once
-#include <cstddef>
 
 #include "bosses/boss_state.h"
 #include "player/parking.h"
