@@ -1,6 +1,8 @@
 // The constants of every aimed kind of bosses 1 to 3.
 #include "bosses/aimed_kinds.h"
 
+#include <cstddef>
+#include <iterator>
 #include <numbers>
 
 #include "game/assets.h"

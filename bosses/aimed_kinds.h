@@ -70,7 +70,8 @@ const AimedKind& Aimed(AimedKindId id);
 
 // The shared operations behind every aimed kind's named ones.
 void TickAimed(AimedKindId id);
-void FireAimed(AimedKindId id, int slot, int first);  // one slot of a volley or ring
+void FireAimed(AimedKindId id, int slot, int first);  // one slot of the volley group at first
+void FireAimedRing(AimedKindId id, int slot);         // one slot of a ring
 void FireAimedString(AimedKindId id);                 // every idle slot at once
 void MoveAimed(AimedKindId id);
 void DrawAimed(AimedKindId id);

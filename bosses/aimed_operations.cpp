@@ -48,12 +48,12 @@ void TickBoss1AimedVolley4() { TickAimed(Boss1AimedVolley4); }
 void MoveBoss1AimedVolley4() { MoveAimed(Boss1AimedVolley4); }
 void DrawBoss1AimedVolley4() { DrawAimed(Boss1AimedVolley4); }
 
-void FireBoss2AimedShot1(int slot) { FireAimed(Boss2AimedShot1, slot, 0); }
+void FireBoss2AimedShot1(int slot) { FireAimedRing(Boss2AimedShot1, slot); }
 void TickBoss2AimedShot1() { TickAimed(Boss2AimedShot1); }
 void MoveBoss2AimedShot1() { MoveAimed(Boss2AimedShot1); }
 void DrawBoss2AimedShot1() { DrawAimed(Boss2AimedShot1); }
 
-void FireBoss2AimedShot2(int slot) { FireAimed(Boss2AimedShot2, slot, 0); }
+void FireBoss2AimedShot2(int slot) { FireAimedRing(Boss2AimedShot2, slot); }
 void TickBoss2AimedShot2() { TickAimed(Boss2AimedShot2); }
 void MoveBoss2AimedShot2() { MoveAimed(Boss2AimedShot2); }
 void DrawBoss2AimedShot2() { DrawAimed(Boss2AimedShot2); }
@@ -88,12 +88,12 @@ void TickBoss3AimedVolley6() { TickAimed(Boss3AimedVolley6); }
 void MoveBoss3AimedVolley6() { MoveAimed(Boss3AimedVolley6); }
 void DrawBoss3AimedVolley6() { DrawAimed(Boss3AimedVolley6); }
 
-void FireBoss3AimedShot1(int slot) { FireAimed(Boss3AimedShot1, slot, 0); }
+void FireBoss3AimedShot1(int slot) { FireAimedRing(Boss3AimedShot1, slot); }
 void TickBoss3AimedShot1() { TickAimed(Boss3AimedShot1); }
 void MoveBoss3AimedShot1() { MoveAimed(Boss3AimedShot1); }
 void DrawBoss3AimedShot1() { DrawAimed(Boss3AimedShot1); }
 
-void FireBoss3AimedShot2(int slot) { FireAimed(Boss3AimedShot2, slot, 0); }
+void FireBoss3AimedShot2(int slot) { FireAimedRing(Boss3AimedShot2, slot); }
 void TickBoss3AimedShot2() { TickAimed(Boss3AimedShot2); }
 void MoveBoss3AimedShot2() { MoveAimed(Boss3AimedShot2); }
 void DrawBoss3AimedShot2() { DrawAimed(Boss3AimedShot2); }

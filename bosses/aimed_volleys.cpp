@@ -7,7 +7,9 @@
 
 namespace {
 
-std::span<AimedVolleySlot> Slots(const AimedKind& k) { return {k.slots, size_t(k.count)}; }
+std::span<AimedVolleySlot> Slots(const AimedKind& k) {
+  return {k.slots, static_cast<size_t>(k.count)};
+}
 
 float Spread(const AimedKind& k, int slot, int first) {
   switch (k.spread) {
@@ -57,6 +59,12 @@ void FireAimed(AimedKindId id, int slot, int first) {
   // An index outside the table, or a group that does not hold the slot, starts nothing.
   if (slot < 0 || slot >= k.count || first < 0 || first > slot || slot - first >= k.group) return;
   Start(k, slot, first);
+}
+
+void FireAimedRing(AimedKindId id, int slot) {
+  const AimedKind& k = Aimed(id);
+  if (slot < 0 || slot >= k.count) return;  // outside the table: nothing starts
+  Start(k, slot, slot - slot % k.group);
 }
 
 void FireAimedString(AimedKindId id) {

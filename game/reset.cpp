@@ -2,6 +2,8 @@
 
 #include <iterator>
 
+#include "bosses/attack_resets.h"
+#include "bosses/boss_reset.h"
 #include "enemies/aimed_shots.h"
 #include "enemies/kind.h"
 #include "enemies/streams.h"
@@ -121,5 +123,13 @@ void ResetGameState() {
   gSightWords[0] = gSightWords[1] = 0;
   // A game-over wait still running must not send the new stage to the title.
   koSystem::InitWait(1);
+  ResetBossRecords();
   for (const ResetTable& t : kResetTables) t.reset();
+  // The bosses' explosions and attacks; they join the ordered tables once
+  // every table of their bosses exists.
+  ResetBossExplosions();
+  for (auto tables : {std::span<const ResetTable>(kBoss1AttackTables),
+                      std::span<const ResetTable>(kBoss2AttackTables),
+                      std::span<const ResetTable>(kBoss3AttackTables)})
+    for (const ResetTable& t : tables) t.reset();
 }

@@ -1,12 +1,10 @@
 #include <cmath>
-#include <cstring>
 #include <numbers>
 #include <set>
 #include <vector>
 
 #include "bosses/aimed_kinds.h"
 #include "bosses/aimed_volleys.h"
-#include "bosses/attack_resets.h"
 #include "game/assets.h"
 #include "player/parking.h"
 #include "tests/game/boss_attack_fixture.h"
@@ -163,6 +161,12 @@ TEST_F(AimedVolleyTest, ARingSendsTwentyBulletsEighteenDegreesApartFromTheAim) {
   EXPECT_NEAR(Heading(gBoss3AimedShot2[1]), 12.0f * kDeg, 1e-5);
   EXPECT_EQ(gBoss3AimedShot2[29].active, 1);
   EXPECT_EQ(gBoss3AimedShot2[30].active, 0);
+  // Fired alone, a ring slot of a later group turns by its index in the table.
+  FireBoss2AimedShot1(30);              // 30 steps of 30 degrees: half a turn from the aim
+  gBoss2.x = 290.0f, gBoss2.y = 90.0f;  // start (400, 220): aim straight right
+  EXPECT_EQ(gBoss2AimedShot1[30].active, 1);
+  FireBoss2AimedShot1(31);
+  EXPECT_NEAR(Heading(gBoss2AimedShot1[31]), 7.0f * 30.0f * kDeg, 2e-4);
   // Boss 2's rings: twelve bullets, counts 20 to 120.
   for (int call = 0; call < 20; ++call) TickBoss2AimedShot2();
   EXPECT_EQ(gBoss2AimedShot2[11].active, 1);
@@ -319,40 +323,24 @@ TEST_F(AimedVolleyTest, FireOutsideTheTableOrItsGroupStartsNothing) {
   FireBoss1AimedVolley2(-1, 0);
   FireBoss1AimedVolley2(7, 0);  // slot 7 is not in the group that starts at 0
   FireBoss3AimedShot1(200);
+  FireBoss2AimedShot1(-1);
   for (const AimedVolleySlot& s : gBoss1AimedVolley2) EXPECT_EQ(s.active, 0);
   for (const AimedShotSlot& s : gBoss3AimedShot1) EXPECT_EQ(s.active, 0);
 }
 
-TEST_F(AimedVolleyTest, ResetRestoresEveryTableWithRandomStartCellsInTheirRange) {
-  for (std::span<const ResetTable> list : {std::span<const ResetTable>(kBoss1AttackTables),
-                                           std::span<const ResetTable>(kBoss2AttackTables),
-                                           std::span<const ResetTable>(kBoss3AttackTables)})
-    for (const ResetTable& t : list) {
-      std::memset(t.data, 0x5A, t.bytes);
-      EXPECT_FALSE(t.atStart()) << t.name;
-      t.reset();
-      EXPECT_TRUE(t.atStart()) << t.name;
-    }
-  // A volley starts on one of 7 cells, a ring or string on one of 10.
+TEST_F(AimedVolleyTest, ResetStartsVolleysOnOneOfSevenCellsAndRingsOnOneOfTen) {
+  for (int i = 0; i < 300; ++i) gBoss3AimedShot2[i] = {99, 5, 1, 2, 3, 4, 5, 6, 1};
+  ResetAll();
   int volleyMax = 0, ringMax = 0;
   for (const AimedVolleySlot& s : gBoss3AimedVolley4) volleyMax = std::max(volleyMax, s.frame);
   for (const AimedShotSlot& s : gBoss3AimedShot2) ringMax = std::max(ringMax, s.frame);
   EXPECT_EQ(volleyMax, 6);
   EXPECT_EQ(ringMax, 9);
-  EXPECT_EQ(gBoss3AimedShot2[299].angle, kParkedAngle);
-  // A lone spoiled field is caught.
-  gBoss2AimedShot1[71].timer = 1;
-  EXPECT_FALSE(kBoss2AttackTables[0].atStart());
-}
-
-TEST_F(AimedVolleyTest, TheResetListsNameTheTablesInTheResetsOrder) {
-  std::vector<std::string> names;
-  for (const ResetTable& t : kBoss1AttackTables) names.push_back(t.name);
-  EXPECT_EQ(names, (std::vector<std::string>{"gBoss1AimedShot1", "gBoss1AimedShot2",
-                                             "gBoss1AimedVolley1", "gBoss1AimedVolley2",
-                                             "gBoss1AimedVolley4", "gBoss1AimedVolley3"}));
-  EXPECT_EQ(kBoss1AttackTables[5].data, gBoss1AimedVolley3);
-  EXPECT_EQ(kBoss1AttackTables[5].bytes, sizeof gBoss1AimedVolley3);
+  for (const AimedShotSlot& s : gBoss3AimedShot2) {
+    EXPECT_TRUE(Parked(s));
+    EXPECT_EQ(s.angle, kParkedAngle);
+    EXPECT_EQ(s.timer + s.dx + s.dy + s.speed, 0.0f);
+  }
 }
 
 using AimedDrawTest = AttackDrawTest;

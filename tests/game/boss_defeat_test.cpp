@@ -1,0 +1,218 @@
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "bosses/boss_bodies.h"
+#include "bosses/boss_reset.h"
+#include "game/assets.h"
+#include "game/game_state.h"
+#include "game/reset.h"
+#include "game/scenes.h"
+#include "tests/game/boss_test_helpers.h"
+#include "tests/game/mci_log.h"
+
+namespace {
+
+struct DefeatCase {
+  const char* name;
+  BossState* boss;
+  int* bodyPicture;
+  void (*draw)();
+  void (*defeat)();
+  int bonusPerLife;
+  int firstExplodingCall;  // boss 1 explodes only once its defeat clock is past 0
+  int handOverCall;        // at 10 defeat-clock units per call
+  int nextScene;
+  const char* nextSong;
+  const BossExplosion* large;
+  const BossExplosion* small;
+  int spreadX, spreadY;
+};
+
+void PrintTo(const DefeatCase& c, std::ostream* os) { *os << c.name; }
+
+const DefeatCase kDefeats[] = {
+    {"Boss1", &gBoss1, &gPicBoss1, DrawBoss1, DefeatBoss1, 1000, 2, 121, SceneStage2, "MBGM13.MID",
+     gBoss1LargeExplosions, gBoss1SmallExplosions, 440, 360},
+    {"Boss2", &gBoss2, &gPicBoss2, DrawBoss2, DefeatBoss2, 2000, 1, 71, SceneStage3, "CFGM1.MID",
+     gBoss2LargeExplosions, gBoss2SmallExplosions, 440, 280},
+    {"Boss3", &gBoss3, &gPicBoss3, DrawBoss3, DefeatBoss3, 3000, 1, 71, SceneEnding, "MBGM14.MID",
+     gBoss3LargeExplosions, gBoss3SmallExplosions, 460, 320},
+};
+
+class BossDefeatTest : public PlayerTest, public ::testing::WithParamInterface<DefeatCase> {};
+
+constexpr uint16_t kBodyColour = 0x1234;
+constexpr float kOneUnit = 0.1f;  // one defeat-clock unit per call
+
+std::vector<int> Range(int from, int to) {
+  std::vector<int> v;
+  for (int i = from; i <= to; ++i) v.push_back(i);
+  return v;
+}
+
+// Draws the downed boss once before every frame until it hands over, and
+// records on which calls the bonus, the explosion sound and the song stop came.
+TEST_P(BossDefeatTest, PaysStopsTheSongResetsAndHandsOverToTheNextScene) {
+  const DefeatCase& c = GetParam();
+  MciLog music;
+  std::vector<int> bonusCalls, soundCalls, stopCalls;
+  std::vector<int> bonusSteps;
+  int calls = 0, handOver = 0, nextFrameScene = 0;
+  float clockBefore = 0.0f;
+  At(kPlay, [&] {
+    ResetBossExplosions();
+    *c.bodyPicture = Picture(400, 300, kBodyColour);
+    gLives = 777;
+    gScore = 0;
+    c.boss->x = 100.0f;
+    c.boss->y = 50.0f;
+    c.boss->hp = 0.0f;
+    PlaysOf(gSndBom);
+  });
+  Every([&](int f) {
+    if (f <= kPlay) return;
+    if (handOver != 0) {
+      if (nextFrameScene == 0) nextFrameScene = gScene;
+      return;
+    }
+    ++calls;
+    const int score = gScore;
+    const size_t commands = music.Commands().size();
+    clockBefore = gStageClock;
+    gFrameScale = kOneUnit;
+    c.draw();
+    if (gScore != score) {
+      bonusCalls.push_back(calls);
+      bonusSteps.push_back(gScore - score);
+    }
+    if (PlaysOf(gSndBom) == 1) soundCalls.push_back(calls);
+    for (size_t i = commands; i < music.Commands().size(); ++i)
+      if (music.Commands()[i].text == "stop midi") stopCalls.push_back(calls);
+    if (gScene == SceneStage1) return;
+    handOver = calls;
+    EXPECT_EQ(gTransitionKind, 3);
+    EXPECT_EQ(gTransitionLength, 30);
+    EXPECT_EQ(gTransitionCount, 30);
+    EXPECT_EQ(gTransitionState, -1);
+    EXPECT_EQ(gPrevScene, 0);
+    EXPECT_EQ(gControlLocked, 1);
+    // The game-state reset ran: the stage clock and every boss record are back at the start.
+    EXPECT_GT(clockBefore, 0.0f);
+    EXPECT_EQ(gStageClock, 0.0f);
+    for (int n = 1; n <= 8; ++n) EXPECT_TRUE(BossRecordAtStart(n)) << n;
+    // The capture holds the frame with this call's body on it.
+    EXPECT_EQ(koDraw::ObjectSurface(1)->Row(60)[110], kBodyColour);
+  });
+  RunFrames(kPlay + 140);
+  EXPECT_EQ(handOver, c.handOverCall);
+  EXPECT_EQ(nextFrameScene, c.nextScene);
+  EXPECT_EQ(bonusCalls, Range(21, 59));
+  EXPECT_EQ(bonusSteps, std::vector<int>(39, 777 * c.bonusPerLife));
+  EXPECT_EQ(stopCalls, std::vector<int>{51});  // later stops find no song open
+  EXPECT_EQ(soundCalls, Range(c.firstExplodingCall, c.handOverCall));
+  bool nextSongStarted = false;
+  for (const MciLog::Command& cmd : music.Commands())
+    nextSongStarted |= cmd.text.find(c.nextSong) != std::string::npos;
+  EXPECT_TRUE(nextSongStarted);
+}
+
+// Explosions land at random points over the body, large ones 100 and small
+// ones 40 pixels further left, the x of each drawn before its y.
+TEST_P(BossDefeatTest, ExplosionsLandOverTheBodyInTheOrderOfTheirDraws) {
+  const DefeatCase& c = GetParam();
+  At(kPlay, [&] {
+    ResetBossExplosions();
+    c.boss->x = 100.0f;
+    c.boss->y = 50.0f;
+    c.boss->hp = 0.0f;
+    c.boss->defeatClock = 1.0f;  // inside every boss's explosion stretch
+    gFrameScale = 0.0f;
+    koSystem::SeedRand(99);
+    c.defeat();
+    koSystem::SeedRand(99);
+    const BossExplosion* large = c.large;
+    const BossExplosion* small = c.small;
+    const int w = c.spreadX, h = c.spreadY;
+    for (int i = 0; i < kLargeExplosions; ++i) {
+      const int dx = koSystem::Rand() % w - 100;
+      const int dy = koSystem::Rand() % h;
+      EXPECT_EQ(large[i].x, 100.0f + dx) << i;
+      EXPECT_EQ(large[i].y, 50.0f + dy) << i;
+      EXPECT_EQ(large[i].frame, 1);
+    }
+    for (int i = 0; i < kSmallExplosions; ++i) {
+      const int dx = koSystem::Rand() % w - 40;
+      const int dy = koSystem::Rand() % h;
+      EXPECT_EQ(small[i].x, 100.0f + dx) << i;
+      EXPECT_EQ(small[i].y, 50.0f + dy) << i;
+    }
+    // Cells wrap: 4 of the large strip, 10 of the small one.
+    for (int step = 1; step < 10; ++step) c.defeat();
+    EXPECT_EQ(large[0].frame, 10 % 4);
+    EXPECT_EQ(small[0].frame, 0);
+  });
+  RunFrames(kPlay + 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Bosses, BossDefeatTest, ::testing::ValuesIn(kDefeats),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+using BossDefeatEdgeTest = PlayerTest;
+
+TEST_F(BossDefeatEdgeTest, NothingHappensWhileHitPointsAreLeft) {
+  At(kPlay, [&] {
+    gBoss2.hp = 0.01f;
+    const int score = gScore;
+    gFrameScale = 1.0f;
+    for (int i = 0; i < 20; ++i) DefeatBoss2();
+    EXPECT_EQ(gBoss2.defeatClock, 0.0f);
+    EXPECT_EQ(gScore, score);
+    EXPECT_EQ(gScene, SceneStage1);
+  });
+  RunFrames(kPlay + 1);
+}
+
+// On a time-out the stage frame runs the defeat a second time per frame: the
+// sequence ends in half the frames, and the extra call after the hand-over
+// finds the boss reset and does nothing.
+TEST_F(BossDefeatEdgeTest, ATimeOutRunsTheDefeatTwicePerFrameAndStopsAtTheReset) {
+  int frames = 0, handOverFrame = 0, countAfter = 0;
+  float hpAfter = 0.0f;
+  Every([&](int f) {
+    if (f <= kPlay || handOverFrame != 0) return;
+    ++frames;
+    gFrameScale = kOneUnit;
+    DrawBoss2();
+    gBoss2.hp = 0.0f;
+    DefeatBoss2();
+    if (gScene != SceneStage1) {
+      handOverFrame = frames;
+      hpAfter = gBoss2.hp;
+      countAfter = gTransitionCount;
+    }
+  });
+  At(kPlay, [] { gBoss2.hp = 0.0f; });
+  RunFrames(kPlay + 60);
+  EXPECT_EQ(handOverFrame, 36);  // the 71st step is the first call of frame 36
+  EXPECT_EQ(gScene, SceneStage3);
+  EXPECT_EQ(countAfter, 30);
+  EXPECT_EQ(hpAfter, 0.0f);  // the time-out's store, on the reset record
+}
+
+TEST_F(BossDefeatEdgeTest, TheBonusSaturatesAtTheScoreMaximumWhateverTheLives) {
+  At(kPlay, [&] {
+    gFrameScale = 0.0f;
+    gBoss3.hp = 0.0f;
+    gBoss3.defeatClock = 30.0f;
+    gScore = kScoreMax - 5;
+    gLives = 2000000;  // 6e9 points a step: past any 32-bit sum
+    DefeatBoss3();
+    EXPECT_EQ(gScore, kScoreMax);
+    DefeatBoss3();
+    EXPECT_EQ(gScore, kScoreMax);
+  });
+  RunFrames(kPlay + 1);
+}
+
+}  // namespace
