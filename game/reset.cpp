@@ -2,6 +2,10 @@
 
 #include <iterator>
 
+#include "enemies/aimed_shots.h"
+#include "enemies/kind.h"
+#include "enemies/streams.h"
+#include "enemies/template_kinds.h"
 #include "engine/system/ko_system.h"
 #include "game/background_sprites.h"
 #include "game/backgrounds.h"
@@ -24,6 +28,32 @@ constexpr ResetTable ShotTable(const char* name) {
   return Table(name, shots, ResetShots<shots>, ShotsAtStart<shots>);
 }
 
+template <auto& slots>
+constexpr ResetTable EnemyTable(const char* name) {
+  return Table(name, slots, ResetEnemySlots<slots>, EnemySlotsAtStart<slots>);
+}
+
+// A marked kind's reset also restores its markers.
+template <auto& slots, auto& markers>
+constexpr ResetTable MarkedEnemyTable(const char* name) {
+  return Table(name, slots, ResetMarkedEnemySlots<slots, markers>,
+               MarkedEnemySlotsAtStart<slots, markers>);
+}
+
+template <auto& shots, enemy::StartFrame frame, enemy::AimedReset extra>
+constexpr ResetTable AimedTable(const char* name) {
+  return Table(name, shots, ResetAimedShots<shots, frame, extra>,
+               AimedShotsAtStart<shots, frame, extra>);
+}
+
+template <auto& shots, enemy::StartFrame frame>
+constexpr ResetTable StreamTable(const char* name) {
+  return Table(name, shots, ResetStreamShots<shots, frame>, StreamShotsAtStart<shots, frame>);
+}
+
+using enum enemy::StartFrame;
+using enum enemy::AimedReset;
+
 const ResetTable kResetTables[] = {
     Table("gExplosionFragments", gExplosionFragments, ParkExplosionFragments,
           ExplosionFragmentsAtStart),
@@ -38,6 +68,14 @@ const ResetTable kResetTables[] = {
     ShotTable<gShotUpRight>("gShotUpRight"),
     Table("gBackgroundSprites", gBackgroundSprites, ResetBackgroundSprites,
           BackgroundSpritesAtStart),
+    EnemyTable<gZak1>("gZak1"),
+    MarkedEnemyTable<gZak2, gZak2Markers>("gZak2"),
+    EnemyTable<gZak7A>("gZak7A"),
+    AimedTable<gZak7AShot, kRandom10, kAim>("gZak7AShot"),
+    EnemyTable<gZak8>("gZak8"),
+    StreamTable<gZak8Stream1, kZero>("gZak8Stream1"),
+    StreamTable<gZak8Stream2, kZero>("gZak8Stream2"),
+    StreamTable<gZak8Stream3, kZero>("gZak8Stream3"),
     Table("gBackgroundParticles", gBackgroundParticles, ResetBackgroundParticles,
           BackgroundParticlesAtStart),
 };

@@ -1,0 +1,55 @@
+// Helpers for the boss attack kinds: a plain fixture that puts the play state
+// the kinds read in a known shape, and one that runs stage 1 on the headless
+// backend so a test can draw onto the real back surface.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "bosses/boss_state.h"
+#include "engine/draw/ko_draw.h"
+#include "engine/system/ko_system.h"
+#include "game/game_state.h"
+#include "tests/game/player_fixture.h"
+
+// The ship alive at (300, 200), no bomb, a 1/64 s frame, both bosses at the origin.
+inline void SetPlayState() {
+  gPlayerX = 300.0f;
+  gPlayerY = 200.0f;
+  gPlayerAlive = 1;
+  gBombActive = 0;
+  gFrameScale = 1.0f / 64.0f;
+  gScore = 0;
+  gBoss1 = gBoss2 = gBoss3 = BossState{};
+}
+
+class AttackTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    koSystem::SeedRand(1);
+    SetPlayState();
+  }
+};
+
+class AttackDrawTest : public PlayerTest {
+ protected:
+  // Runs `f` inside stage 1, between two frames, with the back surface cleared.
+  void InGame(std::function<void()> f) {
+    At(kPlay, [f] {
+      std::fill(gBackSurface->pixels.begin(), gBackSurface->pixels.end(), uint16_t{0});
+      SetPlayState();
+      f();
+    });
+    RunFrames(kPlay + 1);
+  }
+  // A strip of 20 x 20 cells, cell c filled with colour CellColour(c).
+  static int Strip(int cells, int cellHeight = 20) {
+    const int n = koDraw::CreateObject(20 * cells, cellHeight, 1);
+    Surface* s = koDraw::ObjectSurface(n);
+    for (int y = 0; y < cellHeight; ++y)
+      for (int x = 0; x < 20 * cells; ++x) s->Row(y)[x] = CellColour(x / 20);
+    return n;
+  }
+  static uint16_t CellColour(int cell) { return static_cast<uint16_t>(0x1000 + cell); }
+  static uint16_t Back(int x, int y) { return gBackSurface->Row(y)[x]; }
+};

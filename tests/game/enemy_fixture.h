@@ -1,0 +1,71 @@
+// Enemy kinds on the engine's screen without a running stage: every table at
+// its reset values, one-colour pictures for the bodies and patterned strips
+// for the explosions and bullets, a fixed frame time, the ship at a known place.
+#pragma once
+#include <functional>
+#include <vector>
+
+#include "enemies/kind.h"
+#include "game/assets.h"
+#include "game/game_state.h"
+#include "game/reset.h"
+#include "tests/engine/draw_fixture.h"
+
+class EnemyTest : public DrawTest {
+ protected:
+  static constexpr uint16_t kBackground = 0x0841;
+
+  void SetUp() override {
+    DrawTest::SetUp();
+    for (const ResetTable& t : ResetTables()) t.reset();
+    koSystem::SeedRand(7);
+    gFrameScale = 0.5f;
+    gPlayerX = 300.0f;
+    gPlayerY = 200.0f;
+    gPlayerAlive = 1;
+    gBombActive = 0;
+    gExplosionBlitMode = 1;
+    // Strips whose frames differ in every pixel, so a wrong source shows.
+    gPicZbak2b = Strip(80, 8);
+    gPicZbak3b = Strip(80, 10);
+    gPicZbak6b = Strip(40, 8);
+    gPicVal1624 = Strip(16, 24);
+    gPicVal1 = Strip(16, 16);
+    gPicVal2 = Strip(16, 16);
+    gPicVal13 = Strip(16, 1);
+    for (int* body : {&gPicZak1, &gPicZak2, &gPicZak3, &gPicZak7, &gPicZak8, &gPicZak9})
+      *body = Strip(100, 1);
+  }
+
+  void TearDown() override {
+    gPicTargetMarker = gPicBullet20 = gPicStrafer3 = gPicStrafer5 = gPicBig90 = kNoPicture;
+    DrawTest::TearDown();
+  }
+
+  int Strip(int size, int frames) {
+    return MakeObject(size * frames, size, [size](int x, int y) {
+      return static_cast<uint16_t>(((x / size + 1) << 11) | ((x % size % 64) << 5) | (y % 32));
+    });
+  }
+
+  // The back surface after `draw` on a cleared screen.
+  static std::vector<uint16_t> Render(const std::function<void()>& draw) {
+    koDraw::FillRect(0, 0, 640, 480, kBackground);
+    draw();
+    return gBackSurface->pixels;
+  }
+  static bool Blank(const std::vector<uint16_t>& pixels) {
+    for (uint16_t p : pixels)
+      if (p != kBackground) return false;
+    return true;
+  }
+
+  // The next `n` values of rand(), leaving the generator as it was.
+  static std::vector<int> NextRands(int n) {
+    std::vector<int> r;
+    koSystem::SeedRand(99);
+    for (int i = 0; i < n; ++i) r.push_back(koSystem::Rand());
+    koSystem::SeedRand(99);
+    return r;
+  }
+};

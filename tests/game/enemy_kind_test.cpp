@@ -1,0 +1,267 @@
+// The shared kind design on Zak1, Zak2, Zak7A and Zak8: spawn values and the
+// order of their draws, the body and explosion drawing, the move with its
+// bounds, the marker and the hit.
+#include <cmath>
+
+#include "enemies/template_kinds.h"
+#include "tests/game/enemy_fixture.h"
+#include "tests/game/player_fixture.h"
+
+namespace {
+
+struct Copy {
+  enum Kind { kPlain, kAdd, kHalf } kind;
+  int picture, size, x, y;
+};
+
+// Draws the copies the test expects for frame f.
+void DrawCopies(const std::vector<Copy>& copies, int f) {
+  for (const Copy& c : copies) {
+    const int l = c.size * f;
+    if (c.kind == Copy::kPlain) koDraw::Blit(c.x, c.y, c.picture, l, 0, l + c.size, c.size);
+    if (c.kind == Copy::kAdd) koDraw::BlitAdd(c.x, c.y, c.picture, l, 0, l + c.size, c.size);
+    if (c.kind == Copy::kHalf) koDraw::BlitHalf(c.x, c.y, c.picture, l, 0, l + c.size, c.size);
+  }
+}
+
+using KindTest = EnemyTest;
+
+TEST_F(KindTest, SpawnStartsOnlyFreeSlotsWithTheirDrawsInOrder) {
+  gZak1[1].alive = 1;
+  gZak1[1].x = 123.0f;
+  gZak1[0].row = 2;
+  gZak1[0].frame1 = gZak1[0].frame2 = 5;
+  gZak1[0].dying = 1;
+  gZak1[0].vy = 7.0f;
+  gZak1[0].hitSkip = 1;
+  const std::vector<int> r = NextRands(4);
+  SpawnZak1(0);
+  EXPECT_EQ(gZak1[0].y, static_cast<float>(r[0] % 410 + 20));
+  EXPECT_EQ(gZak1[0].x, 640.0f);
+  EXPECT_EQ(gZak1[0].vx, static_cast<float>(r[1] % 70 + 90));
+  EXPECT_EQ(gZak1[0].alive, 1);
+  EXPECT_EQ(gZak1[0].dying, 0);
+  EXPECT_EQ(gZak1[0].frame1 + gZak1[0].frame2, 0);
+  EXPECT_EQ(gZak1[0].row, 2);  // left alone, with vy and hitSkip
+  EXPECT_EQ(gZak1[0].vy, 7.0f);
+  EXPECT_EQ(gZak1[0].hitSkip, 1);
+  EXPECT_EQ(gZak1[1].x, 123.0f);  // live: not restarted, no draws taken
+  EXPECT_EQ(gZak1[2].y, static_cast<float>(r[2] % 410 + 20));
+  EXPECT_EQ(gZak1[2].vx, static_cast<float>(r[3] % 70 + 90));
+}
+
+TEST_F(KindTest, Zak2AndZak7AAndZak8SetTheirEntryValuesInTheirOwnOrder) {
+  std::vector<int> r = NextRands(2);
+  SpawnZak2(0);
+  EXPECT_EQ(gZak2[0].x, static_cast<float>(r[0] % 360 + 100));
+  EXPECT_EQ(gZak2[0].y, 480.0f);
+  EXPECT_EQ(gZak2[0].vx, 0.0f);
+  EXPECT_EQ(gZak2[0].vy, static_cast<float>(-(r[1] % 100 + 120)));
+  r = NextRands(2);
+  SpawnZak7A(0);
+  EXPECT_EQ(gZak7A[0].x, 640.0f);
+  EXPECT_EQ(gZak7A[0].y, 50.0f);
+  EXPECT_EQ(gZak7A[0].vy, static_cast<float>(r[0] % 20 - 10));
+  EXPECT_EQ(gZak7A[0].vx, static_cast<float>(r[1] % 200 + 60));
+  EXPECT_EQ(gZak7A[4].alive, 1);
+  r = NextRands(3);
+  SpawnZak8(0);
+  EXPECT_EQ(gZak8[0].y, static_cast<float>(r[0] % 420 - 100));
+  EXPECT_EQ(gZak8[0].vy, static_cast<float>(r[1] % 10));
+  EXPECT_EQ(gZak8[0].vx, static_cast<float>(r[2] % 60 + 50));
+}
+
+TEST_F(KindTest, AFreeSlotOfAnAlwaysDrawnKindDrawsNothingAndALiveOneItsBodyAtTheTruncatedPlace) {
+  EXPECT_TRUE(Blank(Render([] { DrawZak1(0); })));
+  gZak1[2].alive = 1;
+  gZak1[2].x = 100.9f;
+  gZak1[2].y = -10.5f;  // truncated towards zero: -10
+  const auto drawn = Render([] { DrawZak1(0); });
+  const auto expected = Render([] { koDraw::Blit(100, -10, gPicZak1, 0, 0, 60, 50); });
+  EXPECT_EQ(drawn, expected);
+}
+
+TEST_F(KindTest, Zak1ExplodesInItsModesCopiesForThirtyDrawsThenIsFreeAndParked) {
+  gZak1[0] = {};
+  gZak1[0].alive = 1;
+  gZak1[0].x = 100.0f;
+  gZak1[0].y = 200.7f;
+  gZak1[0].vx = 120.0f;
+  gZak1[0].vy = 3.0f;
+  gZak1[0].hitSkip = 1;
+  HitZak1(0);
+  const int s = gPicZbak3b;
+  for (int call = 0; call < 30; ++call) {
+    const int f = call % 10;
+    gExplosionBlitMode = call < 15 ? 1 : 0;
+    const auto drawn = Render([] { DrawZak1(0); });
+    const auto expected = Render([&] {
+      const int X = 100, Y = 200;
+      if (gExplosionBlitMode == 1)
+        DrawCopies({{Copy::kAdd, s, 80, X, Y},
+                    {Copy::kHalf, s, 80, X + 20 - 6 * f, Y + 20 - 6 * f},
+                    {Copy::kAdd, s, 80, X + 20 + 6 * f, Y + 20 + 2 * f},
+                    {Copy::kPlain, s, 80, X + 20 - 6 * f, Y + 20 + 6 * f},
+                    {Copy::kAdd, s, 80, X + 20 + f, Y + 20 - 6 * f}},
+                   f);
+      else
+        DrawCopies({{Copy::kPlain, s, 80, X, Y},
+                    {Copy::kPlain, s, 80, X + 20 + 6 * f, Y + 20 + 6 * f},
+                    {Copy::kPlain, s, 80, X + 20 - 6 * f, Y + 20 - 2 * f},
+                    {Copy::kPlain, s, 80, X + 20 + 6 * f, Y + 20 - 6 * f},
+                    {Copy::kPlain, s, 80, X + 20 - f, Y + 20 + 6 * f}},
+                   f);
+    });
+    ASSERT_EQ(drawn, expected) << "draw call " << call;
+    EXPECT_EQ(gZak1[0].vx + gZak1[0].vy, 0.0f);  // the wreck stops
+    if (call < 29) {
+      ASSERT_EQ(gZak1[0].alive, 1);
+      EXPECT_EQ(gZak1[0].frame1, (call + 1) % 10);
+      EXPECT_EQ(gZak1[0].row, (call + 1) / 10);
+    }
+  }
+  EXPECT_EQ(gZak1[0].alive + gZak1[0].dying + gZak1[0].hitSkip + gZak1[0].frame1 + gZak1[0].row, 0);
+  EXPECT_EQ(gZak1[0].x, -500.0f);
+  EXPECT_EQ(gZak1[0].y, 500.0f);
+}
+
+TEST_F(KindTest, AnUnknownBlitModeDrawsNoExplosionButItsCountersStillRun) {
+  gZak8[1].alive = gZak8[1].dying = 1;
+  gZak8[1].x = gZak8[1].y = 100.0f;
+  gExplosionBlitMode = 2;
+  for (int i = 0; i < 31; ++i) EXPECT_TRUE(Blank(Render([] { DrawZak8(0); })));
+  EXPECT_EQ(gZak8[1].row, 3);
+  EXPECT_EQ(gZak8[1].frame1, 7);
+  EXPECT_EQ(gZak8[1].alive, 1);
+  Render([] { DrawZak8(0); });  // 8 frames x 4 rows: the 32nd draw ends it
+  EXPECT_EQ(gZak8[1].alive, 0);
+}
+
+TEST_F(KindTest, Zak1MovesLeftAndIsFreedOnlyBeyondMinus60) {
+  gZak1[0].alive = 1;
+  gZak1[0].x = 0.0f;
+  gZak1[0].y = 100.0f;
+  gZak1[0].vx = 120.0f;
+  gZak1[0].vy = 1000.0f;  // not applied by this kind
+  MoveZak1(0);
+  EXPECT_EQ(gZak1[0].x, -60.0f);
+  EXPECT_EQ(gZak1[0].y, 100.0f);
+  EXPECT_EQ(gZak1[0].alive, 1);
+  gFrameScale = 0.001f;
+  MoveZak1(0);
+  EXPECT_EQ(gZak1[0].alive, 0);
+  EXPECT_EQ(gZak1[0].x, -500.0f);
+  EXPECT_EQ(gZak1[0].y, 500.0f);
+}
+
+TEST_F(KindTest, Zak7AClimbsOrSinksWhileItFliesLeftAndLeavesBeyondMinus80) {
+  gZak7A[3].alive = 1;
+  gZak7A[3].x = -40.0f;
+  gZak7A[3].y = 50.0f;
+  gZak7A[3].vx = 80.0f;
+  gZak7A[3].vy = -10.0f;
+  MoveZak7A(0);
+  EXPECT_EQ(gZak7A[3].x, -80.0f);
+  EXPECT_EQ(gZak7A[3].y, 45.0f);
+  EXPECT_EQ(gZak7A[3].alive, 1);
+  MoveZak7A(0);
+  EXPECT_EQ(gZak7A[3].alive, 0);
+}
+
+TEST_F(KindTest, Zak2IsFreedOutsideItsBoxAndItsMarkerKeptOnlyInsideTheKeepArea) {
+  for (int i = 0; i < 3; ++i) {
+    gZak2[i].alive = 1;
+    gZak2[i].x = 300.0f;
+    gZak2[i].y = -95.0f;
+    gZak2[i].vy = -10.0f;
+    gZak2Markers[i].locked = 1;
+  }
+  gZak2Markers[0].x = 300, gZak2Markers[0].y = 200;
+  gZak2Markers[1].x = 600, gZak2Markers[1].y = 200;
+  gZak2Markers[2].x = 540, gZak2Markers[2].y = -71;
+  MoveZak2(0);  // y -100: still inside
+  EXPECT_EQ(gZak2[0].alive, 1);
+  MoveZak2(0);
+  for (const ZakRecord& r : gZak2) EXPECT_EQ(r.alive, 0);
+  EXPECT_EQ(gZak2Markers[0].locked, 1);
+  EXPECT_EQ(gZak2Markers[0].x, 300);
+  EXPECT_EQ(gZak2Markers[1].locked, 0);
+  EXPECT_EQ(gZak2Markers[1].x, -500);
+  EXPECT_EQ(gZak2Markers[2].locked, 0);  // y below -70
+  EXPECT_EQ(gZak2Markers[2].y, 500);
+  // A spawn unlocks and parks the slot's marker.
+  SpawnZak2(0);
+  EXPECT_EQ(gZak2Markers[0].locked, 0);
+  EXPECT_EQ(gZak2Markers[0].x, -500);
+}
+
+TEST_F(KindTest, Zak2DrawsItsBodyOnlyWhileAliveAndALockedMarkerOverIt) {
+  gZak2[1].alive = 1;
+  gZak2[1].x = 200.0f;
+  gZak2[1].y = 300.0f;
+  gZak2Markers[1].locked = 1;
+  gPicTargetMarker = Strip(60, 1);
+  const auto drawn = Render([] { DrawZak2(0); });
+  EXPECT_EQ(drawn, Render([] {
+              koDraw::Blit(200, 300, gPicZak2, 0, 0, 80, 100);
+              koDraw::Blit(210, 320, gPicTargetMarker, 0, 0, 60, 60);
+            }));
+  EXPECT_EQ(gZak2Markers[1].x, 210);
+  EXPECT_EQ(gZak2Markers[1].y, 320);
+  // Free but standing on the screen: nothing shows.
+  gZak2[1].alive = 0;
+  EXPECT_TRUE(Blank(Render([] { DrawZak2(0); })));
+}
+
+TEST_F(KindTest, AZak2FreedWhileExplodingFreezesUntilItsNextSpawnWhichKeepsTheRow) {
+  gZak2[0].alive = 1;
+  gZak2[0].x = 300.0f;
+  gZak2[0].y = -90.0f;
+  gZak2[0].vy = -40.0f;
+  HitZak2(0);
+  for (int i = 0; i < 10; ++i) Render([] { DrawZak2(0); });
+  EXPECT_EQ(gZak2[0].row, 1);
+  EXPECT_EQ(gZak2[0].frame1, 2);
+  EXPECT_EQ(gZak2[0].vy, -40.0f);  // the wreck keeps climbing
+  MoveZak2(0);                     // past y -100: freed while exploding
+  EXPECT_EQ(gZak2[0].alive, 0);
+  EXPECT_EQ(gZak2[0].dying, 1);
+  EXPECT_TRUE(Blank(Render([] { DrawZak2(0); })));
+  EXPECT_EQ(gZak2[0].frame1, 2);  // paused
+  SpawnZak2(0);
+  EXPECT_EQ(gZak2[0].dying, 0);
+  EXPECT_EQ(gZak2[0].row, 1);
+  HitZak2(0);
+  gZak2Markers[0].locked = 1;
+  for (int i = 0; i < 23; ++i) Render([] { DrawZak2(0); });
+  EXPECT_EQ(gZak2[0].alive, 1);
+  Render([] { DrawZak2(0); });  // three rows left: 24 draws
+  EXPECT_EQ(gZak2[0].alive, 0);
+  EXPECT_EQ(gZak2Markers[0].locked, 0);  // the end of the explosion parks the marker
+  EXPECT_EQ(gZak2Markers[0].x, -500);
+}
+
+}  // namespace
+
+namespace {
+
+using KindInPlayTest = PlayerTest;
+
+TEST_F(KindInPlayTest, AHitPlaysTheExplosionSoundOnEveryCallEvenOnAnExplodingSlot) {
+  int before = -1, afterOne = -1, afterTwo = -1;
+  At(kPlay, [&] {
+    PlaysOf(gSndBom);
+    HitZak1(2);
+    afterOne = PlaysOf(gSndBom);
+    HitZak1(2);
+    HitZak8(0);
+    afterTwo = PlaysOf(gSndBom);
+    before = gZak1[2].dying + gZak8[0].dying;
+  });
+  RunFrames(kPlay + 1);
+  EXPECT_EQ(afterOne, 1);
+  EXPECT_EQ(afterTwo, 2);
+  EXPECT_EQ(before, 2);
+}
+
+}  // namespace
