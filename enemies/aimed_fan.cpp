@@ -3,11 +3,9 @@
 #include <cmath>
 #include <numbers>
 
-#include "engine/draw/ko_draw.h"
-#include "engine/system/ko_system.h"
+#include "enemies/aimed_shots.h"
 #include "game/assets.h"
 #include "game/game_state.h"
-#include "player/parking.h"
 
 namespace enemy {
 namespace {
@@ -20,15 +18,13 @@ constexpr float kMuzzleY = 40;
 constexpr float kAimX = 20;  // aim point from the ship's corner
 constexpr float kAimY = 20;
 constexpr float kSpeed = 180;
-constexpr double kStep = 2 * std::numbers::pi / 30;  // 12 degrees between neighbours
-constexpr int kSize = 16;                            // bullet picture and strip cell
-constexpr int kCells = 16;
+constexpr float kStep = 2 * std::numbers::pi_v<float> / 30;  // 12 degrees between neighbours
 
-void Park(FanShotRecord& b) {
-  b.alive = 0;
-  b.x = static_cast<float>(kParkX);
-  b.y = static_cast<float>(kParkY);
-}
+// Inside the screen and the bullet's own size beyond its left and top edges.
+constexpr KeepArea kFanKeep{-16, 640, -16, 480, true};
+constexpr ShipBox kFanShipBox{14, 30, 24, 30};
+// Sixteen 16 x 16 cells, drawn for free bullets too at their parked place.
+constexpr BulletLook kFanLook{&gPicVal1, 16, 16, true};
 
 void Throw(const FanDesign& fan, FanShotRecord& b, int place) {
   b.alive = 1;
@@ -37,23 +33,11 @@ void Throw(const FanDesign& fan, FanShotRecord& b, int place) {
   b.originX = b.x;
   b.originY = b.y;
   b.speed = kSpeed;
-  b.dx = gPlayerX + kAimX - b.x;
-  b.dy = gPlayerY + kAimY - b.y;
-  // The spread is added before the half-turn of the left and upward quadrants.
-  double angle = b.dx == 0.0f ? std::numbers::pi / 2 : std::atan(b.dy / b.dx);
-  angle += kStep * place - kStep * 2;
-  if ((b.dx <= 0.0f && b.dy <= 0.0f) || (b.dx < 0.0f && b.dy > 0.0f)) angle += std::numbers::pi;
-  b.angle = static_cast<float>(angle);
-}
-
-// Inside the screen, the bullet's own size beyond the left and top edges.
-bool Kept(const FanShotRecord& b) {
-  return b.x <= 640.0f && b.x >= -kSize && b.y <= 480.0f && b.y >= -kSize && gBombActive != 1;
-}
-
-bool TouchesShip(const FanShotRecord& b) {
-  const float dx = b.x - gPlayerX, dy = b.y - gPlayerY;
-  return dx >= 14.0f && dx <= 30.0f && dy >= 24.0f && dy <= 30.0f;
+  b.dx = ShipX() + kAimX - b.x;
+  b.dy = ShipY() + kAimY - b.y;
+  // The spread turns with the aim: the half turn of the left and upward
+  // quadrants applies to the whole fan.
+  b.angle = AimAngle(b.dx, b.dy) + kStep * static_cast<float>(place - 2);
 }
 
 }  // namespace
@@ -71,24 +55,22 @@ void FireFan(const FanDesign& fan) {
 void MoveFan(const FanDesign& fan) {
   for (FanShotRecord& b : fan.bullets) {
     if (b.alive == 0) continue;  // a free bullet is neither moved, culled nor tested
-    b.y += std::sin(b.angle) * b.speed * gFrameScale;
-    b.x += std::cos(b.angle) * b.speed * gFrameScale;
-    if (!Kept(b)) Park(b);
-    if (gPlayerAlive != 0 && TouchesShip(b)) gPlayerAlive = 0;  // the bullet flies on
+    const float scale = FrameScale();
+    b.y += std::sin(b.angle) * b.speed * scale;
+    b.x += std::cos(b.angle) * b.speed * scale;
+    if (!Keeps(kFanKeep, b.x, b.y)) {
+      b.alive = 0;
+      Park(b);
+    }
+    TestShip(kFanShipBox, b.x, b.y);  // the bullet flies on
   }
 }
 
-void DrawFan(const FanDesign& fan) {
-  for (FanShotRecord& b : fan.bullets) {
-    const int left = b.frame * kSize;
-    koDraw::Blit(static_cast<int>(b.x), static_cast<int>(b.y), gPicVal1, left, 0, left + kSize,
-                 kSize);
-    if (++b.frame == kCells) b.frame = 0;
-  }
-}
+void DrawFan(const FanDesign& fan) { DrawBullets<FanShotRecord>(kFanLook, fan.bullets); }
 
 void ResetFan(FanShotRecord (&bullets)[kFanShots]) {
   for (FanShotRecord& b : bullets) {
+    b.alive = 0;
     Park(b);
     b.frame = b.timer = 0;
     b.spare1 = b.spare2 = 0;

@@ -40,3 +40,13 @@ void ResetFan(FanShotRecord (&bullets)[kFanShots]);
 bool FanAtStart(const FanShotRecord (&bullets)[kFanShots]);
 
 }  // namespace enemy
+
+// Reset-table entries of a fan table.
+template <auto& table>
+void ResetFanShots() {
+  enemy::ResetFan(table);
+}
+template <auto& table>
+bool FanShotsAtStart() {
+  return enemy::FanAtStart(table);
+}
