@@ -129,6 +129,8 @@ struct KindDesign {
 // alive and dying, and the reset below. A new record type adds its overloads.
 void ClearCounters(ZakRecord& r);
 void ClearCounters(WaveZakRecord& r);
+void ClearCounters(Diver80LRecord& r);
+void ClearCounters(Diver80RRecord& r);
 
 int Truncate(float v);  // a float position as the integer the blits and boxes use
 float NextEntryValue(const EntryValue& e);
@@ -275,6 +277,11 @@ void ResetRecord(ZakRecord& r);
 void ResetRecord(WaveZakRecord& r);
 bool RecordAtStart(const ZakRecord& r);
 bool RecordAtStart(const WaveZakRecord& r);
+// A Diver record keeps its two spare words.
+void ResetRecord(Diver80LRecord& r);
+void ResetRecord(Diver80RRecord& r);
+bool RecordAtStart(const Diver80LRecord& r);
+bool RecordAtStart(const Diver80RRecord& r);
 void ResetMarkers(std::span<TargetMarker> markers);
 bool MarkersAtStart(std::span<const TargetMarker> markers);
 

@@ -4,7 +4,10 @@
 
 #include "bosses/attack_resets.h"
 #include "bosses/boss_reset.h"
+#include "enemies/aimed_fan.h"
 #include "enemies/aimed_shots.h"
+#include "enemies/divers.h"
+#include "enemies/gunners.h"
 #include "enemies/kind.h"
 #include "enemies/streams.h"
 #include "enemies/template_kinds.h"
@@ -78,6 +81,32 @@ const ResetTable kResetTables[] = {
     StreamTable<gZak8Stream1, kZero>("gZak8Stream1"),
     StreamTable<gZak8Stream2, kZero>("gZak8Stream2"),
     StreamTable<gZak8Stream3, kZero>("gZak8Stream3"),
+    MarkedEnemyTable<gDiver80L, gDiver80LMarkers>("gDiver80L"),
+    AimedTable<gDiver80LShot1, kRandom10, kAim>("gDiver80LShot1"),
+    AimedTable<gDiver80LShot2, kRandom10, kAim>("gDiver80LShot2"),
+    StreamTable<gDiver80LStream1, kRandom10>("gDiver80LStream1"),
+    StreamTable<gDiver80LStream2, kRandom10>("gDiver80LStream2"),
+    StreamTable<gDiver80LStream3, kRandom10>("gDiver80LStream3"),
+    Table("gDiver80LFan", gDiver80LFan, ResetFanShots<gDiver80LFan>, FanShotsAtStart<gDiver80LFan>),
+    MarkedEnemyTable<gDiver80R, gDiver80RMarkers>("gDiver80R"),
+    AimedTable<gDiver80RShot1, kRandom10, kAim>("gDiver80RShot1"),
+    AimedTable<gDiver80RShot2, kRandom10, kAim>("gDiver80RShot2"),
+    StreamTable<gDiver80RStream1, kRandom10>("gDiver80RStream1"),
+    StreamTable<gDiver80RStream2, kRandom10>("gDiver80RStream2"),
+    StreamTable<gDiver80RStream3, kRandom10>("gDiver80RStream3"),
+    Table("gDiver80RFan", gDiver80RFan, ResetFanShots<gDiver80RFan>, FanShotsAtStart<gDiver80RFan>),
+    MarkedEnemyTable<gGunner80L, gGunner80LMarkers>("gGunner80L"),
+    AimedTable<gGunner80LShot1, kRandom10, kAim>("gGunner80LShot1"),
+    AimedTable<gGunner80LShot2, kRandom10, kAim>("gGunner80LShot2"),
+    StreamTable<gGunner80LStream1, kRandom10>("gGunner80LStream1"),
+    StreamTable<gGunner80LStream2, kRandom10>("gGunner80LStream2"),
+    StreamTable<gGunner80LStream3, kRandom10>("gGunner80LStream3"),
+    MarkedEnemyTable<gGunner80R, gGunner80RMarkers>("gGunner80R"),
+    AimedTable<gGunner80RShot1, kRandom10, kAim>("gGunner80RShot1"),
+    AimedTable<gGunner80RShot2, kRandom10, kAim>("gGunner80RShot2"),
+    StreamTable<gGunner80RStream1, kRandom10>("gGunner80RStream1"),
+    StreamTable<gGunner80RStream2, kRandom10>("gGunner80RStream2"),
+    StreamTable<gGunner80RStream3, kRandom10>("gGunner80RStream3"),
     Table("gBackgroundParticles", gBackgroundParticles, ResetBackgroundParticles,
           BackgroundParticlesAtStart),
 };
