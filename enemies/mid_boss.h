@@ -7,15 +7,13 @@
 
 #include "enemies/flight_script.h"
 #include "enemies/kind.h"
-#include "engine/draw/ko_draw.h"
 #include "engine/system/ko_system.h"
 
 template <typename Block>
 struct MidBossDesign {
   Block* block;
-  const int* body;  // picture global, drawn whole
-  int width, height;
-  int entryBaseY;  // the entry height is rand() % 20 + 10 above this
+  enemy::Body body;  // drawn whole
+  int entryBaseY;    // the entry height is rand() % 20 + 10 above this
   FlightScript flight;
 };
 
@@ -58,7 +56,7 @@ void DrawMidBoss(const MidBossDesign<Block>& d) {
   Block& b = *d.block;
   const int x = enemy::Truncate(b.x), y = enemy::Truncate(b.y);
   if (b.dying < 1) {
-    koDraw::Blit(x, y, *d.body, 0, 0, d.width, d.height);
+    enemy::DrawBody(d.body, x, y);
     return;
   }
   enemy::DrawExplosionCopies(kMidBossExplosion, x, y, b.frame);

@@ -17,8 +17,10 @@ constexpr WeaponBand kWeapons[] = {
     {176, 190, TickZak52BurstA},          {276, 290, TickZak52BurstA},
     {306, 320, TickZak52BurstA},          {500, 540, TickZak52BurstB},
 };
-constexpr MidBossDesign<Zak52State> kZak52{&gZak52, &gPicZak52, 260, 200, 140, {kLegs, kWeapons}};
+constexpr MidBossDesign<Zak52State> kZak52{
+    &gZak52, {&gPicZak52, 260, 200, enemy::BodyDrawn::kAlways}, 140, {kLegs, kWeapons}};
 
+// Rows: table, picture, muzzle height, vertical sense, slow and fast steps.
 constexpr SpreadDesign kSpread{
     &gZak52.x,
     &gZak52.y,
@@ -45,6 +47,7 @@ constexpr PathLeg kBurstBLegs[] = {
     {61, 70, {1}, {}},    {71, 80, {1}, {-1}},  {81, 90, {}, {0, 1}},
 };
 
+// Each family: table, counter, fire, craft, muzzle, step, legs, restart, keep box, picture.
 constexpr BurstDesign kBurstA{gZak52BurstA,
                               &gZak52.burstATick,
                               FireZak52BurstA,

@@ -18,13 +18,14 @@ constexpr auto kFlightC = MidBossFlight(462);
 
 constexpr MidBossDesign<Zak60State> Kind(Zak60State& block, int entryBaseY,
                                          std::span<const FlightBand> bands) {
-  return {&block, &gPicZak60, 240, 180, entryBaseY, {bands, {}}};
+  return {&block, {&gPicZak60, 240, 180, enemy::BodyDrawn::kAlways}, entryBaseY, {bands, {}}};
 }
 // Zak60B enters above the screen's top, which its bounds allow.
 constexpr MidBossDesign<Zak60State> kZak60A = Kind(gZak60A, 140, kFlight);
 constexpr MidBossDesign<Zak60State> kZak60B = Kind(gZak60B, -40, kFlight);
 constexpr MidBossDesign<Zak60State> kZak60C = Kind(gZak60C, 150, kFlightC);
 
+// Rows: table, picture, muzzle height, vertical sense, slow and fast steps.
 // The straight row keeps its speed in the fast phase; only the slanted rows speed up.
 constexpr SpreadDesign Spread(Zak60State& block, void (*fire)(int), SpreadShotRecord* mid,
                               SpreadShotRecord* up, SpreadShotRecord* down) {

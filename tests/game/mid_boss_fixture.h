@@ -18,7 +18,6 @@ constexpr uint16_t kMid = 0x07E0, kUp = 0x001F, kDown = 0xF800, kBody = 0xFFE0;
 
 class MidBossTest : public EnemyTest {
  protected:
-
   void SetUp() override {
     EnemyTest::SetUp();
     gFrameScale = kScale;
