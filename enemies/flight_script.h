@@ -6,8 +6,7 @@
 #include <array>
 #include <span>
 
-#include "engine/system/ko_system.h"
-#include "player/parking.h"
+#include "enemies/kind.h"
 
 // One band of the craft's motion; per second, times gFrameScale.
 struct FlightBand {
@@ -59,7 +58,7 @@ constexpr std::array<FlightBand, 18> MidBossFlight(float lastLegFrom) {
 template <typename Block>
 void FlyScript(Block& b, const FlightScript& script) {
   if (b.alive != 0) {
-    const float scale = gFrameScale;
+    const float scale = enemy::FrameScale();
     b.phaseTimer += kFlightClockRate * scale;
     const float t = b.phaseTimer;
     for (const FlightBand& band : script.bands) {
@@ -79,6 +78,5 @@ void FlyScript(Block& b, const FlightScript& script) {
   }
   if (b.x >= kFlightMinX && b.x <= kFlightMaxX && b.y >= kFlightMinY && b.y <= kFlightMaxY) return;
   b.alive = 0;
-  b.x = static_cast<float>(kParkX);
-  b.y = static_cast<float>(kParkY);
+  enemy::Park(b);
 }
