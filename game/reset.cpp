@@ -9,8 +9,12 @@
 #include "enemies/divers.h"
 #include "enemies/gunners.h"
 #include "enemies/kind.h"
+#include "enemies/mid_boss.h"
+#include "enemies/spread_shot.h"
 #include "enemies/streams.h"
 #include "enemies/template_kinds.h"
+#include "enemies/zak52.h"
+#include "enemies/zak60.h"
 #include "engine/system/ko_system.h"
 #include "game/background_sprites.h"
 #include "game/backgrounds.h"
@@ -54,6 +58,17 @@ constexpr ResetTable AimedTable(const char* name) {
 template <auto& shots, enemy::StartFrame frame>
 constexpr ResetTable StreamTable(const char* name) {
   return Table(name, shots, ResetStreamShots<shots, frame>, StreamShotsAtStart<shots, frame>);
+}
+
+// A mid-boss's single state block.
+template <auto& block>
+constexpr ResetTable MidBossTable(const char* name) {
+  return {name, &block, sizeof block, ResetMidBoss<block>, MidBossAtStart<block>};
+}
+
+template <auto& shots>
+constexpr ResetTable SpreadTable(const char* name) {
+  return Table(name, shots, ResetSpreadTable<shots>, SpreadTableAtStart<shots>);
 }
 
 using enum enemy::StartFrame;
@@ -107,6 +122,25 @@ const ResetTable kResetTables[] = {
     StreamTable<gGunner80RStream1, kRandom10>("gGunner80RStream1"),
     StreamTable<gGunner80RStream2, kRandom10>("gGunner80RStream2"),
     StreamTable<gGunner80RStream3, kRandom10>("gGunner80RStream3"),
+    MidBossTable<gZak52>("gZak52"),
+    SpreadTable<gZak52SpreadMid>("gZak52SpreadMid"),
+    SpreadTable<gZak52SpreadUp>("gZak52SpreadUp"),
+    SpreadTable<gZak52SpreadDown>("gZak52SpreadDown"),
+    SpreadTable<gZak52BurstA>("gZak52BurstA"),
+    SpreadTable<gZak52BurstB>("gZak52BurstB"),
+    StreamTable<gZak52Stream, kRandom10>("gZak52Stream"),
+    MidBossTable<gZak60A>("gZak60A"),
+    SpreadTable<gZak60ASpreadMid>("gZak60ASpreadMid"),
+    SpreadTable<gZak60ASpreadUp>("gZak60ASpreadUp"),
+    SpreadTable<gZak60ASpreadDown>("gZak60ASpreadDown"),
+    MidBossTable<gZak60B>("gZak60B"),
+    SpreadTable<gZak60BSpreadMid>("gZak60BSpreadMid"),
+    SpreadTable<gZak60BSpreadUp>("gZak60BSpreadUp"),
+    SpreadTable<gZak60BSpreadDown>("gZak60BSpreadDown"),
+    MidBossTable<gZak60C>("gZak60C"),
+    SpreadTable<gZak60CSpreadMid>("gZak60CSpreadMid"),
+    SpreadTable<gZak60CSpreadUp>("gZak60CSpreadUp"),
+    SpreadTable<gZak60CSpreadDown>("gZak60CSpreadDown"),
     Table("gBackgroundParticles", gBackgroundParticles, ResetBackgroundParticles,
           BackgroundParticlesAtStart),
 };
