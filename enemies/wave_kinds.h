@@ -66,14 +66,20 @@ inline constexpr ExplosionCopy kWaveExplosionAdd[] = {
 inline constexpr ExplosionCopy kWaveExplosionPlain[] = {
     {BlitKind::kPlain, &gPicZbak2b, 80, 0, 0, 0, 0}};
 constexpr Explosion<WaveZakRecord> WaveExplosion(bool wreckStops, bool endParksMarker) {
-  return {&WaveZakRecord::frame, 8,          4,     kWaveExplosionAdd,
-          kWaveExplosionPlain,   wreckStops, false, endParksMarker};
+  return {.frame = &WaveZakRecord::frame,
+          .frames = 8,
+          .rows = 4,
+          .mode1 = kWaveExplosionAdd,
+          .mode0 = kWaveExplosionPlain,
+          .wreckStops = wreckStops,
+          .endClearsHitSkip = false,
+          .endParksMarker = endParksMarker};
 }
 
 // An aimed family fired from one enemy slot whose fire, whenever it starts a
 // bullet, sets every bullet of the table, in flight or not, to its slot's speed.
 struct FixedSpeedShots {
-  AimedShotFamily<WaveZakRecord> family;  // its speed column is unused (no draw)
+  AimedShotFamily<WaveZakRecord> family;  // speed {0, 0}: no draw; `speeds` replaces it
   std::span<const float> speeds;          // one per bullet slot
 };
 void FireFixedSpeedShots(const FixedSpeedShots& f);
