@@ -58,10 +58,19 @@ enum class BodyDrawn : uint8_t {
   kIfAlive,  // body branch when not exploding or free; the body only while alive
 };
 
+// A cell of a body strip, drawn while the slot's phase clock lies in [from, to].
+struct BodyCell {
+  float from, to;
+  int left;  // source (left, 0)-(left + width, height)
+};
+
 struct Body {
   const int* picture;  // body picture global; source (0, 0)-(width, height)
   int width, height;
   BodyDrawn drawn;
+  // Non-empty: every cell whose band holds the phase clock is drawn, in order,
+  // instead of the one picture (adjacent bands may share a bound and both draw).
+  std::span<const BodyCell> cells = {};
 };
 
 // ----------------------------------------------------------------- markers
@@ -135,7 +144,15 @@ void ClearCounters(Diver80RRecord& r);
 int Truncate(float v);  // a float position as the integer the blits and boxes use
 float NextEntryValue(const EntryValue& e);
 void PlayHitSound();  // "BOM.WAV" on its next voice
-void DrawBody(const Body& b, int x, int y);
+void DrawBody(const Body& b, int x, int y, float phase = 0.0f);
+// The phase clock of a record that has one, else 0.
+template <typename Record>
+float PhaseOf(const Record& r) {
+  if constexpr (requires { r.phaseTimer; })
+    return r.phaseTimer;
+  else
+    return 0.0f;
+}
 int ExplosionMode();  // gExplosionBlitMode
 float FrameScale();
 float ShipX();
@@ -224,7 +241,7 @@ void DrawKind(const KindDesign<Record>& k) {
       continue;
     }
     if (k.body.drawn == BodyDrawn::kAlways || r.alive != 0) {
-      DrawBody(k.body, x, y);
+      DrawBody(k.body, x, y, PhaseOf(r));
     }
     if (k.marker.table && r.alive != 0) DrawMarker(k.marker, k.marker.table[i], x, y);
   }

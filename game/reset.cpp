@@ -8,6 +8,7 @@
 #include "enemies/aimed_shots.h"
 #include "enemies/divers.h"
 #include "enemies/gunners.h"
+#include "enemies/gun_zak.h"
 #include "enemies/kind.h"
 #include "enemies/mid_boss.h"
 #include "enemies/spread_shot.h"
@@ -15,6 +16,9 @@
 #include "enemies/template_kinds.h"
 #include "enemies/zak52.h"
 #include "enemies/zak60.h"
+#include "enemies/twin_gun_zak.h"
+#include "enemies/wave_kinds.h"
+#include "enemies/zak4.h"
 #include "engine/system/ko_system.h"
 #include "game/background_sprites.h"
 #include "game/backgrounds.h"
@@ -71,6 +75,22 @@ constexpr ResetTable SpreadTable(const char* name) {
   return Table(name, shots, ResetSpreadTable<shots>, SpreadTableAtStart<shots>);
 }
 
+// A scripted wave kind's slots wait above the screen after a reset.
+template <auto& slots>
+constexpr ResetTable WaveTable(const char* name) {
+  return Table(name, slots, ResetWaveSlots<slots>, WaveSlotsAtStart<slots>);
+}
+template <auto& slots, auto& markers>
+constexpr ResetTable MarkedWaveTable(const char* name) {
+  return Table(name, slots, ResetMarkedWaveSlots<slots, markers>,
+               MarkedWaveSlotsAtStart<slots, markers>);
+}
+// Aimed tables whose reset writes the speed but not the aim.
+template <auto& shots>
+constexpr ResetTable ShotsAndSpeedTable(const char* name) {
+  return Table(name, shots, ResetShotsAndSpeed<shots>, ShotsAndSpeedAtStart<shots>);
+}
+
 using enum enemy::StartFrame;
 using enum enemy::AimedReset;
 
@@ -122,6 +142,34 @@ const ResetTable kResetTables[] = {
     StreamTable<gGunner80RStream1, kRandom10>("gGunner80RStream1"),
     StreamTable<gGunner80RStream2, kRandom10>("gGunner80RStream2"),
     StreamTable<gGunner80RStream3, kRandom10>("gGunner80RStream3"),
+    WaveTable<gTwinGunZakA>("gTwinGunZakA"),
+    AimedTable<gTwinGunZakAShot1, kRandom10, kAim>("gTwinGunZakAShot1"),
+    AimedTable<gTwinGunZakAShot2, kRandom10, kAim>("gTwinGunZakAShot2"),
+    WaveTable<gTwinGunZakB>("gTwinGunZakB"),
+    AimedTable<gTwinGunZakBShot1, kRandom10, kAim>("gTwinGunZakBShot1"),
+    AimedTable<gTwinGunZakBShot2, kRandom10, kAim>("gTwinGunZakBShot2"),
+    WaveTable<gTwinGunZakC>("gTwinGunZakC"),
+    AimedTable<gTwinGunZakCShot1, kRandom10, kAim>("gTwinGunZakCShot1"),
+    AimedTable<gTwinGunZakCShot2, kRandom10, kAim>("gTwinGunZakCShot2"),
+    WaveTable<gTwinGunZakD>("gTwinGunZakD"),
+    AimedTable<gTwinGunZakDShot1, kRandom10, kAim>("gTwinGunZakDShot1"),
+    AimedTable<gTwinGunZakDShot2, kRandom10, kAim>("gTwinGunZakDShot2"),
+    WaveTable<gGunZakA>("gGunZakA"),
+    AimedTable<gGunZakAShot, kRandom10, kAim>("gGunZakAShot"),
+    WaveTable<gGunZakB>("gGunZakB"),
+    AimedTable<gGunZakBShot, kRandom10, kAim>("gGunZakBShot"),
+    WaveTable<gGunZakC>("gGunZakC"),
+    AimedTable<gGunZakCShot, kRandom10, kAim>("gGunZakCShot"),
+    WaveTable<gGunZakD>("gGunZakD"),
+    AimedTable<gGunZakDShot, kRandom10, kAim>("gGunZakDShot"),
+    MarkedWaveTable<gZak4A, gZak4AMarkers>("gZak4A"),
+    ShotsAndSpeedTable<gZak4AShot1>("gZak4AShot1"),
+    ShotsAndSpeedTable<gZak4AShot2>("gZak4AShot2"),
+    MarkedWaveTable<gZak4B, gZak4BMarkers>("gZak4B"),
+    ShotsAndSpeedTable<gZak4BShot1>("gZak4BShot1"),
+    ShotsAndSpeedTable<gZak4BShot2>("gZak4BShot2"),
+    MarkedWaveTable<gZak4C, gZak4CMarkers>("gZak4C"),
+    MarkedWaveTable<gZak4D, gZak4DMarkers>("gZak4D"),
     MidBossTable<gZak52>("gZak52"),
     SpreadTable<gZak52SpreadMid>("gZak52SpreadMid"),
     SpreadTable<gZak52SpreadUp>("gZak52SpreadUp"),
