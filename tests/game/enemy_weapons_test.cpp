@@ -36,6 +36,21 @@ TEST_F(WeaponTest, TheBKindsShotsLeaveTheirMuzzleAfterOneSpareDrawAndTheSpeed) {
   }
 }
 
+TEST_F(WeaponTest, Zak7BsShotFiresFromZak7BWithTwoSpareDraws) {
+  gZak7B[4].x = 10.0f;
+  gZak7B[4].y = 370.0f;
+  for (int i = 0; i < 4; ++i) gZak7BShot[i].alive = 1;
+  const std::vector<int> r = NextRands(3);
+  FireZak7BShot(0);
+  const AimedShotRecord& s = gZak7BShot[4];
+  EXPECT_EQ(s.x, 42.0f);
+  EXPECT_EQ(s.y, 392.0f);
+  EXPECT_EQ(s.spare1, R(r[0] % 40 + 30));
+  EXPECT_EQ(s.spare2, R(r[1] % 80 + 80));
+  EXPECT_EQ(s.speed, R(r[2] % 100 + 100));
+  EXPECT_EQ(gZak7AShot[4].alive, 0);
+}
+
 TEST_F(WeaponTest, AZak3BShotStartsRightOfTheScreenAndIsGoneBeforeItIsDrawn) {
   gZak3B[1] = {0, 0, 0, 640.0f, 200.0f, 0.0f, 0.0f, 0, 1, 0};
   gZak3BShot[0].alive = gZak3BShot[2].alive = 1;  // only bullet 1 fires
