@@ -287,7 +287,9 @@ TEST_F(TemplateKindTest, Convoy90EntersSlotBySlot30TicksApartAndRepeatsEvery151)
         started.push_back(call * 10 + i);
         gConvoy90[i].x = 11.0f;
       }
-    if (call == 150) EXPECT_EQ(gConvoy90[4].waveCounter, 150);
+    if (call == 150) {
+      EXPECT_EQ(gConvoy90[4].waveCounter, 150);
+    }
   }
   EXPECT_EQ(started, (std::vector<int>{300, 601, 902, 1203, 1504}));
   for (const WaveZakRecord& w : gConvoy90) EXPECT_EQ(w.waveCounter, 0);
