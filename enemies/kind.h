@@ -5,6 +5,14 @@
 // points (SpawnZak1, DrawZak1, MoveZak1, HitZak1, ...) are one-line calls of
 // the routines below with that row. Every difference between kinds is a
 // column of the row, never a branch on the kind.
+//
+// Adding a kind: define its table, write its row (enemies/template_kinds.cpp
+// has thirteen to copy from), give it its entry points, and register the table
+// in game/reset.cpp with EnemyTable<gKind> (MarkedEnemyTable<gKind, gKindMarkers>
+// when it carries markers). A record type other than ZakRecord and
+// WaveZakRecord adds its overloads of ClearCounters, ResetRecord and
+// RecordAtStart in enemies/kind.cpp. Bullets: enemies/aimed_shots.h and
+// enemies/streams.h.
 #pragma once
 #include <cstdint>
 #include <limits>

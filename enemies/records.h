@@ -71,3 +71,8 @@ struct ShotRecord {
   int32_t spare2;
   int32_t alive;
 };
+
+// The bullets one enemy slot drops together: bullet j of the block is the j-th.
+struct ClusterRecord {
+  ShotRecord shots[5];
+};

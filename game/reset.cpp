@@ -7,18 +7,19 @@
 #include "enemies/aimed_fan.h"
 #include "enemies/aimed_shots.h"
 #include "enemies/divers.h"
-#include "enemies/gunners.h"
 #include "enemies/gun_zak.h"
+#include "enemies/gunners.h"
 #include "enemies/kind.h"
 #include "enemies/mid_boss.h"
 #include "enemies/spread_shot.h"
 #include "enemies/streams.h"
 #include "enemies/template_kinds.h"
-#include "enemies/zak52.h"
-#include "enemies/zak60.h"
 #include "enemies/twin_gun_zak.h"
 #include "enemies/wave_kinds.h"
 #include "enemies/zak4.h"
+#include "enemies/zak52.h"
+#include "enemies/zak60.h"
+#include "enemies/zak9_clusters.h"
 #include "engine/system/ko_system.h"
 #include "game/background_sprites.h"
 #include "game/backgrounds.h"
@@ -91,6 +92,11 @@ constexpr ResetTable ShotsAndSpeedTable(const char* name) {
   return Table(name, shots, ResetShotsAndSpeed<shots>, ShotsAndSpeedAtStart<shots>);
 }
 
+template <auto& blocks>
+constexpr ResetTable ClusterTable(const char* name) {
+  return Table(name, blocks, ResetClusterShots<blocks>, ClusterShotsAtStart<blocks>);
+}
+
 using enum enemy::StartFrame;
 using enum enemy::AimedReset;
 
@@ -110,8 +116,17 @@ const ResetTable kResetTables[] = {
           BackgroundSpritesAtStart),
     EnemyTable<gZak1>("gZak1"),
     MarkedEnemyTable<gZak2, gZak2Markers>("gZak2"),
+    MarkedEnemyTable<gZak3, gZak3Markers>("gZak3"),
     EnemyTable<gZak7A>("gZak7A"),
     AimedTable<gZak7AShot, kRandom10, kAim>("gZak7AShot"),
+    EnemyTable<gZak7B>("gZak7B"),
+    AimedTable<gZak7BShot, kRandom10, kTimerAndSpare>("gZak7BShot"),
+    EnemyTable<gZak1B>("gZak1B"),
+    AimedTable<gZak1BShot, kRandom10, kFrameOnly>("gZak1BShot"),
+    EnemyTable<gZak2B>("gZak2B"),
+    AimedTable<gZak2BShot, kZero, kFrameOnly>("gZak2BShot"),
+    EnemyTable<gZak3B>("gZak3B"),
+    AimedTable<gZak3BShot, kZero, kFrameOnly>("gZak3BShot"),
     EnemyTable<gZak8>("gZak8"),
     StreamTable<gZak8Stream1, kZero>("gZak8Stream1"),
     StreamTable<gZak8Stream2, kZero>("gZak8Stream2"),
@@ -130,6 +145,17 @@ const ResetTable kResetTables[] = {
     StreamTable<gDiver80RStream2, kRandom10>("gDiver80RStream2"),
     StreamTable<gDiver80RStream3, kRandom10>("gDiver80RStream3"),
     Table("gDiver80RFan", gDiver80RFan, ResetFanShots<gDiver80RFan>, FanShotsAtStart<gDiver80RFan>),
+    EnemyTable<gZak9>("gZak9"),
+    StreamTable<gZak9Stream1, kRandom10>("gZak9Stream1"),
+    StreamTable<gZak9Stream2, kRandom10>("gZak9Stream2"),
+    StreamTable<gZak9Stream3, kRandom10>("gZak9Stream3"),
+    StreamTable<gZak9Stream4, kRandom10>("gZak9Stream4"),
+    StreamTable<gZak9Stream5, kRandom10>("gZak9Stream5"),
+    ClusterTable<gZak9Cluster1>("gZak9Cluster1"),
+    ClusterTable<gZak9Cluster2>("gZak9Cluster2"),
+    ClusterTable<gZak9Cluster3>("gZak9Cluster3"),
+    ClusterTable<gZak9Cluster4>("gZak9Cluster4"),
+    ClusterTable<gZak9Cluster5>("gZak9Cluster5"),
     MarkedEnemyTable<gGunner80L, gGunner80LMarkers>("gGunner80L"),
     AimedTable<gGunner80LShot1, kRandom10, kAim>("gGunner80LShot1"),
     AimedTable<gGunner80LShot2, kRandom10, kAim>("gGunner80LShot2"),
@@ -142,6 +168,22 @@ const ResetTable kResetTables[] = {
     StreamTable<gGunner80RStream1, kRandom10>("gGunner80RStream1"),
     StreamTable<gGunner80RStream2, kRandom10>("gGunner80RStream2"),
     StreamTable<gGunner80RStream3, kRandom10>("gGunner80RStream3"),
+    EnemyTable<gStrafer3>("gStrafer3"),
+    StreamTable<gStrafer3Stream1, kRandom10>("gStrafer3Stream1"),
+    StreamTable<gStrafer3Stream2, kRandom10>("gStrafer3Stream2"),
+    StreamTable<gStrafer3Stream3, kRandom10>("gStrafer3Stream3"),
+    EnemyTable<gStrafer5>("gStrafer5"),
+    StreamTable<gStrafer5Stream1, kRandom10>("gStrafer5Stream1"),
+    StreamTable<gStrafer5Stream2, kRandom10>("gStrafer5Stream2"),
+    StreamTable<gStrafer5Stream3, kRandom10>("gStrafer5Stream3"),
+    StreamTable<gStrafer5Stream4, kRandom10>("gStrafer5Stream4"),
+    StreamTable<gStrafer5Stream5, kRandom10>("gStrafer5Stream5"),
+    EnemyTable<gConvoy90>("gConvoy90"),
+    StreamTable<gConvoy90Stream1, kRandom10>("gConvoy90Stream1"),
+    StreamTable<gConvoy90Stream2, kRandom10>("gConvoy90Stream2"),
+    StreamTable<gConvoy90Stream3, kRandom10>("gConvoy90Stream3"),
+    StreamTable<gConvoy90Stream4, kRandom10>("gConvoy90Stream4"),
+    StreamTable<gConvoy90Stream5, kRandom10>("gConvoy90Stream5"),
     WaveTable<gTwinGunZakA>("gTwinGunZakA"),
     AimedTable<gTwinGunZakAShot1, kRandom10, kAim>("gTwinGunZakAShot1"),
     AimedTable<gTwinGunZakAShot2, kRandom10, kAim>("gTwinGunZakAShot2"),
