@@ -3,7 +3,14 @@
 #include <iterator>
 
 #include "enemies/aimed_shots.h"
+#include "enemies/bars.h"
+#include "enemies/beams.h"
+#include "enemies/bursts.h"
 #include "enemies/kind.h"
+#include "enemies/large_kind.h"
+#include "enemies/large_kinds.h"
+#include "enemies/lasers_beams.h"
+#include "enemies/muzzle_streams.h"
 #include "enemies/streams.h"
 #include "enemies/template_kinds.h"
 #include "engine/system/ko_system.h"
@@ -51,6 +58,39 @@ constexpr ResetTable StreamTable(const char* name) {
   return Table(name, shots, ResetStreamShots<shots, frame>, StreamShotsAtStart<shots, frame>);
 }
 
+// A table of one record.
+template <typename T>
+constexpr ResetTable Block(const char* name, T& block, void (*reset)(), bool (*atStart)()) {
+  return {name, &block, sizeof(T), reset, atStart};
+}
+
+// A single large kind; `hp` is what the reset writes into its hit points.
+template <LargeZakState& block, int hp = 0>
+constexpr ResetTable LargeTable(const char* name) {
+  return Block(name, block, ResetLargeBlock<block, hp>, LargeBlockAtStart<block, hp>);
+}
+
+template <auto& shots>
+constexpr ResetTable BurstTable(const char* name) {
+  return Table(name, shots, ResetBurstShots<shots>, BurstShotsAtStart<shots>);
+}
+
+template <auto& slots>
+constexpr ResetTable BeamTable(const char* name) {
+  return Table(name, slots, ResetBeams<slots>, BeamsAtStart<slots>);
+}
+
+// A laser or a bar.
+template <LaserRecord& strip>
+constexpr ResetTable StripTable(const char* name) {
+  return Block(name, strip, ResetStripRecord<strip>, StripRecordAtStart<strip>);
+}
+
+template <auto& shots>
+constexpr ResetTable MuzzleStreamTable(const char* name) {
+  return Table(name, shots, ResetMuzzleStream<shots>, MuzzleStreamAtStart<shots>);
+}
+
 using enum enemy::StartFrame;
 using enum enemy::AimedReset;
 
@@ -76,6 +116,37 @@ const ResetTable kResetTables[] = {
     StreamTable<gZak8Stream1, kZero>("gZak8Stream1"),
     StreamTable<gZak8Stream2, kZero>("gZak8Stream2"),
     StreamTable<gZak8Stream3, kZero>("gZak8Stream3"),
+    LargeTable<gZak50A>("gZak50A"),
+    BurstTable<gZak50AShot>("gZak50AShot"),
+    LargeTable<gZak50B>("gZak50B"),
+    BeamTable<gZak50BBeam1>("gZak50BBeam1"),
+    BeamTable<gZak50BBeam2>("gZak50BBeam2"),
+    BurstTable<gZak50BShot1>("gZak50BShot1"),
+    BurstTable<gZak50BShot2>("gZak50BShot2"),
+    BurstTable<gZak50BShot3>("gZak50BShot3"),
+    LargeTable<gZak51A>("gZak51A"),
+    StripTable<gZak51ALaser>("gZak51ALaser"),
+    BeamTable<gZak51ABeam1>("gZak51ABeam1"),
+    BeamTable<gZak51ABeam2>("gZak51ABeam2"),
+    BurstTable<gZak51AShot1>("gZak51AShot1"),
+    BurstTable<gZak51AShot2>("gZak51AShot2"),
+    LargeTable<gZak51B>("gZak51B"),
+    StripTable<gZak51BLaser>("gZak51BLaser"),
+    MuzzleStreamTable<gZak51BStream>("gZak51BStream"),
+    LargeTable<gZak54A, kZak54Hp>("gZak54A"),
+    StripTable<gZak54ABar1>("gZak54ABar1"),
+    StripTable<gZak54ABar2>("gZak54ABar2"),
+    MuzzleStreamTable<gZak54AStream>("gZak54AStream"),
+    LargeTable<gZak54B, kZak54Hp>("gZak54B"),
+    StripTable<gZak54BBar1>("gZak54BBar1"),
+    StripTable<gZak54BBar2>("gZak54BBar2"),
+    MuzzleStreamTable<gZak54BStream>("gZak54BStream"),
+    LargeTable<gZak54C, kZak54Hp>("gZak54C"),
+    StripTable<gZak54CBar1>("gZak54CBar1"),
+    StripTable<gZak54CBar2>("gZak54CBar2"),
+    MuzzleStreamTable<gZak54CStream>("gZak54CStream"),
+    LargeTable<gZak50C>("gZak50C"),
+    MuzzleStreamTable<gZak50CStream>("gZak50CStream"),
     Table("gBackgroundParticles", gBackgroundParticles, ResetBackgroundParticles,
           BackgroundParticlesAtStart),
 };
