@@ -127,6 +127,7 @@ struct EntryValue {
   int mod;
   int add;
   int sign = 1;
+  bool addsTo = false;  // added to the field's value instead of replacing it
 };
 
 // ------------------------------------------------------------------- kind
@@ -148,6 +149,7 @@ void ClearCounters(ZakRecord& r);
 void ClearCounters(WaveZakRecord& r);
 void ClearCounters(Diver80LRecord& r);
 void ClearCounters(Diver80RRecord& r);
+void ClearCounters(LargeZakState& r);
 
 int Truncate(float v);  // a float position as the integer the blits and boxes use
 float NextEntryValue(const EntryValue& e);
@@ -178,20 +180,11 @@ void SpawnSlot(const KindDesign<Record>& k, int slot) {
   if (r.alive != 0) return;
   for (const EntryValue& e : k.entry) {
     const float v = NextEntryValue(e);
-    switch (e.field) {
-      case Field::kX:
-        r.x = v;
-        break;
-      case Field::kY:
-        r.y = v;
-        break;
-      case Field::kVX:
-        r.vx = v;
-        break;
-      case Field::kVY:
-        r.vy = v;
-        break;
-    }
+    float& field = e.field == Field::kX    ? r.x
+                   : e.field == Field::kY  ? r.y
+                   : e.field == Field::kVX ? r.vx
+                                           : r.vy;
+    field = e.addsTo ? field + v : v;
   }
   r.alive = 1;
   r.dying = 0;
