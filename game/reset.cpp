@@ -6,6 +6,7 @@
 #include "enemies/kind.h"
 #include "enemies/streams.h"
 #include "enemies/template_kinds.h"
+#include "enemies/zak51_side.h"
 #include "engine/system/ko_system.h"
 #include "game/background_sprites.h"
 #include "game/backgrounds.h"
@@ -76,6 +77,18 @@ const ResetTable kResetTables[] = {
     StreamTable<gZak8Stream1, kZero>("gZak8Stream1"),
     StreamTable<gZak8Stream2, kZero>("gZak8Stream2"),
     StreamTable<gZak8Stream3, kZero>("gZak8Stream3"),
+    EnemyTable<gZak51L>("gZak51L"),
+    StreamTable<gZak51LStream1, kRandom10>("gZak51LStream1"),
+    StreamTable<gZak51LStream2, kRandom10>("gZak51LStream2"),
+    StreamTable<gZak51LStream3, kRandom10>("gZak51LStream3"),
+    StreamTable<gZak51LStream4, kRandom10>("gZak51LStream4"),
+    StreamTable<gZak51LStream5, kRandom10>("gZak51LStream5"),
+    EnemyTable<gZak51R>("gZak51R"),
+    StreamTable<gZak51RStream1, kRandom10>("gZak51RStream1"),
+    StreamTable<gZak51RStream2, kRandom10>("gZak51RStream2"),
+    StreamTable<gZak51RStream3, kRandom10>("gZak51RStream3"),
+    StreamTable<gZak51RStream4, kRandom10>("gZak51RStream4"),
+    StreamTable<gZak51RStream5, kRandom10>("gZak51RStream5"),
     Table("gBackgroundParticles", gBackgroundParticles, ResetBackgroundParticles,
           BackgroundParticlesAtStart),
 };
