@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "enemies/aimed_shots.h"
+#include "enemies/big90.h"
 #include "enemies/kind.h"
 #include "enemies/streams.h"
 #include "enemies/template_kinds.h"
@@ -89,6 +90,18 @@ const ResetTable kResetTables[] = {
     StreamTable<gZak51RStream3, kRandom10>("gZak51RStream3"),
     StreamTable<gZak51RStream4, kRandom10>("gZak51RStream4"),
     StreamTable<gZak51RStream5, kRandom10>("gZak51RStream5"),
+    EnemyTable<gBig90A>("gBig90A"),
+    StreamTable<gBig90AStream1, kRandom10>("gBig90AStream1"),
+    StreamTable<gBig90AStream2, kRandom10>("gBig90AStream2"),
+    StreamTable<gBig90AStream3, kRandom10>("gBig90AStream3"),
+    StreamTable<gBig90AStream4, kRandom10>("gBig90AStream4"),
+    StreamTable<gBig90AStream5, kRandom10>("gBig90AStream5"),
+    EnemyTable<gBig90B>("gBig90B"),
+    StreamTable<gBig90BStream1, kRandom10>("gBig90BStream1"),
+    StreamTable<gBig90BStream2, kRandom10>("gBig90BStream2"),
+    StreamTable<gBig90BStream3, kRandom10>("gBig90BStream3"),
+    StreamTable<gBig90BStream4, kRandom10>("gBig90BStream4"),
+    StreamTable<gBig90BStream5, kRandom10>("gBig90BStream5"),
     Table("gBackgroundParticles", gBackgroundParticles, ResetBackgroundParticles,
           BackgroundParticlesAtStart),
 };
