@@ -7,6 +7,7 @@
 #include "enemies/kind.h"
 #include "enemies/streams.h"
 #include "enemies/template_kinds.h"
+#include "enemies/volley_zak.h"
 #include "enemies/zak51_side.h"
 #include "engine/system/ko_system.h"
 #include "game/background_sprites.h"
@@ -102,6 +103,24 @@ const ResetTable kResetTables[] = {
     StreamTable<gBig90BStream3, kRandom10>("gBig90BStream3"),
     StreamTable<gBig90BStream4, kRandom10>("gBig90BStream4"),
     StreamTable<gBig90BStream5, kRandom10>("gBig90BStream5"),
+    EnemyTable<gVolleyZakA>("gVolleyZakA"),
+    StreamTable<gVolleyZakAStream1, kRandom10>("gVolleyZakAStream1"),
+    StreamTable<gVolleyZakAStream2, kRandom10>("gVolleyZakAStream2"),
+    StreamTable<gVolleyZakAStream3, kRandom10>("gVolleyZakAStream3"),
+    StreamTable<gVolleyZakAStream4, kRandom10>("gVolleyZakAStream4"),
+    StreamTable<gVolleyZakAStream5, kRandom10>("gVolleyZakAStream5"),
+    EnemyTable<gVolleyZakB>("gVolleyZakB"),
+    StreamTable<gVolleyZakBStream1, kRandom10>("gVolleyZakBStream1"),
+    StreamTable<gVolleyZakBStream2, kRandom10>("gVolleyZakBStream2"),
+    StreamTable<gVolleyZakBStream3, kRandom10>("gVolleyZakBStream3"),
+    StreamTable<gVolleyZakBStream4, kRandom10>("gVolleyZakBStream4"),
+    StreamTable<gVolleyZakBStream5, kRandom10>("gVolleyZakBStream5"),
+    Table("gVolleyZakC", gVolleyZakC, ResetVolleyZakC, VolleyZakCAtStart),
+    StreamTable<gVolleyZakCStream1, kRandom10>("gVolleyZakCStream1"),
+    StreamTable<gVolleyZakCStream2, kRandom10>("gVolleyZakCStream2"),
+    StreamTable<gVolleyZakCStream3, kRandom10>("gVolleyZakCStream3"),
+    StreamTable<gVolleyZakCStream4, kRandom10>("gVolleyZakCStream4"),
+    StreamTable<gVolleyZakCStream5, kRandom10>("gVolleyZakCStream5"),
     Table("gBackgroundParticles", gBackgroundParticles, ResetBackgroundParticles,
           BackgroundParticlesAtStart),
 };

@@ -1,11 +1,13 @@
-// The five-way falling fans of Zak51L, Zak51R, Big90A and Big90B, every stream against its own
-// expected row: muzzle, speeds, drift, the y-only keep area that a bomb does not clear, the ship's
+// The five-way falling fans of Zak51L, Zak51R, Big90A, Big90B and the three
+// VolleyZak kinds, every stream against its own expected row: muzzle,
+// speeds, drift, the y-only keep area that a bomb does not clear, the ship's
 // box and the static bullet picture.
 #include <functional>
 #include <span>
 #include <string>
 
 #include "enemies/big90.h"
+#include "enemies/volley_zak.h"
 #include "enemies/zak51_side.h"
 #include "tests/game/enemy_fixture.h"
 
@@ -56,8 +58,10 @@ std::function<void(int, float, float)> Owner(Record (&table)[N]) {
       FAN_STREAM(kind, 5, fan, picture)
 
 std::vector<Stream> AllStreams() {
-  return {FIVE(Zak51L, kZak51Fan, gPicVal11), FIVE(Zak51R, kZak51Fan, gPicVal11),
-          FIVE(Big90A, kCraftFan, gPicVal13), FIVE(Big90B, kCraftFan, gPicVal13)};
+  return {FIVE(Zak51L, kZak51Fan, gPicVal11),     FIVE(Zak51R, kZak51Fan, gPicVal11),
+          FIVE(Big90A, kCraftFan, gPicVal13),     FIVE(Big90B, kCraftFan, gPicVal13),
+          FIVE(VolleyZakA, kCraftFan, gPicVal13), FIVE(VolleyZakB, kCraftFan, gPicVal13),
+          FIVE(VolleyZakC, kCraftFan, gPicVal13)};
 }
 
 class FanStreamTest : public EnemyTest {
