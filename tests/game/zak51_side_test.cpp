@@ -93,10 +93,15 @@ TEST_F(Zak51Test, BothAxesMoveByVyAndOnlyTheBottomEdgeFreesASlot) {
   EXPECT_NEAR(lastR, -100.0f, 4.0f);
 }
 
-TEST_F(Zak51Test, AFreeSlotDrawsNothingAndALiveOneItsWholeBodyAtTheTruncatedPlace) {
+TEST_F(Zak51Test, TheBodyIsDrawnWhetherOrNotAliveAtTheTruncatedPlace) {
   for (const Side& k : kSides) {
     SCOPED_TRACE(k.name);
     EXPECT_TRUE(Blank(Render([&] { k.draw(0); })));
+    // The body does not test alive: a free slot standing on the screen shows.
+    k.slots[0] = {0, 0, 0, 300, 200, 0, 0, 0, 0, 0};
+    EXPECT_EQ(Render([&] { k.draw(0); }),
+              Render([] { koDraw::Blit(300, 200, gPicZak51, 0, 0, 200, 160); }));
+    k.slots[0] = {0, 0, 0, -500, 500, 0, 0, 0, 0, 0};
     k.slots[1] = {0, 0, 0, 100.9f, -10.5f, 0, 0, 0, 1, 0};
     EXPECT_EQ(Render([&] { k.draw(0); }),
               Render([] { koDraw::Blit(100, -10, gPicZak51, 0, 0, 200, 160); }));
