@@ -1,6 +1,8 @@
 // Zak51L and Zak51R: one kind row each, and their entry points.
 #include "enemies/zak51_side.h"
 
+#include <array>
+
 #include "enemies/kind.h"
 #include "game/assets.h"
 
@@ -15,21 +17,21 @@ using enum Field;
 constexpr MarkerDesign kNoMarker{};
 
 // Eight still copies around the large body, drawn plainly whatever the blit
-// mode; the two kinds differ only in the strip of the seventh copy.
-constexpr ExplosionCopy kZak51LCopies[] = {
-    {kPlain, &gPicZbak2b, 80, -25, 0, 35, 0}, {kPlain, &gPicZbak3b, 80, 135, 0, 35, 0},
-    {kPlain, &gPicZbak2b, 80, 55, 0, -45, 0}, {kPlain, &gPicZbak2b, 80, 55, 0, 115, 0},
-    {kPlain, &gPicZbak2b, 80, -2, 0, -22, 0}, {kPlain, &gPicZbak2b, 80, 112, 0, -22, 0},
-    {kPlain, &gPicZbak3b, 80, -2, 0, 92, 0},  {kPlain, &gPicZbak3b, 80, 112, 0, 92, 0},
-};
-constexpr ExplosionCopy kZak51RCopies[] = {
-    {kPlain, &gPicZbak2b, 80, -25, 0, 35, 0}, {kPlain, &gPicZbak3b, 80, 135, 0, 35, 0},
-    {kPlain, &gPicZbak2b, 80, 55, 0, -45, 0}, {kPlain, &gPicZbak2b, 80, 55, 0, 115, 0},
-    {kPlain, &gPicZbak2b, 80, -2, 0, -22, 0}, {kPlain, &gPicZbak2b, 80, 112, 0, -22, 0},
-    {kPlain, &gPicZbak2b, 80, -2, 0, 92, 0},  {kPlain, &gPicZbak3b, 80, 112, 0, 92, 0},
-};
+// mode, hitSkip never written and the wreck drifting on; 8 frames x 3 rows.
+// The two kinds differ only in the strip of the seventh copy.
+constexpr std::array<ExplosionCopy, 8> Zak51Copies(const int* seventhStrip) {
+  return {{{kPlain, &gPicZbak2b, 80, -25, 0, 35, 0},
+           {kPlain, &gPicZbak3b, 80, 135, 0, 35, 0},
+           {kPlain, &gPicZbak2b, 80, 55, 0, -45, 0},
+           {kPlain, &gPicZbak2b, 80, 55, 0, 115, 0},
+           {kPlain, &gPicZbak2b, 80, -2, 0, -22, 0},
+           {kPlain, &gPicZbak2b, 80, 112, 0, -22, 0},
+           {kPlain, seventhStrip, 80, -2, 0, 92, 0},
+           {kPlain, &gPicZbak3b, 80, 112, 0, 92, 0}}};
+}
+constexpr auto kZak51LCopies = Zak51Copies(&gPicZbak3b);
+constexpr auto kZak51RCopies = Zak51Copies(&gPicZbak2b);
 
-// 8 frames x 3 rows; the wreck drifts on and hitSkip is never written.
 constexpr Explosion<ZakRecord> Zak51Explosion(std::span<const ExplosionCopy> copies) {
   return {&ZakRecord::frame2, 8, 3, copies, copies, false, false, false, true};
 }

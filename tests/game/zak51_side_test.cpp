@@ -175,18 +175,4 @@ TEST_F(Zak51Test, AWreckKeepsFallingAndOneFreedByTheBottomEdgeEndsItsExplosionUn
   EXPECT_EQ(s.row, 1);
 }
 
-TEST_F(Zak51Test, TheResetFreesAndParksEverySlotAndClearsEveryWord) {
-  for (const Side& k : kSides)
-    for (int i = 0; i < 2; ++i) k.slots[i] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
-  ResetGameState();
-  for (const Side& k : kSides)
-    for (int i = 0; i < 2; ++i) {
-      const ZakRecord& s = k.slots[i];
-      EXPECT_EQ(s.row + s.frame1 + s.frame2 + s.hitSkip + s.alive + s.dying, 0);
-      EXPECT_EQ(s.vx + s.vy, 0.0f);
-      EXPECT_EQ(s.x, -500.0f);
-      EXPECT_EQ(s.y, 500.0f);
-    }
-}
-
 }  // namespace
