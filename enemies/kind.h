@@ -54,6 +54,7 @@ struct Explosion {
   bool wreckStops;                       // vx = vy = 0 on every explosion frame
   bool endClearsHitSkip;                 // the end of the explosion also sets hitSkip to 0
   bool endParksMarker;                   // the end also unlocks and parks the slot's marker
+  bool ignoresBlitMode = false;          // the mode-0 copies are drawn whatever the mode
 };
 
 // Draws the copies of `mode` for frame f at the truncated position (x, y).
@@ -109,6 +110,7 @@ struct Motion {
   float xSign;        // -1: x -= vx (most kinds), +1: x += vx, 0: no x term
   float ySign;        // +1: y += vy, 0: no y term
   float steerToShip;  // 0: none; else after the move vy = -steer below the ship's row, +steer above
+  bool xMovesByVy = false;  // the x term uses vy in place of vx (a diagonal at 45 degrees)
 };
 
 // After moving, every slot (alive or not) outside the box is freed and parked;
@@ -213,8 +215,12 @@ void StepExplosion(const KindDesign<Record>& k, int slot, int x, int y) {
   Record& r = k.slots[slot];
   int32_t& frame = r.*e.frame;
   const int mode = ExplosionMode();
-  if (mode == 1) DrawExplosionCopies(e.mode1, x, y, frame);
-  if (mode == 0) DrawExplosionCopies(e.mode0, x, y, frame);
+  if (e.ignoresBlitMode) {
+    DrawExplosionCopies(e.mode0, x, y, frame);
+  } else {
+    if (mode == 1) DrawExplosionCopies(e.mode1, x, y, frame);
+    if (mode == 0) DrawExplosionCopies(e.mode0, x, y, frame);
+  }
   if (e.wreckStops) r.vx = r.vy = 0.0f;
   if (++frame > e.frames - 1) {
     frame = 0;
@@ -258,7 +264,7 @@ void MoveKind(const KindDesign<Record>& k) {
     if (r.alive != 0) {
       const float scale = FrameScale();
       if (m.ySign != 0.0f) r.y += m.ySign * r.vy * scale;
-      if (m.xSign != 0.0f) r.x += m.xSign * r.vx * scale;
+      if (m.xSign != 0.0f) r.x += m.xSign * (m.xMovesByVy ? r.vy : r.vx) * scale;
       if (m.steerToShip != 0.0f) {
         if (r.y > ShipY()) r.vy = -m.steerToShip;
         if (r.y < ShipY()) r.vy = m.steerToShip;

@@ -9,6 +9,7 @@
 #include "enemies/aimed_shots.h"
 #include "enemies/bars.h"
 #include "enemies/beams.h"
+#include "enemies/big90.h"
 #include "enemies/divers.h"
 #include "enemies/gun_zak.h"
 #include "enemies/gunners.h"
@@ -22,8 +23,10 @@
 #include "enemies/streams.h"
 #include "enemies/template_kinds.h"
 #include "enemies/twin_gun_zak.h"
+#include "enemies/volley_zak.h"
 #include "enemies/wave_kinds.h"
 #include "enemies/zak4.h"
+#include "enemies/zak51_side.h"
 #include "enemies/zak52.h"
 #include "enemies/zak60.h"
 #include "enemies/zak9_clusters.h"
@@ -218,12 +221,54 @@ const ResetTable kResetTables[] = {
     StreamTable<gStrafer5Stream3, kRandom10>("gStrafer5Stream3"),
     StreamTable<gStrafer5Stream4, kRandom10>("gStrafer5Stream4"),
     StreamTable<gStrafer5Stream5, kRandom10>("gStrafer5Stream5"),
+    EnemyTable<gZak51L>("gZak51L"),
+    StreamTable<gZak51LStream1, kRandom10>("gZak51LStream1"),
+    StreamTable<gZak51LStream2, kRandom10>("gZak51LStream2"),
+    StreamTable<gZak51LStream3, kRandom10>("gZak51LStream3"),
+    StreamTable<gZak51LStream4, kRandom10>("gZak51LStream4"),
+    StreamTable<gZak51LStream5, kRandom10>("gZak51LStream5"),
+    EnemyTable<gZak51R>("gZak51R"),
+    StreamTable<gZak51RStream1, kRandom10>("gZak51RStream1"),
+    StreamTable<gZak51RStream2, kRandom10>("gZak51RStream2"),
+    StreamTable<gZak51RStream3, kRandom10>("gZak51RStream3"),
+    StreamTable<gZak51RStream4, kRandom10>("gZak51RStream4"),
+    StreamTable<gZak51RStream5, kRandom10>("gZak51RStream5"),
+    EnemyTable<gBig90A>("gBig90A"),
+    StreamTable<gBig90AStream1, kRandom10>("gBig90AStream1"),
+    StreamTable<gBig90AStream2, kRandom10>("gBig90AStream2"),
+    StreamTable<gBig90AStream3, kRandom10>("gBig90AStream3"),
+    StreamTable<gBig90AStream4, kRandom10>("gBig90AStream4"),
+    StreamTable<gBig90AStream5, kRandom10>("gBig90AStream5"),
+    EnemyTable<gBig90B>("gBig90B"),
+    StreamTable<gBig90BStream1, kRandom10>("gBig90BStream1"),
+    StreamTable<gBig90BStream2, kRandom10>("gBig90BStream2"),
+    StreamTable<gBig90BStream3, kRandom10>("gBig90BStream3"),
+    StreamTable<gBig90BStream4, kRandom10>("gBig90BStream4"),
+    StreamTable<gBig90BStream5, kRandom10>("gBig90BStream5"),
     EnemyTable<gConvoy90>("gConvoy90"),
     StreamTable<gConvoy90Stream1, kRandom10>("gConvoy90Stream1"),
     StreamTable<gConvoy90Stream2, kRandom10>("gConvoy90Stream2"),
     StreamTable<gConvoy90Stream3, kRandom10>("gConvoy90Stream3"),
     StreamTable<gConvoy90Stream4, kRandom10>("gConvoy90Stream4"),
     StreamTable<gConvoy90Stream5, kRandom10>("gConvoy90Stream5"),
+    EnemyTable<gVolleyZakA>("gVolleyZakA"),
+    StreamTable<gVolleyZakAStream1, kRandom10>("gVolleyZakAStream1"),
+    StreamTable<gVolleyZakAStream2, kRandom10>("gVolleyZakAStream2"),
+    StreamTable<gVolleyZakAStream3, kRandom10>("gVolleyZakAStream3"),
+    StreamTable<gVolleyZakAStream4, kRandom10>("gVolleyZakAStream4"),
+    StreamTable<gVolleyZakAStream5, kRandom10>("gVolleyZakAStream5"),
+    EnemyTable<gVolleyZakB>("gVolleyZakB"),
+    StreamTable<gVolleyZakBStream1, kRandom10>("gVolleyZakBStream1"),
+    StreamTable<gVolleyZakBStream2, kRandom10>("gVolleyZakBStream2"),
+    StreamTable<gVolleyZakBStream3, kRandom10>("gVolleyZakBStream3"),
+    StreamTable<gVolleyZakBStream4, kRandom10>("gVolleyZakBStream4"),
+    StreamTable<gVolleyZakBStream5, kRandom10>("gVolleyZakBStream5"),
+    Table("gVolleyZakC", gVolleyZakC, ResetVolleyZakC, VolleyZakCAtStart),
+    StreamTable<gVolleyZakCStream1, kRandom10>("gVolleyZakCStream1"),
+    StreamTable<gVolleyZakCStream2, kRandom10>("gVolleyZakCStream2"),
+    StreamTable<gVolleyZakCStream3, kRandom10>("gVolleyZakCStream3"),
+    StreamTable<gVolleyZakCStream4, kRandom10>("gVolleyZakCStream4"),
+    StreamTable<gVolleyZakCStream5, kRandom10>("gVolleyZakCStream5"),
     WaveTable<gTwinGunZakA>("gTwinGunZakA"),
     AimedTable<gTwinGunZakAShot1, kRandom10, kAim>("gTwinGunZakAShot1"),
     AimedTable<gTwinGunZakAShot2, kRandom10, kAim>("gTwinGunZakAShot2"),
