@@ -11,8 +11,8 @@ struct ZakRecord {
   int32_t frame1;  // explosion frame of the first group of kinds
   int32_t frame2;  // explosion frame of the second group of kinds
   float x, y;
-  float vx;  // horizontal speed; most kinds subtract it from x
-  float vy;  // vertical speed, added to y
+  float vx;         // horizontal speed; most kinds subtract it from x
+  float vy;         // vertical speed, added to y
   int32_t hitSkip;  // while non-zero the hit passes leave the slot alone
   int32_t alive;    // 1 while in play, also while exploding
   int32_t dying;    // 1 from a hit until the explosion has finished
@@ -39,6 +39,20 @@ struct WaveZakRecord {
   float phaseTimer;     // movement-script clock of the kinds that fly one
   float x, y, vx, vy;
   int32_t hitSkip, alive, dying;
+};
+
+// The block of one single large enemy: separate scalars rather than a table.
+struct LargeZakState {
+  int32_t row;    // explosion row counter
+  int32_t frame;  // explosion frame within the row
+  float x, y;
+  float vx;          // entry speed towards the left
+  float vy;          // set by the spawn; read only by the kinds whose script falls by it
+  float phaseTimer;  // script clock of the kinds that fly a phase script
+  float hp;          // hit points of the kinds that carry them
+  int32_t hitSkip;   // while non-zero the hit passes leave the kind alone
+  int32_t alive;
+  int32_t dying;
 };
 
 // A lock-on mark over one enemy slot (the 60 x 60 marker picture's corner).
@@ -70,4 +84,9 @@ struct ShotRecord {
   float vx, vy;  // pixels per second; each stream adds or subtracts them
   int32_t spare2;
   int32_t alive;
+};
+
+// The bullets one enemy slot drops together: bullet j of the block is the j-th.
+struct ClusterRecord {
+  ShotRecord shots[5];
 };
