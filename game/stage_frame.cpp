@@ -40,11 +40,10 @@ struct StageDef {
 };
 
 constexpr auto kFirst = StageClock::kFirst;
-constexpr TimelineOp kSpawnItem = [](int) { SpawnPowerItem(); };
 
 // The power item's release windows.
 constexpr TimelineRow ItemWindow(float from, float to) {
-  return {When::kWithin, kFirst, from, to, Ops<kSpawnItem>};
+  return {When::kWithin, kFirst, from, to, Ops<SpawnPowerItem>};
 }
 const TimelineRow kStage1ItemWindows[] = {
     ItemWindow(100, 150), ItemWindow(300, 350),  ItemWindow(500, 550),

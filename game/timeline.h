@@ -3,6 +3,7 @@
 #pragma once
 #include <cstdint>
 #include <span>
+#include <type_traits>
 
 // Every operation a stage runs takes one word it does not read; the stages pass 0.
 using TimelineOp = void (*)(int);
@@ -26,10 +27,19 @@ struct TimelineRow {
   std::span<const TimelineOp> ops;
 };
 
+// Calls one operation of a row, with the stage word if it takes one.
+template <auto F>
+void CallOp(int word) {
+  if constexpr (std::is_invocable_v<decltype(F), int>)
+    F(word);
+  else
+    F();
+}
+
 // A row's operations, written inline: Ops<MoveZak1, DrawZak1>.
-template <TimelineOp... F>
-inline constexpr TimelineOp kOpList[] = {F...};
-template <TimelineOp... F>
+template <auto... F>
+inline constexpr TimelineOp kOpList[] = {CallOp<F>...};
+template <auto... F>
 inline constexpr std::span<const TimelineOp> Ops{kOpList<F...>};
 
 bool RowRuns(const TimelineRow& row);

@@ -7,7 +7,7 @@ namespace {
 
 int gRuns;
 void Count(int) { ++gRuns; }
-void JumpClock(int) { gStageClock = 500.0f; }
+void JumpClock() { gStageClock = 500.0f; }
 
 constexpr auto kFirst = StageClock::kFirst;
 
