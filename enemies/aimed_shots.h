@@ -24,7 +24,16 @@ struct AimedShotFamily {
   KeepArea keep;               // where a bullet stays in flight
   ShipBox shipBox;
   BulletLook look;
+  // A volley of fixed speeds: bullet k flies at speed + speedStep k, and every
+  // start writes the speeds of the whole volley, flying bullets included.
+  float speedStep = 0;
+  bool startWritesEverySpeed = false;
 };
+
+// The speed of bullet k of a family.
+inline float SpeedOf(const RandomValue& speed, float speedStep, size_t k) {
+  return Next(speed) + speedStep * static_cast<float>(k);
+}
 
 // The flight angle towards (dx, dy): atan(dy / dx) turned by pi to the left half;
 // dx 0 gives straight down for dy > 0, else straight up.
@@ -46,7 +55,12 @@ void FireAimedShots(const AimedShotFamily<Owner>& f) {
     if (Drawn(f.spare2)) s.spare2 = Next(f.spare2);
     s.originX = s.x;
     s.originY = s.y;
-    s.speed = Next(f.speed);
+    if (f.startWritesEverySpeed) {
+      for (size_t k = 0; k < f.shots.size(); ++k)
+        f.shots[k].speed = SpeedOf(f.speed, f.speedStep, k);
+    } else {
+      s.speed = SpeedOf(f.speed, f.speedStep, i);
+    }
     s.dx = ShipX() + f.aimX - s.x;
     s.dy = ShipY() + f.aimY - s.y;
     s.angle = AimAngle(s.dx, s.dy);

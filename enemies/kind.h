@@ -5,6 +5,14 @@
 // points (SpawnZak1, DrawZak1, MoveZak1, HitZak1, ...) are one-line calls of
 // the routines below with that row. Every difference between kinds is a
 // column of the row, never a branch on the kind.
+//
+// Adding a kind: define its table, write its row (enemies/template_kinds.cpp
+// has thirteen to copy from), give it its entry points, and register the table
+// in game/reset.cpp with EnemyTable<gKind> (MarkedEnemyTable<gKind, gKindMarkers>
+// when it carries markers). A record type other than ZakRecord and
+// WaveZakRecord adds its overloads of ClearCounters, ResetRecord and
+// RecordAtStart in enemies/kind.cpp. Bullets: enemies/aimed_shots.h and
+// enemies/streams.h.
 #pragma once
 #include <cstdint>
 #include <limits>
@@ -58,10 +66,19 @@ enum class BodyDrawn : uint8_t {
   kIfAlive,  // body branch when not exploding or free; the body only while alive
 };
 
+// A cell of a body strip, drawn while the slot's phase clock lies in [from, to].
+struct BodyCell {
+  float from, to;
+  int left;  // source (left, 0)-(left + width, height)
+};
+
 struct Body {
   const int* picture;  // body picture global; source (0, 0)-(width, height)
   int width, height;
   BodyDrawn drawn;
+  // Non-empty: every cell whose band holds the phase clock is drawn, in order,
+  // instead of the one picture (adjacent bands may share a bound and both draw).
+  std::span<const BodyCell> cells = {};
 };
 
 // ----------------------------------------------------------------- markers
@@ -129,11 +146,21 @@ struct KindDesign {
 // alive and dying, and the reset below. A new record type adds its overloads.
 void ClearCounters(ZakRecord& r);
 void ClearCounters(WaveZakRecord& r);
+void ClearCounters(Diver80LRecord& r);
+void ClearCounters(Diver80RRecord& r);
 
 int Truncate(float v);  // a float position as the integer the blits and boxes use
 float NextEntryValue(const EntryValue& e);
 void PlayHitSound();  // "BOM.WAV" on its next voice
-void DrawBody(const Body& b, int x, int y);
+void DrawBody(const Body& b, int x, int y, float phase = 0.0f);
+// The phase clock of a record that has one, else 0.
+template <typename Record>
+float PhaseOf(const Record& r) {
+  if constexpr (requires { r.phaseTimer; })
+    return r.phaseTimer;
+  else
+    return 0.0f;
+}
 int ExplosionMode();  // gExplosionBlitMode
 float FrameScale();
 float ShipX();
@@ -222,7 +249,7 @@ void DrawKind(const KindDesign<Record>& k) {
       continue;
     }
     if (k.body.drawn == BodyDrawn::kAlways || r.alive != 0) {
-      DrawBody(k.body, x, y);
+      DrawBody(k.body, x, y, PhaseOf(r));
     }
     if (k.marker.table && r.alive != 0) DrawMarker(k.marker, k.marker.table[i], x, y);
   }
@@ -275,6 +302,11 @@ void ResetRecord(ZakRecord& r);
 void ResetRecord(WaveZakRecord& r);
 bool RecordAtStart(const ZakRecord& r);
 bool RecordAtStart(const WaveZakRecord& r);
+// A Diver record keeps its two spare words.
+void ResetRecord(Diver80LRecord& r);
+void ResetRecord(Diver80RRecord& r);
+bool RecordAtStart(const Diver80LRecord& r);
+bool RecordAtStart(const Diver80RRecord& r);
 void ResetMarkers(std::span<TargetMarker> markers);
 bool MarkersAtStart(std::span<const TargetMarker> markers);
 

@@ -11,8 +11,8 @@ struct ZakRecord {
   int32_t frame1;  // explosion frame of the first group of kinds
   int32_t frame2;  // explosion frame of the second group of kinds
   float x, y;
-  float vx;  // horizontal speed; most kinds subtract it from x
-  float vy;  // vertical speed, added to y
+  float vx;         // horizontal speed; most kinds subtract it from x
+  float vy;         // vertical speed, added to y
   int32_t hitSkip;  // while non-zero the hit passes leave the slot alone
   int32_t alive;    // 1 while in play, also while exploding
   int32_t dying;    // 1 from a hit until the explosion has finished
@@ -70,4 +70,9 @@ struct ShotRecord {
   float vx, vy;  // pixels per second; each stream adds or subtracts them
   int32_t spare2;
   int32_t alive;
+};
+
+// The bullets one enemy slot drops together: bullet j of the block is the j-th.
+struct ClusterRecord {
+  ShotRecord shots[5];
 };

@@ -4,10 +4,22 @@
 
 #include "bosses/attack_resets.h"
 #include "bosses/boss_reset.h"
+#include "enemies/aimed_fan.h"
 #include "enemies/aimed_shots.h"
+#include "enemies/divers.h"
+#include "enemies/gun_zak.h"
+#include "enemies/gunners.h"
 #include "enemies/kind.h"
+#include "enemies/mid_boss.h"
+#include "enemies/spread_shot.h"
 #include "enemies/streams.h"
 #include "enemies/template_kinds.h"
+#include "enemies/twin_gun_zak.h"
+#include "enemies/wave_kinds.h"
+#include "enemies/zak4.h"
+#include "enemies/zak52.h"
+#include "enemies/zak60.h"
+#include "enemies/zak9_clusters.h"
 #include "engine/system/ko_system.h"
 #include "game/background_sprites.h"
 #include "game/backgrounds.h"
@@ -55,6 +67,38 @@ constexpr ResetTable StreamTable(const char* name) {
   return Table(name, shots, ResetStreamShots<shots, frame>, StreamShotsAtStart<shots, frame>);
 }
 
+// A mid-boss's single state block.
+template <auto& block>
+constexpr ResetTable MidBossTable(const char* name) {
+  return {name, &block, sizeof block, ResetMidBoss<block>, MidBossAtStart<block>};
+}
+
+template <auto& shots>
+constexpr ResetTable SpreadTable(const char* name) {
+  return Table(name, shots, ResetSpreadTable<shots>, SpreadTableAtStart<shots>);
+}
+
+// A scripted wave kind's slots wait above the screen after a reset.
+template <auto& slots>
+constexpr ResetTable WaveTable(const char* name) {
+  return Table(name, slots, ResetWaveSlots<slots>, WaveSlotsAtStart<slots>);
+}
+template <auto& slots, auto& markers>
+constexpr ResetTable MarkedWaveTable(const char* name) {
+  return Table(name, slots, ResetMarkedWaveSlots<slots, markers>,
+               MarkedWaveSlotsAtStart<slots, markers>);
+}
+// Aimed tables whose reset writes the speed but not the aim.
+template <auto& shots>
+constexpr ResetTable ShotsAndSpeedTable(const char* name) {
+  return Table(name, shots, ResetShotsAndSpeed<shots>, ShotsAndSpeedAtStart<shots>);
+}
+
+template <auto& blocks>
+constexpr ResetTable ClusterTable(const char* name) {
+  return Table(name, blocks, ResetClusterShots<blocks>, ClusterShotsAtStart<blocks>);
+}
+
 using enum enemy::StartFrame;
 using enum enemy::AimedReset;
 
@@ -90,12 +134,121 @@ const ResetTable kResetTables[] = {
           BackgroundSpritesAtStart),
     EnemyTable<gZak1>("gZak1"),
     MarkedEnemyTable<gZak2, gZak2Markers>("gZak2"),
+    MarkedEnemyTable<gZak3, gZak3Markers>("gZak3"),
     EnemyTable<gZak7A>("gZak7A"),
     AimedTable<gZak7AShot, kRandom10, kAim>("gZak7AShot"),
+    EnemyTable<gZak7B>("gZak7B"),
+    AimedTable<gZak7BShot, kRandom10, kTimerAndSpare>("gZak7BShot"),
+    EnemyTable<gZak1B>("gZak1B"),
+    AimedTable<gZak1BShot, kRandom10, kFrameOnly>("gZak1BShot"),
+    EnemyTable<gZak2B>("gZak2B"),
+    AimedTable<gZak2BShot, kZero, kFrameOnly>("gZak2BShot"),
+    EnemyTable<gZak3B>("gZak3B"),
+    AimedTable<gZak3BShot, kZero, kFrameOnly>("gZak3BShot"),
     EnemyTable<gZak8>("gZak8"),
     StreamTable<gZak8Stream1, kZero>("gZak8Stream1"),
     StreamTable<gZak8Stream2, kZero>("gZak8Stream2"),
     StreamTable<gZak8Stream3, kZero>("gZak8Stream3"),
+    MarkedEnemyTable<gDiver80L, gDiver80LMarkers>("gDiver80L"),
+    AimedTable<gDiver80LShot1, kRandom10, kAim>("gDiver80LShot1"),
+    AimedTable<gDiver80LShot2, kRandom10, kAim>("gDiver80LShot2"),
+    StreamTable<gDiver80LStream1, kRandom10>("gDiver80LStream1"),
+    StreamTable<gDiver80LStream2, kRandom10>("gDiver80LStream2"),
+    StreamTable<gDiver80LStream3, kRandom10>("gDiver80LStream3"),
+    Table("gDiver80LFan", gDiver80LFan, ResetFanShots<gDiver80LFan>, FanShotsAtStart<gDiver80LFan>),
+    MarkedEnemyTable<gDiver80R, gDiver80RMarkers>("gDiver80R"),
+    AimedTable<gDiver80RShot1, kRandom10, kAim>("gDiver80RShot1"),
+    AimedTable<gDiver80RShot2, kRandom10, kAim>("gDiver80RShot2"),
+    StreamTable<gDiver80RStream1, kRandom10>("gDiver80RStream1"),
+    StreamTable<gDiver80RStream2, kRandom10>("gDiver80RStream2"),
+    StreamTable<gDiver80RStream3, kRandom10>("gDiver80RStream3"),
+    Table("gDiver80RFan", gDiver80RFan, ResetFanShots<gDiver80RFan>, FanShotsAtStart<gDiver80RFan>),
+    EnemyTable<gZak9>("gZak9"),
+    StreamTable<gZak9Stream1, kRandom10>("gZak9Stream1"),
+    StreamTable<gZak9Stream2, kRandom10>("gZak9Stream2"),
+    StreamTable<gZak9Stream3, kRandom10>("gZak9Stream3"),
+    StreamTable<gZak9Stream4, kRandom10>("gZak9Stream4"),
+    StreamTable<gZak9Stream5, kRandom10>("gZak9Stream5"),
+    ClusterTable<gZak9Cluster1>("gZak9Cluster1"),
+    ClusterTable<gZak9Cluster2>("gZak9Cluster2"),
+    ClusterTable<gZak9Cluster3>("gZak9Cluster3"),
+    ClusterTable<gZak9Cluster4>("gZak9Cluster4"),
+    ClusterTable<gZak9Cluster5>("gZak9Cluster5"),
+    MarkedEnemyTable<gGunner80L, gGunner80LMarkers>("gGunner80L"),
+    AimedTable<gGunner80LShot1, kRandom10, kAim>("gGunner80LShot1"),
+    AimedTable<gGunner80LShot2, kRandom10, kAim>("gGunner80LShot2"),
+    StreamTable<gGunner80LStream1, kRandom10>("gGunner80LStream1"),
+    StreamTable<gGunner80LStream2, kRandom10>("gGunner80LStream2"),
+    StreamTable<gGunner80LStream3, kRandom10>("gGunner80LStream3"),
+    MarkedEnemyTable<gGunner80R, gGunner80RMarkers>("gGunner80R"),
+    AimedTable<gGunner80RShot1, kRandom10, kAim>("gGunner80RShot1"),
+    AimedTable<gGunner80RShot2, kRandom10, kAim>("gGunner80RShot2"),
+    StreamTable<gGunner80RStream1, kRandom10>("gGunner80RStream1"),
+    StreamTable<gGunner80RStream2, kRandom10>("gGunner80RStream2"),
+    StreamTable<gGunner80RStream3, kRandom10>("gGunner80RStream3"),
+    EnemyTable<gStrafer3>("gStrafer3"),
+    StreamTable<gStrafer3Stream1, kRandom10>("gStrafer3Stream1"),
+    StreamTable<gStrafer3Stream2, kRandom10>("gStrafer3Stream2"),
+    StreamTable<gStrafer3Stream3, kRandom10>("gStrafer3Stream3"),
+    EnemyTable<gStrafer5>("gStrafer5"),
+    StreamTable<gStrafer5Stream1, kRandom10>("gStrafer5Stream1"),
+    StreamTable<gStrafer5Stream2, kRandom10>("gStrafer5Stream2"),
+    StreamTable<gStrafer5Stream3, kRandom10>("gStrafer5Stream3"),
+    StreamTable<gStrafer5Stream4, kRandom10>("gStrafer5Stream4"),
+    StreamTable<gStrafer5Stream5, kRandom10>("gStrafer5Stream5"),
+    EnemyTable<gConvoy90>("gConvoy90"),
+    StreamTable<gConvoy90Stream1, kRandom10>("gConvoy90Stream1"),
+    StreamTable<gConvoy90Stream2, kRandom10>("gConvoy90Stream2"),
+    StreamTable<gConvoy90Stream3, kRandom10>("gConvoy90Stream3"),
+    StreamTable<gConvoy90Stream4, kRandom10>("gConvoy90Stream4"),
+    StreamTable<gConvoy90Stream5, kRandom10>("gConvoy90Stream5"),
+    WaveTable<gTwinGunZakA>("gTwinGunZakA"),
+    AimedTable<gTwinGunZakAShot1, kRandom10, kAim>("gTwinGunZakAShot1"),
+    AimedTable<gTwinGunZakAShot2, kRandom10, kAim>("gTwinGunZakAShot2"),
+    WaveTable<gTwinGunZakB>("gTwinGunZakB"),
+    AimedTable<gTwinGunZakBShot1, kRandom10, kAim>("gTwinGunZakBShot1"),
+    AimedTable<gTwinGunZakBShot2, kRandom10, kAim>("gTwinGunZakBShot2"),
+    WaveTable<gTwinGunZakC>("gTwinGunZakC"),
+    AimedTable<gTwinGunZakCShot1, kRandom10, kAim>("gTwinGunZakCShot1"),
+    AimedTable<gTwinGunZakCShot2, kRandom10, kAim>("gTwinGunZakCShot2"),
+    WaveTable<gTwinGunZakD>("gTwinGunZakD"),
+    AimedTable<gTwinGunZakDShot1, kRandom10, kAim>("gTwinGunZakDShot1"),
+    AimedTable<gTwinGunZakDShot2, kRandom10, kAim>("gTwinGunZakDShot2"),
+    WaveTable<gGunZakA>("gGunZakA"),
+    AimedTable<gGunZakAShot, kRandom10, kAim>("gGunZakAShot"),
+    WaveTable<gGunZakB>("gGunZakB"),
+    AimedTable<gGunZakBShot, kRandom10, kAim>("gGunZakBShot"),
+    WaveTable<gGunZakC>("gGunZakC"),
+    AimedTable<gGunZakCShot, kRandom10, kAim>("gGunZakCShot"),
+    WaveTable<gGunZakD>("gGunZakD"),
+    AimedTable<gGunZakDShot, kRandom10, kAim>("gGunZakDShot"),
+    MarkedWaveTable<gZak4A, gZak4AMarkers>("gZak4A"),
+    ShotsAndSpeedTable<gZak4AShot1>("gZak4AShot1"),
+    ShotsAndSpeedTable<gZak4AShot2>("gZak4AShot2"),
+    MarkedWaveTable<gZak4B, gZak4BMarkers>("gZak4B"),
+    ShotsAndSpeedTable<gZak4BShot1>("gZak4BShot1"),
+    ShotsAndSpeedTable<gZak4BShot2>("gZak4BShot2"),
+    MarkedWaveTable<gZak4C, gZak4CMarkers>("gZak4C"),
+    MarkedWaveTable<gZak4D, gZak4DMarkers>("gZak4D"),
+    MidBossTable<gZak52>("gZak52"),
+    SpreadTable<gZak52SpreadMid>("gZak52SpreadMid"),
+    SpreadTable<gZak52SpreadUp>("gZak52SpreadUp"),
+    SpreadTable<gZak52SpreadDown>("gZak52SpreadDown"),
+    SpreadTable<gZak52BurstA>("gZak52BurstA"),
+    SpreadTable<gZak52BurstB>("gZak52BurstB"),
+    StreamTable<gZak52Stream, kRandom10>("gZak52Stream"),
+    MidBossTable<gZak60A>("gZak60A"),
+    SpreadTable<gZak60ASpreadMid>("gZak60ASpreadMid"),
+    SpreadTable<gZak60ASpreadUp>("gZak60ASpreadUp"),
+    SpreadTable<gZak60ASpreadDown>("gZak60ASpreadDown"),
+    MidBossTable<gZak60B>("gZak60B"),
+    SpreadTable<gZak60BSpreadMid>("gZak60BSpreadMid"),
+    SpreadTable<gZak60BSpreadUp>("gZak60BSpreadUp"),
+    SpreadTable<gZak60BSpreadDown>("gZak60BSpreadDown"),
+    MidBossTable<gZak60C>("gZak60C"),
+    SpreadTable<gZak60CSpreadMid>("gZak60CSpreadMid"),
+    SpreadTable<gZak60CSpreadUp>("gZak60CSpreadUp"),
+    SpreadTable<gZak60CSpreadDown>("gZak60CSpreadDown"),
     Table("gBackgroundParticles", gBackgroundParticles, ResetBackgroundParticles,
           BackgroundParticlesAtStart),
 };

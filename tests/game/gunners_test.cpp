@@ -1,0 +1,135 @@
+// The Gunner kinds: entry, the level crossing and its far bound, the marker
+// kept on exit, and the explosion on the second frame counter.
+#include "enemies/gunners.h"
+
+#include "enemies/divers.h"
+#include "tests/game/enemy_fixture.h"
+#include "tests/game/player_fixture.h"
+
+namespace {
+
+class GunnerTest : public EnemyTest {
+ protected:
+  void SetUp() override {
+    EnemyTest::SetUp();
+    gPicGunner80 = Strip(80, 1);
+    gPicTargetMarker = Strip(60, 1);
+  }
+  void TearDown() override {
+    gPicGunner80 = kNoPicture;
+    EnemyTest::TearDown();
+  }
+};
+
+TEST_F(GunnerTest, SpawnDrawsHeightAcrossSpeedAndAnUnusedFallSpeedInThatOrder) {
+  gGunner80R[0].frame1 = gGunner80R[0].frame2 = 4;
+  gGunner80R[0].row = gGunner80R[0].hitSkip = 2;
+  gGunner80RMarkers[0] = {300, 100, 1, 0};
+  const std::vector<int> r = NextRands(9);
+  SpawnGunner80R(0);
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(gGunner80R[i].x, 540.0f);
+    EXPECT_EQ(gGunner80R[i].y, static_cast<float>(r[3 * i] % 200));
+    EXPECT_EQ(gGunner80R[i].vx, static_cast<float>(r[3 * i + 1] % 50 + 50));
+    EXPECT_EQ(gGunner80R[i].vy, static_cast<float>(r[3 * i + 2] % 60 + 50));
+  }
+  EXPECT_EQ(gGunner80R[0].frame1 + gGunner80R[0].frame2, 0);
+  EXPECT_EQ(gGunner80R[0].row, 2);
+  EXPECT_EQ(gGunner80R[0].hitSkip, 2);
+  EXPECT_EQ(gGunner80RMarkers[0].locked, 1);  // left alone
+  SpawnGunner80L(0);
+  EXPECT_EQ(gGunner80L[2].x, 10.0f);
+}
+
+TEST_F(GunnerTest, GunnersCrossLevelAndLeaveAtTheFarBoundInTheSameMove) {
+  gFrameScale = 1.0f;
+  gGunner80L[0].alive = gGunner80R[0].alive = 1;
+  gGunner80L[0].x = 500.0f;
+  gGunner80R[0].x = 50.0f;
+  gGunner80L[0].y = gGunner80R[0].y = 120.0f;
+  gGunner80L[0].vx = gGunner80R[0].vx = 40.0f;
+  gGunner80L[0].vy = gGunner80R[0].vy = 90.0f;
+  gGunner80LMarkers[0] = {520, 900, 1, 0};
+  MoveGunner80L(0);  // x 540: on the bound
+  MoveGunner80R(0);  // x 10: on the bound
+  EXPECT_EQ(gGunner80L[0].x, 540.0f);
+  EXPECT_EQ(gGunner80L[0].y, 120.0f);  // the fall speed never moves it
+  EXPECT_EQ(gGunner80R[0].x, 10.0f);
+  EXPECT_EQ(gGunner80R[0].alive, 1);
+  gFrameScale = 0.01f;
+  MoveGunner80L(0);
+  MoveGunner80R(0);
+  EXPECT_EQ(gGunner80L[0].alive, 0);
+  EXPECT_EQ(gGunner80L[0].x, -500.0f);
+  EXPECT_EQ(gGunner80R[0].alive, 0);
+  EXPECT_EQ(gGunner80LMarkers[0].locked, 1);  // inside 30 .. 540 at any y
+  gGunner80RMarkers[1] = {29, 100, 1, 0};
+  MoveGunner80R(0);
+  EXPECT_EQ(gGunner80RMarkers[1].locked, 0);
+}
+
+TEST_F(GunnerTest, TheBodyIs80By60AndTheExplosionStepsTheSecondCounterFor32Draws) {
+  gGunner80L[2].alive = 1;
+  gGunner80L[2].x = 200.0f;
+  gGunner80L[2].y = 100.0f;
+  gGunner80LMarkers[2].locked = 1;
+  EXPECT_EQ(Render([] { DrawGunner80L(0); }), Render([] {
+              koDraw::Blit(200, 100, gPicGunner80, 0, 0, 80, 60);
+              koDraw::Blit(210, 110, gPicTargetMarker, 0, 0, 60, 60);
+            }));
+  gGunner80L[2].vx = 50.0f;
+  gGunner80L[2].hitSkip = 1;
+  HitGunner80L(2);
+  for (int draw = 0; draw < 3; ++draw) Render([] { DrawGunner80L(0); });
+  EXPECT_EQ(gGunner80L[2].frame2, 3);
+  EXPECT_EQ(gGunner80L[2].frame1, 0);
+  EXPECT_EQ(gGunner80L[2].vx, 0.0f);
+  EXPECT_EQ(Render([] { DrawGunner80L(0); }),
+            Render([] { koDraw::BlitAdd(200, 100, gPicZbak2b, 240, 0, 320, 80); }));
+  for (int draw = 4; draw < 31; ++draw) Render([] { DrawGunner80L(0); });
+  EXPECT_EQ(gGunner80L[2].alive, 1);
+  Render([] { DrawGunner80L(0); });
+  EXPECT_EQ(gGunner80L[2].alive + gGunner80L[2].dying + gGunner80L[2].hitSkip, 0);
+  EXPECT_EQ(gGunner80LMarkers[2].locked, 0);
+  EXPECT_EQ(gGunner80LMarkers[2].y, 500);
+}
+
+}  // namespace
+
+namespace {
+
+using CrosserInPlayTest = PlayerTest;
+
+// In a running stage: a hit plays "BOM.WAV" each time, even on an exploding
+// slot, and the explosion then runs its 32 frames at the place of the hit.
+TEST_F(CrosserInPlayTest, HitsPlayTheExplosionSoundAndTheWreckBurnsWhereItWasHit) {
+  int plays = -1;
+  float xStopped = 0.0f, xLast = 0.0f;
+  At(kPlay, [&] {
+    SpawnDiver80L(0);
+    SpawnGunner80R(0);
+    PlaysOf(gSndBom);
+    HitDiver80L(0);
+    HitDiver80R(1);  // a free slot: an unseen explosion at the parked place
+    HitGunner80R(2);
+    HitGunner80R(2);
+    plays = PlaysOf(gSndBom);
+  });
+  Every([&](int f) {
+    if (f <= kPlay || f > kPlay + 32) return;
+    MoveDiver80L(0);
+    DrawDiver80L(0);
+    if (f == kPlay + 1) xStopped = gDiver80L[0].x;
+    if (f == kPlay + 31) xLast = gDiver80L[0].x;
+  });
+  RunFrames(kPlay + 34);
+  EXPECT_EQ(plays, 4);
+  EXPECT_EQ(gDiver80L[0].alive, 0);  // 32 draws: over
+  EXPECT_EQ(gDiver80L[1].alive, 1);
+  EXPECT_GE(xStopped, 10.0f);
+  EXPECT_EQ(xLast, xStopped);  // the first explosion frame stopped it
+  EXPECT_EQ(gDiver80R[1].dying, 1);
+  EXPECT_EQ(gGunner80R[2].dying, 1);
+}
+
+}  // namespace
