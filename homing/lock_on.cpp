@@ -5,7 +5,10 @@
 #include <span>
 
 #include "bosses/boss_state.h"
+#include "enemies/divers.h"
+#include "enemies/gunners.h"
 #include "enemies/template_kinds.h"
+#include "enemies/zak4.h"
 #include "game/game_state.h"
 #include "homing/boss_markers.h"
 
@@ -53,6 +56,15 @@ constexpr LockableKind kLockableKinds[] = {
     Kind<gZak2, gZak2Markers>({20, 60, 40, 60}, LockMarkerZak2),
     // One pixel row high.
     Kind<gZak3, gZak3Markers>({40, 60, 60, 60}, LockMarkerZak3),
+    Kind<gDiver80L, gDiver80LMarkers>({20, 60, 20, 60}, LockMarkerDiver80L),
+    Kind<gDiver80R, gDiver80RMarkers>({20, 60, 20, 60}, LockMarkerDiver80R),
+    // From the craft's own top row.
+    Kind<gGunner80L, gGunner80LMarkers>({20, 60, 0, 60}, LockMarkerGunner80L),
+    Kind<gGunner80R, gGunner80RMarkers>({20, 60, 0, 60}, LockMarkerGunner80R),
+    Kind<gZak4A, gZak4AMarkers>({40, 80, 40, 80}, LockMarkerZak4A),
+    Kind<gZak4B, gZak4BMarkers>({40, 80, 40, 80}, LockMarkerZak4B),
+    Kind<gZak4C, gZak4CMarkers>({40, 80, 40, 80}, LockMarkerZak4C),
+    Kind<gZak4D, gZak4DMarkers>({40, 80, 40, 80}, LockMarkerZak4D),
 };
 
 // The sight and the box overlap, edges included (wide sums: no overflow).
@@ -136,5 +148,13 @@ void TestLockSightBosses() {
 
 void LockMarkerZak2(int slot) { LockMark(gZak2Markers, slot); }
 void LockMarkerZak3(int slot) { LockMark(gZak3Markers, slot); }
+void LockMarkerDiver80L(int slot) { LockMark(gDiver80LMarkers, slot); }
+void LockMarkerDiver80R(int slot) { LockMark(gDiver80RMarkers, slot); }
+void LockMarkerGunner80L(int slot) { LockMark(gGunner80LMarkers, slot); }
+void LockMarkerGunner80R(int slot) { LockMark(gGunner80RMarkers, slot); }
+void LockMarkerZak4A(int slot) { LockMark(gZak4AMarkers, slot); }
+void LockMarkerZak4B(int slot) { LockMark(gZak4BMarkers, slot); }
+void LockMarkerZak4C(int slot) { LockMark(gZak4CMarkers, slot); }
+void LockMarkerZak4D(int slot) { LockMark(gZak4DMarkers, slot); }
 void LockMarkerSpare1(int slot) { LockMark(gSpareMarkers1, slot); }
 void LockMarkerSpare2(int slot) { LockMark(gSpareMarkers2, slot); }

@@ -20,5 +20,13 @@ void TestLockSightBosses();
 // array is ignored.
 void LockMarkerZak2(int slot);
 void LockMarkerZak3(int slot);
+void LockMarkerDiver80L(int slot);
+void LockMarkerDiver80R(int slot);
+void LockMarkerGunner80L(int slot);
+void LockMarkerGunner80R(int slot);
+void LockMarkerZak4A(int slot);
+void LockMarkerZak4B(int slot);
+void LockMarkerZak4C(int slot);
+void LockMarkerZak4D(int slot);
 void LockMarkerSpare1(int slot);
 void LockMarkerSpare2(int slot);

@@ -7,124 +7,179 @@
 #include <string>
 
 #include "bosses/boss_state.h"
-#include "enemies/kind.h"
+#include "enemies/divers.h"
+#include "enemies/gunners.h"
 #include "enemies/template_kinds.h"
+#include "enemies/zak4.h"
 #include "game/game_state.h"
 #include "game/reset.h"
 #include "homing/boss_markers.h"
 
 namespace {
 
-// Every table back at its start and the sight at (100, 100): the parked
-// slots and bosses lie far outside it.
-void Clear() {
+// What a test writes into a lockable slot.
+template <auto& table>
+void PlaceSlot(int slot, float x, float y, int32_t hitSkip) {
+  table[slot].x = x;
+  table[slot].y = y;
+  table[slot].hitSkip = hitSkip;
+}
+
+struct KindCase {
+  const char* name;
+  void (*place)(int slot, float x, float y, int32_t hitSkip);
+  std::span<TargetMarker> marks;
+  int slots;
+  int a, b, c, d;  // the lock box: x + a .. x + b, y + c .. y + d
+  void (*lock)(int slot);
+};
+
+void PrintTo(const KindCase& c, std::ostream* os) { *os << c.name; }
+
+const KindCase kKinds[] = {
+    {"Zak2", PlaceSlot<gZak2>, gZak2Markers, 3, 20, 60, 40, 60, LockMarkerZak2},
+    {"Zak3", PlaceSlot<gZak3>, gZak3Markers, 3, 40, 60, 60, 60, LockMarkerZak3},
+    {"Diver80L", PlaceSlot<gDiver80L>, gDiver80LMarkers, 3, 20, 60, 20, 60, LockMarkerDiver80L},
+    {"Diver80R", PlaceSlot<gDiver80R>, gDiver80RMarkers, 3, 20, 60, 20, 60, LockMarkerDiver80R},
+    {"Gunner80L", PlaceSlot<gGunner80L>, gGunner80LMarkers, 3, 20, 60, 0, 60, LockMarkerGunner80L},
+    {"Gunner80R", PlaceSlot<gGunner80R>, gGunner80RMarkers, 3, 20, 60, 0, 60, LockMarkerGunner80R},
+    {"Zak4A", PlaceSlot<gZak4A>, gZak4AMarkers, 5, 40, 80, 40, 80, LockMarkerZak4A},
+    {"Zak4B", PlaceSlot<gZak4B>, gZak4BMarkers, 5, 40, 80, 40, 80, LockMarkerZak4B},
+    {"Zak4C", PlaceSlot<gZak4C>, gZak4CMarkers, 5, 40, 80, 40, 80, LockMarkerZak4C},
+    {"Zak4D", PlaceSlot<gZak4D>, gZak4DMarkers, 5, 40, 80, 40, 80, LockMarkerZak4D},
+};
+
+int LockedCount(std::span<const TargetMarker> marks) {
+  int n = 0;
+  for (const TargetMarker& m : marks) n += m.locked;
+  return n;
+}
+
+// Every lockable slot parked with a clear hit-skip word, every mark unlocked
+// and parked, and every boss far away.
+void ParkEverything() {
   ResetGameState();
-  for (ZakRecord& r : gZak3) enemy::ResetRecord(r);  // parked, hit-skip word 0
-  gBoss1 = gBoss2 = gBoss3 = gBoss4 = gBoss5 = gBoss6 = gBoss7 = gBoss8 = BossState{};
+  for (const KindCase& k : kKinds) {
+    for (int i = 0; i < k.slots; ++i) k.place(i, -500, 500, 0);
+    for (TargetMarker& m : k.marks) m = TargetMarker{-500, 500, 0, 0};
+  }
   for (BossState* b : {&gBoss1, &gBoss2, &gBoss3, &gBoss4, &gBoss5, &gBoss6, &gBoss7, &gBoss8})
-    b->x = b->y = 5000.0f;
+    *b = BossState{5000, 5000, 0, 0, 0, 0, 0};
+}
+
+// The parked slots and bosses lie far outside the sight at (100, 100).
+void Clear() {
+  ParkEverything();
   gSightX = gSightY = 100;
 }
 
-bool LocksZak2At(float x, float y) {
-  gZak2Markers[0].locked = 0;
-  gZak2[0].x = x;
-  gZak2[0].y = y;
+class LockKindTest : public ::testing::TestWithParam<KindCase> {};
+
+// Places the kind's last slot, tests, and tells whether its mark locked.
+bool LocksAt(const KindCase& k, float x, float y, int32_t hitSkip = 0) {
+  const int slot = k.slots - 1;
+  k.marks[slot].locked = 0;
+  k.place(slot, x, y, hitSkip);
   TestLockSight();
-  return gZak2Markers[0].locked == 1;
+  return k.marks[slot].locked == 1;
 }
 
-// The sight (100, 100) to (400, 340) and the Zak2 box x + 20 .. x + 60,
-// y + 40 .. y + 60 lock when they touch on any side, not a pixel further.
-TEST(LockSight, AnEnemyBoxTouchingTheSightOnAnySideLocks) {
+// The sight (100, 100) to (400, 340) and the slot's box lock when they touch
+// on any side, not a pixel further; positions are truncated toward zero.
+TEST_P(LockKindTest, ABoxTouchingTheSightOnAnySideLocks) {
+  const KindCase& k = GetParam();
   Clear();
-  EXPECT_TRUE(LocksZak2At(40, 150));  // box right edge on the sight's left edge
-  EXPECT_FALSE(LocksZak2At(39, 150));
-  EXPECT_TRUE(LocksZak2At(380, 150));  // box left edge on the sight's right edge
-  EXPECT_FALSE(LocksZak2At(381, 150));
-  EXPECT_TRUE(LocksZak2At(200, 40));  // box bottom on the sight's top
-  EXPECT_FALSE(LocksZak2At(200, 39));
-  EXPECT_TRUE(LocksZak2At(200, 300));  // box top on the sight's bottom
-  EXPECT_FALSE(LocksZak2At(200, 301));
-  // Positions are truncated toward zero before the box is formed.
-  gSightX = 120;
-  EXPECT_FALSE(LocksZak2At(59.9f, 150));  // 59 + 60 falls short of 120
-  gSightX = 60;
-  EXPECT_TRUE(LocksZak2At(-0.9f, 150));  // 0, not -1
-  EXPECT_FALSE(LocksZak2At(-1.0f, 150));
-  // Only Zak2's slot 0 was ever under the sight.
-  EXPECT_EQ(gZak2Markers[1].locked + gZak2Markers[2].locked, 0);
-  for (const TargetMarker& m : gZak3Markers) EXPECT_EQ(m.locked, 0);
+  const float midY = 200.0f - (k.c + k.d) / 2.0f, midX = 250.0f - (k.a + k.b) / 2.0f;
+  EXPECT_TRUE(LocksAt(k, 100 - k.b, midY));  // box right edge on the sight's left edge
+  EXPECT_FALSE(LocksAt(k, 99 - k.b, midY));
+  EXPECT_TRUE(LocksAt(k, 400 - k.a, midY));  // box left edge on the sight's right edge
+  EXPECT_FALSE(LocksAt(k, 401 - k.a, midY));
+  EXPECT_TRUE(LocksAt(k, midX, 100 - k.d));  // box bottom on the sight's top
+  EXPECT_FALSE(LocksAt(k, midX, 99 - k.d));
+  EXPECT_TRUE(LocksAt(k, midX, 340 - k.c));  // box top on the sight's bottom
+  EXPECT_FALSE(LocksAt(k, midX, 341 - k.c));
+  EXPECT_FALSE(LocksAt(k, midX, midY, 1));      // a set hit-skip word passes over it
+  EXPECT_FALSE(LocksAt(k, 99.9f - k.b, midY));  // 99 - b: one short
+  gSightX = k.b;
+  EXPECT_TRUE(LocksAt(k, -0.9f, midY));  // 0, not -1
+  EXPECT_FALSE(LocksAt(k, -1.0f, midY));
+  // A slot at y = -30 is tested; one above it is not, though its box is in the sight.
+  gSightX = 100;
+  gSightY = -200;
+  EXPECT_TRUE(LocksAt(k, midX, -30.0f));
+  EXPECT_FALSE(LocksAt(k, midX, -30.5f));
+  // No other mark was ever locked.
+  k.marks[k.slots - 1].locked = 1;
+  for (const KindCase& other : kKinds)
+    EXPECT_EQ(LockedCount(other.marks), other.name == k.name ? 1 : 0) << other.name;
 }
 
-TEST(LockSight, Zak3LocksOnlyByItsOnePixelRowAndTheTopLimitIsTested) {
+// The setter raises the flag of one mark in its array and writes nothing else.
+TEST_P(LockKindTest, TheSetterOnlyRaisesTheFlagOfASlotInsideItsArray) {
+  const KindCase& k = GetParam();
+  ParkEverything();
+  k.marks[1] = TargetMarker{12, 34, 0, 7};
+  k.lock(1);
+  k.lock(1);
+  EXPECT_EQ(k.marks[1].locked, 1);
+  EXPECT_EQ(k.marks[1].x, 12);
+  EXPECT_EQ(k.marks[1].y, 34);
+  EXPECT_EQ(k.marks[1].spare, 7);
+  k.lock(-1);
+  k.lock(static_cast<int>(k.marks.size()));
+  EXPECT_EQ(LockedCount(k.marks), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, LockKindTest, ::testing::ValuesIn(kKinds),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(LockSight, Zak3LocksOnlyByItsOnePixelRow) {
   Clear();
-  auto locksZak3At = [](float x, float y) {
+  auto locksAt = [](float x, float y) {
     gZak3Markers[2].locked = 0;
     gZak3[2].x = x;
     gZak3[2].y = y;
     TestLockSight();
     return gZak3Markers[2].locked == 1;
   };
-  EXPECT_TRUE(locksZak3At(200, 40));  // row y + 60 on the sight's top edge
-  EXPECT_FALSE(locksZak3At(200, 39));
-  EXPECT_TRUE(locksZak3At(200, 280));  // row on the bottom edge
-  EXPECT_FALSE(locksZak3At(200, 281));
-  EXPECT_TRUE(locksZak3At(60, 150));  // x + 40 .. x + 60 still touches
-  EXPECT_FALSE(locksZak3At(39, 150));
-  // A slot at y = -30 is tested, one above it is not, though its box is in the sight.
-  gSightY = -200;
-  EXPECT_TRUE(LocksZak2At(200, -30.0f));
-  EXPECT_FALSE(LocksZak2At(200, -30.5f));
-  EXPECT_TRUE(locksZak3At(200, -30.0f));
-  EXPECT_FALSE(locksZak3At(200, -30.5f));
+  EXPECT_TRUE(locksAt(200, 40));  // row y + 60 on the sight's top edge
+  EXPECT_FALSE(locksAt(200, 39));
+  EXPECT_TRUE(locksAt(200, 280));  // row on the bottom edge
+  EXPECT_FALSE(locksAt(200, 281));
 }
 
 // Nothing but the hit-skip word and the position counts: a free slot parked
 // at the reset place lies in the sight parked at its own reset place.
 TEST(LockSight, JudgesEverySlotByItsPositionAndHitSkipWordAlone) {
-  ResetGameState();
-  for (ZakRecord& r : gZak3) enemy::ResetRecord(r);  // parked, hit-skip word 0
+  ParkEverything();
   gZak2[1].hitSkip = 1;
-  gZak3[0].hitSkip = -1;
+  gZak4C[4].hitSkip = -1;
   TestLockSight();
-  EXPECT_EQ(gZak2Markers[0].locked, 1);
-  EXPECT_EQ(gZak2Markers[1].locked, 0);
-  EXPECT_EQ(gZak2Markers[2].locked, 1);
-  EXPECT_EQ(gZak3Markers[0].locked, 0);
-  EXPECT_EQ(gZak3Markers[1].locked, 1);
-  EXPECT_EQ(gZak3Markers[2].locked, 1);
-  // The marks keep the places the kinds gave them.
-  EXPECT_EQ(gZak2Markers[2].x, -500);
-  EXPECT_EQ(gZak2Markers[2].y, 500);
+  for (const KindCase& k : kKinds) {
+    for (int i = 0; i < k.slots; ++i) {
+      const bool skipped =
+          (k.marks.data() == gZak2Markers && i == 1) || (k.marks.data() == gZak4CMarkers && i == 4);
+      EXPECT_EQ(k.marks[i].locked, skipped ? 0 : 1) << k.name << " " << i;
+      EXPECT_EQ(k.marks[i].x, -500);  // the marks keep their places
+    }
+  }
   // A second test locks them again; nothing unlocks.
   TestLockSight();
   EXPECT_EQ(gZak2Markers[0].locked, 1);
   EXPECT_EQ(gZak2Markers[1].locked, 0);
 }
 
-TEST(LockSight, TheSettersOnlyRaiseTheFlagOfASlotInsideTheirArray) {
-  ResetGameState();
-  gZak3Markers[1] = TargetMarker{12, 34, 0, 7};
-  for (int i = 0; i < 2; ++i) LockMarkerZak3(1);
-  EXPECT_EQ(gZak3Markers[1].locked, 1);
-  EXPECT_EQ(gZak3Markers[1].x, 12);
-  EXPECT_EQ(gZak3Markers[1].y, 34);
-  EXPECT_EQ(gZak3Markers[1].spare, 7);
-  LockMarkerZak2(-1);
-  LockMarkerZak2(3);
-  for (const TargetMarker& m : gZak2Markers) EXPECT_EQ(m.locked, 0);
-
+TEST(LockSight, TheSpareSettersWriteOnlyTheirFlagAndNothingResetsThem) {
   gSpareMarkers1[2] = TargetMarker{1, 2, 0, 3};
   gSpareMarkers2[0] = TargetMarker{4, 5, 0, 6};
   LockMarkerSpare1(2);
   LockMarkerSpare2(0);
   LockMarkerSpare2(3);
+  LockMarkerSpare1(-1);
   EXPECT_EQ(gSpareMarkers1[2].locked, 1);
   EXPECT_EQ(gSpareMarkers1[2].x, 1);
   EXPECT_EQ(gSpareMarkers2[0].locked, 1);
   EXPECT_EQ(gSpareMarkers2[0].y, 5);
-  // Nothing resets the spare marks.
   ResetGameState();
   EXPECT_EQ(gSpareMarkers1[2].locked, 1);
   EXPECT_EQ(gSpareMarkers2[0].x, 4);
@@ -154,12 +209,6 @@ const BossCase kBosses[] = {
 };
 
 class LockBossTest : public ::testing::TestWithParam<BossCase> {};
-
-int LockedCount(std::span<const TargetMarker> marks) {
-  int n = 0;
-  for (const TargetMarker& m : marks) n += m.locked;
-  return n;
-}
 
 // Puts the sight's centre at (px, py), unlocks the boss's marks and tests.
 bool LocksWithCentreAt(const BossCase& c, int px, int py) {
