@@ -73,6 +73,7 @@ void DrawMarker(const MarkerDesign& d, TargetMarker& m, int x, int y) {
 
 void ClearCounters(ZakRecord& r) { r.frame1 = r.frame2 = 0; }
 void ClearCounters(WaveZakRecord& r) { r.frame = r.spare = 0; }
+void ClearCounters(LargeZakState& r) { r.frame = 0; }
 
 void ResetRecord(ZakRecord& r) {
   r = ZakRecord{};

@@ -54,6 +54,7 @@ struct Explosion {
   bool wreckStops;                       // vx = vy = 0 on every explosion frame
   bool endClearsHitSkip;                 // the end of the explosion also sets hitSkip to 0
   bool endParksMarker;                   // the end also unlocks and parks the slot's marker
+  bool ignoresBlitMode = false;          // the mode-0 copies are drawn whatever the mode
 };
 
 // Draws the copies of `mode` for frame f at the truncated position (x, y).
@@ -109,6 +110,7 @@ struct Motion {
   float xSign;        // -1: x -= vx (most kinds), +1: x += vx, 0: no x term
   float ySign;        // +1: y += vy, 0: no y term
   float steerToShip;  // 0: none; else after the move vy = -steer below the ship's row, +steer above
+  bool xMovesByVy = false;  // the x term uses vy in place of vx (a diagonal at 45 degrees)
 };
 
 // After moving, every slot (alive or not) outside the box is freed and parked;
@@ -127,6 +129,7 @@ struct EntryValue {
   int mod;
   int add;
   int sign = 1;
+  bool addsTo = false;  // added to the field's value instead of replacing it
 };
 
 // ------------------------------------------------------------------- kind
@@ -148,6 +151,7 @@ void ClearCounters(ZakRecord& r);
 void ClearCounters(WaveZakRecord& r);
 void ClearCounters(Diver80LRecord& r);
 void ClearCounters(Diver80RRecord& r);
+void ClearCounters(LargeZakState& r);
 
 int Truncate(float v);  // a float position as the integer the blits and boxes use
 float NextEntryValue(const EntryValue& e);
@@ -178,20 +182,11 @@ void SpawnSlot(const KindDesign<Record>& k, int slot) {
   if (r.alive != 0) return;
   for (const EntryValue& e : k.entry) {
     const float v = NextEntryValue(e);
-    switch (e.field) {
-      case Field::kX:
-        r.x = v;
-        break;
-      case Field::kY:
-        r.y = v;
-        break;
-      case Field::kVX:
-        r.vx = v;
-        break;
-      case Field::kVY:
-        r.vy = v;
-        break;
-    }
+    float& field = e.field == Field::kX    ? r.x
+                   : e.field == Field::kY  ? r.y
+                   : e.field == Field::kVX ? r.vx
+                                           : r.vy;
+    field = e.addsTo ? field + v : v;
   }
   r.alive = 1;
   r.dying = 0;
@@ -220,8 +215,12 @@ void StepExplosion(const KindDesign<Record>& k, int slot, int x, int y) {
   Record& r = k.slots[slot];
   int32_t& frame = r.*e.frame;
   const int mode = ExplosionMode();
-  if (mode == 1) DrawExplosionCopies(e.mode1, x, y, frame);
-  if (mode == 0) DrawExplosionCopies(e.mode0, x, y, frame);
+  if (e.ignoresBlitMode) {
+    DrawExplosionCopies(e.mode0, x, y, frame);
+  } else {
+    if (mode == 1) DrawExplosionCopies(e.mode1, x, y, frame);
+    if (mode == 0) DrawExplosionCopies(e.mode0, x, y, frame);
+  }
   if (e.wreckStops) r.vx = r.vy = 0.0f;
   if (++frame > e.frames - 1) {
     frame = 0;
@@ -265,7 +264,7 @@ void MoveKind(const KindDesign<Record>& k) {
     if (r.alive != 0) {
       const float scale = FrameScale();
       if (m.ySign != 0.0f) r.y += m.ySign * r.vy * scale;
-      if (m.xSign != 0.0f) r.x += m.xSign * r.vx * scale;
+      if (m.xSign != 0.0f) r.x += m.xSign * (m.xMovesByVy ? r.vy : r.vx) * scale;
       if (m.steerToShip != 0.0f) {
         if (r.y > ShipY()) r.vy = -m.steerToShip;
         if (r.y < ShipY()) r.vy = m.steerToShip;

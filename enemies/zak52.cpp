@@ -1,7 +1,7 @@
 #include "enemies/zak52.h"
 
-#include "enemies/bursts.h"
 #include "enemies/mid_boss.h"
+#include "enemies/pattern_bursts.h"
 #include "enemies/spreads.h"
 #include "game/assets.h"
 

@@ -4,19 +4,29 @@
 
 #include "bosses/attack_resets.h"
 #include "bosses/boss_reset.h"
+#include "enemies/aimed_bursts.h"
 #include "enemies/aimed_fan.h"
 #include "enemies/aimed_shots.h"
+#include "enemies/bars.h"
+#include "enemies/beams.h"
+#include "enemies/big90.h"
 #include "enemies/divers.h"
 #include "enemies/gun_zak.h"
 #include "enemies/gunners.h"
 #include "enemies/kind.h"
+#include "enemies/large_kind.h"
+#include "enemies/large_kinds.h"
+#include "enemies/lasers_beams.h"
 #include "enemies/mid_boss.h"
+#include "enemies/muzzle_streams.h"
 #include "enemies/spread_shot.h"
 #include "enemies/streams.h"
 #include "enemies/template_kinds.h"
 #include "enemies/twin_gun_zak.h"
+#include "enemies/volley_zak.h"
 #include "enemies/wave_kinds.h"
 #include "enemies/zak4.h"
+#include "enemies/zak51_side.h"
 #include "enemies/zak52.h"
 #include "enemies/zak60.h"
 #include "enemies/zak9_clusters.h"
@@ -97,6 +107,39 @@ constexpr ResetTable ShotsAndSpeedTable(const char* name) {
 template <auto& blocks>
 constexpr ResetTable ClusterTable(const char* name) {
   return Table(name, blocks, ResetClusterShots<blocks>, ClusterShotsAtStart<blocks>);
+}
+
+// A table of one record.
+template <typename T>
+constexpr ResetTable Block(const char* name, T& block, void (*reset)(), bool (*atStart)()) {
+  return {name, &block, sizeof(T), reset, atStart};
+}
+
+// A single large kind; `hp` is what the reset writes into its hit points.
+template <LargeZakState& block, int hp = 0>
+constexpr ResetTable LargeTable(const char* name) {
+  return Block(name, block, ResetLargeBlock<block, hp>, LargeBlockAtStart<block, hp>);
+}
+
+template <auto& shots>
+constexpr ResetTable BurstTable(const char* name) {
+  return Table(name, shots, ResetBurstShots<shots>, BurstShotsAtStart<shots>);
+}
+
+template <auto& slots>
+constexpr ResetTable BeamTable(const char* name) {
+  return Table(name, slots, ResetBeams<slots>, BeamsAtStart<slots>);
+}
+
+// A laser or a bar.
+template <LaserRecord& strip>
+constexpr ResetTable StripTable(const char* name) {
+  return Block(name, strip, ResetStripRecord<strip>, StripRecordAtStart<strip>);
+}
+
+template <auto& shots>
+constexpr ResetTable MuzzleStreamTable(const char* name) {
+  return Table(name, shots, ResetMuzzleStream<shots>, MuzzleStreamAtStart<shots>);
 }
 
 using enum enemy::StartFrame;
@@ -196,12 +239,54 @@ const ResetTable kResetTables[] = {
     StreamTable<gStrafer5Stream3, kRandom10>("gStrafer5Stream3"),
     StreamTable<gStrafer5Stream4, kRandom10>("gStrafer5Stream4"),
     StreamTable<gStrafer5Stream5, kRandom10>("gStrafer5Stream5"),
+    EnemyTable<gZak51L>("gZak51L"),
+    StreamTable<gZak51LStream1, kRandom10>("gZak51LStream1"),
+    StreamTable<gZak51LStream2, kRandom10>("gZak51LStream2"),
+    StreamTable<gZak51LStream3, kRandom10>("gZak51LStream3"),
+    StreamTable<gZak51LStream4, kRandom10>("gZak51LStream4"),
+    StreamTable<gZak51LStream5, kRandom10>("gZak51LStream5"),
+    EnemyTable<gZak51R>("gZak51R"),
+    StreamTable<gZak51RStream1, kRandom10>("gZak51RStream1"),
+    StreamTable<gZak51RStream2, kRandom10>("gZak51RStream2"),
+    StreamTable<gZak51RStream3, kRandom10>("gZak51RStream3"),
+    StreamTable<gZak51RStream4, kRandom10>("gZak51RStream4"),
+    StreamTable<gZak51RStream5, kRandom10>("gZak51RStream5"),
+    EnemyTable<gBig90A>("gBig90A"),
+    StreamTable<gBig90AStream1, kRandom10>("gBig90AStream1"),
+    StreamTable<gBig90AStream2, kRandom10>("gBig90AStream2"),
+    StreamTable<gBig90AStream3, kRandom10>("gBig90AStream3"),
+    StreamTable<gBig90AStream4, kRandom10>("gBig90AStream4"),
+    StreamTable<gBig90AStream5, kRandom10>("gBig90AStream5"),
+    EnemyTable<gBig90B>("gBig90B"),
+    StreamTable<gBig90BStream1, kRandom10>("gBig90BStream1"),
+    StreamTable<gBig90BStream2, kRandom10>("gBig90BStream2"),
+    StreamTable<gBig90BStream3, kRandom10>("gBig90BStream3"),
+    StreamTable<gBig90BStream4, kRandom10>("gBig90BStream4"),
+    StreamTable<gBig90BStream5, kRandom10>("gBig90BStream5"),
     EnemyTable<gConvoy90>("gConvoy90"),
     StreamTable<gConvoy90Stream1, kRandom10>("gConvoy90Stream1"),
     StreamTable<gConvoy90Stream2, kRandom10>("gConvoy90Stream2"),
     StreamTable<gConvoy90Stream3, kRandom10>("gConvoy90Stream3"),
     StreamTable<gConvoy90Stream4, kRandom10>("gConvoy90Stream4"),
     StreamTable<gConvoy90Stream5, kRandom10>("gConvoy90Stream5"),
+    EnemyTable<gVolleyZakA>("gVolleyZakA"),
+    StreamTable<gVolleyZakAStream1, kRandom10>("gVolleyZakAStream1"),
+    StreamTable<gVolleyZakAStream2, kRandom10>("gVolleyZakAStream2"),
+    StreamTable<gVolleyZakAStream3, kRandom10>("gVolleyZakAStream3"),
+    StreamTable<gVolleyZakAStream4, kRandom10>("gVolleyZakAStream4"),
+    StreamTable<gVolleyZakAStream5, kRandom10>("gVolleyZakAStream5"),
+    EnemyTable<gVolleyZakB>("gVolleyZakB"),
+    StreamTable<gVolleyZakBStream1, kRandom10>("gVolleyZakBStream1"),
+    StreamTable<gVolleyZakBStream2, kRandom10>("gVolleyZakBStream2"),
+    StreamTable<gVolleyZakBStream3, kRandom10>("gVolleyZakBStream3"),
+    StreamTable<gVolleyZakBStream4, kRandom10>("gVolleyZakBStream4"),
+    StreamTable<gVolleyZakBStream5, kRandom10>("gVolleyZakBStream5"),
+    Table("gVolleyZakC", gVolleyZakC, ResetVolleyZakC, VolleyZakCAtStart),
+    StreamTable<gVolleyZakCStream1, kRandom10>("gVolleyZakCStream1"),
+    StreamTable<gVolleyZakCStream2, kRandom10>("gVolleyZakCStream2"),
+    StreamTable<gVolleyZakCStream3, kRandom10>("gVolleyZakCStream3"),
+    StreamTable<gVolleyZakCStream4, kRandom10>("gVolleyZakCStream4"),
+    StreamTable<gVolleyZakCStream5, kRandom10>("gVolleyZakCStream5"),
     WaveTable<gTwinGunZakA>("gTwinGunZakA"),
     AimedTable<gTwinGunZakAShot1, kRandom10, kAim>("gTwinGunZakAShot1"),
     AimedTable<gTwinGunZakAShot2, kRandom10, kAim>("gTwinGunZakAShot2"),
@@ -230,6 +315,23 @@ const ResetTable kResetTables[] = {
     ShotsAndSpeedTable<gZak4BShot2>("gZak4BShot2"),
     MarkedWaveTable<gZak4C, gZak4CMarkers>("gZak4C"),
     MarkedWaveTable<gZak4D, gZak4DMarkers>("gZak4D"),
+    LargeTable<gZak50A>("gZak50A"),
+    BurstTable<gZak50AShot>("gZak50AShot"),
+    LargeTable<gZak50B>("gZak50B"),
+    BeamTable<gZak50BBeam1>("gZak50BBeam1"),
+    BeamTable<gZak50BBeam2>("gZak50BBeam2"),
+    BurstTable<gZak50BShot1>("gZak50BShot1"),
+    BurstTable<gZak50BShot2>("gZak50BShot2"),
+    BurstTable<gZak50BShot3>("gZak50BShot3"),
+    LargeTable<gZak51A>("gZak51A"),
+    StripTable<gZak51ALaser>("gZak51ALaser"),
+    BeamTable<gZak51ABeam1>("gZak51ABeam1"),
+    BeamTable<gZak51ABeam2>("gZak51ABeam2"),
+    BurstTable<gZak51AShot1>("gZak51AShot1"),
+    BurstTable<gZak51AShot2>("gZak51AShot2"),
+    LargeTable<gZak51B>("gZak51B"),
+    StripTable<gZak51BLaser>("gZak51BLaser"),
+    MuzzleStreamTable<gZak51BStream>("gZak51BStream"),
     MidBossTable<gZak52>("gZak52"),
     SpreadTable<gZak52SpreadMid>("gZak52SpreadMid"),
     SpreadTable<gZak52SpreadUp>("gZak52SpreadUp"),
@@ -237,6 +339,20 @@ const ResetTable kResetTables[] = {
     SpreadTable<gZak52BurstA>("gZak52BurstA"),
     SpreadTable<gZak52BurstB>("gZak52BurstB"),
     StreamTable<gZak52Stream, kRandom10>("gZak52Stream"),
+    LargeTable<gZak54A, kZak54Hp>("gZak54A"),
+    StripTable<gZak54ABar1>("gZak54ABar1"),
+    StripTable<gZak54ABar2>("gZak54ABar2"),
+    MuzzleStreamTable<gZak54AStream>("gZak54AStream"),
+    LargeTable<gZak54B, kZak54Hp>("gZak54B"),
+    StripTable<gZak54BBar1>("gZak54BBar1"),
+    StripTable<gZak54BBar2>("gZak54BBar2"),
+    MuzzleStreamTable<gZak54BStream>("gZak54BStream"),
+    LargeTable<gZak54C, kZak54Hp>("gZak54C"),
+    StripTable<gZak54CBar1>("gZak54CBar1"),
+    StripTable<gZak54CBar2>("gZak54CBar2"),
+    MuzzleStreamTable<gZak54CStream>("gZak54CStream"),
+    LargeTable<gZak50C>("gZak50C"),
+    MuzzleStreamTable<gZak50CStream>("gZak50CStream"),
     MidBossTable<gZak60A>("gZak60A"),
     SpreadTable<gZak60ASpreadMid>("gZak60ASpreadMid"),
     SpreadTable<gZak60ASpreadUp>("gZak60ASpreadUp"),

@@ -1,4 +1,4 @@
-#include "enemies/bursts.h"
+#include "enemies/pattern_bursts.h"
 
 #include "engine/draw/ko_draw.h"
 #include "engine/system/ko_system.h"
