@@ -5,9 +5,11 @@
 #include <span>
 
 #include "bosses/boss_state.h"
+#include "enemies/big90.h"
 #include "enemies/divers.h"
 #include "enemies/gunners.h"
 #include "enemies/template_kinds.h"
+#include "enemies/volley_zak.h"
 #include "enemies/zak4.h"
 #include "game/game_state.h"
 #include "homing/boss_markers.h"
@@ -61,6 +63,9 @@ constexpr LockableKind kLockableKinds[] = {
     // From the craft's own top row.
     Kind<gGunner80L, gGunner80LMarkers>({20, 60, 0, 60}, LockMarkerGunner80L),
     Kind<gGunner80R, gGunner80RMarkers>({20, 60, 0, 60}, LockMarkerGunner80R),
+    // Big90A has two slots: its third mark is never locked.
+    Kind<gBig90A, gBig90AMarkers>({30, 60, 30, 60}, LockMarkerBig90A),
+    Kind<gVolleyZakA, gVolleyZakAMarkers>({30, 60, 30, 60}, LockMarkerVolleyZakA),
     Kind<gZak4A, gZak4AMarkers>({40, 80, 40, 80}, LockMarkerZak4A),
     Kind<gZak4B, gZak4BMarkers>({40, 80, 40, 80}, LockMarkerZak4B),
     Kind<gZak4C, gZak4CMarkers>({40, 80, 40, 80}, LockMarkerZak4C),
@@ -152,6 +157,8 @@ void LockMarkerDiver80L(int slot) { LockMark(gDiver80LMarkers, slot); }
 void LockMarkerDiver80R(int slot) { LockMark(gDiver80RMarkers, slot); }
 void LockMarkerGunner80L(int slot) { LockMark(gGunner80LMarkers, slot); }
 void LockMarkerGunner80R(int slot) { LockMark(gGunner80RMarkers, slot); }
+void LockMarkerBig90A(int slot) { LockMark(gBig90AMarkers, slot); }
+void LockMarkerVolleyZakA(int slot) { LockMark(gVolleyZakAMarkers, slot); }
 void LockMarkerZak4A(int slot) { LockMark(gZak4AMarkers, slot); }
 void LockMarkerZak4B(int slot) { LockMark(gZak4BMarkers, slot); }
 void LockMarkerZak4C(int slot) { LockMark(gZak4CMarkers, slot); }

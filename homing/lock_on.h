@@ -24,6 +24,8 @@ void LockMarkerDiver80L(int slot);
 void LockMarkerDiver80R(int slot);
 void LockMarkerGunner80L(int slot);
 void LockMarkerGunner80R(int slot);
+void LockMarkerBig90A(int slot);
+void LockMarkerVolleyZakA(int slot);
 void LockMarkerZak4A(int slot);
 void LockMarkerZak4B(int slot);
 void LockMarkerZak4C(int slot);

@@ -2,18 +2,24 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <iterator>
 #include <ostream>
 #include <span>
 #include <string>
 
 #include "bosses/boss_state.h"
+#include "enemies/big90.h"
 #include "enemies/divers.h"
 #include "enemies/gunners.h"
 #include "enemies/template_kinds.h"
+#include "enemies/volley_zak.h"
 #include "enemies/zak4.h"
 #include "game/game_state.h"
 #include "game/reset.h"
 #include "homing/boss_markers.h"
+#include "homing/enemy_marker_resets.h"
+#include "tests/game/reset_order.h"
 
 namespace {
 
@@ -43,6 +49,9 @@ const KindCase kKinds[] = {
     {"Diver80R", PlaceSlot<gDiver80R>, gDiver80RMarkers, 3, 20, 60, 20, 60, LockMarkerDiver80R},
     {"Gunner80L", PlaceSlot<gGunner80L>, gGunner80LMarkers, 3, 20, 60, 0, 60, LockMarkerGunner80L},
     {"Gunner80R", PlaceSlot<gGunner80R>, gGunner80RMarkers, 3, 20, 60, 0, 60, LockMarkerGunner80R},
+    {"Big90A", PlaceSlot<gBig90A>, gBig90AMarkers, 2, 30, 60, 30, 60, LockMarkerBig90A},
+    {"VolleyZakA", PlaceSlot<gVolleyZakA>, gVolleyZakAMarkers, 3, 30, 60, 30, 60,
+     LockMarkerVolleyZakA},
     {"Zak4A", PlaceSlot<gZak4A>, gZak4AMarkers, 5, 40, 80, 40, 80, LockMarkerZak4A},
     {"Zak4B", PlaceSlot<gZak4B>, gZak4BMarkers, 5, 40, 80, 40, 80, LockMarkerZak4B},
     {"Zak4C", PlaceSlot<gZak4C>, gZak4CMarkers, 5, 40, 80, 40, 80, LockMarkerZak4C},
@@ -163,10 +172,31 @@ TEST(LockSight, JudgesEverySlotByItsPositionAndHitSkipWordAlone) {
       EXPECT_EQ(k.marks[i].x, -500);  // the marks keep their places
     }
   }
+  EXPECT_EQ(gBig90AMarkers[2].locked, 0);  // Big90A has no third slot
   // A second test locks them again; nothing unlocks.
   TestLockSight();
   EXPECT_EQ(gZak2Markers[0].locked, 1);
   EXPECT_EQ(gZak2Markers[1].locked, 0);
+}
+
+// The enemy mark tables, in the reset's order, each bring back the start
+// pattern of every mark of their array.
+TEST(LockSight, TheEnemyMarkTablesRestoreEveryMarkInTheResetOrder) {
+  const auto& group = kResetOrder[0];
+  ASSERT_STREQ(group.owner, "enemy markers");
+  ASSERT_EQ(std::size(kEnemyMarkerTables), group.tables.size());
+  for (size_t i = 0; i < group.tables.size(); ++i) {
+    const ResetTable& t = kEnemyMarkerTables[i];
+    EXPECT_STREQ(t.name, group.tables[i]);
+    std::memset(t.data, 0x5A, t.bytes);
+    EXPECT_FALSE(t.atStart()) << t.name;
+    t.reset();
+    EXPECT_TRUE(t.atStart()) << t.name;
+  }
+  EXPECT_EQ(kEnemyMarkerTables[6].data, static_cast<void*>(gBig90AMarkers));
+  EXPECT_EQ(kEnemyMarkerTables[6].bytes, sizeof gBig90AMarkers);
+  EXPECT_EQ(gZak4DMarkers[4].x, -500);
+  EXPECT_EQ(gZak4DMarkers[4].spare, 0);
 }
 
 TEST(LockSight, TheSpareSettersWriteOnlyTheirFlagAndNothingResetsThem) {
