@@ -39,20 +39,22 @@ void Start(const GroupKind& k, int slot, int first) {
     On(k.slots[first + m], Other(l.own)) = Of(*k.boss, l.shapeFrom) + l.shape[m];
 }
 
-// Adds `share` of the frame's drift to every slot, idle or live.
+// Adds `share` of the frame's drift, as many times over as the kind repeats
+// it, to every slot, idle or live.
 void Drift(const GroupKind& k, float share) {
   const float step = gFrameScale * share;
-  for (int i = 0; i < k.count; ++i)
-    On(k.slots[i], k.drift.axis) += k.drift.rate[Member(k, i)] * step;
+  for (int r = 0; r < k.drift.repeats; ++r)
+    for (int i = 0; i < k.count; ++i)
+      On(k.slots[i], k.drift.axis) += k.drift.rate[Member(k, i)] * step;
 }
 
 void Fly(const GroupKind& k, FanVolleySlot& s) {
-  if (k.flies[1]) {
-    s.vy = k.speed[1];
+  if (k.fliesY) {
+    s.vy = k.vy;
     s.y += s.vy * gFrameScale;
   }
-  if (k.flies[0]) {
-    s.vx = k.speed[0];
+  if (k.fliesX) {
+    s.vx = k.vx;
     s.x += s.vx * gFrameScale;
   }
   if (s.x < k.leaveLeft || s.y > k.leaveBottom || (k.bombClears && gBombActive == 1)) ParkSlot(s);
@@ -86,8 +88,7 @@ void FireEveryIdle(const GroupKind& k) {
 
 void MoveGroup(const GroupKind& k) {
   const bool stepPerSlot = k.drift.timing == DriftTiming::StepPerSlot;
-  if (!stepPerSlot)
-    for (int r = 0; r < k.drift.repeats; ++r) Drift(k, 1.0f);
+  if (!stepPerSlot) Drift(k, 1.0f);
   for (FanVolleySlot& s : Slots(k)) {
     if (stepPerSlot) Drift(k, 1.0f / static_cast<float>(k.count));
     if (s.active != 0) Fly(k, s);

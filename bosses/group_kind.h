@@ -34,13 +34,13 @@ struct GroupLayout {
 // How the members separate: drift[member] pixels per second along `axis`,
 // applied to every slot, idle or live.
 enum class DriftTiming {
-  BeforeFlight,  // the whole frame's drift, `repeats` times over, before any slot flies
+  BeforeFlight,  // the whole frame's drift before any slot flies
   StepPerSlot,   // 1 / count of it before each slot flies, so slot k has k + 1 steps
 };
 struct GroupDrift {
   Axis axis;
   MemberValues rate;
-  int repeats;  // times the frame's drift is added in one Move
+  int repeats;  // times the drift is added over in one Move
   DriftTiming timing;
 };
 constexpr GroupDrift kNoDrift{Axis::X, {}, 0, DriftTiming::BeforeFlight};
@@ -64,8 +64,11 @@ struct GroupKind {
   GroupLayout layout;
   bool needsLaserUnanchored;  // fires only while the stage-1 laser is not anchored
   GroupDrift drift;
-  bool flies[2];                 // per axis (X, Y): Move rewrites that speed and applies it
-  float speed[2];                // per axis, pixels per second
+  // Move rewrites a speed the kind has (pixels per second) and applies it, y first.
+  bool fliesX;
+  float vx;
+  bool fliesY;
+  float vy;
   float leaveLeft, leaveBottom;  // freed once x < leaveLeft or y > leaveBottom
   bool bombClears;               // a running bomb frees every live bullet
   ShipBox box;

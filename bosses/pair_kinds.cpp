@@ -59,8 +59,10 @@ constexpr GroupKind Falling(FanVolleySlot* slots, int count, const BossState& bo
           .layout = layout,
           .needsLaserUnanchored = false,
           .drift = drift,
-          .flies = {false, true},
-          .speed = {0.0f, vy},
+          .fliesX = false,
+          .vx = 0.0f,
+          .fliesY = true,
+          .vy = vy,
           .leaveLeft = -kNoEdge,
           .leaveBottom = kBottomEdge,
           .bombClears = bombClears,
@@ -120,8 +122,8 @@ constexpr GroupKind Boss2Chain() {
                         {Axis::X, Axis::Y, 130, Axis::X, {280, 263, 252, 246, 252, 263, 280}},
                         {Axis::Y, kChainDrift, 1, DriftTiming::BeforeFlight}, 0.0f, true, kChainBox,
                         {&gPicBlzbs2_7, 40, 40, {}});
-  k.flies[0] = true, k.flies[1] = false;
-  k.speed[0] = -175.0f;
+  k.fliesX = true, k.fliesY = false;
+  k.vx = -175.0f;
   k.leaveLeft = kLeftEdge40;
   k.leaveBottom = kNoEdge;
   k.randomStartCell = false;
@@ -134,8 +136,8 @@ constexpr GroupKind Boss3Pair(FanVolleySlot* slots, float a, float b, float c) {
   GroupKind k =
       Falling(slots, kPairShotSlots, gBoss3, 2, kPair140, {Axis::Y, Axis::X, c, Axis::Y, {a, b}},
               kNoDrift, 0.0f, true, kWideBox, {&gPicBlzbs2_7, 40, 40, {{{0, 120}, {0, 120}}}});
-  k.flies[0] = true, k.flies[1] = false;
-  k.speed[0] = -200.0f;
+  k.fliesX = true, k.fliesY = false;
+  k.vx = -200.0f;
   k.leaveLeft = kLeftEdge40;
   return k;
 }
