@@ -37,6 +37,7 @@
 #include "game/backgrounds.h"
 #include "game/game_state.h"
 #include "homing/boss_markers.h"
+#include "homing/enemy_marker_resets.h"
 #include "homing/marker_resets.h"
 #include "platform/clock.h"
 #include "player/bomb.h"
@@ -375,7 +376,7 @@ constexpr ResetTable kAfterBosses[] = {
 };
 
 using Run = std::span<const ResetTable>;
-constexpr Run kLeadingRuns[] = {kBeforeBosses};
+constexpr Run kLeadingRuns[] = {kEnemyMarkerTables, kBeforeBosses};
 constexpr Run kTrailingRuns[] = {kAfterBosses};
 constexpr std::span<const Run> kRunLists[] = {kLeadingRuns, kBoss1To3ResetRuns, kTrailingRuns};
 
