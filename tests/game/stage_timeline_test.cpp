@@ -12,6 +12,7 @@
 #include "game/scenes.h"
 #include "platform/keys.h"
 #include "tests/game/player_fixture.h"
+#include "tests/support/alloc_counter.h"
 
 namespace {
 
@@ -205,5 +206,49 @@ TEST_F(StageTimelineTest, BossDefeatsLeadThroughTheStagesToTheEndingAndBackToThe
   EXPECT_EQ(scenes, (std::vector<int>{SceneTitle, SceneStage1, SceneStage2, SceneStage3,
                                       SceneEnding, SceneTitle}));
 }
+
+}  // namespace
+
+namespace {
+
+// Every stage at a quick pace, the ship firing and bombing: every kind,
+// bullet, attack and boss of the timelines runs, and no frame allocates.
+struct QuickRun {
+  int scene;
+  float clockStep;  // clock units added before each frame
+  BossState* boss;
+};
+
+class QuickStageTest : public StageTimelineTest, public ::testing::WithParamInterface<QuickRun> {};
+
+TEST_P(QuickStageTest, AStageRunAtSpeedWithItsBossAttackingAllocatesNothing) {
+  const QuickRun q = GetParam();
+  std::vector<int> allocating;
+  headless::KeyDown(kPlay, 'Z');
+  for (int f = kPlay + 50; f < kPlay + 1500; f += 200) headless::TapKey(f, 'X', 3);
+  At(kPlay, [&] {
+    if (q.scene != SceneStage1) EnterStage(q.scene, 0.0f);
+  });
+  Every([&](int f) {
+    if (f <= kPlay + 2) return;
+    if (alloc_counter::Stop() > 0) allocating.push_back(f - 1);
+    gLives = 777;  // the run goes on whatever hits the ship
+    float& clock = q.scene == SceneStage1 && gStageClock < 0.0f ? gStageClock2 : gStageClock;
+    clock += q.clockStep;
+    if (q.scene == SceneStage1 && gStageClock >= 1840.0f) gZak52.dying = 1;  // the switch
+    if (q.boss->hp > 300.0f) q.boss->hp = 300.0f;                            // attacking
+    alloc_counter::Start();
+  });
+  RunFrames(kPlay + 1500);
+  alloc_counter::Stop();
+  EXPECT_EQ(gScene, q.scene);
+  EXPECT_TRUE(allocating.empty()) << allocating.size() << " frames allocated, the first "
+                                  << allocating.front();
+}
+
+INSTANTIATE_TEST_SUITE_P(Stages, QuickStageTest,
+                         ::testing::Values(QuickRun{SceneStage1, 3.0f, &gBoss1},
+                                           QuickRun{SceneStage2, 1.5f, &gBoss2},
+                                           QuickRun{SceneStage3, 1.5f, &gBoss3}));
 
 }  // namespace
