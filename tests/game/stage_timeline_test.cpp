@@ -175,9 +175,14 @@ INSTANTIATE_TEST_SUITE_P(Stages, TimeOutTest,
                                            TimeOut{SceneStage3, 10990.0f, 0.0f, SceneEnding}));
 
 TEST_F(StageTimelineTest, BossDefeatsLeadThroughTheStagesToTheEndingAndBackToTheTitle) {
-  std::vector<int> scenes;
+  struct Change {
+    int scene, kind, length;
+    bool operator==(const Change&) const = default;
+  };
+  std::vector<Change> changes;
   Every([&](int) {
-    if (gScene != 0 && (scenes.empty() || scenes.back() != gScene)) scenes.push_back(gScene);
+    if (gScene != 0 && (changes.empty() || changes.back().scene != gScene))
+      changes.push_back({gScene, gTransitionKind, gTransitionLength});
     // Each stage jumps to its boss and the boss falls at once.
     if (gSceneEntered) return;
     if (gScene == SceneStage1 && gStageClock2 < 400.0f && gBoss1.hp > 0) {
@@ -203,8 +208,14 @@ TEST_F(StageTimelineTest, BossDefeatsLeadThroughTheStagesToTheEndingAndBackToThe
     }
   });
   RunFrames(6000);
-  EXPECT_EQ(scenes, (std::vector<int>{SceneTitle, SceneStage1, SceneStage2, SceneStage3,
-                                      SceneEnding, SceneTitle}));
+  // Each boss dissolves into the next scene over 30 frames; SPACE leaves the ending at once.
+  ASSERT_EQ(changes.size(), 6u);
+  EXPECT_EQ(changes[0].scene, SceneTitle);
+  EXPECT_EQ(changes[1], (Change{SceneStage1, 2, 26}));
+  EXPECT_EQ(changes[2], (Change{SceneStage2, 3, 30}));
+  EXPECT_EQ(changes[3], (Change{SceneStage3, 3, 30}));
+  EXPECT_EQ(changes[4], (Change{SceneEnding, 3, 30}));
+  EXPECT_EQ(changes[5].scene, SceneTitle);
 }
 
 }  // namespace
