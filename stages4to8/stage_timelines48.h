@@ -1,0 +1,10 @@
+// What each of stages 4 to 8 runs between the player's shots and the HUD:
+// the enemy kinds, the power item, the ship's life and the bullets, in
+// drawing order.
+#pragma once
+#include <span>
+
+#include "game/timeline.h"
+
+extern const std::span<const TimelineRow> kStage4Timeline, kStage5Timeline, kStage6Timeline,
+    kStage7Timeline, kStage8Timeline;
