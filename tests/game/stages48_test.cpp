@@ -186,6 +186,38 @@ TEST_F(StagesTest, OnlyStage4LaysParticlesOverItsPictureInBackgroundMode0) {
   EXPECT_EQ(moved1, (std::vector<bool>{true, true, true, true, true}));
 }
 
+// Mode 0: each stage scrolls its own picture; stage 4 the first stage's
+// picture without its upper layer.
+TEST_F(StagesTest, EachStageScrollsItsOwnPictureInBackgroundMode0) {
+  BackgroundStrip* const tables[] = {gBack1uStrips, gBack1Strips,  gStage5Strips,
+                                     gStage6Strips, gStage7Strips, gStage8Strips};
+  std::vector<std::vector<bool>> moved;
+  std::vector<BackgroundStrip> before;
+  for (int scene = SceneStage4; scene <= SceneStage8; ++scene) {
+    const int f = kPlay + 3 * (scene - SceneStage4);
+    At(f, [=] {
+      EnterStage(scene, 100.0f);
+      gBackgroundMode = 0;
+    });
+    At(f + 2, [&] {
+      before.clear();
+      for (BackgroundStrip* t : tables) before.push_back(t[0]);
+    });
+    At(f + 3, [&] {
+      std::vector<bool> m;
+      for (size_t i = 0; i < before.size(); ++i)
+        m.push_back(tables[i][0].x != before[i].x || tables[i][0].y != before[i].y);
+      moved.push_back(m);
+    });
+  }
+  RunFrames(kPlay + 16);
+  EXPECT_EQ(moved, (std::vector<std::vector<bool>>{{false, true, false, false, false, false},
+                                                   {false, false, true, false, false, false},
+                                                   {false, false, false, true, false, false},
+                                                   {false, false, false, false, true, false},
+                                                   {false, false, false, false, false, true}}));
+}
+
 // Spawn and fire windows shut on their bounds; the power item's windows open on theirs.
 TEST_F(StagesTest, SpawnWindowsAreStrictAndPowerItemWindowsInclusive) {
   auto freeZak9 = [] {
