@@ -55,7 +55,7 @@ constexpr std::array kDive2Shots{Window{900, 950}};
 constexpr std::array kGun1Shots{kGun1};
 constexpr std::array kGun2Shots{Window{950, 1000}};
 
-constexpr auto kTwinGunZaks = RowsOf({
+constexpr auto kWavesAndDivers = RowsOf({
     Always(Ops<MoveTwinGunZakA, DrawTwinGunZakA>),
     Between(kFirst, 50, 100, Ops<TickWaveTwinGunZakA>),
     Between(kFirst, 500, 550, Ops<TickWaveTwinGunZakA>),
@@ -183,7 +183,7 @@ constexpr auto kBullets = RowsOf({
 });
 
 constexpr auto kRows = JoinRows(
-    kTwinGunZaks, DiverL::In(kDive1, kDive1Shots), DiverR::In(kDive1, kDive1Shots),
+    kWavesAndDivers, DiverL::In(kDive1, kDive1Shots), DiverR::In(kDive1, kDive1Shots),
     DiverL::In(kDive2, kDive2Shots), DiverR::In(kDive2, kDive2Shots), kGunners,
     GunnerL::In(kGun1, kGun1Shots), GunnerR::In(kGun1, kGun1Shots), GunnerL::In(kGun2, kGun2Shots),
     GunnerR::In(kGun2, kGun2Shots), kOthers, kPowerItemRows, kLife, kBullets);

@@ -69,7 +69,7 @@ constexpr auto kKinds = RowsOf({
     Between(kFirst, 250, 300, Ops<SpawnZak54A, SpawnZak54B>),
     Between(kFirst, 700, 750, Ops<SpawnZak54A, SpawnZak54B>),
     Between(kFirst, 1250, 1300, Ops<SpawnZak54A, SpawnZak54B>),
-    // A window from 600 to 400, which could never open, stood before these.
+    // No window before 1070: one from 600 to 400 could never open and is left out.
     Always(Ops<MoveZak54C, DrawZak54C, MoveZak50C, DrawZak50C>),
     Between(kFirst, 1300, 1350, Ops<SpawnZak54C, SpawnZak50C>),
     Between(kFirst, 1070, 1120, Ops<SpawnZak54C, SpawnZak50C>),
