@@ -4,6 +4,7 @@
 
 #include "bosses/attack_resets.h"
 #include "bosses/boss_reset.h"
+#include "bosses/late_attack_resets.h"
 #include "enemies/aimed_fan.h"
 #include "enemies/aimed_shots.h"
 #include "enemies/divers.h"
@@ -159,6 +160,11 @@ void ResetGameState() {
   ResetBossExplosions();
   for (auto tables : {std::span<const ResetTable>(kBoss1AttackTables),
                       std::span<const ResetTable>(kBoss2AttackTables),
-                      std::span<const ResetTable>(kBoss3AttackTables)})
+                      std::span<const ResetTable>(kBoss3AttackTables),
+                      std::span<const ResetTable>(kBoss4AttackTables),
+                      std::span<const ResetTable>(kBoss5AttackTables),
+                      std::span<const ResetTable>(kBoss6AttackTables),
+                      std::span<const ResetTable>(kBoss7AttackTables),
+                      std::span<const ResetTable>(kBoss8AttackTables)})
     for (const ResetTable& t : tables) t.reset();
 }

@@ -1,0 +1,70 @@
+#include "bosses/late_attack_resets.h"
+
+#include <cstring>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "game/reset.h"
+#include "tests/game/boss_attack_fixture.h"
+#include "tests/game/reset_order.h"
+
+namespace {
+
+const std::vector<const char*>& GroupTables(const std::string& owner) {
+  for (const ResetGroup& g : kResetOrder)
+    if (owner == g.owner) return g.tables;
+  static const std::vector<const char*> none;
+  return none;
+}
+
+struct BossList {
+  const char* owner;
+  std::span<const ResetTable> tables;
+};
+const BossList kLists[] = {{"boss 4", kBoss4AttackTables},
+                           {"boss 5", kBoss5AttackTables},
+                           {"boss 6", kBoss6AttackTables},
+                           {"boss 7", kBoss7AttackTables},
+                           {"boss 8", kBoss8AttackTables}};
+
+using LateAttackResetTest = AttackTest;
+
+TEST_F(LateAttackResetTest, EachBossListFollowsItsResetGroupsOrder) {
+  for (const BossList& list : kLists) {
+    const auto& group = GroupTables(list.owner);
+    size_t at = 0;
+    for (const ResetTable& t : list.tables) {
+      while (at < group.size() && t.name != std::string(group[at])) ++at;
+      EXPECT_LT(at, group.size()) << list.owner << ": " << t.name << " missing or out of order";
+    }
+  }
+}
+
+TEST_F(LateAttackResetTest, EveryTableComesBackFromGarbageToItsStartPattern) {
+  for (const BossList& list : kLists)
+    for (const ResetTable& t : list.tables) {
+      std::memset(t.data, 0xA5, t.bytes);
+      EXPECT_FALSE(t.atStart()) << t.name;
+      t.reset();
+      EXPECT_TRUE(t.atStart()) << t.name;
+      // One spoiled word anywhere is noticed.
+      auto* words = static_cast<int32_t*>(t.data);
+      const size_t last = t.bytes / sizeof(int32_t) - 1;
+      for (size_t w : {size_t{0}, last / 2, last}) {
+        words[w] ^= 0x40000000;
+        EXPECT_FALSE(t.atStart()) << t.name << " word " << w;
+        words[w] ^= 0x40000000;
+      }
+    }
+}
+
+TEST_F(LateAttackResetTest, TheGameStateResetRestoresEveryTable) {
+  for (const BossList& list : kLists)
+    for (const ResetTable& t : list.tables) std::memset(t.data, 0xA5, t.bytes);
+  ResetGameState();
+  for (const BossList& list : kLists)
+    for (const ResetTable& t : list.tables) EXPECT_TRUE(t.atStart()) << t.name;
+}
+
+}  // namespace
