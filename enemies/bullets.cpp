@@ -26,11 +26,16 @@ void BlitBullet(const BulletLook& l, int x, int y, int frame) {
   koDraw::Blit(x, y, *l.picture, left, 0, left + l.size, l.size);
 }
 
+namespace {
+// How many start frames a reset draws from: 1 means frame 0 without a draw.
+int StartFrames(StartFrame s) {
+  return s == StartFrame::kRandom10 ? 10 : s == StartFrame::kRandom7 ? 7 : 1;
+}
+}  // namespace
+
 int32_t StartFrameValue(StartFrame s) {
-  return s == StartFrame::kRandom10 ? koSystem::Rand() % 10 : 0;
+  return s == StartFrame::kZero ? 0 : koSystem::Rand() % StartFrames(s);
 }
-bool FrameAtStart(StartFrame s, int32_t frame) {
-  return s == StartFrame::kRandom10 ? frame >= 0 && frame < 10 : frame == 0;
-}
+bool FrameAtStart(StartFrame s, int32_t frame) { return frame >= 0 && frame < StartFrames(s); }
 
 }  // namespace enemy

@@ -53,7 +53,7 @@ void DrawBullets(const BulletLook& l, std::span<Bullet> bullets) {
 }
 
 // Start frames that a reset gives a bullet table.
-enum class StartFrame : uint8_t { kZero, kRandom10 };
+enum class StartFrame : uint8_t { kZero, kRandom10, kRandom7 };
 int32_t StartFrameValue(StartFrame s);
 bool FrameAtStart(StartFrame s, int32_t frame);
 

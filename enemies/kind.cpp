@@ -42,8 +42,14 @@ void DrawExplosionCopies(std::span<const ExplosionCopy> copies, int x, int y, in
   }
 }
 
-void DrawBody(const Body& b, int x, int y) {
-  koDraw::Blit(x, y, *b.picture, 0, 0, b.width, b.height);
+void DrawBody(const Body& b, int x, int y, float phase) {
+  if (b.cells.empty()) {
+    koDraw::Blit(x, y, *b.picture, 0, 0, b.width, b.height);
+    return;
+  }
+  for (const BodyCell& c : b.cells)
+    if (c.from <= phase && phase <= c.to)
+      koDraw::Blit(x, y, *b.picture, c.left, 0, c.left + b.width, b.height);
 }
 
 void ParkMarker(TargetMarker& m) {
@@ -67,6 +73,7 @@ void DrawMarker(const MarkerDesign& d, TargetMarker& m, int x, int y) {
 
 void ClearCounters(ZakRecord& r) { r.frame1 = r.frame2 = 0; }
 void ClearCounters(WaveZakRecord& r) { r.frame = r.spare = 0; }
+void ClearCounters(LargeZakState& r) { r.frame = 0; }
 
 void ResetRecord(ZakRecord& r) {
   r = ZakRecord{};

@@ -5,6 +5,14 @@
 // points (SpawnZak1, DrawZak1, MoveZak1, HitZak1, ...) are one-line calls of
 // the routines below with that row. Every difference between kinds is a
 // column of the row, never a branch on the kind.
+//
+// Adding a kind: define its table, write its row (enemies/template_kinds.cpp
+// has thirteen to copy from), give it its entry points, and register the table
+// in game/reset.cpp with EnemyTable<gKind> (MarkedEnemyTable<gKind, gKindMarkers>
+// when it carries markers). A record type other than ZakRecord and
+// WaveZakRecord adds its overloads of ClearCounters, ResetRecord and
+// RecordAtStart in enemies/kind.cpp. Bullets: enemies/aimed_shots.h and
+// enemies/streams.h.
 #pragma once
 #include <cstdint>
 #include <limits>
@@ -46,6 +54,7 @@ struct Explosion {
   bool wreckStops;                       // vx = vy = 0 on every explosion frame
   bool endClearsHitSkip;                 // the end of the explosion also sets hitSkip to 0
   bool endParksMarker;                   // the end also unlocks and parks the slot's marker
+  bool ignoresBlitMode = false;          // the mode-0 copies are drawn whatever the mode
 };
 
 // Draws the copies of `mode` for frame f at the truncated position (x, y).
@@ -58,10 +67,19 @@ enum class BodyDrawn : uint8_t {
   kIfAlive,  // body branch when not exploding or free; the body only while alive
 };
 
+// A cell of a body strip, drawn while the slot's phase clock lies in [from, to].
+struct BodyCell {
+  float from, to;
+  int left;  // source (left, 0)-(left + width, height)
+};
+
 struct Body {
   const int* picture;  // body picture global; source (0, 0)-(width, height)
   int width, height;
   BodyDrawn drawn;
+  // Non-empty: every cell whose band holds the phase clock is drawn, in order,
+  // instead of the one picture (adjacent bands may share a bound and both draw).
+  std::span<const BodyCell> cells = {};
 };
 
 // ----------------------------------------------------------------- markers
@@ -92,6 +110,7 @@ struct Motion {
   float xSign;        // -1: x -= vx (most kinds), +1: x += vx, 0: no x term
   float ySign;        // +1: y += vy, 0: no y term
   float steerToShip;  // 0: none; else after the move vy = -steer below the ship's row, +steer above
+  bool xMovesByVy = false;  // the x term uses vy in place of vx (a diagonal at 45 degrees)
 };
 
 // After moving, every slot (alive or not) outside the box is freed and parked;
@@ -110,6 +129,7 @@ struct EntryValue {
   int mod;
   int add;
   int sign = 1;
+  bool addsTo = false;  // added to the field's value instead of replacing it
 };
 
 // ------------------------------------------------------------------- kind
@@ -131,11 +151,20 @@ void ClearCounters(ZakRecord& r);
 void ClearCounters(WaveZakRecord& r);
 void ClearCounters(Diver80LRecord& r);
 void ClearCounters(Diver80RRecord& r);
+void ClearCounters(LargeZakState& r);
 
 int Truncate(float v);  // a float position as the integer the blits and boxes use
 float NextEntryValue(const EntryValue& e);
 void PlayHitSound();  // "BOM.WAV" on its next voice
-void DrawBody(const Body& b, int x, int y);
+void DrawBody(const Body& b, int x, int y, float phase = 0.0f);
+// The phase clock of a record that has one, else 0.
+template <typename Record>
+float PhaseOf(const Record& r) {
+  if constexpr (requires { r.phaseTimer; })
+    return r.phaseTimer;
+  else
+    return 0.0f;
+}
 int ExplosionMode();  // gExplosionBlitMode
 float FrameScale();
 float ShipX();
@@ -153,20 +182,11 @@ void SpawnSlot(const KindDesign<Record>& k, int slot) {
   if (r.alive != 0) return;
   for (const EntryValue& e : k.entry) {
     const float v = NextEntryValue(e);
-    switch (e.field) {
-      case Field::kX:
-        r.x = v;
-        break;
-      case Field::kY:
-        r.y = v;
-        break;
-      case Field::kVX:
-        r.vx = v;
-        break;
-      case Field::kVY:
-        r.vy = v;
-        break;
-    }
+    float& field = e.field == Field::kX    ? r.x
+                   : e.field == Field::kY  ? r.y
+                   : e.field == Field::kVX ? r.vx
+                                           : r.vy;
+    field = e.addsTo ? field + v : v;
   }
   r.alive = 1;
   r.dying = 0;
@@ -195,8 +215,12 @@ void StepExplosion(const KindDesign<Record>& k, int slot, int x, int y) {
   Record& r = k.slots[slot];
   int32_t& frame = r.*e.frame;
   const int mode = ExplosionMode();
-  if (mode == 1) DrawExplosionCopies(e.mode1, x, y, frame);
-  if (mode == 0) DrawExplosionCopies(e.mode0, x, y, frame);
+  if (e.ignoresBlitMode) {
+    DrawExplosionCopies(e.mode0, x, y, frame);
+  } else {
+    if (mode == 1) DrawExplosionCopies(e.mode1, x, y, frame);
+    if (mode == 0) DrawExplosionCopies(e.mode0, x, y, frame);
+  }
   if (e.wreckStops) r.vx = r.vy = 0.0f;
   if (++frame > e.frames - 1) {
     frame = 0;
@@ -224,7 +248,7 @@ void DrawKind(const KindDesign<Record>& k) {
       continue;
     }
     if (k.body.drawn == BodyDrawn::kAlways || r.alive != 0) {
-      DrawBody(k.body, x, y);
+      DrawBody(k.body, x, y, PhaseOf(r));
     }
     if (k.marker.table && r.alive != 0) DrawMarker(k.marker, k.marker.table[i], x, y);
   }
@@ -240,7 +264,7 @@ void MoveKind(const KindDesign<Record>& k) {
     if (r.alive != 0) {
       const float scale = FrameScale();
       if (m.ySign != 0.0f) r.y += m.ySign * r.vy * scale;
-      if (m.xSign != 0.0f) r.x += m.xSign * r.vx * scale;
+      if (m.xSign != 0.0f) r.x += m.xSign * (m.xMovesByVy ? r.vy : r.vx) * scale;
       if (m.steerToShip != 0.0f) {
         if (r.y > ShipY()) r.vy = -m.steerToShip;
         if (r.y < ShipY()) r.vy = m.steerToShip;

@@ -41,6 +41,20 @@ struct WaveZakRecord {
   int32_t hitSkip, alive, dying;
 };
 
+// The block of one single large enemy: separate scalars rather than a table.
+struct LargeZakState {
+  int32_t row;    // explosion row counter
+  int32_t frame;  // explosion frame within the row
+  float x, y;
+  float vx;          // entry speed towards the left
+  float vy;          // set by the spawn; read only by the kinds whose script falls by it
+  float phaseTimer;  // script clock of the kinds that fly a phase script
+  float hp;          // hit points of the kinds that carry them
+  int32_t hitSkip;   // while non-zero the hit passes leave the kind alone
+  int32_t alive;
+  int32_t dying;
+};
+
 // A lock-on mark over one enemy slot (the 60 x 60 marker picture's corner).
 struct TargetMarker {
   int32_t x, y;
@@ -70,4 +84,9 @@ struct ShotRecord {
   float vx, vy;  // pixels per second; each stream adds or subtracts them
   int32_t spare2;
   int32_t alive;
+};
+
+// The bullets one enemy slot drops together: bullet j of the block is the j-th.
+struct ClusterRecord {
+  ShotRecord shots[5];
 };

@@ -39,18 +39,19 @@ struct StageDef {
   std::span<const TimelineRow> itemWindows;
 };
 
-constexpr auto kInclusive = TimelineBounds::kInclusive;
+constexpr auto kFirst = StageClock::kFirst;
 
 // The power item's release windows.
+constexpr TimelineRow ItemWindow(float from, float to) {
+  return {When::kWithin, kFirst, from, to, Ops<SpawnPowerItem>};
+}
 const TimelineRow kStage1ItemWindows[] = {
-    {kInclusive, 100, 150, {SpawnPowerItem}},  {kInclusive, 300, 350, {SpawnPowerItem}},
-    {kInclusive, 500, 550, {SpawnPowerItem}},  {kInclusive, 800, 850, {SpawnPowerItem}},
-    {kInclusive, 950, 1000, {SpawnPowerItem}}, {kInclusive, 1900, 1950, {SpawnPowerItem}},
+    ItemWindow(100, 150), ItemWindow(300, 350),  ItemWindow(500, 550),
+    ItemWindow(800, 850), ItemWindow(950, 1000), ItemWindow(1900, 1950),
 };
 const TimelineRow kLaterItemWindows[] = {
-    {kInclusive, 20, 50, {SpawnPowerItem}},     {kInclusive, 300, 350, {SpawnPowerItem}},
-    {kInclusive, 500, 550, {SpawnPowerItem}},   {kInclusive, 800, 850, {SpawnPowerItem}},
-    {kInclusive, 1000, 1050, {SpawnPowerItem}},
+    ItemWindow(20, 50),   ItemWindow(300, 350),   ItemWindow(500, 550),
+    ItemWindow(800, 850), ItemWindow(1000, 1050),
 };
 
 constexpr float kUnlockClock = 16.0f;

@@ -1,22 +1,47 @@
-// Stage timelines as data: rows of operations run while a window of the stage
-// clock is open, in the order the stage lists them.
+// Stage timelines as data: rows of operations, each run on the frames on which
+// its condition holds, in the order the stage lists them.
 #pragma once
-#include <array>
+#include <cstdint>
 #include <span>
+#include <type_traits>
 
-enum class TimelineBounds {
-  kStrict,     // from < clock < to: the spawn windows
-  kInclusive,  // from <= clock <= to: the power-item windows
+// Every operation a stage runs takes one word it does not read; the stages pass 0.
+using TimelineOp = void (*)(int);
+
+enum class When : uint8_t {
+  kAlways,       // every running frame
+  kBetween,      // from < clock < to: the spawn and fire windows
+  kWithin,       // from <= clock <= to: the power item's release windows
+  kExtraMode,    // gDifficultyExtra == 1
+  kNoExtraMode,  // gDifficultyExtra != 1
+  kHardMode,     // gDifficulty != 1
 };
 
-using TimelineOp = void (*)();
+// The stage clock a window reads: gStageClock, or stage 1's second clock gStageClock2.
+enum class StageClock : uint8_t { kFirst, kSecond };
 
 struct TimelineRow {
-  TimelineBounds bounds;
+  When when;
+  StageClock clock;
   float from, to;
-  std::array<TimelineOp, 4> ops;  // run in order; unused entries are null
+  std::span<const TimelineOp> ops;
 };
 
-bool WindowOpen(const TimelineRow& row);
-// Runs the rows in order; each row tests the clock as the rows before it left it.
+// Calls one operation of a row, with the stage word if it takes one.
+template <auto F>
+void CallOp(int word) {
+  if constexpr (std::is_invocable_v<decltype(F), int>)
+    F(word);
+  else
+    F();
+}
+
+// A row's operations, written inline: Ops<MoveZak1, DrawZak1>.
+template <auto... F>
+inline constexpr TimelineOp kOpList[] = {CallOp<F>...};
+template <auto... F>
+inline constexpr std::span<const TimelineOp> Ops{kOpList<F...>};
+
+bool RowRuns(const TimelineRow& row);
+// Runs the rows in order; each row tests its condition as the rows before it left the state.
 void RunTimeline(std::span<const TimelineRow> rows);

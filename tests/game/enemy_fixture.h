@@ -11,6 +11,22 @@
 #include "game/reset.h"
 #include "tests/engine/draw_fixture.h"
 
+// One explosion copy as the tests expect it, at its place for the frame drawn.
+struct Copy {
+  enum Kind { kPlain, kAdd, kHalf } kind;
+  int picture, size, x, y;
+};
+
+// Draws the copies the test expects for frame f.
+inline void DrawCopies(const std::vector<Copy>& copies, int f) {
+  for (const Copy& c : copies) {
+    const int l = c.size * f;
+    if (c.kind == Copy::kPlain) koDraw::Blit(c.x, c.y, c.picture, l, 0, l + c.size, c.size);
+    if (c.kind == Copy::kAdd) koDraw::BlitAdd(c.x, c.y, c.picture, l, 0, l + c.size, c.size);
+    if (c.kind == Copy::kHalf) koDraw::BlitHalf(c.x, c.y, c.picture, l, 0, l + c.size, c.size);
+  }
+}
+
 class EnemyTest : public DrawTest {
  protected:
   static constexpr uint16_t kBackground = 0x0841;
@@ -48,6 +64,7 @@ class EnemyTest : public DrawTest {
     });
   }
 
+ public:
   // The back surface after `draw` on a cleared screen.
   static std::vector<uint16_t> Render(const std::function<void()>& draw) {
     koDraw::FillRect(0, 0, 640, 480, kBackground);

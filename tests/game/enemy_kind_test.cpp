@@ -9,21 +9,6 @@
 
 namespace {
 
-struct Copy {
-  enum Kind { kPlain, kAdd, kHalf } kind;
-  int picture, size, x, y;
-};
-
-// Draws the copies the test expects for frame f.
-void DrawCopies(const std::vector<Copy>& copies, int f) {
-  for (const Copy& c : copies) {
-    const int l = c.size * f;
-    if (c.kind == Copy::kPlain) koDraw::Blit(c.x, c.y, c.picture, l, 0, l + c.size, c.size);
-    if (c.kind == Copy::kAdd) koDraw::BlitAdd(c.x, c.y, c.picture, l, 0, l + c.size, c.size);
-    if (c.kind == Copy::kHalf) koDraw::BlitHalf(c.x, c.y, c.picture, l, 0, l + c.size, c.size);
-  }
-}
-
 using KindTest = EnemyTest;
 
 TEST_F(KindTest, SpawnStartsOnlyFreeSlotsWithTheirDrawsInOrder) {

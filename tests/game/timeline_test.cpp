@@ -6,32 +6,59 @@
 namespace {
 
 int gRuns;
-void Count() { ++gRuns; }
+void Count(int) { ++gRuns; }
 void JumpClock() { gStageClock = 500.0f; }
 
+constexpr auto kFirst = StageClock::kFirst;
+
 TEST_F(GameTest, StrictWindowsShutOnTheirBoundsAndInclusiveOnesOpen) {
-  const TimelineRow strict{TimelineBounds::kStrict, 100, 200, {Count}};
-  const TimelineRow inclusive{TimelineBounds::kInclusive, 100, 200, {Count}};
+  const TimelineRow strict{When::kBetween, kFirst, 100, 200, Ops<Count>};
+  const TimelineRow inclusive{When::kWithin, kFirst, 100, 200, Ops<Count>};
   for (float clock : {99.9f, 100.0f, 150.0f, 200.0f, 200.1f}) {
     gStageClock = clock;
     const bool inside = clock > 100.0f && clock < 200.0f;
     const bool onBound = clock == 100.0f || clock == 200.0f;
-    EXPECT_EQ(WindowOpen(strict), inside) << clock;
-    EXPECT_EQ(WindowOpen(inclusive), inside || onBound) << clock;
+    EXPECT_EQ(RowRuns(strict), inside) << clock;
+    EXPECT_EQ(RowRuns(inclusive), inside || onBound) << clock;
   }
+}
+
+TEST_F(GameTest, WindowsReadTheirOwnClock) {
+  const TimelineRow second{When::kBetween, StageClock::kSecond, 20, 120, Ops<Count>};
+  gStageClock = -100.0f;
+  gStageClock2 = 50.0f;
+  EXPECT_TRUE(RowRuns(second));
+  gStageClock = 50.0f;
+  gStageClock2 = 0.0f;
+  EXPECT_FALSE(RowRuns(second));
+}
+
+TEST_F(GameTest, ModeRowsFollowTheLevelChoice) {
+  const TimelineRow extra{When::kExtraMode, kFirst, 0, 0, Ops<Count>};
+  const TimelineRow noExtra{When::kNoExtraMode, kFirst, 0, 0, Ops<Count>};
+  const TimelineRow hard{When::kHardMode, kFirst, 0, 0, Ops<Count>};
+  for (int difficulty : {1, 2})
+    for (int extraMode : {0, 1}) {
+      gDifficulty = difficulty;
+      gDifficultyExtra = extraMode;
+      EXPECT_EQ(RowRuns(extra), extraMode == 1);
+      EXPECT_EQ(RowRuns(noExtra), extraMode != 1);
+      EXPECT_EQ(RowRuns(hard), difficulty != 1);
+    }
 }
 
 TEST_F(GameTest, RowsRunInOrderOnTheClockTheRowsBeforeLeft) {
   const TimelineRow rows[] = {
-      {TimelineBounds::kStrict, 0, 10, {Count, Count}},
-      {TimelineBounds::kStrict, 0, 10, {JumpClock}},
-      {TimelineBounds::kStrict, 0, 10, {Count}},  // shut: the clock moved on
-      {TimelineBounds::kInclusive, 500, 500, {Count}},
+      {When::kBetween, kFirst, 0, 10, Ops<Count, Count>},
+      {When::kBetween, kFirst, 0, 10, Ops<JumpClock>},
+      {When::kBetween, kFirst, 0, 10, Ops<Count>},  // shut: the clock moved on
+      {When::kWithin, kFirst, 500, 500, Ops<Count>},
+      {When::kAlways, kFirst, 0, 0, Ops<Count>},
   };
   gRuns = 0;
   gStageClock = 5.0f;
   RunTimeline(rows);
-  EXPECT_EQ(gRuns, 3);
+  EXPECT_EQ(gRuns, 4);
 }
 
 }  // namespace

@@ -1,0 +1,179 @@
+// The five-way falling fans of Zak51L, Zak51R, Big90A, Big90B and the three
+// VolleyZak kinds, every stream against its own expected row: muzzle,
+// speeds, drift, the y-only keep area that a bomb does not clear, the ship's
+// box and the static bullet picture.
+#include <functional>
+#include <span>
+#include <string>
+
+#include "enemies/big90.h"
+#include "enemies/volley_zak.h"
+#include "enemies/zak51_side.h"
+#include "tests/game/enemy_fixture.h"
+
+namespace {
+
+struct Expected {
+  float muzzleX, muzzleY, vx, vy, xSign, minDY;
+};
+// Straight down, then the left and right of two pairs.
+constexpr Expected kZak51Fan[5] = {{112, 50, 0, 110, 0, 24},
+                                   {112, 50, 10, 105, -1, 24},
+                                   {112, 50, 10, 105, 1, 24},
+                                   {112, 50, 20, 96, -1, 24},
+                                   {112, 50, 20, 96, 1, 24}};
+constexpr Expected kCraftFan[5] = {{37, 40, 0, 130, 0, 24},
+                                   {37, 44, 20, 130, -1, 24},
+                                   {37, 44, 20, 130, 1, 24},
+                                   {37, 30, 40, 130, -1, 24},
+                                   {42, 30, 40, 130, 1, 20}};
+
+struct Stream {
+  std::string name;
+  void (*fire)(int);
+  void (*move)(int);
+  void (*draw)(int);
+  std::span<ShotRecord> shots;
+  std::function<void(int, float, float)> placeOwner;  // slot i of the firing kind at (x, y)
+  Expected expected;
+  const int* picture;
+};
+
+template <typename Record, size_t N>
+std::function<void(int, float, float)> Owner(Record (&table)[N]) {
+  return [&table](int i, float x, float y) {
+    table[i].x = x;
+    table[i].y = y;
+  };
+}
+
+#define FAN_STREAM(kind, n, fan, picture)                                                     \
+  Stream {                                                                                    \
+#kind " stream " #n, Fire##kind##Stream##n, Move##kind##Stream##n, Draw##kind##Stream##n, \
+        g##kind##Stream##n, Owner(g##kind), fan[n - 1], &picture                              \
+  }
+#define FIVE(kind, fan, picture)                                            \
+  FAN_STREAM(kind, 1, fan, picture), FAN_STREAM(kind, 2, fan, picture),     \
+      FAN_STREAM(kind, 3, fan, picture), FAN_STREAM(kind, 4, fan, picture), \
+      FAN_STREAM(kind, 5, fan, picture)
+
+std::vector<Stream> AllStreams() {
+  return {FIVE(Zak51L, kZak51Fan, gPicVal11),     FIVE(Zak51R, kZak51Fan, gPicVal11),
+          FIVE(Big90A, kCraftFan, gPicVal13),     FIVE(Big90B, kCraftFan, gPicVal13),
+          FIVE(VolleyZakA, kCraftFan, gPicVal13), FIVE(VolleyZakB, kCraftFan, gPicVal13),
+          FIVE(VolleyZakC, kCraftFan, gPicVal13)};
+}
+
+class FanStreamTest : public EnemyTest {
+ protected:
+  void SetUp() override {
+    EnemyTest::SetUp();
+    gPicVal11 = Strip(16, 1);
+  }
+};
+
+TEST_F(FanStreamTest, FireStartsEachFreeBulletAtItsOwnSlotsMuzzleWithTheStreamsSpeeds) {
+  for (const Stream& s : AllStreams()) {
+    SCOPED_TRACE(s.name);
+    const Expected& e = s.expected;
+    const int n = static_cast<int>(s.shots.size());
+    for (int i = 0; i < n; ++i) s.placeOwner(i, 100.0f + 10 * i, 50.5f);
+    s.shots[n - 1] = {3, 0, 7.0f, 8.0f, 1.0f, 2.0f, 0, 1};
+    const std::vector<int> before = NextRands(1);
+    s.fire(0);
+    EXPECT_EQ(NextRands(1), before);  // fixed speeds: no random draws
+    EXPECT_EQ(s.shots[0].alive, 1);
+    EXPECT_EQ(s.shots[0].x, 100.0f + e.muzzleX);
+    EXPECT_EQ(s.shots[0].y, 50.5f + e.muzzleY);
+    EXPECT_EQ(s.shots[0].vx, e.vx);
+    EXPECT_EQ(s.shots[0].vy, e.vy);
+    EXPECT_EQ(s.shots[n - 1].x, 7.0f);  // in flight: left alone
+    EXPECT_EQ(s.shots[n - 1].vx, 1.0f);
+    // A free, parked enemy slot fires too, from below the screen.
+    s.placeOwner(n - 1, -500.0f, 500.0f);
+    s.shots[n - 1].alive = 0;
+    s.fire(0);
+    EXPECT_EQ(s.shots[n - 1].x, -500.0f + e.muzzleX);
+    EXPECT_EQ(s.shots[n - 1].y, 500.0f + e.muzzleY);
+    EXPECT_EQ(s.shots[n - 1].alive, 1);
+    // It falls by vy and drifts by vx; the one from the parked slot is gone at once.
+    gPlayerAlive = 0;
+    s.move(0);
+    EXPECT_EQ(s.shots[0].y, 50.5f + e.muzzleY + e.vy * 0.5f);
+    EXPECT_EQ(s.shots[0].x, 100.0f + e.muzzleX + e.xSign * e.vx * 0.5f);
+    EXPECT_EQ(s.shots[n - 1].alive, 0);
+    EXPECT_EQ(s.shots[n - 1].x, -500.0f);
+    EXPECT_EQ(s.shots[n - 1].y, 500.0f);
+  }
+}
+
+TEST_F(FanStreamTest, BulletsLeaveOnlyByTheTopOrTheBottomAndABombLeavesThemFlying) {
+  gFrameScale = 0.0f;
+  gBombActive = 1;
+  gPlayerAlive = 0;
+  const float places[][2] = {{100, 480}, {100, 480.5f}, {-900, -16}, {700, -16.5f}, {5000, 300}};
+  const int stays[] = {1, 0, 1, 0, 1};
+  for (const Stream& s : AllStreams()) {
+    SCOPED_TRACE(s.name);
+    for (size_t p = 0; p < std::size(places); ++p) {
+      s.shots[0] = {0, 0, places[p][0], places[p][1], 20, 130, 0, 1};
+      s.move(0);
+      EXPECT_EQ(s.shots[0].alive, stays[p]) << "place " << p;
+      if (!stays[p]) {
+        EXPECT_EQ(s.shots[0].y, 500.0f);
+      }
+    }
+  }
+}
+
+TEST_F(FanStreamTest, TheShipIsHitInsideItsStreamsBoxAndTheBulletFliesOn) {
+  gFrameScale = 0.0f;
+  for (const Stream& s : AllStreams()) {
+    SCOPED_TRACE(s.name);
+    const float minDY = s.expected.minDY;
+    const float offsets[][2] = {{14, minDY}, {30, 30},           {13.9f, 30},
+                                {30.1f, 30}, {14, minDY - 0.1f}, {14, 30.1f}};
+    const int hits[] = {1, 1, 0, 0, 0, 0};
+    for (size_t o = 0; o < std::size(offsets); ++o) {
+      gPlayerAlive = 1;
+      s.shots[0] = {0, 0, gPlayerX + offsets[o][0], gPlayerY + offsets[o][1], 0, 0, 0, 1};
+      s.move(0);
+      EXPECT_EQ(gPlayerAlive, 1 - hits[o]) << "offset " << o;
+      EXPECT_EQ(s.shots[0].alive, 1);
+    }
+  }
+}
+
+TEST_F(FanStreamTest, DrawShowsLiveBulletsOnlyAsTheKindsStillPicture) {
+  for (const Stream& s : AllStreams()) {
+    SCOPED_TRACE(s.name);
+    s.shots[0] = {4, 0, 200.7f, 100.2f, 0, 0, 0, 1};
+    s.shots[1] = {4, 0, 300.0f, 300.0f, 0, 0, 0, 0};  // free on the screen: not drawn
+    const int picture = *s.picture;
+    EXPECT_EQ(Render([&] { s.draw(0); }),
+              Render([&] { koDraw::Blit(200, 100, picture, 0, 0, 16, 16); }));
+    EXPECT_EQ(s.shots[0].frame, 4);  // never stepped
+    s.shots[0].alive = 0;
+  }
+}
+
+TEST_F(FanStreamTest, TheResetFreesEveryBulletWithARandomStartFrameAndZeroSpeeds) {
+  for (const Stream& s : AllStreams()) {
+    for (ShotRecord& b : s.shots) b = {77, 5, 1, 2, 3, 4, 6, 1};
+  }
+  ResetGameState();
+  for (const Stream& s : AllStreams()) {
+    SCOPED_TRACE(s.name);
+    for (const ShotRecord& b : s.shots) {
+      EXPECT_EQ(b.alive, 0);
+      EXPECT_EQ(b.x, -500.0f);
+      EXPECT_EQ(b.y, 500.0f);
+      EXPECT_EQ(b.vx + b.vy, 0.0f);
+      EXPECT_TRUE(b.frame >= 0 && b.frame < 10);
+      EXPECT_EQ(b.spare1, 5);  // the spare words are not the reset's
+      EXPECT_EQ(b.spare2, 6);
+    }
+  }
+}
+
+}  // namespace

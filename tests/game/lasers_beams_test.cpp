@@ -1,0 +1,229 @@
+// The lasers of Zak51A and Zak51B and the beams of Zak50B and Zak51A: firing
+// from the truncated muzzle, whole-pixel flight, growth per drawn frame, the
+// ship's box that widens with the strip, the beam schedule with its pairs,
+// the sideways spread and the cells drawn for every slot.
+#include <vector>
+
+#include "tests/game/large_fixture.h"
+
+namespace {
+
+using LaserTest = LargeTest;
+using BeamTest = LargeTest;
+
+TEST_F(LaserTest, TheLaserLeavesTheTruncatedMuzzleOnlyWhenFreeAndOutlivesItsCraft) {
+  Place(gZak51A, 300.7f, 100.9f);
+  FireZak51ALaser();
+  EXPECT_EQ(gZak51ALaser.x, 385);
+  EXPECT_EQ(gZak51ALaser.y, 195);
+  EXPECT_EQ(gZak51ALaser.width, 0);
+  EXPECT_EQ(gZak51ALaser.speed, 520.0f);
+  EXPECT_EQ(gZak51ALaser.alive, 1);
+  gZak51ALaser.width = 40;
+  Place(gZak51A, 10.0f, 10.0f);
+  FireZak51ALaser();  // flying: left alone
+  EXPECT_EQ(gZak51ALaser.x, 385);
+  EXPECT_EQ(gZak51ALaser.width, 40);
+  gZak51A.alive = 0;
+  MoveZak51ALaser();  // the laser does not follow its craft, nor die with it
+  EXPECT_EQ(gZak51ALaser.x, 385 - 260);
+  EXPECT_EQ(gZak51ALaser.alive, 1);
+  // Zak51B's laser is its own, from its own craft; a parked craft's laser
+  // starts below the screen and the first move frees it.
+  FireZak51BLaser();
+  EXPECT_EQ(gZak51BLaser.x, -415);
+  EXPECT_EQ(gZak51BLaser.y, 595);
+  MoveZak51BLaser();
+  EXPECT_EQ(gZak51BLaser.alive, 0);
+  EXPECT_EQ(gZak51BLaser.x, -500);
+  EXPECT_EQ(gZak51BLaser.y, 500);
+}
+
+TEST_F(LaserTest, TheLaserMovesInWholePixelsAndIsFreedPastMinus270ThenRefiresAtTheMuzzle) {
+  gZak51ALaser = {100, 400, 200, 520.0f, 1};
+  gFrameScale = 0.0019f;  // 0.988 pixels: truncated to no step at all
+  MoveZak51ALaser();
+  EXPECT_EQ(gZak51ALaser.x, 400);
+  gFrameScale = 0.004f;  // 2.08 pixels: 2
+  MoveZak51ALaser();
+  EXPECT_EQ(gZak51ALaser.x, 398);
+  gZak51ALaser.x = -268;
+  MoveZak51ALaser();
+  EXPECT_EQ(gZak51ALaser.x, -270);
+  EXPECT_EQ(gZak51ALaser.alive, 1);
+  MoveZak51ALaser();
+  EXPECT_EQ(gZak51ALaser.alive, 0);
+  Place(gZak51A, 200.0f, 50.0f);
+  FireZak51ALaser();
+  EXPECT_EQ(gZak51ALaser.x, 285);
+  EXPECT_EQ(gZak51ALaser.width, 0);
+  // Below the screen the laser is freed whatever alive says; a bomb leaves it alone.
+  gBombActive = 1;
+  MoveZak51ALaser();
+  EXPECT_EQ(gZak51ALaser.alive, 1);
+  gZak51ALaser = {0, 100, 481, 0.0f, 0};
+  MoveZak51ALaser();
+  EXPECT_EQ(gZak51ALaser.x, -500);
+}
+
+TEST_F(LaserTest, TheStripGrowsFourPixelsPerDrawUpTo240WhateverTheFrameTime) {
+  gZak51ALaser = {0, 100, 200, 520.0f, 1};
+  EXPECT_EQ(Render([] { DrawZak51ALaser(); }),
+            Render([] { koDraw::Blit(100, 200, gPicLz1, 0, 0, 4, 20); }));
+  gFrameScale = 0.0f;
+  for (int i = 2; i <= 59; ++i) DrawZak51ALaser();
+  EXPECT_EQ(gZak51ALaser.width, 236);
+  DrawZak51ALaser();
+  EXPECT_EQ(gZak51ALaser.width, 240);
+  EXPECT_EQ(Render([] { DrawZak51ALaser(); }),
+            Render([] { koDraw::Blit(100, 200, gPicLz1, 0, 0, 240, 20); }));
+  // A free laser grows too, drawn at its parked place off the screen.
+  gZak51BLaser.width = 100;
+  EXPECT_TRUE(Blank(Render([] { DrawZak51BLaser(); })));
+  EXPECT_EQ(gZak51BLaser.width, 104);
+}
+
+TEST_F(LaserTest, AtFullWidthTheShipIsHitFrom60LeftTo210RightAnd54AboveTo14Below) {
+  struct Case {
+    float dx, dy;  // ship minus laser
+    int hit;
+  };
+  const Case cases[] = {{-60, -54, 1},  {210, 14, 1},   {-60.5f, 0, 0},
+                        {210.5f, 0, 0}, {0, -54.5f, 0}, {0, 14.5f, 0}};
+  for (const Case& c : cases) {
+    gZak51ALaser = {240, 300, 200, 520.0f, 1};
+    gPlayerX = 300.0f + c.dx;
+    gPlayerY = 200.0f + c.dy;
+    gPlayerAlive = 1;
+    DrawZak51ALaser();
+    EXPECT_EQ(gPlayerAlive, 1 - c.hit) << c.dx << ", " << c.dy;
+    EXPECT_EQ(gZak51ALaser.alive, 1);  // the laser flies on
+  }
+  // A new strip (4 pixels after its first growth) reaches only 26 to 60 left of its x.
+  gZak51ALaser = {0, 300, 200, 520.0f, 1};
+  gPlayerX = 300.0f - 25.5f;
+  gPlayerY = 200.0f;
+  DrawZak51ALaser();
+  EXPECT_EQ(gPlayerAlive, 1);
+  gZak51ALaser.width = 0;
+  gPlayerX = 300.0f - 26.0f;
+  DrawZak51ALaser();
+  EXPECT_EQ(gPlayerAlive, 0);
+}
+
+std::vector<int> AliveSlots(const AimedShotRecord (&slots)[20]) {
+  std::vector<int> alive;
+  for (int i = 0; i < 20; ++i)
+    if (slots[i].alive) alive.push_back(i);
+  return alive;
+}
+
+TEST_F(BeamTest, PairsDropOnTheirCountsOfA150PeriodAndTheLastTwoPairsNever) {
+  Place(gZak50B, 200.0f, 100.0f);
+  const int counts[] = {10, 20, 30, 70, 80, 90, 130, 140};
+  std::vector<int> expected;
+  for (int call = 1; call <= 300; ++call) {
+    TickZak50BBeam1(0);
+    for (int k = 0; k < 8; ++k)
+      if (call == counts[k]) expected.insert(expected.end(), {2 * k, 2 * k + 1});
+    ASSERT_EQ(AliveSlots(gZak50BBeam1), expected) << call;
+  }
+  for (const AimedShotRecord& s : gZak50BBeam1) EXPECT_EQ(s.timer, 0);  // 300 calls: two periods
+  EXPECT_EQ(gZak50BBeam1[6].x, 260.0f);
+  EXPECT_EQ(gZak50BBeam1[7].x, 340.0f);
+  EXPECT_EQ(gZak50BBeam1[7].y, 230.0f);
+  EXPECT_EQ(gZak50BBeam1[18].x, -500.0f);
+  // Zak51A's pairs sit at +40 and +120.
+  Place(gZak51A, 100.0f, 0.0f);
+  for (int call = 1; call <= 10; ++call) TickZak51ABeam2(0);
+  EXPECT_EQ(AliveSlots(gZak51ABeam2), (std::vector<int>{0, 1}));
+  EXPECT_EQ(gZak51ABeam2[0].x, 140.0f);
+  EXPECT_EQ(gZak51ABeam2[1].x, 220.0f);
+  EXPECT_EQ(gZak51ABeam2[1].y, 130.0f);
+}
+
+TEST_F(BeamTest, StartingOneSlotOfAPairSetsBothBackUnderTheCraft) {
+  Place(gZak51A, 300.0f, 50.0f);
+  gZak51ABeam1[2] = AimedShotRecord{};
+  gZak51ABeam1[2].alive = 1;
+  gZak51ABeam1[2].x = 10.0f;
+  gZak51ABeam1[2].y = 400.0f;
+  FireZak51ABeam1(3, 2);
+  EXPECT_EQ(gZak51ABeam1[3].alive, 1);
+  EXPECT_EQ(gZak51ABeam1[3].y, 180.0f);
+  EXPECT_EQ(gZak51ABeam1[2].x, 340.0f);  // moved back under the craft
+  EXPECT_EQ(gZak51ABeam1[2].y, 400.0f);  // but still falling where it was
+  EXPECT_EQ(gZak51ABeam1[3].x, 420.0f);
+  gZak51ABeam1[3].x = 0.0f;
+  FireZak51ABeam1(3, 2);  // busy: nothing at all
+  EXPECT_EQ(gZak51ABeam1[3].x, 0.0f);
+}
+
+TEST_F(BeamTest, Beam1FallsStraightAndBeam2SpreadsEverySlotSidewaysWhileFalling) {
+  for (AimedShotRecord* beam : {gZak50BBeam1, gZak50BBeam2}) {
+    beam[0].alive = beam[1].alive = 1;
+    beam[0].x = beam[1].x = 300.0f;
+    beam[0].y = beam[1].y = 100.0f;
+  }
+  gPlayerAlive = 0;
+  MoveZak50BBeam1(0);
+  MoveZak50BBeam2(0);
+  EXPECT_EQ(gZak50BBeam1[0].y, 240.0f);
+  EXPECT_EQ(gZak50BBeam1[0].x, 300.0f);
+  EXPECT_EQ(gZak50BBeam1[0].speed, 280.0f);
+  EXPECT_EQ(gZak50BBeam2[0].y, 225.0f);
+  EXPECT_EQ(gZak50BBeam2[0].x, 240.0f);
+  EXPECT_EQ(gZak50BBeam2[1].x, 360.0f);
+  EXPECT_EQ(gZak50BBeam2[0].speed, 250.0f);
+  // Free slots drift too, and keep their speed and place below the screen.
+  EXPECT_EQ(gZak50BBeam2[4].x, -560.0f);
+  EXPECT_EQ(gZak50BBeam2[5].x, -440.0f);
+  EXPECT_EQ(gZak50BBeam2[5].y, 500.0f);
+  EXPECT_EQ(gZak50BBeam2[5].speed, 0.0f);
+  EXPECT_EQ(gZak50BBeam1[4].x, -500.0f);
+}
+
+TEST_F(BeamTest, APieceIsFreedBelow480OrByABombAndHitsTheShipInItsTwentyPixelBox) {
+  gZak51ABeam1[0].alive = gZak51ABeam1[1].alive = 1;
+  gZak51ABeam1[0].y = 480.0f - 140.0f;  // lands on 480: kept
+  gZak51ABeam1[1].y = 480.5f - 140.0f;
+  gPlayerAlive = 0;
+  MoveZak51ABeam1(0);
+  EXPECT_EQ(gZak51ABeam1[0].alive, 1);
+  EXPECT_EQ(gZak51ABeam1[1].alive, 0);
+  EXPECT_EQ(gZak51ABeam1[1].x, -500.0f);
+  gFrameScale = 0.0f;
+  const float offsets[][2] = {{0, 0}, {20, 20}, {-0.5f, 0}, {20.5f, 10}, {10, 20.5f}};
+  const int hits[] = {1, 1, 0, 0, 0};
+  for (int i = 0; i < 5; ++i) {
+    gPlayerAlive = 1;
+    gZak51ABeam1[0].x = gPlayerX + offsets[i][0];
+    gZak51ABeam1[0].y = gPlayerY + offsets[i][1];
+    MoveZak51ABeam1(0);
+    EXPECT_EQ(gPlayerAlive, 1 - hits[i]) << i;
+  }
+  gBombActive = 1;
+  MoveZak51ABeam1(0);
+  EXPECT_TRUE(AliveSlots(gZak51ABeam1).empty());
+}
+
+TEST_F(BeamTest, EverySlotIsDrawnWithItsFamilysCellLiveOrNot) {
+  for (int i = 0; i < 20; ++i) {
+    gZak50BBeam1[i].x = gZak50BBeam2[i].x = 20.0f + 30.0f * static_cast<float>(i);
+    gZak50BBeam1[i].y = 10.0f;
+    gZak50BBeam2[i].y = 300.5f;
+  }
+  EXPECT_EQ(Render([] {
+              DrawZak50BBeam1(0);
+              DrawZak50BBeam2(0);
+            }),
+            Render([] {
+              for (int i = 0; i < 20; ++i) koDraw::Blit(20 + 30 * i, 10, gPicBeam, 120, 0, 160, 40);
+              for (int i = 0; i < 20; ++i) {
+                const int left = i % 2 == 0 ? 80 : 160;
+                koDraw::Blit(20 + 30 * i, 300, gPicBeam, left, 0, left + 40, 40);
+              }
+            }));
+}
+
+}  // namespace

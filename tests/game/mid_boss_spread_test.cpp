@@ -1,0 +1,249 @@
+// The three-row spreads of Zak52 and the Zak60 kinds.
+#include <string>
+#include <vector>
+
+#include "tests/game/mid_boss_fixture.h"
+
+namespace {
+
+using MidBossSpreadTest = MidBossTest;
+
+struct SpreadKind {
+  std::string name;
+  void (*tick)();
+  void (*fire)(int);
+  void (*move)();
+  void (*draw)(int);
+  SpreadShotRecord *mid, *up, *down;
+  float *x, *y;
+  int32_t* clock;
+  int32_t* tickCount;
+  int midSlow, midFast;  // straight row's step
+  int slantSlowX, slantSlowY, slantFastX, slantFastY;
+  int freeBelowX;  // x below this frees a bullet
+  int width;       // of every row's picture
+};
+
+const std::vector<SpreadKind>& Kinds() {
+  static const std::vector<SpreadKind> kinds = {
+      {"Zak52",
+       TickZak52Spread,
+       FireZak52Spread,
+       MoveZak52Spread,
+       DrawZak52Spread,
+       gZak52SpreadMid,
+       gZak52SpreadUp,
+       gZak52SpreadDown,
+       &gZak52.x,
+       &gZak52.y,
+       &gZak52.spreadClock,
+       &gZak52.spreadTick,
+       10,
+       20,
+       10,
+       3,
+       20,
+       5,
+       -59,
+       60},
+      {"Zak60A",
+       TickZak60ASpread,
+       FireZak60ASpread,
+       MoveZak60ASpread,
+       DrawZak60ASpread,
+       gZak60ASpreadMid,
+       gZak60ASpreadUp,
+       gZak60ASpreadDown,
+       &gZak60A.x,
+       &gZak60A.y,
+       &gZak60A.spreadClock,
+       &gZak60A.spreadTick,
+       12,
+       12,
+       5,
+       2,
+       10,
+       5,
+       -139,
+       140},
+      {"Zak60B",
+       TickZak60BSpread,
+       FireZak60BSpread,
+       MoveZak60BSpread,
+       DrawZak60BSpread,
+       gZak60BSpreadMid,
+       gZak60BSpreadUp,
+       gZak60BSpreadDown,
+       &gZak60B.x,
+       &gZak60B.y,
+       &gZak60B.spreadClock,
+       &gZak60B.spreadTick,
+       12,
+       12,
+       5,
+       2,
+       10,
+       5,
+       -139,
+       140},
+      {"Zak60C",
+       TickZak60CSpread,
+       FireZak60CSpread,
+       MoveZak60CSpread,
+       DrawZak60CSpread,
+       gZak60CSpreadMid,
+       gZak60CSpreadUp,
+       gZak60CSpreadDown,
+       &gZak60C.x,
+       &gZak60C.y,
+       &gZak60C.spreadClock,
+       &gZak60C.spreadTick,
+       12,
+       12,
+       5,
+       2,
+       10,
+       5,
+       -139,
+       140},
+  };
+  return kinds;
+}
+
+void FreeAll(const SpreadKind& k) {
+  for (int i = 0; i < kSpreadSlots; ++i) k.mid[i].alive = k.up[i].alive = k.down[i].alive = 0;
+}
+
+TEST_F(MidBossSpreadTest, TheTickStartsSlots1To12EveryFourthCallAndWrapsAt48) {
+  for (const SpreadKind& k : Kinds()) {
+    std::vector<int> started;  // slot started at each call, -1 for none
+    for (int call = 1; call <= 96; ++call) {
+      FreeAll(k);
+      k.tick();
+      int slot = -1;
+      for (int i = 0; i < kSpreadSlots; ++i)
+        if (k.mid[i].alive) {
+          EXPECT_EQ(slot, -1) << k.name << " starts two slots at call " << call;
+          EXPECT_TRUE(k.up[i].alive && k.down[i].alive) << k.name;
+          slot = i;
+        }
+      started.push_back(slot);
+    }
+    std::vector<int> expected(96, -1);
+    for (int i = 1; i <= 12; ++i) expected[4 * i - 1] = expected[48 + 4 * i - 1] = i;
+    EXPECT_EQ(started, expected) << k.name;
+    EXPECT_EQ(*k.tickCount, 0) << k.name;
+  }
+}
+
+TEST_F(MidBossSpreadTest, FireStartsEachFreeRowAtTheTruncatedMuzzleWithTheClocksSteps) {
+  for (const SpreadKind& k : Kinds()) {
+    *k.x = 100.9f;
+    *k.y = -20.5f;  // truncated toward zero: -20
+    *k.clock = 649;
+    k.mid[3].stepY = 77;
+    k.fire(3);
+    EXPECT_EQ(k.mid[3].alive, 1) << k.name;
+    EXPECT_EQ(k.mid[3].x, 200);
+    EXPECT_EQ(k.mid[3].y, 40);
+    EXPECT_EQ(k.mid[3].stepX, k.midSlow);
+    EXPECT_EQ(k.mid[3].stepY, 77);  // the straight row has no vertical step
+    EXPECT_EQ(k.up[3].alive, 1);
+    EXPECT_EQ(k.up[3].y, 10);
+    EXPECT_EQ(k.up[3].stepX, k.slantSlowX);
+    EXPECT_EQ(k.up[3].stepY, k.slantSlowY);
+    EXPECT_EQ(k.down[3].y, 70);
+    EXPECT_EQ(k.down[3].stepY, k.slantSlowY);
+    // From clock 650 on the fast steps; a busy row is left as it is.
+    *k.clock = 650;
+    k.up[4].alive = 1;
+    k.up[4].x = 5;
+    k.fire(4);
+    EXPECT_EQ(k.mid[4].stepX, k.midFast) << k.name;
+    EXPECT_EQ(k.down[4].stepX, k.slantFastX);
+    EXPECT_EQ(k.down[4].stepY, k.slantFastY);
+    EXPECT_EQ(k.up[4].x, 5);
+    EXPECT_EQ(k.up[4].stepX, 0);
+  }
+}
+
+TEST_F(MidBossSpreadTest, BulletsStepPerCallAndAreFreedWhereTheyArePastTheLeftEdge) {
+  for (const SpreadKind& k : Kinds()) {
+    gBombActive = 1;  // no bomb test
+    gPlayerAlive = 0;
+    k.mid[0] = {0, k.freeBelowX + 10, 100, 10, 0, 1};  // lands on freeBelowX: stays
+    k.mid[1] = {0, k.freeBelowX + 9, 100, 10, 0, 1};   // one further: freed
+    k.up[2] = {0, 300, 2, 10, 5, 1};                   // leaves by the top and flies on
+    k.down[2] = {0, 300, 478, 10, 5, 1};               // and by the bottom
+    k.move();
+    EXPECT_EQ(k.mid[0].alive, 1) << k.name;
+    EXPECT_EQ(k.mid[0].x, k.freeBelowX);
+    EXPECT_EQ(k.mid[1].alive, 0) << k.name;
+    EXPECT_EQ(k.mid[1].x, k.freeBelowX - 1);  // not parked
+    EXPECT_EQ(k.mid[1].y, 100);
+    EXPECT_EQ(k.up[2].x, 290);
+    EXPECT_EQ(k.up[2].y, -3);
+    EXPECT_EQ(k.down[2].y, 483);
+    k.move();
+    EXPECT_EQ(k.up[2].alive + k.down[2].alive, 2) << k.name;
+    EXPECT_EQ(k.mid[1].x, k.freeBelowX - 1);  // a free bullet stands
+    FreeAll(k);
+  }
+}
+
+TEST_F(MidBossSpreadTest, ATouchInTheInclusiveBoxTakesTheShipAnd2000PointsOnce) {
+  gPlayerX = 300.7f;  // truncated: 300
+  gPlayerY = 200.9f;  // truncated: 200
+  const SpreadKind& k = Kinds()[0];
+  struct Case {
+    int x, y;  // after the move
+    bool hit;
+  };
+  for (const Case c : {Case{310, 176, true}, Case{309, 176, false}, Case{337, 244, true},
+                       Case{338, 200, false}, Case{320, 175, false}, Case{320, 245, false}}) {
+    gPlayerAlive = 1;
+    gScore = 10000;
+    k.down[7] = {0, c.x + 10, c.y - 3, 10, 3, 1};
+    k.move();
+    EXPECT_EQ(gPlayerAlive, c.hit ? 0 : 1) << c.x << ", " << c.y;
+    EXPECT_EQ(gScore, c.hit ? 8000 : 10000);
+    k.down[7].alive = 0;
+  }
+  // The ship is gone: a second bullet in the box costs nothing more.
+  gPlayerAlive = 1;
+  gScore = 10000;
+  k.mid[1] = {0, 330, 200, 10, 0, 1};
+  k.mid[2] = {0, 330, 200, 10, 0, 1};
+  k.move();
+  EXPECT_EQ(gPlayerAlive, 0);
+  EXPECT_EQ(gScore, 8000);
+  // The wide bullets of the Zak60 kinds use the same box.
+  gPlayerAlive = 1;
+  Kinds()[1].up[0] = {0, 349, 225, 12, 1, 1};
+  Kinds()[1].move();
+  EXPECT_EQ(gPlayerAlive, 0);
+  EXPECT_EQ(gScore, 6000);
+}
+
+TEST_F(MidBossSpreadTest, DrawShowsLiveBulletsWholeRisingThenFallingThenStraight) {
+  for (const SpreadKind& k : Kinds()) {
+    k.up[5] = {0, 50, 60, 0, 0, 1};
+    k.down[5] = {0, 50, 60, 0, 0, 1};
+    k.mid[5] = {0, 50, 60, 0, 0, 1};
+    k.mid[6] = {0, 50, 300, 0, 0, 0};  // free: not drawn
+    auto pixels = Render([&] { k.draw(0); });
+    EXPECT_EQ(pixels[60 * 640 + 50], kMid) << k.name;
+    EXPECT_EQ(pixels[99 * 640 + 50 + k.width - 1], kMid);
+    EXPECT_EQ(pixels[99 * 640 + 50 + k.width], kBackground);
+    EXPECT_EQ(pixels[100 * 640 + 50], kBackground);
+    EXPECT_EQ(pixels[300 * 640 + 50], kBackground);
+    k.mid[5].alive = 0;
+    pixels = Render([&] { k.draw(0); });
+    EXPECT_EQ(pixels[60 * 640 + 50], kDown) << k.name;
+    k.down[5].alive = 0;
+    pixels = Render([&] { k.draw(0); });
+    EXPECT_EQ(pixels[60 * 640 + 50], kUp) << k.name;
+  }
+}
+
+}  // namespace

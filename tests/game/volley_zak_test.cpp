@@ -1,0 +1,216 @@
+// The VolleyZak kinds: VolleyZakA's three slots and VolleyZakB's two over one
+// shared marker table, the right-edge entries flying down and left, the wreck
+// that drifts (A) or stops (B), and the wave kind VolleyZakC with its ticker,
+// its counters that outlive a reset, and its stopping explosion.
+#include "enemies/volley_zak.h"
+
+#include "enemies/kind.h"
+#include "tests/game/enemy_fixture.h"
+
+namespace {
+
+class VolleyZakTest : public EnemyTest {
+ protected:
+  void SetUp() override {
+    EnemyTest::SetUp();
+    gPicVolleyZak = Strip(90, 1);
+    gPicTargetMarker = Strip(60, 1);
+    ResetVolleyZakAMarkers();  // the lock-on's reset, not in these kinds' tables
+    for (WaveZakRecord& r : gVolleyZakC) r.waveCounter = 0;
+  }
+  void TearDown() override {
+    gPicVolleyZak = kNoPicture;
+    EnemyTest::TearDown();
+  }
+  static ZakRecord Flying(float x, float y, float vx = 0, float vy = 0) {
+    return {0, 0, 0, x, y, vx, vy, 0, 1, 0};
+  }
+};
+
+TEST_F(VolleyZakTest, SpawnStartsFreeSlotsAtTheRightEdgeAndIdlesTheirMarkers) {
+  for (TargetMarker& m : gVolleyZakAMarkers) m = {300, 200, 1, 0};
+  gVolleyZakA[0] = Flying(1, 2);
+  gVolleyZakA[1] = Flying(3, 4);
+  std::vector<int> r = NextRands(2);
+  SpawnVolleyZakA(0);  // only slot 2 is free
+  EXPECT_EQ(gVolleyZakA[2].x, 540.0f);
+  EXPECT_EQ(gVolleyZakA[2].y, -90.0f);
+  EXPECT_EQ(gVolleyZakA[2].vx, static_cast<float>(r[0] % 70 + 60));
+  EXPECT_EQ(gVolleyZakA[2].vy, static_cast<float>(r[1] % 70 + 70));
+  EXPECT_EQ(gVolleyZakA[0].x, 1.0f);
+  EXPECT_EQ(gVolleyZakAMarkers[2].locked, 0);
+  EXPECT_EQ(gVolleyZakAMarkers[2].x, -500);
+  EXPECT_EQ(gVolleyZakAMarkers[0].locked, 1);
+  r = NextRands(2);
+  SpawnVolleyZakB(0);
+  EXPECT_EQ(gVolleyZakB[0].x, 540.0f);
+  EXPECT_EQ(gVolleyZakB[0].y, 60.0f);
+  EXPECT_EQ(gVolleyZakB[0].vx, static_cast<float>(r[0] % 80 + 70));
+  EXPECT_EQ(gVolleyZakB[0].vy, static_cast<float>(r[1] % 80 + 80));
+  EXPECT_EQ(gVolleyZakAMarkers[0].locked, 0);  // VolleyZakB idles the shared entries
+  EXPECT_EQ(gVolleyZakAMarkers[1].locked, 0);
+}
+
+TEST_F(VolleyZakTest, ACraftFliesDownAndLeftAndVolleyZakAsThirdSlotKeepsItsOwnMarker) {
+  gVolleyZakA[2] = Flying(540, -90, 40, 20);  // the entry corner lies on the bounds
+  gVolleyZakB[1] = Flying(20, 470, 40, 20);
+  MoveVolleyZakA(0);
+  MoveVolleyZakB(0);
+  EXPECT_EQ(gVolleyZakA[2].x, 520.0f);
+  EXPECT_EQ(gVolleyZakA[2].y, -80.0f);
+  EXPECT_EQ(gVolleyZakB[1].alive, 0);  // at x 0, past the left bound: freed
+  EXPECT_EQ(gVolleyZakB[1].x, -500.0f);
+  // Leaving by the bottom with markers on 0 and 2: entry 0 is inside the keep
+  // area, entry 2 is not; VolleyZakB's moves never touch entry 2.
+  gVolleyZakA[0] = Flying(300, 479, 0, 10);
+  gVolleyZakA[2] = Flying(300, 479, 0, 10);
+  gVolleyZakAMarkers[0] = {315, 480, 1, 0};
+  gVolleyZakAMarkers[2] = {315, 481, 1, 0};
+  MoveVolleyZakB(0);
+  EXPECT_EQ(gVolleyZakAMarkers[2].locked, 1);
+  MoveVolleyZakA(0);
+  EXPECT_EQ(gVolleyZakA[0].alive + gVolleyZakA[2].alive, 0);
+  EXPECT_EQ(gVolleyZakAMarkers[0].locked, 1);
+  EXPECT_EQ(gVolleyZakAMarkers[2].locked, 0);
+  EXPECT_EQ(gVolleyZakAMarkers[2].y, 500);
+}
+
+TEST_F(VolleyZakTest, VolleyZakAsWreckDriftsOnWhileVolleyZakBsStopsDead) {
+  gVolleyZakA[2] = Flying(300, 100, 2, 4);
+  gVolleyZakB[1] = Flying(300, 100, 2, 4);
+  gVolleyZakA[2].hitSkip = gVolleyZakB[1].hitSkip = 1;
+  gVolleyZakAMarkers[1] = gVolleyZakAMarkers[2] = {200, 200, 1, 0};
+  HitVolleyZakA(2);
+  HitVolleyZakB(1);
+  gExplosionBlitMode = 0;
+  for (int call = 0; call < 32; ++call) {
+    const int f = call % 8;
+    const float ax = 300.0f - call, ay = 100.0f + 2 * call;
+    const auto drawn = Render([] {
+      DrawVolleyZakA(0);
+      DrawVolleyZakB(0);
+    });
+    const auto expected = Render([&] {
+      koDraw::Blit(static_cast<int>(ax), static_cast<int>(ay), gPicZbak2b, 80 * f, 0, 80 * f + 80,
+                   80);
+      koDraw::Blit(300, 100, gPicZbak2b, 80 * f, 0, 80 * f + 80, 80);
+    });
+    ASSERT_EQ(drawn, expected) << "draw " << call;
+    if (call < 31) {
+      MoveVolleyZakA(0);
+      MoveVolleyZakB(0);
+      ASSERT_EQ(gVolleyZakA[2].alive + gVolleyZakB[1].alive, 2);
+    }
+  }
+  EXPECT_EQ(gVolleyZakA[2].alive + gVolleyZakB[1].alive, 0);
+  EXPECT_EQ(gVolleyZakA[2].vx, 2.0f);
+  EXPECT_EQ(gVolleyZakB[1].vx + gVolleyZakB[1].vy, 0.0f);
+  EXPECT_EQ(gVolleyZakA[2].hitSkip + gVolleyZakB[1].hitSkip, 2);  // never written
+  EXPECT_EQ(gVolleyZakAMarkers[1].locked + gVolleyZakAMarkers[2].locked, 0);
+  EXPECT_EQ(gVolleyZakAMarkers[1].x, -500);
+}
+
+TEST_F(VolleyZakTest, OnlyLiveSlotsShowTheBodyWithALockedMarkerAt15) {
+  gVolleyZakA[1] = Flying(100.5f, 50.9f);
+  gVolleyZakA[0] = Flying(300, 300);
+  gVolleyZakA[0].alive = 0;
+  gVolleyZakAMarkers[1].locked = 1;
+  gVolleyZakC[3].alive = 1;
+  gVolleyZakC[3].x = 400;
+  gVolleyZakC[3].y = 200;
+  gVolleyZakC[4].x = gVolleyZakC[4].y = 20;  // free on the screen
+  EXPECT_EQ(Render([] {
+              DrawVolleyZakA(0);
+              DrawVolleyZakC(0);
+            }),
+            Render([] {
+              koDraw::Blit(100, 50, gPicVolleyZak, 0, 0, 90, 90);
+              koDraw::Blit(115, 65, gPicTargetMarker, 0, 0, 60, 60);
+              koDraw::Blit(400, 200, gPicVolleyZak, 0, 0, 90, 90);
+            }));
+}
+
+TEST_F(VolleyZakTest, TheWaveStartsSlotI30TicksAfterSlotIMinus1AndSkipsALiveSlotForACycle) {
+  const std::vector<int> before = NextRands(1);
+  for (int call = 1; call <= 151; ++call) {
+    TickWaveVolleyZakC(0);
+    for (int i = 0; i < 5; ++i) {
+      const bool started = call >= 30 * (i + 1);
+      ASSERT_EQ(gVolleyZakC[i].alive, started ? 1 : 0) << "call " << call << " slot " << i;
+    }
+    if (call == 30) {
+      EXPECT_EQ(gVolleyZakC[0].x, 540.0f);
+      EXPECT_EQ(gVolleyZakC[0].y, 20.0f);
+      EXPECT_EQ(gVolleyZakC[0].vx, -200.0f);
+      EXPECT_EQ(gVolleyZakC[0].vy, 200.0f);
+    }
+  }
+  EXPECT_EQ(NextRands(1), before);  // no random draws
+  for (const WaveZakRecord& r : gVolleyZakC) EXPECT_EQ(r.waveCounter, 0);
+  // Slot 0 is still alive at its next turn: skipped. Slot 1 was freed: restarted.
+  gVolleyZakC[1] = {2, 3, gVolleyZakC[1].waveCounter, 9, 1.5f, 0, 0, 0, 0, 1, 0, 1};
+  gVolleyZakC[0].x = 123;
+  for (int call = 1; call <= 60; ++call) TickWaveVolleyZakC(0);
+  EXPECT_EQ(gVolleyZakC[0].x, 123.0f);
+  EXPECT_EQ(gVolleyZakC[1].alive, 1);
+  EXPECT_EQ(gVolleyZakC[1].dying + gVolleyZakC[1].frame + gVolleyZakC[1].spare, 0);
+  EXPECT_EQ(gVolleyZakC[1].row, 2);  // left alone, with hitSkip and the phase timer
+  EXPECT_EQ(gVolleyZakC[1].hitSkip, 1);
+  EXPECT_EQ(gVolleyZakC[1].phaseTimer, 1.5f);
+}
+
+TEST_F(VolleyZakTest, TheResetFreesVolleyZakCButItsCountersGoOnFromWhereTheyStood) {
+  for (int call = 0; call < 40; ++call) TickWaveVolleyZakC(0);
+  gVolleyZakC[2] = {1, 2, gVolleyZakC[2].waveCounter, 4, 5.5f, 6, 7, 8, 9, 10, 11, 12};
+  EXPECT_FALSE(VolleyZakCAtStart());
+  ResetGameState();
+  EXPECT_TRUE(VolleyZakCAtStart());
+  for (const WaveZakRecord& r : gVolleyZakC) {
+    EXPECT_EQ(r.waveCounter, 40);
+    EXPECT_EQ(r.alive + r.dying + r.row + r.frame + r.spare + r.hitSkip, 0);
+    EXPECT_EQ(r.x, -500.0f);
+    EXPECT_EQ(r.y, 500.0f);
+    EXPECT_EQ(r.vx + r.vy, 0.0f);
+  }
+  EXPECT_EQ(gVolleyZakC[2].phaseTimer, 5.5f);
+  // The markers have a reset of their own, for the lock-on's group.
+  gVolleyZakAMarkers[2] = {1, 2, 1, 4};
+  EXPECT_FALSE(VolleyZakAMarkersAtStart());
+  ResetVolleyZakAMarkers();
+  EXPECT_TRUE(VolleyZakAMarkersAtStart());
+  // After the reset, slot 1 is the first whose counter reaches its mark.
+  for (int call = 41; call < 60; ++call) TickWaveVolleyZakC(0);
+  EXPECT_EQ(gVolleyZakC[1].alive, 0);
+  TickWaveVolleyZakC(0);
+  EXPECT_EQ(gVolleyZakC[1].alive, 1);
+  EXPECT_EQ(gVolleyZakC[0].alive, 0);
+}
+
+TEST_F(VolleyZakTest, VolleyZakCCrossesDownAndLeftAndItsWreckStopsThroughThirtyTwoFrames) {
+  SpawnSlotVolleyZakC(2);  // on the right bound at x 540: kept, and moving inwards
+  gFrameScale = 0.01f;
+  float lastX = 0;
+  int moves = 0;
+  while (gVolleyZakC[2].alive) {
+    lastX = gVolleyZakC[2].x;
+    MoveVolleyZakC(0);
+    ++moves;
+  }
+  EXPECT_EQ(moves, 231);  // (480 - 20) / 2 pixels a move, and the one that leaves
+  EXPECT_NEAR(lastX, 80.0f, 2.0f);
+  EXPECT_EQ(gVolleyZakC[2].x, -500.0f);
+  SpawnSlotVolleyZakC(4);
+  HitVolleyZakC(4);
+  gExplosionBlitMode = 1;
+  for (int call = 0; call < 32; ++call) {
+    const int f = call % 8;
+    ASSERT_EQ(Render([] { DrawVolleyZakC(0); }),
+              Render([f] { koDraw::BlitAdd(540, 20, gPicZbak2b, 80 * f, 0, 80 * f + 80, 80); }))
+        << call;
+    MoveVolleyZakC(0);  // stopped: no drift
+  }
+  EXPECT_EQ(gVolleyZakC[4].alive + gVolleyZakC[4].dying + gVolleyZakC[4].frame, 0);
+  EXPECT_EQ(gVolleyZakC[4].x, -500.0f);
+}
+
+}  // namespace

@@ -1,0 +1,111 @@
+// The scripted wave kinds' drawing: TwinGunZak's cells by the phase clock,
+// the explosion of each family with what it does to the wreck and the slot,
+// and Zak4's body and marker, which show only while the slot is alive.
+#include "tests/game/wave_fixture.h"
+
+namespace {
+
+using WaveDrawTest = WaveTest;
+
+TEST_F(WaveDrawTest, TwinGunZakDrawsEveryCellWhoseBandHoldsTheClockAndNoneAbove100) {
+  const struct {
+    float t;
+    std::vector<int> cells;
+  } cases[] = {{0, {0}},     {5, {0}},     {10, {0, 1}}, {15.5f, {1}}, {20, {1, 2}},
+               {30, {2, 3}}, {40, {3, 4}}, {100, {4}},   {100.5f, {}}, {-0.5f, {}}};
+  for (const auto& c : cases) {
+    gTwinGunZakA[3] = {};
+    gTwinGunZakA[3].x = 200.7f;
+    gTwinGunZakA[3].y = -20.2f;  // truncated towards zero
+    gTwinGunZakA[3].phaseTimer = c.t;
+    EXPECT_EQ(Render([] { DrawTwinGunZakA(0); }), Render([&] {
+                for (int cell : c.cells)
+                  koDraw::Blit(200, -20, gPicZak12, 100 * cell, 0, 100 * cell + 100, 100);
+              }))
+        << c.t;
+  }
+  // The other three kinds' strips are never loaded: the engine's scratch object.
+  EXPECT_EQ(gPicTwinGunZakB + gPicTwinGunZakC + gPicTwinGunZakD, kNoPicture);
+}
+
+TEST_F(WaveDrawTest, GunZakDrawsItsBodyEvenWhenFreeAndZak4OnlyWhileAlive) {
+  gGunZakB[1].x = 100.0f;
+  gGunZakB[1].y = 50.0f;  // free, but standing on the screen
+  EXPECT_EQ(Render([] { DrawGunZakB(0); }),
+            Render([] { koDraw::Blit(100, 50, gPicZak12, 0, 0, 140, 100); }));
+  gZak4B[1].x = 100.0f;
+  gZak4B[1].y = 50.0f;
+  gZak4BMarkers[1].locked = 1;
+  EXPECT_TRUE(Blank(Render([] { DrawZak4B(0); })));
+  EXPECT_EQ(gZak4BMarkers[1].x, -500);  // a free slot's marker does not follow
+  gZak4B[1].alive = 1;
+  EXPECT_EQ(Render([] { DrawZak4B(0); }), Render([] {
+              koDraw::Blit(100, 50, gPicZak4, 0, 0, 90, 70);
+              koDraw::Blit(130, 80, gPicTargetMarker, 0, 0, 60, 60);
+            }));
+  EXPECT_EQ(gZak4BMarkers[1].x, 130);
+  EXPECT_EQ(gZak4BMarkers[1].y, 80);
+  gZak4BMarkers[1].locked = 0;
+  EXPECT_EQ(Render([] { DrawZak4B(0); }),
+            Render([] { koDraw::Blit(100, 50, gPicZak4, 0, 0, 90, 70); }));
+}
+
+TEST_F(WaveDrawTest, EachFamilyExplodesForThirtyTwoDrawsAndLeavesHitSkipAlone) {
+  const struct {
+    const WaveOps* kind;
+    bool wreckStops;
+  } kinds[] = {{&kWaveKinds[0], true}, {&kWaveKinds[6], false}, {&kWaveKinds[11], false}};
+  for (const auto& k : kinds) {
+    WaveZakRecord& r = k.kind->slots[2];
+    r = {};
+    r.alive = 1;
+    r.hitSkip = 1;
+    r.x = 100.9f;
+    r.y = 200.0f;
+    r.phaseTimer = 15.0f;  // a TwinGunZak in this band would still draw a cell
+    k.kind->hit(2);
+    EXPECT_EQ(r.dying, 1);
+    for (int call = 0; call < 32; ++call) {
+      r.vx = 50.0f;
+      r.vy = -50.0f;
+      gExplosionBlitMode = call % 2;
+      const int f = call % 8;
+      ASSERT_EQ(Render([&] { k.kind->draw(0); }), Render([f] {
+                  if (gExplosionBlitMode == 1)
+                    koDraw::BlitAdd(100, 200, gPicZbak2b, 80 * f, 0, 80 * f + 80, 80);
+                  else
+                    koDraw::Blit(100, 200, gPicZbak2b, 80 * f, 0, 80 * f + 80, 80);
+                }))
+          << k.kind->name << " draw " << call;
+      if (call == 31) break;
+      EXPECT_EQ(r.vx, k.wreckStops ? 0.0f : 50.0f) << k.kind->name;
+      EXPECT_EQ(r.row, (call + 1) / 8);
+    }
+    EXPECT_EQ(r.alive + r.dying + r.frame + r.row, 0) << k.kind->name;
+    EXPECT_EQ(r.x, -500.0f);
+    EXPECT_EQ(r.y, 500.0f);
+    EXPECT_EQ(r.hitSkip, 1) << k.kind->name;
+  }
+}
+
+TEST_F(WaveDrawTest, AZak4ExplosionPausesWhileTheSlotIsFreeAndItsEndParksTheMarker) {
+  WaveZakRecord& r = gZak4C[0];
+  r.alive = 1;
+  r.x = r.y = 100.0f;
+  HitZak4C(0);
+  for (int i = 0; i < 5; ++i) Render([] { DrawZak4C(0); });
+  r.alive = 0;  // freed by its bounds while exploding
+  EXPECT_TRUE(Blank(Render([] { DrawZak4C(0); })));
+  EXPECT_EQ(r.frame, 5);
+  r.alive = 1;
+  gZak4CMarkers[0] = {130, 130, 1, 0};
+  for (int i = 5; i < 31; ++i) Render([] { DrawZak4C(0); });
+  EXPECT_EQ(gZak4CMarkers[0].locked, 1);
+  gExplosionBlitMode = 2;  // no copy drawn, but the explosion still ends
+  EXPECT_TRUE(Blank(Render([] { DrawZak4C(0); })));
+  EXPECT_EQ(r.alive, 0);
+  EXPECT_EQ(gZak4CMarkers[0].locked, 0);
+  EXPECT_EQ(gZak4CMarkers[0].x, -500);
+}
+
+}  // namespace

@@ -1,0 +1,64 @@
+// The scripted wave kinds on the engine's screen: the enemy fixture plus
+// patterned strips for their bodies, bullets and the marker, and one table
+// of every kind's operations so that a test can run the same case on each.
+#pragma once
+#include <string>
+
+#include "enemies/gun_zak.h"
+#include "enemies/twin_gun_zak.h"
+#include "enemies/zak4.h"
+#include "tests/game/enemy_fixture.h"
+
+// One scripted wave kind as the stage frames see it.
+struct WaveOps {
+  std::string name;
+  WaveZakRecord* slots;
+  void (*spawnSlot)(int);
+  void (*tick)(int);
+  void (*move)(int);
+  void (*draw)(int);
+  void (*hit)(int);
+};
+
+inline const WaveOps kWaveKinds[] = {
+    {"TwinGunZakA", gTwinGunZakA, SpawnSlotTwinGunZakA, TickWaveTwinGunZakA, MoveTwinGunZakA,
+     DrawTwinGunZakA, HitTwinGunZakA},
+    {"TwinGunZakB", gTwinGunZakB, SpawnSlotTwinGunZakB, TickWaveTwinGunZakB, MoveTwinGunZakB,
+     DrawTwinGunZakB, HitTwinGunZakB},
+    {"TwinGunZakC", gTwinGunZakC, SpawnSlotTwinGunZakC, TickWaveTwinGunZakC, MoveTwinGunZakC,
+     DrawTwinGunZakC, HitTwinGunZakC},
+    {"TwinGunZakD", gTwinGunZakD, SpawnSlotTwinGunZakD, TickWaveTwinGunZakD, MoveTwinGunZakD,
+     DrawTwinGunZakD, HitTwinGunZakD},
+    {"GunZakA", gGunZakA, SpawnSlotGunZakA, TickWaveGunZakA, MoveGunZakA, DrawGunZakA, HitGunZakA},
+    {"GunZakB", gGunZakB, SpawnSlotGunZakB, TickWaveGunZakB, MoveGunZakB, DrawGunZakB, HitGunZakB},
+    {"GunZakC", gGunZakC, SpawnSlotGunZakC, TickWaveGunZakC, MoveGunZakC, DrawGunZakC, HitGunZakC},
+    {"GunZakD", gGunZakD, SpawnSlotGunZakD, TickWaveGunZakD, MoveGunZakD, DrawGunZakD, HitGunZakD},
+    {"Zak4A", gZak4A, SpawnSlotZak4A, TickWaveZak4A, MoveZak4A, DrawZak4A, HitZak4A},
+    {"Zak4B", gZak4B, SpawnSlotZak4B, TickWaveZak4B, MoveZak4B, DrawZak4B, HitZak4B},
+    {"Zak4C", gZak4C, SpawnSlotZak4C, TickWaveZak4C, MoveZak4C, DrawZak4C, HitZak4C},
+    {"Zak4D", gZak4D, SpawnSlotZak4D, TickWaveZak4D, MoveZak4D, DrawZak4D, HitZak4D},
+};
+
+class WaveTest : public EnemyTest {
+ protected:
+  void SetUp() override {
+    EnemyTest::SetUp();
+    gPicZak12 = Strip(100, 5);  // five cells that differ in every pixel
+    gPicZak4 = Strip(90, 1);
+    gPicVal11 = Strip(16, 1);
+    gPicVal201 = Strip(20, 10);  // room for the start frames beyond the 7 that cycle
+    gPicVal2024 = Strip(20, 24);
+    gPicTargetMarker = Strip(60, 1);
+    gDifficulty = 1;
+    gDifficultyExtra = 0;
+  }
+
+  // Puts the slot in flight at (x, y) with its phase clock at t.
+  static void Fly(WaveZakRecord& r, float x, float y, float t) {
+    r.alive = 1;
+    r.dying = 0;
+    r.x = x;
+    r.y = y;
+    r.phaseTimer = t;
+  }
+};
