@@ -7,16 +7,9 @@
 
 #include "game/reset.h"
 #include "tests/game/boss_attack_fixture.h"
-#include "tests/game/reset_order.h"
+#include "tests/game/reset_group_tables.h"
 
 namespace {
-
-const std::vector<const char*>& GroupTables(const std::string& owner) {
-  for (const ResetGroup& g : kResetOrder)
-    if (owner == g.owner) return g.tables;
-  static const std::vector<const char*> none;
-  return none;
-}
 
 struct BossList {
   const char* owner;
@@ -32,7 +25,7 @@ using LateAttackResetTest = AttackTest;
 
 TEST_F(LateAttackResetTest, EachBossListFollowsItsResetGroupsOrder) {
   for (const BossList& list : kLists) {
-    const auto& group = GroupTables(list.owner);
+    const auto& group = ResetGroupTables(list.owner);
     size_t at = 0;
     for (const ResetTable& t : list.tables) {
       while (at < group.size() && t.name != std::string(group[at])) ++at;
