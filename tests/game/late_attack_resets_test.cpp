@@ -34,6 +34,16 @@ TEST_F(LateAttackResetTest, EachBossListFollowsItsResetGroupsOrder) {
   }
 }
 
+// Between the boss record and its two explosion tables, the list is the whole group.
+TEST_F(LateAttackResetTest, EachBossListHoldsEveryAttackTableOfItsGroup) {
+  for (const BossList& list : kLists) {
+    const auto& group = ResetGroupTables(list.owner);
+    ASSERT_EQ(group.size(), list.tables.size() + 3) << list.owner;
+    for (size_t i = 0; i < list.tables.size(); ++i)
+      EXPECT_EQ(std::string(list.tables[i].name), group[i + 1]) << list.owner;
+  }
+}
+
 TEST_F(LateAttackResetTest, EveryTableComesBackFromGarbageToItsStartPattern) {
   for (const BossList& list : kLists)
     for (const ResetTable& t : list.tables) {
