@@ -37,6 +37,8 @@
 #include "game/background_sprites.h"
 #include "game/backgrounds.h"
 #include "game/game_state.h"
+#include "homing/boss_markers.h"
+#include "homing/marker_resets.h"
 #include "platform/clock.h"
 #include "player/bomb.h"
 #include "player/life.h"
@@ -148,6 +150,22 @@ using enum enemy::AimedReset;
 
 // The tables before and after the stage bosses' groups.
 constexpr ResetTable kBeforeBosses[] = {
+    MarkerTable<gBoss1MarkersA>("gBoss1MarkersA"),
+    MarkerTable<gBoss1MarkersB>("gBoss1MarkersB"),
+    MarkerTable<gBoss2MarkersA>("gBoss2MarkersA"),
+    MarkerTable<gBoss2MarkersB>("gBoss2MarkersB"),
+    MarkerTable<gBoss3MarkersA>("gBoss3MarkersA"),
+    MarkerTable<gBoss3MarkersB>("gBoss3MarkersB"),
+    MarkerTable<gBoss4MarkersA>("gBoss4MarkersA"),
+    MarkerTable<gBoss4MarkersB>("gBoss4MarkersB"),
+    MarkerTable<gBoss5MarkersA>("gBoss5MarkersA"),
+    MarkerTable<gBoss5MarkersB>("gBoss5MarkersB"),
+    MarkerTable<gBoss6MarkersA>("gBoss6MarkersA"),
+    MarkerTable<gBoss6MarkersB>("gBoss6MarkersB"),
+    MarkerTable<gBoss7MarkersA>("gBoss7MarkersA"),
+    MarkerTable<gBoss7MarkersB>("gBoss7MarkersB"),
+    MarkerTable<gBoss8MarkersA>("gBoss8MarkersA"),
+    MarkerTable<gBoss8MarkersB>("gBoss8MarkersB"),
     Table("gExplosionFragments", gExplosionFragments, ParkExplosionFragments,
           ExplosionFragmentsAtStart),
     Table("gBombShots", gBombShots, ResetBombShots, BombShotsAtStart),
@@ -420,8 +438,10 @@ void ResetGameState() {
   gSightWords[0] = gSightWords[1] = 0;
   // A game-over wait still running must not send the new stage to the title.
   koSystem::InitWait(1);
-  // The boss scalars and the records of the bosses whose groups come later.
+  // The boss scalars, and the records and explosions of the bosses whose
+  // groups come later.
   ResetBossRecords();
+  ResetBossExplosions();
   for (const ResetTable& t : kResetTables) t.reset();
   // The attack tables of bosses 4 to 8; they join the ordered tables once
   // every table of their bosses exists.
