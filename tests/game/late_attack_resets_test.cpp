@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "game/reset.h"
 #include "tests/game/boss_attack_fixture.h"
 #include "tests/game/reset_group_tables.h"
 
@@ -60,14 +59,6 @@ TEST_F(LateAttackResetTest, EveryTableComesBackFromGarbageToItsStartPattern) {
         words[w] ^= 0x40000000;
       }
     }
-}
-
-TEST_F(LateAttackResetTest, TheGameStateResetRestoresEveryTable) {
-  for (const BossList& list : kLists)
-    for (const ResetTable& t : list.tables) std::memset(t.data, 0xA5, t.bytes);
-  ResetGameState();
-  for (const BossList& list : kLists)
-    for (const ResetTable& t : list.tables) EXPECT_TRUE(t.atStart()) << t.name;
 }
 
 }  // namespace
