@@ -22,17 +22,6 @@ const BossList kLists[] = {{"boss 4", kBoss4AttackTables},
 
 using LateAttackResetTest = AttackTest;
 
-TEST_F(LateAttackResetTest, EachBossListFollowsItsResetGroupsOrder) {
-  for (const BossList& list : kLists) {
-    const auto& group = ResetGroupTables(list.owner);
-    size_t at = 0;
-    for (const ResetTable& t : list.tables) {
-      while (at < group.size() && t.name != std::string(group[at])) ++at;
-      EXPECT_LT(at, group.size()) << list.owner << ": " << t.name << " missing or out of order";
-    }
-  }
-}
-
 // Between the boss record and its two explosion tables, the list is the whole group.
 TEST_F(LateAttackResetTest, EachBossListHoldsEveryAttackTableOfItsGroup) {
   for (const BossList& list : kLists) {
