@@ -1,10 +1,12 @@
-// The constants of every aimed kind of bosses 1 to 3.
+// The constants of every aimed kind of the stage bosses.
 #include "bosses/aimed_kinds.h"
 
 #include <cstddef>
 #include <iterator>
 #include <numbers>
 
+#include "bosses/late_aimed.h"
+#include "enemies/kind.h"
 #include "game/assets.h"
 
 namespace {
@@ -103,10 +105,34 @@ constexpr AimedKind String(AimedShotSlot (&slots)[N], StartOffset start) {
           .startCells = 10};
 }
 
+// The kinds of bosses 4 to 8 draw every slot, live or idle, animated through
+// `picture`'s strip.
+constexpr AimedKind EverySlotAnimated(AimedKind k, const int& picture, int cells) {
+  k.drawsIdleSlots = true;
+  k.picture = &picture;
+  k.cells = cells;
+  return k;
+}
+
+// Every slot, live or idle, shows the one 20 x 20 bullet picture that no
+// asset fills; the slot's cell is never read or advanced.
+constexpr AimedKind EverySlotFixed(AimedKind k) {
+  k = EverySlotAnimated(k, gPicBullet20, 1);
+  k.drawsFixedCell = true;
+  return k;
+}
+
 constexpr Counts kVolley5Counts{40, 80, 120, 160, 200};
 constexpr Counts kVolley7Counts{35, 70, 120, 160, 200};
 constexpr Counts kRing20Counts{30, 60, 90, 120, 150, 180, 210, 240, 270, 300};
 constexpr Counts kRing12Counts{20, 40, 60, 80, 100, 120};
+constexpr Counts kRing12Late{30, 60, 90, 120, 150, 180};
+constexpr Counts kRing12Boss7{30, 50, 90, 110, 130, 150};
+constexpr Counts kVolleyLate{20, 40, 90, 110, 160};
+// The last group's count equals the 150-call cycle, which a timer counting
+// 0 .. 149 never shows: slots 28 to 34 of boss 5's seven-bullet volleys
+// never fire. Kept so that the first four groups keep their rhythm.
+constexpr Counts kVolley7Late{30, 60, 90, 120, 150};
 
 constexpr AimedKind kAimedKinds[] = {
     String(gBoss1AimedShot1, {90, 100}),
@@ -149,6 +175,33 @@ constexpr AimedKind kAimedKinds[] = {
     Volley(gBoss3AimedVolley6, gBoss3, 7, 210, kVolley7Counts, {210, 180}, 200.0f, 30, 3),
     Ring(gBoss3AimedShot1, gBoss3, 20, 340, kRing20Counts, {220, 220}, 140.0f, gPicVal2024, 24),
     Ring(gBoss3AimedShot2, gBoss3, 30, 340, kRing20Counts, {220, 220}, 120.0f, gPicVal201, 7),
+    Ring(gBoss4AimedShot1, gBoss4, 12, 250, kRing12Late, {110, 130}, 140.0f, gPicVal201, 7),
+    Ring(gBoss4AimedShot2, gBoss4, 12, 250, kRing12Late, {310, 130}, 140.0f, gPicVal201, 7),
+    EverySlotAnimated(
+        Volley(gBoss4AimedVolley1, gBoss4, 3, 200, kVolleyLate, {60, 100}, 150.0f, 30, 1),
+        gPicVal201, 7),
+    EverySlotAnimated(
+        Volley(gBoss4AimedVolley2, gBoss4, 3, 200, kVolleyLate, {360, 100}, 150.0f, 30, 1),
+        gPicVal201, 7),
+    EverySlotFixed(
+        Volley(gBoss5AimedVolley1, gBoss5, 7, 150, kVolley7Late, {50, 80}, 200.0f, 30, 3)),
+    EverySlotFixed(
+        Volley(gBoss5AimedVolley2, gBoss5, 7, 150, kVolley7Late, {210, 80}, 200.0f, 30, 3)),
+    EverySlotAnimated(
+        Volley(gBoss5AimedVolley3, gBoss5, 5, 200, kVolleyLate, {30, 130}, 150.0f, 30, 2),
+        gPicVal201, 7),
+    EverySlotAnimated(
+        Volley(gBoss5AimedVolley4, gBoss5, 5, 200, kVolleyLate, {330, 130}, 150.0f, 30, 2),
+        gPicVal201, 7),
+    EverySlotFixed(Ring(gBoss6AimedShot1, gBoss6, 30, 390,
+                        {30, 60, 120, 150, 180, 210, 240, 300, 330, 360}, {220, 190}, 100.0f,
+                        gPicBullet20, 1)),
+    EverySlotFixed(
+        Ring(gBoss7AimedShot1, gBoss7, 12, 200, kRing12Boss7, {140, 130}, 140.0f, gPicBullet20, 1)),
+    EverySlotFixed(
+        Ring(gBoss7AimedShot2, gBoss7, 12, 200, kRing12Boss7, {340, 130}, 140.0f, gPicBullet20, 1)),
+    EverySlotFixed(Ring(gBoss8AimedShot1, gBoss8, 30, 340, kRing20Counts, {230, 230}, 100.0f,
+                        gPicBullet20, 1)),
 };
 static_assert(std::size(kAimedKinds) == static_cast<size_t>(AimedKindId::Count));
 

@@ -24,6 +24,18 @@ enum class AimedKindId {
   Boss3AimedVolley6,
   Boss3AimedShot1,
   Boss3AimedShot2,
+  Boss4AimedShot1,
+  Boss4AimedShot2,
+  Boss4AimedVolley1,
+  Boss4AimedVolley2,
+  Boss5AimedVolley1,
+  Boss5AimedVolley2,
+  Boss5AimedVolley3,
+  Boss5AimedVolley4,
+  Boss6AimedShot1,
+  Boss7AimedShot1,
+  Boss7AimedShot2,
+  Boss8AimedShot1,
   Count
 };
 
@@ -64,6 +76,7 @@ struct AimedKind {
   int cells;              // cells of the strip
   bool drawsIdleSlots;    // every slot is drawn and animated, idle or live
   int startCells;         // the reset's start cell is rand() % this
+  bool drawsFixedCell = false;  // always draws cell 0 and leaves the slot's cell alone
 };
 
 const AimedKind& Aimed(AimedKindId id);

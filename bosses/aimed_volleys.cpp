@@ -88,9 +88,11 @@ void MoveAimed(AimedKindId id) {
 
 void DrawAimed(AimedKindId id) {
   const AimedKind& k = Aimed(id);
-  for (AimedVolleySlot& s : Slots(k))
-    if (s.active != 0 || k.drawsIdleSlots)
-      s.frame = DrawStripCell(s.x, s.y, *k.picture, s.frame, k.cells);
+  for (AimedVolleySlot& s : Slots(k)) {
+    if (s.active == 0 && !k.drawsIdleSlots) continue;
+    const int next = DrawStripCell(s.x, s.y, *k.picture, k.drawsFixedCell ? 0 : s.frame, k.cells);
+    if (!k.drawsFixedCell) s.frame = next;
+  }
 }
 
 void ResetAimed(AimedKindId id) {

@@ -34,9 +34,13 @@ void Start(const GroupKind& k, int slot, int first) {
   if (!MayFire(k, s)) return;
   const GroupLayout& l = k.layout;
   s.active = 1;
-  On(s, l.own) = Of(*k.boss, l.ownFrom) + l.ownOffset;
-  for (int m = 0; m < k.group; ++m)
-    On(k.slots[first + m], Other(l.own)) = Of(*k.boss, l.shapeFrom) + l.shape[m];
+  if (!k.placesWholeGroup) On(s, l.own) = Of(*k.boss, l.ownFrom) + l.ownOffset;
+  for (int m = 0; m < k.group; ++m) {
+    FanVolleySlot& member = k.slots[first + m];
+    On(member, Other(l.own)) = Of(*k.boss, l.shapeFrom) + l.shape[m];
+    if (k.placesWholeGroup)
+      On(member, l.own) = Of(*k.boss, l.ownFrom) + l.ownOffset + k.ownStep * static_cast<float>(m);
+  }
 }
 
 // Adds `share` of the frame's drift, as many times over as the kind repeats
@@ -100,6 +104,13 @@ void DrawGroup(const GroupKind& k) {
     FanVolleySlot& s = k.slots[i];
     if (k.draw == GroupDraw::LiveStripCells) {
       if (s.active != 0) s.frame = DrawStripCell(s.x, s.y, *k.picture, s.frame, k.animationCells);
+      continue;
+    }
+    if (k.draw == GroupDraw::EverySlotStripCells) {
+      const int left = k.cellWidth * s.frame;
+      koDraw::Blit(static_cast<int>(s.x), static_cast<int>(s.y), *k.picture, left, 0,
+                   left + k.cellWidth, k.cellHeight);
+      s.frame = s.frame + 1 >= k.animationCells ? 0 : s.frame + 1;
       continue;
     }
     const SourceCell c = k.cells[Member(k, i)];

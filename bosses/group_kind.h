@@ -48,6 +48,9 @@ constexpr GroupDrift kNoDrift{Axis::X, {}, 0, DriftTiming::BeforeFlight};
 enum class GroupDraw {
   LiveStripCells,  // live slots only, animated 20 x 20 cells of a strip
   EverySlot,       // every slot, idle or live, its member's fixed cell
+  // every slot, idle or live, animated through cellWidth x cellHeight cells
+  // laid across a strip
+  EverySlotStripCells,
 };
 struct SourceCell {
   int left, top;
@@ -76,8 +79,12 @@ struct GroupKind {
   const int* picture;
   int cellWidth, cellHeight;
   std::array<SourceCell, kMaxGroupMembers> cells;  // EverySlot: the cell of each member
-  int animationCells;                              // LiveStripCells: cells of the strip
+  int animationCells;                              // strip draws: cells of the strip
   bool randomStartCell;                            // the reset draws rand() % 10 for the cell
+  // Fire also places every member of the group on the own axis, member m at
+  // ownOffset + ownStep x m, so a refired group's live members jump back too.
+  bool placesWholeGroup = false;
+  float ownStep = 0.0f;
 };
 
 // Tick: one step of the firing timers, then every group whose count came.

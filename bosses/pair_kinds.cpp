@@ -1,10 +1,12 @@
-// The constants of every pair shot, fall shot, chain and drop of bosses 1 to 3.
+// The constants of every pair shot, fall shot, chain and drop of the stage bosses.
 #include "bosses/pair_kinds.h"
 
 #include <cstddef>
 #include <iterator>
 
 #include "bosses/drops.h"
+#include "bosses/late_drops.h"
+#include "bosses/late_pairs.h"
 #include "bosses/pair_shots.h"
 #include "enemies/kind.h"
 #include "game/assets.h"
@@ -144,6 +146,37 @@ constexpr GroupKind Boss3Pair(FanVolleySlot* slots, float a, float b, float c) {
 
 constexpr GroupDrift kSplit{Axis::X, {-120, 120}, 1, DriftTiming::BeforeFlight};
 
+// Boss 4's third pair parts slowly as it falls.
+constexpr GroupDrift kParting{Axis::X, {-20, 20}, 1, DriftTiming::BeforeFlight};
+constexpr Look kSplitLook{&gPicShotStrip40, 40, 40, {{{80, 0}, {160, 0}}}};
+
+// The drops of bosses 4 and 5 show one cell of VAL13; those of bosses 6 to 8
+// cycle every slot through the sixteen 16 x 16 cells of VAL1.
+struct DropLook {
+  const int* picture;
+  bool animated;
+};
+constexpr DropLook kVal13Drop{&gPicVal13, false};
+constexpr DropLook kVal1Drop{&gPicVal1, true};
+constexpr int kVal1Cells = 16;
+
+// The drops of bosses 4 to 8: their fall and drift depend only on the size
+// of the set, two, three or four bullets.
+template <size_t N>
+constexpr GroupKind LateDrop(DropSlot (&slots)[N], const BossState& boss, float a, float c,
+                             DropLook look) {
+  static_assert(N >= 2 && N <= 4);
+  constexpr float kFall[] = {140.0f, 120.0f, 110.0f};
+  const MemberValues drift = N == 2 ? Spread2(30) : N == 3 ? Spread3(39) : Spread4(28, 80);
+  GroupKind k = Drop(slots, boss, a, c, kFall[N - 2], drift);
+  k.picture = look.picture;
+  if (look.animated) {
+    k.draw = GroupDraw::EverySlotStripCells;
+    k.animationCells = kVal1Cells;
+  }
+  return k;
+}
+
 const GroupKind kPairKinds[] = {
     Pair(gBoss1PairShot1, gBoss1, kPair150, 120, 280, 130, kNoDrift, 280.0f, kShotBox,
          kShot40(120)),
@@ -180,6 +213,62 @@ const GroupKind kPairKinds[] = {
     Drop(gBoss3Drop5, gBoss3, 142, 110, 120.0f, Spread3(39)),
     Drop(gBoss3Drop6, gBoss3, 302, 110, 120.0f, Spread3(39)),
     Drop(gBoss3Drop7, gBoss3, 222, 200, 110.0f, Spread4(28, 80)),
+    Pair(gBoss4PairShot1, gBoss4, kPair140, 120, 280, 200, kNoDrift, 200.0f, kWideBox,
+         kShot40(120)),
+    Pair(gBoss4PairShot2, gBoss4, kPair140, 100, 300, 180, kNoDrift, 200.0f, kWideBox,
+         kShot40(120)),
+    Pair(gBoss4PairShot3, gBoss4, kPair140, 80, 320, 180, kParting, 200.0f, kWideBox, kShot40(120)),
+    Pair(gBoss6PairShot1, gBoss6, kPair140, 110, 310, 200, kNoDrift, 200.0f, kWideBox,
+         kShot40(120)),
+    Pair(gBoss6PairShot2, gBoss6, kPair140, 70, 350, 180, kNoDrift, 200.0f, kWideBox, kShot40(120)),
+    Pair(gBoss7PairShot1, gBoss7, kPair150, 150, 310, 130, kNoDrift, 280.0f, kShotBox,
+         kShot40(120)),
+    Pair(gBoss7PairShot2, gBoss7, kPair150, 150, 310, 130, kSplit, 250.0f, kShotBox, kSplitLook),
+    LateDrop(gBoss4Drop1, gBoss4, 212, 200, kVal13Drop),
+    LateDrop(gBoss4Drop2, gBoss4, 182, 110, kVal13Drop),
+    LateDrop(gBoss4Drop3, gBoss4, 242, 110, kVal13Drop),
+    LateDrop(gBoss4Drop4, gBoss4, 212, 200, kVal13Drop),
+    LateDrop(gBoss4Drop5, gBoss4, 162, 150, kVal13Drop),
+    LateDrop(gBoss4Drop6, gBoss4, 262, 150, kVal13Drop),
+    LateDrop(gBoss4Drop7, gBoss4, 132, 110, kVal13Drop),
+    LateDrop(gBoss4Drop8, gBoss4, 292, 110, kVal13Drop),
+    LateDrop(gBoss4Drop9, gBoss4, 212, 200, kVal13Drop),
+    LateDrop(gBoss5Drop1, gBoss5, 182, 200, kVal13Drop),
+    LateDrop(gBoss5Drop2, gBoss5, 152, 110, kVal13Drop),
+    LateDrop(gBoss5Drop3, gBoss5, 212, 110, kVal13Drop),
+    LateDrop(gBoss5Drop4, gBoss5, 182, 200, kVal13Drop),
+    LateDrop(gBoss5Drop5, gBoss5, 132, 150, kVal13Drop),
+    LateDrop(gBoss5Drop6, gBoss5, 232, 150, kVal13Drop),
+    LateDrop(gBoss5Drop7, gBoss5, 102, 110, kVal13Drop),
+    LateDrop(gBoss5Drop8, gBoss5, 262, 110, kVal13Drop),
+    LateDrop(gBoss5Drop9, gBoss5, 182, 200, kVal13Drop),
+    LateDrop(gBoss6Drop1, gBoss6, 222, 200, kVal1Drop),
+    LateDrop(gBoss6Drop2, gBoss6, 182, 110, kVal1Drop),
+    LateDrop(gBoss6Drop3, gBoss6, 242, 110, kVal1Drop),
+    LateDrop(gBoss6Drop4, gBoss6, 222, 200, kVal1Drop),
+    LateDrop(gBoss6Drop5, gBoss6, 172, 150, kVal1Drop),
+    LateDrop(gBoss6Drop6, gBoss6, 272, 150, kVal1Drop),
+    LateDrop(gBoss6Drop7, gBoss6, 142, 110, kVal1Drop),
+    LateDrop(gBoss6Drop8, gBoss6, 302, 110, kVal1Drop),
+    LateDrop(gBoss6Drop9, gBoss6, 222, 200, kVal1Drop),
+    LateDrop(gBoss7Drop1, gBoss7, 242, 200, kVal1Drop),
+    LateDrop(gBoss7Drop2, gBoss7, 212, 110, kVal1Drop),
+    LateDrop(gBoss7Drop3, gBoss7, 272, 110, kVal1Drop),
+    LateDrop(gBoss7Drop4, gBoss7, 242, 200, kVal1Drop),
+    LateDrop(gBoss7Drop5, gBoss7, 192, 150, kVal1Drop),
+    LateDrop(gBoss7Drop6, gBoss7, 292, 150, kVal1Drop),
+    LateDrop(gBoss7Drop7, gBoss7, 162, 110, kVal1Drop),
+    LateDrop(gBoss7Drop8, gBoss7, 322, 110, kVal1Drop),
+    LateDrop(gBoss7Drop9, gBoss7, 242, 200, kVal1Drop),
+    LateDrop(gBoss8Drop1, gBoss8, 232, 200, kVal1Drop),
+    LateDrop(gBoss8Drop2, gBoss8, 202, 110, kVal1Drop),
+    LateDrop(gBoss8Drop3, gBoss8, 262, 110, kVal1Drop),
+    LateDrop(gBoss8Drop4, gBoss8, 232, 200, kVal1Drop),
+    LateDrop(gBoss8Drop5, gBoss8, 182, 150, kVal1Drop),
+    LateDrop(gBoss8Drop6, gBoss8, 282, 150, kVal1Drop),
+    LateDrop(gBoss8Drop7, gBoss8, 152, 110, kVal1Drop),
+    LateDrop(gBoss8Drop8, gBoss8, 312, 110, kVal1Drop),
+    LateDrop(gBoss8Drop9, gBoss8, 232, 200, kVal1Drop),
 };
 static_assert(std::size(kPairKinds) == static_cast<size_t>(PairKindId::Count));
 

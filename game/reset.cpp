@@ -6,6 +6,7 @@
 #include "bosses/attack_resets.h"
 #include "bosses/boss_reset.h"
 #include "bosses/boss_reset_groups.h"
+#include "bosses/late_reset_groups.h"
 #include "enemies/aimed_bursts.h"
 #include "enemies/aimed_fan.h"
 #include "enemies/aimed_shots.h"
@@ -378,7 +379,8 @@ constexpr ResetTable kAfterBosses[] = {
 using Run = std::span<const ResetTable>;
 constexpr Run kLeadingRuns[] = {kEnemyMarkerTables, kBeforeBosses};
 constexpr Run kTrailingRuns[] = {kAfterBosses};
-constexpr std::span<const Run> kRunLists[] = {kLeadingRuns, kBoss1To3ResetRuns, kTrailingRuns};
+constexpr std::span<const Run> kRunLists[] = {kLeadingRuns, kBoss1To3ResetRuns, kBoss4To8ResetRuns,
+                                              kTrailingRuns};
 
 constexpr size_t kTableCount = [] {
   size_t n = 0;
@@ -438,9 +440,8 @@ void ResetGameState() {
   gSightWords[0] = gSightWords[1] = 0;
   // A game-over wait still running must not send the new stage to the title.
   koSystem::InitWait(1);
-  // The boss scalars, and the records and explosions of the bosses whose
-  // groups come later.
+  // The boss scalars: attack counters, flame cells, the laser and the entry
+  // pictures. The boss records and explosions are in the ordered tables.
   ResetBossRecords();
-  ResetBossExplosions();
   for (const ResetTable& t : kResetTables) t.reset();
 }
