@@ -1,4 +1,8 @@
 // What stage 4 runs between the player's shots and the HUD, in drawing order.
+#include "bosses/late_aimed.h"
+#include "bosses/late_drops.h"
+#include "bosses/late_fans.h"
+#include "bosses/late_pairs.h"
 #include "enemies/bars.h"
 #include "enemies/big90.h"
 #include "enemies/divers.h"
@@ -146,6 +150,21 @@ constexpr auto kLife = RowsOf({Always(Ops<UpdatePlayerLife>)});
 // normal play fires it: there its bullets hold their slots where they started,
 // unseen and harmless, and the stream fires no more.
 constexpr auto kBullets = RowsOf({
+    Always(
+        Ops<MoveBoss4FanVolley6, DrawBoss4FanVolley6, MoveBoss4FanVolley7, DrawBoss4FanVolley7,
+            MoveBoss4FanVolley4, DrawBoss4FanVolley4, MoveBoss4FanVolley5, DrawBoss4FanVolley5,
+            MoveBoss4FanVolley2, DrawBoss4FanVolley2, MoveBoss4FanVolley3, DrawBoss4FanVolley3,
+            MoveBoss4FanVolley1, DrawBoss4FanVolley1, MoveBoss4AimedVolley1, DrawBoss4AimedVolley1,
+            MoveBoss4AimedVolley2, DrawBoss4AimedVolley2, MoveBoss4AimedShot1, DrawBoss4AimedShot1,
+            MoveBoss4AimedShot2, DrawBoss4AimedShot2, MoveBoss4PairShot1, DrawBoss4PairShot1,
+            MoveBoss4PairShot2, DrawBoss4PairShot2, MoveBoss4PairShot3, DrawBoss4PairShot3,
+            MoveBoss4Drop1, DrawBoss4Drop1, MoveBoss4Drop2, DrawBoss4Drop2, MoveBoss4Drop3,
+            DrawBoss4Drop3, MoveBoss4Drop4, DrawBoss4Drop4, MoveBoss4Drop5, DrawBoss4Drop5,
+            MoveBoss4Drop6, DrawBoss4Drop6, MoveBoss4Drop7, DrawBoss4Drop7, MoveBoss4Drop8,
+            DrawBoss4Drop8, MoveBoss4Drop9, DrawBoss4Drop9>),
+    InMode(kExtra,
+           Ops<MoveBoss4FanVolley6, MoveBoss4FanVolley7, MoveBoss4FanVolley4, MoveBoss4FanVolley5,
+               MoveBoss4FanVolley2, MoveBoss4FanVolley3, MoveBoss4FanVolley1>),
     InMode(kExtra, Ops<MoveDiver80LStream1, DrawDiver80LStream1>),
     Always(Ops<MoveDiver80LStream2, DrawDiver80LStream2, MoveDiver80LStream3, DrawDiver80LStream3>),
     InMode(kExtra, Ops<MoveDiver80RStream1, DrawDiver80RStream1>),

@@ -1,4 +1,8 @@
 // What stage 5 runs between the player's shots and the HUD, in drawing order.
+#include "bosses/late_aimed.h"
+#include "bosses/late_drops.h"
+#include "bosses/late_fans.h"
+#include "bosses/late_pairs.h"
 #include "enemies/big90.h"
 #include "enemies/large_kinds.h"
 #include "enemies/template_kinds.h"
@@ -78,6 +82,21 @@ constexpr auto kLife = RowsOf({Always(Ops<UpdatePlayerLife>)});
 // Zak51A's second shot flies in extra play, its first in the others; the
 // shot ticked but not flown keeps its bullets where they started, unseen.
 constexpr auto kBullets = RowsOf({
+    Always(Ops<MoveBoss5FanVolley1, DrawBoss5FanVolley1, MoveBoss5FanVolley2, DrawBoss5FanVolley2,
+               MoveBoss5FanVolley3, DrawBoss5FanVolley3, MoveBoss5FanVolley6, DrawBoss5FanVolley6,
+               MoveBoss5FanVolley7, DrawBoss5FanVolley7, MoveBoss5FanVolley4, DrawBoss5FanVolley4,
+               MoveBoss5FanVolley5, DrawBoss5FanVolley5, MoveBoss5AimedVolley1,
+               DrawBoss5AimedVolley1, MoveBoss5AimedVolley2, DrawBoss5AimedVolley2,
+               MoveBoss5AimedVolley3, DrawBoss5AimedVolley3, MoveBoss5AimedVolley4,
+               DrawBoss5AimedVolley4, MoveBoss5Drop1, DrawBoss5Drop1, MoveBoss5Drop2,
+               DrawBoss5Drop2, MoveBoss5Drop3, DrawBoss5Drop3, MoveBoss5Drop4, DrawBoss5Drop4,
+               MoveBoss5Drop5, DrawBoss5Drop5, MoveBoss5Drop6, DrawBoss5Drop6, MoveBoss5Drop7,
+               DrawBoss5Drop7, MoveBoss5Drop8, DrawBoss5Drop8, MoveBoss5Drop9, DrawBoss5Drop9>),
+    InMode(kExtra,
+           Ops<MoveBoss5FanVolley1, MoveBoss5FanVolley6, MoveBoss5FanVolley7, MoveBoss5FanVolley4,
+               MoveBoss5FanVolley5, MoveBoss5AimedVolley3, MoveBoss5AimedVolley4, MoveBoss5Drop1,
+               MoveBoss5Drop2, MoveBoss5Drop3, MoveBoss5Drop4, MoveBoss5Drop5, MoveBoss5Drop6,
+               MoveBoss5Drop7, MoveBoss5Drop8, MoveBoss5Drop9>),
     Always(
         Ops<MoveDiver80LStream1, DrawDiver80LStream1, MoveDiver80LStream2, DrawDiver80LStream2,
             MoveDiver80LStream3, DrawDiver80LStream3, MoveDiver80RStream1, DrawDiver80RStream1,

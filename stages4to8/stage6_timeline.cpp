@@ -1,6 +1,10 @@
 // What stage 6 runs between the player's shots and the HUD, in drawing order.
 // Unlike the other stages it moves every kind first and opens its windows
 // afterwards.
+#include "bosses/late_aimed.h"
+#include "bosses/late_drops.h"
+#include "bosses/late_fans.h"
+#include "bosses/late_pairs.h"
 #include "enemies/bars.h"
 #include "enemies/big90.h"
 #include "enemies/gun_zak.h"
@@ -79,6 +83,15 @@ constexpr auto kLife = RowsOf({Always(Ops<UpdatePlayerLife>)});
 // Families of kinds this stage never runs (the strafers, the twin-gun craft,
 // Zak54C and Zak50C) are moved and drawn too; their slots stay parked.
 constexpr auto kBullets = RowsOf({
+    Always(Ops<MoveBoss6FanVolley4, DrawBoss6FanVolley4, MoveBoss6FanVolley5, DrawBoss6FanVolley5,
+               MoveBoss6FanVolley2, DrawBoss6FanVolley2, MoveBoss6FanVolley3, DrawBoss6FanVolley3,
+               MoveBoss6FiveWay1, DrawBoss6FiveWay1, MoveBoss6FiveWay2, DrawBoss6FiveWay2,
+               MoveBoss6FanVolley1, DrawBoss6FanVolley1, MoveBoss6AimedShot1, DrawBoss6AimedShot1,
+               MoveBoss6Drop1, DrawBoss6Drop1, MoveBoss6Drop2, DrawBoss6Drop2, MoveBoss6Drop3,
+               DrawBoss6Drop3, MoveBoss6Drop4, DrawBoss6Drop4, MoveBoss6Drop5, DrawBoss6Drop5,
+               MoveBoss6Drop6, DrawBoss6Drop6, MoveBoss6Drop7, DrawBoss6Drop7, MoveBoss6Drop8,
+               DrawBoss6Drop8, MoveBoss6Drop9, DrawBoss6Drop9, MoveBoss6PairShot1,
+               DrawBoss6PairShot1, MoveBoss6PairShot2, DrawBoss6PairShot2>),
     Always(
         Ops<MoveZak7AShot, DrawZak7AShot, MoveZak7BShot, DrawZak7BShot, MoveZak1BShot,
             DrawZak1BShot, MoveZak2BShot, DrawZak2BShot, MoveZak3BShot, DrawZak3BShot,

@@ -1,4 +1,8 @@
 // What stage 7 runs between the player's shots and the HUD, in drawing order.
+#include "bosses/late_aimed.h"
+#include "bosses/late_drops.h"
+#include "bosses/late_fans.h"
+#include "bosses/late_pairs.h"
 #include "enemies/bars.h"
 #include "enemies/big90.h"
 #include "enemies/gun_zak.h"
@@ -88,6 +92,16 @@ constexpr auto kKinds = RowsOf({
 constexpr auto kLife = RowsOf({Always(Ops<UpdatePlayerLife>)});
 
 constexpr auto kBullets = RowsOf({
+    Always(
+        Ops<MoveBoss7AimedShot1, DrawBoss7AimedShot1, MoveBoss7AimedShot2, DrawBoss7AimedShot2,
+            MoveBoss7FanVolley4, DrawBoss7FanVolley4, MoveBoss7FanVolley5, DrawBoss7FanVolley5,
+            MoveBoss7FiveWay1, DrawBoss7FiveWay1, MoveBoss7FiveWay2, DrawBoss7FiveWay2,
+            MoveBoss7FanVolley2, DrawBoss7FanVolley2, MoveBoss7FanVolley3, DrawBoss7FanVolley3,
+            MoveBoss7FanVolley1, DrawBoss7FanVolley1, MoveBoss7PairShot1, DrawBoss7PairShot1,
+            MoveBoss7PairShot2, DrawBoss7PairShot2, MoveBoss7Drop1, DrawBoss7Drop1, MoveBoss7Drop2,
+            DrawBoss7Drop2, MoveBoss7Drop3, DrawBoss7Drop3, MoveBoss7Drop4, DrawBoss7Drop4,
+            MoveBoss7Drop5, DrawBoss7Drop5, MoveBoss7Drop6, DrawBoss7Drop6, MoveBoss7Drop7,
+            DrawBoss7Drop7, MoveBoss7Drop8, DrawBoss7Drop8, MoveBoss7Drop9, DrawBoss7Drop9>),
     Always(Ops<MoveZak8Stream1, DrawZak8Stream1, MoveZak8Stream2, DrawZak8Stream2, MoveZak8Stream3,
                DrawZak8Stream3>),
     InMode(kExtra, Ops<MoveZak8Stream1, MoveZak8Stream2, MoveZak8Stream3, MoveZak1BShot>),

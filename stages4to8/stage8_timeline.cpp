@@ -1,4 +1,8 @@
 // What stage 8 runs between the player's shots and the HUD, in drawing order.
+#include "bosses/late_aimed.h"
+#include "bosses/late_drops.h"
+#include "bosses/late_fans.h"
+#include "bosses/late_pairs.h"
 #include "enemies/bars.h"
 #include "enemies/big90.h"
 #include "enemies/large_kinds.h"
@@ -16,7 +20,15 @@ using namespace stages48;
 using enum StageClock;
 using enum Mode;
 
+// The boss's attacks fly and show under the enemies.
 constexpr auto kKinds = RowsOf({
+    Always(Ops<MoveBoss8FanVolley4, DrawBoss8FanVolley4, MoveBoss8FanVolley5, DrawBoss8FanVolley5,
+               MoveBoss8FanVolley2, DrawBoss8FanVolley2, MoveBoss8FanVolley3, DrawBoss8FanVolley3,
+               MoveBoss8FanVolley1, DrawBoss8FanVolley1, MoveBoss8AimedShot1, DrawBoss8AimedShot1,
+               MoveBoss8Drop1, DrawBoss8Drop1, MoveBoss8Drop2, DrawBoss8Drop2, MoveBoss8Drop3,
+               DrawBoss8Drop3, MoveBoss8Drop4, DrawBoss8Drop4, MoveBoss8Drop5, DrawBoss8Drop5,
+               MoveBoss8Drop6, DrawBoss8Drop6, MoveBoss8Drop7, DrawBoss8Drop7, MoveBoss8Drop8,
+               DrawBoss8Drop8, MoveBoss8Drop9, DrawBoss8Drop9>),
     Always(Ops<MoveStrafer3, MoveStrafer3, DrawStrafer3>),
     Between(kFirst, 30, 100,
             Ops<SpawnStrafer3, FireStrafer3Stream1, FireStrafer3Stream2, FireStrafer3Stream3>),
