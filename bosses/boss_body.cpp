@@ -8,6 +8,7 @@
 #include "game/reset.h"
 #include "game/scenes.h"
 #include "game/score.h"
+#include "homing/boss_markers.h"
 
 namespace {
 
@@ -24,6 +25,7 @@ constexpr float kClockRate = 10.0f;  // script and defeat clock units per second
 constexpr float kBonusFrom = 20.0f, kBonusTo = 60.0f;
 constexpr float kMusicStopFrom = 50.0f, kMusicStopTo = 60.0f;
 constexpr int kHandOverTransition = 3;
+constexpr int kMarkSize = 60;
 
 int NextCell(int cell, int cells) { return cell >= cells - 1 ? 0 : cell + 1; }
 
@@ -51,6 +53,17 @@ void Explode(const BossBody& body) {
   koSound::Play(gSndBom, -1);
 }
 
+void DrawMark(const TargetMarker& m) {
+  if (m.locked != 0) koDraw::Blit(m.x, m.y, gPicLockMarker, 0, 0, kMarkSize, kMarkSize);
+}
+
+void DrawMarks(const BossBody& body) {
+  for (size_t k = 0; k < body.marksB.size(); ++k) {
+    if (body.drawsMarksA) DrawMark(body.marksA[k]);
+    DrawMark(body.marksB[k]);
+  }
+}
+
 }  // namespace
 
 void HitBossBody(const BossBody& body) {
@@ -60,6 +73,7 @@ void HitBossBody(const BossBody& body) {
 
 void MoveBossBody(const BossBody& body) {
   body.boss->clock += kClockRate * gFrameScale;
+  if (body.entry) MoveBossEntry(*body.entry, body.boss->clock);
   RunBossScript(*body.boss, body.script);
 }
 
@@ -78,6 +92,7 @@ void DrawBossBody(const BossBody& body) {
                    f * kFlameCell, 0, f * kFlameCell + kFlameCell, kFlameCell);
     }
   }
+  DrawMarks(body);
   *body.flameFrame = NextCell(f, kFlameCells);
   DefeatBossBody(body);
 }

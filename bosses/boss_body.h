@@ -5,8 +5,10 @@
 #include <cstdint>
 #include <span>
 
+#include "bosses/boss_entry.h"
 #include "bosses/boss_script.h"
 #include "bosses/boss_state.h"
+#include "enemies/records.h"
 
 constexpr int kLargeExplosions = 8;
 constexpr int kSmallExplosions = 6;
@@ -43,6 +45,12 @@ struct BossBody {
   float handOverAfter;             // defeat clock past which the next scene begins
   int transitionLength;            // frames
   int nextScene;
+  // Locked part marks drawn after the flames: for each part k, mark k of set A
+  // (only when drawsMarksA) and then mark k of set B. Bosses 1 to 3 draw none.
+  std::span<const TargetMarker> marksA{}, marksB{};
+  bool drawsMarksA = false;
+  // The picture that sweeps up the screen before the boss enters.
+  const BossEntry* entry = nullptr;
 };
 
 void HitBossBody(const BossBody& body);

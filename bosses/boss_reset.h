@@ -5,15 +5,15 @@
 #include "bosses/boss_state.h"
 #include "player/parking.h"
 
-// Every boss record (1 to 8), the attack counters, the flame cells and the
-// stage-1 laser. Draws no random numbers.
+// Every boss record (1 to 8), the attack counters, the flame cells, the
+// stage-1 laser and the entry pictures of bosses 5 and 7. Draws no random numbers.
 void ResetBossRecords();
 // One boss record (n = 1 to 8): its start corner and hp, clocks and hitSkip 0.
 // Only boss 1 clears its hit flag; the others keep theirs.
 void ResetBossRecord(int n);
 bool BossRecordAtStart(int n);
 
-// The explosions of bosses 1 to 3: frame 0 at the park point.
+// The explosions of bosses 1 to 8: frame 0 at the park point.
 void ResetBossExplosions();
 
 template <int N>

@@ -1,6 +1,8 @@
 #include "bosses/boss1_laser.h"
 #include "bosses/boss_bodies.h"
+#include "bosses/boss_entry.h"
 #include "bosses/boss_reset.h"
+#include "bosses/late_boss_bodies.h"
 
 BossState gBoss1, gBoss2, gBoss3, gBoss4, gBoss5, gBoss6, gBoss7, gBoss8;
 
@@ -45,8 +47,10 @@ void ResetBossRecords() {
   for (int n = 1; n <= 8; ++n) ResetBossRecord(n);
   gBoss1AttackCounter = gBoss2AttackCounter = gBoss3AttackCounter = gBoss4AttackCounter = 0;
   gBoss5AttackCounter = gBoss6AttackCounter = gBoss7AttackCounter = gBoss8AttackCounter = 0;
-  gBoss1FlameFrame = gBoss2FlameFrame = gBoss3FlameFrame = 0;
+  gBoss1FlameFrame = gBoss2FlameFrame = gBoss3FlameFrame = gBoss4FlameFrame = 0;
+  gBoss5FlameFrame = gBoss6FlameFrame = gBoss7FlameFrame = gBoss8FlameFrame = 0;
   ResetBoss1Laser();
+  ResetBossEntries();
 }
 
 void ResetBossExplosions() {
@@ -56,4 +60,14 @@ void ResetBossExplosions() {
   ResetExplosions<gBoss2LargeExplosions>();
   ResetExplosions<gBoss3SmallExplosions>();
   ResetExplosions<gBoss3LargeExplosions>();
+  ResetExplosions<gBoss4SmallExplosions>();
+  ResetExplosions<gBoss4LargeExplosions>();
+  ResetExplosions<gBoss5SmallExplosions>();
+  ResetExplosions<gBoss5LargeExplosions>();
+  ResetExplosions<gBoss6SmallExplosions>();
+  ResetExplosions<gBoss6LargeExplosions>();
+  ResetExplosions<gBoss7SmallExplosions>();
+  ResetExplosions<gBoss7LargeExplosions>();
+  ResetExplosions<gBoss8SmallExplosions>();
+  ResetExplosions<gBoss8LargeExplosions>();
 }

@@ -35,7 +35,9 @@
 #include "game/backgrounds.h"
 #include "game/game_state.h"
 #include "homing/boss_homing.h"
+#include "homing/boss_markers.h"
 #include "homing/enemy_homing.h"
+#include "homing/marker_resets.h"
 #include "platform/clock.h"
 #include "player/bomb.h"
 #include "player/life.h"
@@ -151,6 +153,22 @@ using enum enemy::StartFrame;
 using enum enemy::AimedReset;
 
 const ResetTable kResetTables[] = {
+    MarkerTable<gBoss1MarkersA>("gBoss1MarkersA"),
+    MarkerTable<gBoss1MarkersB>("gBoss1MarkersB"),
+    MarkerTable<gBoss2MarkersA>("gBoss2MarkersA"),
+    MarkerTable<gBoss2MarkersB>("gBoss2MarkersB"),
+    MarkerTable<gBoss3MarkersA>("gBoss3MarkersA"),
+    MarkerTable<gBoss3MarkersB>("gBoss3MarkersB"),
+    MarkerTable<gBoss4MarkersA>("gBoss4MarkersA"),
+    MarkerTable<gBoss4MarkersB>("gBoss4MarkersB"),
+    MarkerTable<gBoss5MarkersA>("gBoss5MarkersA"),
+    MarkerTable<gBoss5MarkersB>("gBoss5MarkersB"),
+    MarkerTable<gBoss6MarkersA>("gBoss6MarkersA"),
+    MarkerTable<gBoss6MarkersB>("gBoss6MarkersB"),
+    MarkerTable<gBoss7MarkersA>("gBoss7MarkersA"),
+    MarkerTable<gBoss7MarkersB>("gBoss7MarkersB"),
+    MarkerTable<gBoss8MarkersA>("gBoss8MarkersA"),
+    MarkerTable<gBoss8MarkersB>("gBoss8MarkersB"),
     HomingTable<gHomingDiver80L>("gHomingDiver80L"),
     HomingTable<gHomingZak2>("gHomingZak2"),
     HomingTable<gHomingZak3>("gHomingZak3"),

@@ -1,0 +1,416 @@
+#include "homing/lock_on.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <iterator>
+#include <ostream>
+#include <span>
+#include <string>
+
+#include "bosses/boss_state.h"
+#include "enemies/big90.h"
+#include "enemies/divers.h"
+#include "enemies/gunners.h"
+#include "enemies/template_kinds.h"
+#include "enemies/volley_zak.h"
+#include "enemies/zak4.h"
+#include "game/game_state.h"
+#include "game/reset.h"
+#include "homing/boss_markers.h"
+#include "homing/enemy_marker_resets.h"
+#include "tests/game/reset_order.h"
+
+namespace {
+
+// What a test writes into a lockable slot.
+template <auto& table>
+void PlaceSlot(int slot, float x, float y, int32_t hitSkip) {
+  table[slot].x = x;
+  table[slot].y = y;
+  table[slot].hitSkip = hitSkip;
+}
+
+struct KindCase {
+  const char* name;
+  void (*place)(int slot, float x, float y, int32_t hitSkip);
+  std::span<TargetMarker> marks;
+  int slots;
+  int a, b, c, d;  // the lock box: x + a .. x + b, y + c .. y + d
+  void (*lock)(int slot);
+};
+
+void PrintTo(const KindCase& c, std::ostream* os) { *os << c.name; }
+
+const KindCase kKinds[] = {
+    {"Zak2", PlaceSlot<gZak2>, gZak2Markers, 3, 20, 60, 40, 60, LockMarkerZak2},
+    {"Zak3", PlaceSlot<gZak3>, gZak3Markers, 3, 40, 60, 60, 60, LockMarkerZak3},
+    {"Diver80L", PlaceSlot<gDiver80L>, gDiver80LMarkers, 3, 20, 60, 20, 60, LockMarkerDiver80L},
+    {"Diver80R", PlaceSlot<gDiver80R>, gDiver80RMarkers, 3, 20, 60, 20, 60, LockMarkerDiver80R},
+    {"Gunner80L", PlaceSlot<gGunner80L>, gGunner80LMarkers, 3, 20, 60, 0, 60, LockMarkerGunner80L},
+    {"Gunner80R", PlaceSlot<gGunner80R>, gGunner80RMarkers, 3, 20, 60, 0, 60, LockMarkerGunner80R},
+    {"Big90A", PlaceSlot<gBig90A>, gBig90AMarkers, 2, 30, 60, 30, 60, LockMarkerBig90A},
+    {"VolleyZakA", PlaceSlot<gVolleyZakA>, gVolleyZakAMarkers, 3, 30, 60, 30, 60,
+     LockMarkerVolleyZakA},
+    {"Zak4A", PlaceSlot<gZak4A>, gZak4AMarkers, 5, 40, 80, 40, 80, LockMarkerZak4A},
+    {"Zak4B", PlaceSlot<gZak4B>, gZak4BMarkers, 5, 40, 80, 40, 80, LockMarkerZak4B},
+    {"Zak4C", PlaceSlot<gZak4C>, gZak4CMarkers, 5, 40, 80, 40, 80, LockMarkerZak4C},
+    {"Zak4D", PlaceSlot<gZak4D>, gZak4DMarkers, 5, 40, 80, 40, 80, LockMarkerZak4D},
+};
+
+int LockedCount(std::span<const TargetMarker> marks) {
+  int n = 0;
+  for (const TargetMarker& m : marks) n += m.locked;
+  return n;
+}
+
+// Every lockable slot parked with a clear hit-skip word, every mark unlocked
+// and parked, and every boss far away.
+void ParkEverything() {
+  ResetGameState();
+  for (const KindCase& k : kKinds) {
+    for (int i = 0; i < k.slots; ++i) k.place(i, -500, 500, 0);
+    for (TargetMarker& m : k.marks) m = TargetMarker{-500, 500, 0, 0};
+  }
+  for (BossState* b : {&gBoss1, &gBoss2, &gBoss3, &gBoss4, &gBoss5, &gBoss6, &gBoss7, &gBoss8})
+    *b = BossState{5000, 5000, 0, 0, 0, 0, 0};
+}
+
+// The parked slots and bosses lie far outside the sight at (100, 100).
+void Clear() {
+  ParkEverything();
+  gSightX = gSightY = 100;
+}
+
+class LockKindTest : public ::testing::TestWithParam<KindCase> {};
+
+// Places the kind's last slot, tests, and tells whether its mark locked.
+bool LocksAt(const KindCase& k, float x, float y, int32_t hitSkip = 0) {
+  const int slot = k.slots - 1;
+  k.marks[slot].locked = 0;
+  k.place(slot, x, y, hitSkip);
+  TestLockSight();
+  return k.marks[slot].locked == 1;
+}
+
+// The sight (100, 100) to (400, 340) and the slot's box lock when they touch
+// on any side, not a pixel further; positions are truncated toward zero.
+TEST_P(LockKindTest, ABoxTouchingTheSightOnAnySideLocks) {
+  const KindCase& k = GetParam();
+  Clear();
+  const float midY = 200.0f - (k.c + k.d) / 2.0f, midX = 250.0f - (k.a + k.b) / 2.0f;
+  EXPECT_TRUE(LocksAt(k, 100 - k.b, midY));  // box right edge on the sight's left edge
+  EXPECT_FALSE(LocksAt(k, 99 - k.b, midY));
+  EXPECT_TRUE(LocksAt(k, 400 - k.a, midY));  // box left edge on the sight's right edge
+  EXPECT_FALSE(LocksAt(k, 401 - k.a, midY));
+  EXPECT_TRUE(LocksAt(k, midX, 100 - k.d));  // box bottom on the sight's top
+  EXPECT_FALSE(LocksAt(k, midX, 99 - k.d));
+  EXPECT_TRUE(LocksAt(k, midX, 340 - k.c));  // box top on the sight's bottom
+  EXPECT_FALSE(LocksAt(k, midX, 341 - k.c));
+  EXPECT_FALSE(LocksAt(k, midX, midY, 1));      // a set hit-skip word passes over it
+  EXPECT_FALSE(LocksAt(k, 99.9f - k.b, midY));  // 99 - b: one short
+  gSightX = k.b;
+  EXPECT_TRUE(LocksAt(k, -0.9f, midY));  // 0, not -1
+  EXPECT_FALSE(LocksAt(k, -1.0f, midY));
+  // A slot at y = -30 is tested; one above it is not, though its box is in the sight.
+  gSightX = 100;
+  gSightY = -200;
+  EXPECT_TRUE(LocksAt(k, midX, -30.0f));
+  EXPECT_FALSE(LocksAt(k, midX, -30.5f));
+  // No other mark was ever locked.
+  k.marks[k.slots - 1].locked = 1;
+  for (const KindCase& other : kKinds)
+    EXPECT_EQ(LockedCount(other.marks), other.name == k.name ? 1 : 0) << other.name;
+}
+
+// The setter raises the flag of one mark in its array and writes nothing else.
+TEST_P(LockKindTest, TheSetterOnlyRaisesTheFlagOfASlotInsideItsArray) {
+  const KindCase& k = GetParam();
+  ParkEverything();
+  k.marks[1] = TargetMarker{12, 34, 0, 7};
+  k.lock(1);
+  k.lock(1);
+  EXPECT_EQ(k.marks[1].locked, 1);
+  EXPECT_EQ(k.marks[1].x, 12);
+  EXPECT_EQ(k.marks[1].y, 34);
+  EXPECT_EQ(k.marks[1].spare, 7);
+  k.lock(-1);
+  k.lock(static_cast<int>(k.marks.size()));
+  EXPECT_EQ(LockedCount(k.marks), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, LockKindTest, ::testing::ValuesIn(kKinds),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(LockSight, Zak3LocksOnlyByItsOnePixelRow) {
+  Clear();
+  auto locksAt = [](float x, float y) {
+    gZak3Markers[2].locked = 0;
+    gZak3[2].x = x;
+    gZak3[2].y = y;
+    TestLockSight();
+    return gZak3Markers[2].locked == 1;
+  };
+  EXPECT_TRUE(locksAt(200, 40));  // row y + 60 on the sight's top edge
+  EXPECT_FALSE(locksAt(200, 39));
+  EXPECT_TRUE(locksAt(200, 280));  // row on the bottom edge
+  EXPECT_FALSE(locksAt(200, 281));
+}
+
+// Nothing but the hit-skip word and the position counts: a free slot parked
+// at the reset place lies in the sight parked at its own reset place.
+TEST(LockSight, JudgesEverySlotByItsPositionAndHitSkipWordAlone) {
+  ParkEverything();
+  gZak2[1].hitSkip = 1;
+  gZak4C[4].hitSkip = -1;
+  TestLockSight();
+  for (const KindCase& k : kKinds) {
+    for (int i = 0; i < k.slots; ++i) {
+      const bool skipped =
+          (k.marks.data() == gZak2Markers && i == 1) || (k.marks.data() == gZak4CMarkers && i == 4);
+      EXPECT_EQ(k.marks[i].locked, skipped ? 0 : 1) << k.name << " " << i;
+      EXPECT_EQ(k.marks[i].x, -500);  // the marks keep their places
+    }
+  }
+  EXPECT_EQ(gBig90AMarkers[2].locked, 0);  // Big90A has no third slot
+  // A second test locks them again; nothing unlocks.
+  TestLockSight();
+  EXPECT_EQ(gZak2Markers[0].locked, 1);
+  EXPECT_EQ(gZak2Markers[1].locked, 0);
+}
+
+// The enemy mark tables, in the reset's order, each bring back the start
+// pattern of every mark of their array.
+TEST(LockSight, TheEnemyMarkTablesRestoreEveryMarkInTheResetOrder) {
+  const auto& group = kResetOrder[0];
+  ASSERT_STREQ(group.owner, "enemy markers");
+  ASSERT_EQ(std::size(kEnemyMarkerTables), group.tables.size());
+  for (size_t i = 0; i < group.tables.size(); ++i) {
+    const ResetTable& t = kEnemyMarkerTables[i];
+    EXPECT_STREQ(t.name, group.tables[i]);
+    std::memset(t.data, 0x5A, t.bytes);
+    EXPECT_FALSE(t.atStart()) << t.name;
+    t.reset();
+    EXPECT_TRUE(t.atStart()) << t.name;
+  }
+  EXPECT_EQ(kEnemyMarkerTables[6].data, static_cast<void*>(gBig90AMarkers));
+  EXPECT_EQ(kEnemyMarkerTables[6].bytes, sizeof gBig90AMarkers);
+  EXPECT_EQ(gZak4DMarkers[4].x, -500);
+  EXPECT_EQ(gZak4DMarkers[4].spare, 0);
+}
+
+TEST(LockSight, TheSpareSettersWriteOnlyTheirFlagAndNothingResetsThem) {
+  gSpareMarkers1[2] = TargetMarker{1, 2, 0, 3};
+  gSpareMarkers2[0] = TargetMarker{4, 5, 0, 6};
+  LockMarkerSpare1(2);
+  LockMarkerSpare2(0);
+  LockMarkerSpare2(3);
+  LockMarkerSpare1(-1);
+  EXPECT_EQ(gSpareMarkers1[2].locked, 1);
+  EXPECT_EQ(gSpareMarkers1[2].x, 1);
+  EXPECT_EQ(gSpareMarkers2[0].locked, 1);
+  EXPECT_EQ(gSpareMarkers2[0].y, 5);
+  ResetGameState();
+  EXPECT_EQ(gSpareMarkers1[2].locked, 1);
+  EXPECT_EQ(gSpareMarkers2[0].x, 4);
+}
+
+// ------------------------------------------------------------------ bosses
+
+struct BossCase {
+  const char* name;
+  BossState* boss;
+  std::span<TargetMarker> a, b;
+  float lowestY;
+  int right, bottom;  // the centre box: bx + 40 .. bx + right, by + 40 .. by + bottom
+};
+
+void PrintTo(const BossCase& c, std::ostream* os) { *os << c.name; }
+
+const BossCase kBosses[] = {
+    {"Boss1", &gBoss1, gBoss1MarkersA, gBoss1MarkersB, -10, 400, 320},
+    {"Boss2", &gBoss2, gBoss2MarkersA, gBoss2MarkersB, -10, 400, 340},
+    {"Boss3", &gBoss3, gBoss3MarkersA, gBoss3MarkersB, -10, 420, 340},
+    {"Boss4", &gBoss4, gBoss4MarkersA, gBoss4MarkersB, -10, 340, 340},
+    {"Boss5", &gBoss5, gBoss5MarkersA, gBoss5MarkersB, -10, 340, 340},
+    {"Boss6", &gBoss6, gBoss6MarkersA, gBoss6MarkersB, 0, 400, 340},
+    {"Boss7", &gBoss7, gBoss7MarkersA, gBoss7MarkersB, 0, 460, 340},
+    {"Boss8", &gBoss8, gBoss8MarkersA, gBoss8MarkersB, 0, 440, 340},
+};
+
+class LockBossTest : public ::testing::TestWithParam<BossCase> {};
+
+// Puts the sight's centre at (px, py), unlocks the boss's marks and tests.
+bool LocksWithCentreAt(const BossCase& c, int px, int py) {
+  for (TargetMarker& m : c.a) m.locked = 0;
+  for (TargetMarker& m : c.b) m.locked = 0;
+  gSightX = px - 150;
+  gSightY = py - 120;
+  TestLockSightBosses();
+  const int a = LockedCount(c.a), b = LockedCount(c.b);
+  EXPECT_TRUE(a == b && (a == 0 || a == static_cast<int>(c.a.size())))
+      << "a boss locks all its parts in both sets or none: " << a << ", " << b;
+  return a > 0;
+}
+
+// The centre box includes its edges; the top limit is tested itself; a set
+// hitSkip word passes over the boss; no other boss's marks move.
+TEST_P(LockBossTest, TheCentreLocksEveryPartInsideTheBoxUpToItsEdges) {
+  const BossCase& c = GetParam();
+  Clear();
+  c.boss->x = 100.5f;
+  c.boss->y = c.lowestY;
+  const int bx = 100, by = static_cast<int>(c.lowestY);
+  EXPECT_TRUE(LocksWithCentreAt(c, bx + 40, by + 40));
+  EXPECT_TRUE(LocksWithCentreAt(c, bx + c.right, by + c.bottom));
+  EXPECT_FALSE(LocksWithCentreAt(c, bx + 39, by + 100));
+  EXPECT_FALSE(LocksWithCentreAt(c, bx + c.right + 1, by + 100));
+  EXPECT_FALSE(LocksWithCentreAt(c, bx + 100, by + 39));
+  EXPECT_FALSE(LocksWithCentreAt(c, bx + 100, by + c.bottom + 1));
+  c.boss->y = c.lowestY - 0.5f;
+  EXPECT_FALSE(LocksWithCentreAt(c, bx + 100, by + 100));
+  c.boss->y = c.lowestY;
+  c.boss->hitSkip = 1;
+  EXPECT_FALSE(LocksWithCentreAt(c, bx + 100, by + 100));
+  c.boss->hitSkip = 0;
+  EXPECT_TRUE(LocksWithCentreAt(c, bx + 100, by + 100));
+  for (const BossCase& other : kBosses) {
+    if (other.boss == c.boss) continue;
+    EXPECT_EQ(LockedCount(other.a) + LockedCount(other.b), 0) << other.name;
+    EXPECT_EQ(other.a[0].x, -500) << other.name;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Bosses, LockBossTest, ::testing::ValuesIn(kBosses),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+BossState BossAt(float x, float y) { return BossState{x, y, 0, 0, 0, 0, 0}; }
+
+struct Point {
+  int x, y;
+};
+
+void ExpectMarksAt(std::span<const TargetMarker> marks, std::initializer_list<Point> at, int bx,
+                   int by) {
+  size_t i = 0;
+  for (const Point p : at) {
+    EXPECT_EQ(marks[i].x, bx + p.x) << "mark " << i;
+    EXPECT_EQ(marks[i].y, by + p.y) << "mark " << i;
+    ++i;
+  }
+  EXPECT_EQ(i, marks.size());
+}
+
+void CentreOn(const BossState& b) {
+  gSightX = static_cast<int>(b.x) + 200 - 150;
+  gSightY = static_cast<int>(b.y) + 200 - 120;
+}
+
+TEST(LockBoss, EachLockPlacesTheSetOverTheBossPartsOfThatMoment) {
+  Clear();
+  gBoss2 = BossAt(-0.9f, 20.7f);  // truncated to (0, 20)
+  CentreOn(gBoss2);
+  TestLockSightBosses();
+  ExpectMarksAt(gBoss2MarkersA, {{190, 160}, {120, 120}, {260, 120}}, 0, 20);
+  ExpectMarksAt(gBoss2MarkersB, {{190, 160}, {120, 120}, {260, 120}}, 0, 20);
+  gBoss3 = BossAt(10, 0);
+  CentreOn(gBoss3);
+  TestLockSightBosses();
+  ExpectMarksAt(gBoss3MarkersB, {{200, 160}, {130, 90}, {270, 90}, {80, 10}, {320, 10}}, 10, 0);
+  gBoss4 = BossAt(20, 5);
+  CentreOn(gBoss4);
+  TestLockSightBosses();
+  ExpectMarksAt(gBoss4MarkersA, {{190, 160}, {120, 100}, {260, 100}}, 20, 5);
+  gBoss5 = BossAt(30, 6);
+  CentreOn(gBoss5);
+  TestLockSightBosses();
+  ExpectMarksAt(gBoss5MarkersB, {{160, 120}, {110, 80}, {210, 80}, {40, 130}, {280, 130}}, 30, 6);
+  gBoss7 = BossAt(40, 7);
+  CentreOn(gBoss7);
+  TestLockSightBosses();
+  ExpectMarksAt(gBoss7MarkersA, {{220, 120}, {150, 210}, {290, 210}, {80, 70}, {360, 70}}, 40, 7);
+  gBoss8 = BossAt(50, 8);
+  CentreOn(gBoss8);
+  TestLockSightBosses();
+  ExpectMarksAt(gBoss8MarkersB, {{220, 100}, {150, 150}, {290, 150}, {80, 70}, {360, 70}}, 50, 8);
+  // Boss 6's last part: set A's mark 40 pixels above the body, set B's inside it.
+  gBoss6 = BossAt(60, 50);
+  CentreOn(gBoss6);
+  TestLockSightBosses();
+  const std::initializer_list<Point> parts6 = {{190, 170}, {100, 170}, {280, 170},
+                                               {20, 10},   {360, 10},  {110, 120},
+                                               {270, 120}, {70, 70},   {310, 70}};
+  ExpectMarksAt(gBoss6MarkersB, parts6, 60, 50);
+  EXPECT_EQ(gBoss6MarkersA[8].x, 370);
+  EXPECT_EQ(gBoss6MarkersA[8].y, 10);
+  EXPECT_EQ(gBoss6MarkersA[7].y, 120);
+}
+
+// Locked marks stay where they were locked; a mark freed by its missile
+// brings the whole set to the boss's new place on the next lock, except for
+// boss 1, whose lock places only the mark it locks.
+TEST(LockBoss, LockedMarksStayAndARelockPlacesTheWholeSetExceptForBoss1) {
+  Clear();
+  gBoss1 = BossAt(100.7f, 50.2f);
+  gBoss2 = BossAt(100, 50);
+  CentreOn(gBoss2);
+  TestLockSightBosses();
+  for (const TargetMarker& m : gBoss1MarkersA) {
+    EXPECT_EQ(m.locked, 1);
+    EXPECT_EQ(m.x, 290);  // all three on the one point
+    EXPECT_EQ(m.y, 200);
+  }
+  EXPECT_EQ(LockedCount(gBoss1MarkersB), 3);
+  EXPECT_EQ(gBoss1MarkersB[2].x, 290);
+  EXPECT_EQ(LockedCount(gBoss2MarkersA), 3);
+
+  gBoss1.x = gBoss2.x = 110;
+  TestLockSightBosses();
+  EXPECT_EQ(gBoss1MarkersA[0].x, 290);
+  EXPECT_EQ(gBoss2MarkersA[0].x, 290);
+
+  // A missile's contact parks mark 1; the next lock comes from the new place.
+  for (TargetMarker* m : {&gBoss1MarkersA[1], &gBoss2MarkersA[1]})
+    *m = TargetMarker{-500, 500, 0, 0};
+  TestLockSightBosses();
+  EXPECT_EQ(gBoss2MarkersA[1].x, 230);
+  EXPECT_EQ(gBoss2MarkersA[0].x, 300);  // the locked ones move with the set
+  EXPECT_EQ(gBoss2MarkersB[0].x, 290);  // set B was all locked: untouched
+  EXPECT_EQ(gBoss1MarkersA[1].x, 300);
+  EXPECT_EQ(gBoss1MarkersA[0].x, 290);  // boss 1 moves only the mark it locks
+  EXPECT_EQ(gBoss1MarkersA[1].locked, 1);
+}
+
+TEST(LockBoss, TheSettersLockOnlyPartsInsideTheirSet) {
+  Clear();
+  gBoss6 = BossAt(0, 0);
+  LockMarkersBoss6A(9);
+  LockMarkersBoss6B(-1);
+  EXPECT_EQ(LockedCount(gBoss6MarkersA) + LockedCount(gBoss6MarkersB), 0);
+  EXPECT_EQ(gBoss6MarkersA[0].x, -500);
+  LockMarkersBoss6A(8);
+  EXPECT_EQ(LockedCount(gBoss6MarkersA), 1);
+  EXPECT_EQ(gBoss6MarkersA[8].locked, 1);
+  EXPECT_EQ(gBoss6MarkersA[0].x, 190);  // the whole set placed
+  LockMarkersBoss1B(2);
+  EXPECT_EQ(gBoss1MarkersB[2].x, 5190);
+  EXPECT_EQ(gBoss1MarkersB[1].x, -500);
+}
+
+// At the reset place the sight's centre (-350, 620) falls in the box of every
+// boss parked at (-500, 500); boss 1 waits above the screen and is passed over.
+TEST(LockBoss, AtTheResetPlaceEveryParkedBossButBoss1Locks) {
+  ResetGameState();
+  TestLockSightBosses();
+  for (const BossCase& c : kBosses) {
+    const int expected = c.boss == &gBoss1 ? 0 : static_cast<int>(c.a.size());
+    EXPECT_EQ(LockedCount(c.a), expected) << c.name;
+    EXPECT_EQ(LockedCount(c.b), expected) << c.name;
+  }
+  EXPECT_EQ(gBoss4MarkersA[0].x, -310);
+  EXPECT_EQ(gBoss4MarkersA[0].y, 660);
+  ResetGameState();
+  for (const BossCase& c : kBosses) EXPECT_EQ(LockedCount(c.a) + LockedCount(c.b), 0) << c.name;
+}
+
+}  // namespace
