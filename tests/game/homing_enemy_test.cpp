@@ -415,7 +415,7 @@ TEST_F(HomingEnemyTest, TheContactWindowIncludesItsEdgesAndStrikesTheSlot) {
         EXPECT_EQ(k.markers[slot].y, 500);
         EXPECT_EQ(k.markers[slot].spare, 7);
       }
-      for (int s = 0; s < k.count; ++s) EXPECT_EQ(k.dying(s), s == slot && c.strikes) << s;
+      for (int s = 0; s < Targets(k); ++s) EXPECT_EQ(k.dying(s), s == slot && c.strikes) << s;
       ResetGameState();
       gDifficulty = 1;
       gDifficultyExtra = 0;
