@@ -23,11 +23,11 @@ struct BossSet {
   bool setA, launchVector;
 };
 
-#define SET(N, S, count, rate, a, vector)                                                 \
-  {                                                                                       \
-    "Boss" #N #S, gHomingBoss##N##S, gBoss##N##Markers##S, count, LaunchHomingBoss##N##S, \
-        UpdateHomingBoss##N##S, DrawHomingBoss##N##S, &gBoss##N, rate, a, vector          \
-  }
+// clang-format off
+#define SET(N, S, count, rate, a, vector)                                                     \
+  {"Boss" #N #S, gHomingBoss##N##S, gBoss##N##Markers##S, count, LaunchHomingBoss##N##S,      \
+   UpdateHomingBoss##N##S, DrawHomingBoss##N##S, &gBoss##N, rate, a, vector}
+// clang-format on
 const BossSet kSets[] = {
     SET(1, A, 3, 100, true, false), SET(1, B, 3, 100, false, true),
     SET(2, A, 3, 150, true, false), SET(2, B, 3, 150, false, false),

@@ -10,6 +10,7 @@
 #include "enemies/volley_zak.h"
 #include "enemies/zak4.h"
 #include "homing/enemy_homing.h"
+#include "homing/lock_on.h"
 #include "tests/game/homing_fixture.h"
 #include "tests/support/alloc_counter.h"
 
@@ -31,176 +32,26 @@ struct Member {
   int spread[3];  // x push direction of missiles 0, 1, 2 (group A)
 };
 
+// clang-format off
+#define MEMBER(K, n, speed, launchY, bound, low, groupA, ...)                                \
+  {#K, gHoming##K, g##K##Markers, n, LaunchHoming##K, UpdateHoming##K, DrawHoming##K,       \
+   [](int s) { return g##K[s].dying; }, speed, launchY, bound, low, groupA, __VA_ARGS__}
+// clang-format on
 const Member kMembers[] = {
-    {"Zak2",
-     gHomingZak2,
-     gZak2Markers,
-     3,
-     LaunchHomingZak2,
-     UpdateHomingZak2,
-     DrawHomingZak2,
-     [](int s) { return gZak2[s].dying; },
-     700,
-     10,
-     540,
-     20,
-     true,
-     {-1, -1, 1}},
-    {"Zak3",
-     gHomingZak3,
-     gZak3Markers,
-     3,
-     LaunchHomingZak3,
-     UpdateHomingZak3,
-     DrawHomingZak3,
-     [](int s) { return gZak3[s].dying; },
-     700,
-     10,
-     540,
-     20,
-     true,
-     {1, 1, -1}},
-    {"Diver80L",
-     gHomingDiver80L,
-     gDiver80LMarkers,
-     3,
-     LaunchHomingDiver80L,
-     UpdateHomingDiver80L,
-     DrawHomingDiver80L,
-     [](int s) { return gDiver80L[s].dying; },
-     700,
-     10,
-     540,
-     20,
-     true,
-     {-1, -1, 1}},
-    {"Diver80R",
-     gHomingDiver80R,
-     gDiver80RMarkers,
-     3,
-     LaunchHomingDiver80R,
-     UpdateHomingDiver80R,
-     DrawHomingDiver80R,
-     [](int s) { return gDiver80R[s].dying; },
-     700,
-     10,
-     540,
-     20,
-     true,
-     {1, 1, -1}},
-    {"Gunner80L",
-     gHomingGunner80L,
-     gGunner80LMarkers,
-     3,
-     LaunchHomingGunner80L,
-     UpdateHomingGunner80L,
-     DrawHomingGunner80L,
-     [](int s) { return gGunner80L[s].dying; },
-     700,
-     10,
-     540,
-     20,
-     true,
-     {-1, -1, 1}},
-    {"Gunner80R",
-     gHomingGunner80R,
-     gGunner80RMarkers,
-     3,
-     LaunchHomingGunner80R,
-     UpdateHomingGunner80R,
-     DrawHomingGunner80R,
-     [](int s) { return gGunner80R[s].dying; },
-     700,
-     10,
-     540,
-     20,
-     true,
-     {1, 1, -1}},
-    {"Big90A",
-     gHomingBig90A,
-     gBig90AMarkers,
-     3,
-     LaunchHomingBig90A,
-     UpdateHomingBig90A,
-     DrawHomingBig90A,
-     [](int s) { return gBig90A[s].dying; },
-     700,
-     10,
-     540,
-     20,
-     true,
-     {-1, -1, -1}},
-    {"VolleyZakA",
-     gHomingVolleyZakA,
-     gVolleyZakAMarkers,
-     3,
-     LaunchHomingVolleyZakA,
-     UpdateHomingVolleyZakA,
-     DrawHomingVolleyZakA,
-     [](int s) { return gVolleyZakA[s].dying; },
-     700,
-     10,
-     540,
-     20,
-     true,
-     {1, 1, 1}},
-    {"Zak4A",
-     gHomingZak4A,
-     gZak4AMarkers,
-     5,
-     LaunchHomingZak4A,
-     UpdateHomingZak4A,
-     DrawHomingZak4A,
-     [](int s) { return gZak4A[s].dying; },
-     750,
-     10,
-     540,
-     20,
-     false,
-     {}},
-    {"Zak4B",
-     gHomingZak4B,
-     gZak4BMarkers,
-     5,
-     LaunchHomingZak4B,
-     UpdateHomingZak4B,
-     DrawHomingZak4B,
-     [](int s) { return gZak4B[s].dying; },
-     750,
-     9,
-     541,
-     21,
-     false,
-     {}},
-    {"Zak4C",
-     gHomingZak4C,
-     gZak4CMarkers,
-     5,
-     LaunchHomingZak4C,
-     UpdateHomingZak4C,
-     DrawHomingZak4C,
-     [](int s) { return gZak4C[s].dying; },
-     750,
-     9,
-     542,
-     22,
-     false,
-     {}},
-    {"Zak4D",
-     gHomingZak4D,
-     gZak4DMarkers,
-     5,
-     LaunchHomingZak4D,
-     UpdateHomingZak4D,
-     DrawHomingZak4D,
-     [](int s) { return gZak4D[s].dying; },
-     750,
-     8,
-     543,
-     23,
-     false,
-     {}},
+    MEMBER(Zak2, 3, 700, 10, 540, 20, true, {-1, -1, 1}),
+    MEMBER(Zak3, 3, 700, 10, 540, 20, true, {1, 1, -1}),
+    MEMBER(Diver80L, 3, 700, 10, 540, 20, true, {-1, -1, 1}),
+    MEMBER(Diver80R, 3, 700, 10, 540, 20, true, {1, 1, -1}),
+    MEMBER(Gunner80L, 3, 700, 10, 540, 20, true, {-1, -1, 1}),
+    MEMBER(Gunner80R, 3, 700, 10, 540, 20, true, {1, 1, -1}),
+    MEMBER(Big90A, 3, 700, 10, 540, 20, true, {-1, -1, -1}),
+    MEMBER(VolleyZakA, 3, 700, 10, 540, 20, true, {1, 1, 1}),
+    MEMBER(Zak4A, 5, 750, 10, 540, 20, false, {}),
+    MEMBER(Zak4B, 5, 750, 9, 541, 21, false, {}),
+    MEMBER(Zak4C, 5, 750, 9, 542, 22, false, {}),
+    MEMBER(Zak4D, 5, 750, 8, 543, 23, false, {}),
 };
+#undef MEMBER
 // Big90A's missile 2 has no slot to strike.
 int Targets(const Member& k) { return k.name == std::string("Big90A") ? 2 : k.count; }
 
@@ -371,22 +222,6 @@ TEST_F(HomingEnemyTest, LossBoundsParkTheMissileAndKeepTheLock) {
   }
 }
 
-TEST_F(HomingEnemyTest, AMissileLaunchedLeftOfXEightyIsLostUnlessItsFirstMoveSavesIt) {
-  gPlayerX = 50.0f;
-  gPlayerY = 200.0f;
-  Lock(gZak4AMarkers[0], 100, 190);  // straight right: 12.5 px per frame
-  LaunchHomingZak4A();
-  EXPECT_EQ(gHomingZak4A[0].x, 70.0f);
-  UpdateHomingZak4A();
-  EXPECT_EQ(gHomingZak4A[0].active, 1);
-  EXPECT_EQ(gHomingZak4A[0].x, 82.5f);
-  Lock(gZak4AMarkers[1], 60, 300);  // straight down: x stays 70
-  LaunchHomingZak4A();
-  UpdateHomingZak4A();
-  EXPECT_TRUE(Parked(gHomingZak4A[1]));
-  EXPECT_EQ(gZak4AMarkers[1].locked, 1);
-}
-
 TEST_F(HomingEnemyTest, TheContactWindowIncludesItsEdgesAndStrikesTheSlot) {
   for (const Member& k : kMembers) {
     SCOPED_TRACE(k.name);
@@ -422,22 +257,6 @@ TEST_F(HomingEnemyTest, TheContactWindowIncludesItsEdgesAndStrikesTheSlot) {
       gBombStock = 0;
     }
   }
-}
-
-TEST_F(HomingEnemyTest, ALaterZak4StandingOnItsAimPointIsNotInContact) {
-  for (const Member& k : kMembers) {
-    if (k.contactYLow == 20.0f) continue;
-    SCOPED_TRACE(k.name);
-    Lock(k.markers[0], 200, 150);
-    Hover(k.missiles[0], 220, 170);
-    k.update();
-    EXPECT_EQ(k.missiles[0].active, 1);
-  }
-  // Zak4A's window starts at the aim point.
-  Lock(gZak4AMarkers[0], 200, 150);
-  Hover(gHomingZak4A[0], 220, 170);
-  UpdateHomingZak4A();
-  EXPECT_EQ(gHomingZak4A[0].active, 0);
 }
 
 TEST_F(HomingEnemyTest, LossComesBeforeContactSoAMarkerFarRightCannotBeStruck) {
@@ -534,7 +353,7 @@ TEST_F(HomingEnemyTest, AMissileChasesALiveZak2AndSetsItExploding) {
   gZak2[1].y = 120.0f;
   gPlayerX = 150.0f;
   gPlayerY = 300.0f;
-  gZak2Markers[1].locked = 1;
+  LockMarkerZak2(1);
   DrawZak2(0);  // the kind puts the locked marker on the slot
   LaunchHomingZak2();
   ASSERT_EQ(gHomingZak2[1].active, 1);
