@@ -104,7 +104,7 @@ void DefeatBossBody(const BossBody& body) {
   if (!body.explosionsWindowed || (before > 0.0f && before < body.explosionsBefore)) Explode(body);
   b.defeatClock += kClockRate * gFrameScale;
   const float t = b.defeatClock;
-  if (t > kBonusFrom && t < kBonusTo) AddBossBonus(int64_t{gLives} * body.bonusPerLife);
+  if (t > kBonusFrom && t < kBonusTo) AddScoreDirect(int64_t{gLives} * body.bonusPerLife);
   if (t > kMusicStopFrom && t < kMusicStopTo) koSound::StopMidi();
   if (t > body.handOverAfter) {
     ResetGameState();

@@ -16,7 +16,7 @@ constexpr ClockWindow kStage3[] = {{10, 20}, {100, 110}, {250, 270}};
 
 template <typename Block>
 void StepSchedule(Block& b, const SpreadSchedule& s, void (*tick)()) {
-  if (b.dying != 0 || !(b.hp > kSpreadDownToHp && b.hp < kSpreadFromHp)) return;
+  if (b.dying > 0 || !(b.hp > kSpreadDownToHp && b.hp < kSpreadFromHp)) return;
   ++b.spreadClock;
   for (const ClockWindow& w : s.windows)
     if (b.spreadClock >= w.from && b.spreadClock <= w.to) tick();

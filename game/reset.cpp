@@ -1,9 +1,11 @@
 #include "game/reset.h"
 
+#include <array>
 #include <iterator>
 
 #include "bosses/attack_resets.h"
 #include "bosses/boss_reset.h"
+#include "bosses/boss_reset_groups.h"
 #include "enemies/aimed_bursts.h"
 #include "enemies/aimed_fan.h"
 #include "enemies/aimed_shots.h"
@@ -37,6 +39,7 @@
 #include "homing/boss_homing.h"
 #include "homing/boss_markers.h"
 #include "homing/enemy_homing.h"
+#include "homing/enemy_marker_resets.h"
 #include "homing/marker_resets.h"
 #include "platform/clock.h"
 #include "player/bomb.h"
@@ -152,7 +155,8 @@ constexpr ResetTable HomingTable(const char* name) {
 using enum enemy::StartFrame;
 using enum enemy::AimedReset;
 
-const ResetTable kResetTables[] = {
+// The tables before and after the stage bosses' groups.
+constexpr ResetTable kBeforeBosses[] = {
     MarkerTable<gBoss1MarkersA>("gBoss1MarkersA"),
     MarkerTable<gBoss1MarkersB>("gBoss1MarkersB"),
     MarkerTable<gBoss2MarkersA>("gBoss2MarkersA"),
@@ -400,9 +404,33 @@ const ResetTable kResetTables[] = {
     SpreadTable<gZak60CSpreadMid>("gZak60CSpreadMid"),
     SpreadTable<gZak60CSpreadUp>("gZak60CSpreadUp"),
     SpreadTable<gZak60CSpreadDown>("gZak60CSpreadDown"),
+};
+constexpr ResetTable kAfterBosses[] = {
     Table("gBackgroundParticles", gBackgroundParticles, ResetBackgroundParticles,
           BackgroundParticlesAtStart),
 };
+
+using Run = std::span<const ResetTable>;
+constexpr Run kLeadingRuns[] = {kEnemyMarkerTables, kBeforeBosses};
+constexpr Run kTrailingRuns[] = {kAfterBosses};
+constexpr std::span<const Run> kRunLists[] = {kLeadingRuns, kBoss1To3ResetRuns, kTrailingRuns};
+
+constexpr size_t kTableCount = [] {
+  size_t n = 0;
+  for (std::span<const Run> runs : kRunLists)
+    for (Run run : runs) n += run.size();
+  return n;
+}();
+
+// Every table in visiting order, joined from the runs above.
+constexpr std::array<ResetTable, kTableCount> kResetTables = [] {
+  std::array<ResetTable, kTableCount> all{};
+  size_t n = 0;
+  for (std::span<const Run> runs : kRunLists)
+    for (Run run : runs)
+      for (const ResetTable& t : run) all[n++] = t;
+  return all;
+}();
 
 }  // namespace
 
@@ -445,13 +473,9 @@ void ResetGameState() {
   gSightWords[0] = gSightWords[1] = 0;
   // A game-over wait still running must not send the new stage to the title.
   koSystem::InitWait(1);
+  // The boss scalars, and the records and explosions of the bosses whose
+  // groups come later.
   ResetBossRecords();
-  for (const ResetTable& t : kResetTables) t.reset();
-  // The bosses' explosions and attacks; they join the ordered tables once
-  // every table of their bosses exists.
   ResetBossExplosions();
-  for (auto tables : {std::span<const ResetTable>(kBoss1AttackTables),
-                      std::span<const ResetTable>(kBoss2AttackTables),
-                      std::span<const ResetTable>(kBoss3AttackTables)})
-    for (const ResetTable& t : tables) t.reset();
+  for (const ResetTable& t : kResetTables) t.reset();
 }

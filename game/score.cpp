@@ -53,7 +53,7 @@ void AddScore(int points) {
   RaiseHighScore();
 }
 
-void AddBossBonus(int64_t points) {
+void AddScoreDirect(int64_t points) {
   const int64_t sum = int64_t{gScore} + points;
   gScore = sum > kScoreMax ? kScoreMax : static_cast<int>(sum < INT32_MIN ? INT32_MIN : sum);
   RaiseHighScore();

@@ -4,8 +4,8 @@
 
 // Adds points plus the mode's bonus for every bomb in stock; clamps and raises the high score.
 void AddScore(int points);
-// Adds a boss's defeat bonus: no mode bonus, saturating at the score's maximum.
-void AddBossBonus(int64_t points);
+// Adds points as they stand (a boss bonus, some strikes): no mode bonus, saturating at the maximum.
+void AddScoreDirect(int64_t points);
 // Raises the high score (and this run's best) to the score when it is higher.
 void RaiseHighScore();
 void DrawHud();

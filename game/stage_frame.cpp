@@ -6,11 +6,13 @@
 #include "engine/sound/ko_sound.h"
 #include "engine/system/ko_system.h"
 #include "game/backgrounds.h"
+#include "game/boss_sections.h"
 #include "game/game_state.h"
 #include "game/high_score.h"
 #include "game/reset.h"
 #include "game/scenes.h"
 #include "game/score.h"
+#include "game/stage_timelines.h"
 #include "game/stages.h"
 #include "game/timeline.h"
 #include "player/bomb.h"
@@ -33,38 +35,21 @@ struct StageDef {
   float clockSpeed;        // units per second
   bool hasSecondClock;     // stage 1 runs its second half on gStageClock2
   ParticleArgs particles, particlesMode1;
-  bool movesItemFirst;    // stage 2 moves the power item before drawing it
   bool bombNeedsFireOff;  // stage 1 runs the bomb only while firing is off
   bool replayKey;         // 'R' restarts stage 1 as a replay
-  std::span<const TimelineRow> itemWindows;
-};
-
-constexpr auto kFirst = StageClock::kFirst;
-
-// The power item's release windows.
-constexpr TimelineRow ItemWindow(float from, float to) {
-  return {When::kWithin, kFirst, from, to, Ops<SpawnPowerItem>};
-}
-const TimelineRow kStage1ItemWindows[] = {
-    ItemWindow(100, 150), ItemWindow(300, 350),  ItemWindow(500, 550),
-    ItemWindow(800, 850), ItemWindow(950, 1000), ItemWindow(1900, 1950),
-};
-const TimelineRow kLaterItemWindows[] = {
-    ItemWindow(20, 50),   ItemWindow(300, 350),   ItemWindow(500, 550),
-    ItemWindow(800, 850), ItemWindow(1000, 1050),
+  const BossSection* boss;
+  std::span<const TimelineRow> timeline;  // between the player's shots and the HUD
 };
 
 constexpr float kUnlockClock = 16.0f;
 constexpr float kSwitchedClock = -90.0f;
 
-const StageDef kStage1{
-    "XF1.MID", true, false, 20.0f, true, {80, 80}, {0, 0}, false, true, true, kStage1ItemWindows};
-const StageDef kStage2{"MBGM13.MID",     false,      true, 20.0f, false,
-                       {120, 120},       {120, 120}, true, false, false,
-                       kLaterItemWindows};
-const StageDef kStage3{"CFGM1.MID",      false,      true,  18.0f, false,
-                       {200, 200},       {150, 150}, false, false, false,
-                       kLaterItemWindows};
+const StageDef kStage1{"XF1.MID", true, false, 20.0f,          true,           {80, 80},
+                       {0, 0},    true, true,  &kBoss1Section, kStage1Timeline};
+const StageDef kStage2{"MBGM13.MID", false, true,  20.0f,          false,          {120, 120},
+                       {120, 120},   false, false, &kBoss2Section, kStage2Timeline};
+const StageDef kStage3{"CFGM1.MID", false, true,  18.0f,          false,          {200, 200},
+                       {150, 150},  false, false, &kBoss3Section, kStage3Timeline};
 
 void AdvanceClocks(const StageDef& s) {
   if (s.hasSecondClock) {
@@ -132,16 +117,9 @@ void RunStageFrame(const StageDef& s) {
   AdvanceClocks(s);
   DrawBackground(s);
   DrawBombShots(0);
+  RunBossSection(*s.boss);
   DrawPlayerShots();
-  if (s.movesItemFirst) {
-    MovePowerItem();
-    DrawPowerItem();
-  } else {
-    DrawPowerItem();
-    MovePowerItem();
-  }
-  RunTimeline(s.itemWindows);
-  UpdatePlayerLife();
+  RunTimeline(s.timeline);
   DrawHud();
   DrawStretchBar();
   CheckGameOver();

@@ -42,6 +42,21 @@ inline constexpr TimelineOp kOpList[] = {CallOp<F>...};
 template <auto... F>
 inline constexpr std::span<const TimelineOp> Ops{kOpList<F...>};
 
+constexpr TimelineRow Always(std::span<const TimelineOp> ops) {
+  return {When::kAlways, StageClock::kFirst, 0, 0, ops};
+}
+constexpr TimelineRow Between(StageClock c, float from, float to, std::span<const TimelineOp> ops) {
+  return {When::kBetween, c, from, to, ops};
+}
+constexpr TimelineRow Within(StageClock c, float from, float to, std::span<const TimelineOp> ops) {
+  return {When::kWithin, c, from, to, ops};
+}
+
+// A row that runs under a mode of play.
+constexpr TimelineRow InMode(When when, std::span<const TimelineOp> ops) {
+  return {when, StageClock::kFirst, 0, 0, ops};
+}
+
 bool RowRuns(const TimelineRow& row);
 // Runs the rows in order; each row tests its condition as the rows before it left the state.
 void RunTimeline(std::span<const TimelineRow> rows);

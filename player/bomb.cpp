@@ -8,6 +8,7 @@
 #include "game/assets.h"
 #include "game/game_state.h"
 #include "player/parking.h"
+#include "player/shot_strikes.h"
 
 BombShot gBombShots[kBombShots];
 
@@ -104,6 +105,9 @@ void UpdateBombShots(int) {
       s.active = 0;
       s.x = kParkX;
       s.y = kParkY;
+      continue;
     }
+    // A bomb shot is never used up: it strikes everything it overlaps.
+    StrikeTargets(kBombShotStrikes, s.x, s.y, &s.active);
   }
 }

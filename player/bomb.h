@@ -23,5 +23,6 @@ void UpdateBomb(int unused);
 void SpawnBombShot(int i);
 void DrawBombShots(int unused);
 // The bomb shots' pass after the bomb's step: moves every live shot one step
-// along its angle, counts the move and parks the shots that leave the play area.
+// along its angle, counts the move, parks the shots that leave the play area
+// and lets the others strike every enemy and boss they overlap.
 void UpdateBombShots(int unused);

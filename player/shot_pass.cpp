@@ -5,5 +5,5 @@
 
 void HitTestShots() {
   TouchPowerItem();
-  MovePlayerShots();
+  MoveAndStrikeShots();
 }

@@ -9,6 +9,7 @@
 #include "game/scenes.h"
 #include "player/parking.h"
 #include "player/replay.h"
+#include "player/shot_strikes.h"
 
 PlayerShot gShotAMain[kShotSlots], gShotAUpper[kShotSlots], gShotALower[kShotSlots];
 PlayerShot gShotBMain[kShotSlots], gShotBLeft[kShotSlots], gShotBRight[kShotSlots];
@@ -37,6 +38,7 @@ struct ShotFamily {
   bool replayTrack = false;  // ship type 1's main shots keep the replay's shot track
   const int* picture = &kNoPicture;
   int width = 60, height = 60;
+  const std::span<const StrikeRule>* strikes = nullptr;  // what a live shot strikes, in order
 };
 
 // The families in the shot pass's order, then the two outer families, which
@@ -49,26 +51,26 @@ enum FamilyId {
 
 const ShotFamily kFamilies[kFamilyCount] = {
     {.slots = gShotBMain, .startX = -30, .startY = -38, .dy = 20, .startSound = true,
-     .ySign = -1, .yExtra = -2, .cull = Cull::kPastTop, .liveCount = &gLiveShotsB, .width = 120},
+     .ySign = -1, .yExtra = -2, .cull = Cull::kPastTop, .liveCount = &gLiveShotsB, .width = 120, .strikes = &kBMainShotStrikes},
     {.slots = gShotBLeft, .startX = -30, .startY = -38, .dx = 6, .dy = 20,
      .power = Power::kSideShots, .xSign = -1, .ySign = -1, .cull = Cull::kPastTop,
-     .liveCount = &gLiveShotsB},
+     .liveCount = &gLiveShotsB, .strikes = &kLeftShotStrikes},
     {.slots = gShotBRight, .startX = 30, .startY = -38, .dx = 6, .dy = 20,
      .power = Power::kSideShots, .xSign = 1, .ySign = -1, .cull = Cull::kPastTop,
-     .liveCount = &gLiveShotsB},
+     .liveCount = &gLiveShotsB, .strikes = &kBRightShotStrikes},
     {.slots = gShotAMain, .startX = 48, .dx = 20, .startSound = true, .xSign = 1,
      .cull = Cull::kPastRight, .liveCount = &gLiveShotsA, .replayTrack = true,
-     .picture = &gPicMylz1},
+     .picture = &gPicMylz1, .strikes = &kMainShotStrikes},
     {.slots = gShotAUpper, .startX = 50, .dx = 20, .dy = 4, .power = Power::kSideShots,
      .xSign = 1, .ySign = -1, .cull = Cull::kPastRight, .liveCount = &gLiveShotsA,
-     .picture = &gPicMylz2},
+     .picture = &gPicMylz2, .strikes = &kUpperShotStrikes},
     {.slots = gShotALower, .startX = 50, .dx = 20, .dy = 4, .power = Power::kSideShots,
      .xSign = 1, .ySign = 1, .cull = Cull::kPastRight, .liveCount = &gLiveShotsA,
-     .picture = &gPicMylz3},
+     .picture = &gPicMylz3, .strikes = &kLowerShotStrikes},
     {.slots = gShotUpLeft, .xSign = -1, .ySign = -1, .cull = Cull::kPastTop,
-     .liveCount = &gLiveShotsA},
+     .liveCount = &gLiveShotsA, .strikes = &kLeftShotStrikes},
     {.slots = gShotUpRight, .xSign = 1, .ySign = -1, .cull = Cull::kPastTop,
-     .liveCount = &gLiveShotsA},
+     .liveCount = &gLiveShotsA, .strikes = &kUpRightShotStrikes},
     {.slots = gShotBLeftOuter, .startX = -30, .startY = -38, .dx = 10, .dy = 20,
      .power = Power::kOuterShots},
     {.slots = gShotBRightOuter, .startX = 30, .startY = -38, .dx = 10, .dy = 20,
@@ -166,7 +168,7 @@ void DrawPlayerShots() {
   }
 }
 
-void MovePlayerShots() {
+void MoveAndStrikeShots() {
   for (FamilyId id : kPassOrder) {
     const ShotFamily& f = kFamilies[id];
     for (int slot = 0; slot < kShotSlots; ++slot) {
@@ -179,6 +181,8 @@ void MovePlayerShots() {
         ++*f.liveCount;
       }
       if (f.replayTrack) TrackMainShot(slot, s, live);
+      // Every shot live at the start strikes, even one culled or used up a moment ago.
+      if (live) StrikeTargets(*f.strikes, s.x, s.y, &s.active);
     }
   }
 }

@@ -28,9 +28,9 @@ void DrawPlayerShots();
 void StepFireCadence();
 
 // Moves, culls and counts every live shot of the eight moving families, in
-// the shot pass's family and slot order; the main shots of ship type 1 also
-// record or replay their replay track.
-void MovePlayerShots();
+// the shot pass's family and slot order (the main shots of ship type 1 also
+// record or replay their replay track), and lets each strike its targets.
+void MoveAndStrikeShots();
 
 // Frees and parks the shots a game over takes away (ship type 1's families
 // and the two unstarted ones).

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Plays the real game under a virtual X display and saves two screenshots:
-# the title, and stage 1 while the ship climbs firing and its bomb flies.
+# Plays the real game under a virtual X display and saves three screenshots:
+# the title, stage 1 while the ship climbs firing and its bomb flies, and
+# stage 1 a few seconds later with its first enemy waves.
 #   tools/play_screenshots.sh [out-dir]      (default build/screenshots)
 set -u
 cd "$(dirname "$0")/.."
@@ -30,6 +31,8 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   xdotool keydown --window "$win" x; sleep 0.1; xdotool keyup --window "$win" x
   sleep 0.3                                  # the bomb runs 0.8 s
   import -window root "$out/stage1.png"
+  sleep 6                                    # the first enemy waves come in
+  import -window root "$out/stage1-enemies.png"
   xdotool keyup --window "$win" z
   xdotool key --window "$win" Escape
   for i in $(seq 1 50); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
@@ -39,4 +42,4 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
 ' "$game" "$out"
 status=$?
 [ $status -eq 0 ] || { echo "screenshots failed ($status)"; exit 1; }
-echo "$out/title.png $out/stage1.png"
+echo "$out/title.png $out/stage1.png $out/stage1-enemies.png"

@@ -143,7 +143,7 @@ INSTANTIATE_TEST_SUITE_P(Bosses, BossBodyTest, ::testing::ValuesIn(kBodies),
 TEST(BossReset, EveryRecordStartsAtItsPointAndOnlyBoss1ClearsItsHit) {
   BossState* bosses[] = {&gBoss1, &gBoss2, &gBoss3, &gBoss4, &gBoss5, &gBoss6, &gBoss7, &gBoss8};
   for (BossState* b : bosses) *b = BossState{1, 2, 3, -4, 5, 6, 1};
-  gBoss1AttackCounter = gBoss5AttackCounter = gBoss8AttackCounter = 77;
+  gBoss1AttackCount = gBoss5AttackCounter = gBoss8AttackCounter = 77;
   gBoss1FlameFrame = gBoss2FlameFrame = gBoss3FlameFrame = 7;
   for (int n = 1; n <= 8; ++n) EXPECT_FALSE(BossRecordAtStart(n)) << n;
   ResetGameState();
@@ -158,7 +158,7 @@ TEST(BossReset, EveryRecordStartsAtItsPointAndOnlyBoss1ClearsItsHit) {
     EXPECT_EQ(b.hitSkip, 0) << n;
     EXPECT_EQ(b.hit, n == 1 ? 0 : 1) << n;
   }
-  EXPECT_EQ(gBoss1AttackCounter + gBoss5AttackCounter + gBoss8AttackCounter, 0);
+  EXPECT_EQ(gBoss1AttackCount + gBoss5AttackCounter + gBoss8AttackCounter, 0);
   EXPECT_EQ(gBoss1FlameFrame + gBoss2FlameFrame + gBoss3FlameFrame, 0);
 }
 

@@ -39,6 +39,8 @@ TEST_F(PlayerFlowTest, DeathsContinueGiveUpAndTheTitleWithoutAllocating) {
     if (f > kPlay && alloc_counter::Stop() > 0) allocatingFrames.push_back(f - 1);
     alloc_counter::Start();
     if (musicStopFrame < 0 && gGameOver) musicStopFrame = f - 1;
+    // Before the first window of the stage: no enemy takes a life but the test's own.
+    if (gScene == SceneStage1) gStageClock = 50.0f;
     // The prompt's answer: what the key handler stores while a key is down.
     if (f == answerFrame) gKey = answer;
     if (f == answerFrame + 1) gKey = 0;

@@ -52,11 +52,11 @@ TEST_F(GameTest, ScoreClampsAtItsMaximumAndRaisesTheHighScore) {
   EXPECT_EQ(gScore, kScoreMax);
   EXPECT_EQ(gHighScore, kScoreMax);
   gScore = 999999000;
-  AddBossBonus(int64_t{777} * 3000);  // a boss bonus saturates too
+  AddScoreDirect(int64_t{777} * 3000);  // a boss bonus saturates too
   EXPECT_EQ(gScore, kScoreMax);
   gScore = 100;
   gHighScore = 200;
-  AddBossBonus(777000);
+  AddScoreDirect(777000);
   EXPECT_EQ(gScore, 777100);
   EXPECT_EQ(gHighScore, 777100);
 }

@@ -5,11 +5,13 @@
 #include <new>
 
 namespace {
-std::atomic<bool> gCounting{false};
+// Only the thread that started counting is watched: the game's frames run on
+// it, while the audio and music threads allocate on their own schedule.
+thread_local bool tCounting = false;
 std::atomic<size_t> gCount{0};
 
 void* Allocate(size_t n) {
-  if (gCounting.load(std::memory_order_relaxed)) gCount.fetch_add(1, std::memory_order_relaxed);
+  if (tCounting) gCount.fetch_add(1, std::memory_order_relaxed);
   if (void* p = std::malloc(n ? n : 1)) return p;
   throw std::bad_alloc();
 }
@@ -18,10 +20,10 @@ void* Allocate(size_t n) {
 namespace alloc_counter {
 void Start() {
   gCount = 0;
-  gCounting = true;
+  tCounting = true;
 }
 size_t Stop() {
-  gCounting = false;
+  tCounting = false;
   return gCount.load();
 }
 }  // namespace alloc_counter

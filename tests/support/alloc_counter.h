@@ -1,4 +1,4 @@
-// Counts heap allocations while counting is switched on.
+// Counts the heap allocations of the calling thread while counting is switched on.
 #pragma once
 #include <cstddef>
 

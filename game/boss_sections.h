@@ -1,0 +1,35 @@
+// The boss section of a stage frame: the boss's move and draw while the
+// section's clock window is open, its attack schedule on a frame counter, and
+// the time-out that ends an unbeaten boss.
+#pragma once
+#include <cstdint>
+#include <span>
+
+#include "bosses/boss_state.h"
+#include "game/timeline.h"
+
+// Attacks that run while the counter, just advanced, lies in from..to (inclusive).
+struct AttackWindow {
+  int from, to;
+  std::span<const TimelineOp> ops;
+};
+
+struct BossSection {
+  StageClock clock;
+  float openAfter, closeBefore;  // the section runs while openAfter < clock < closeBefore
+  bool openWhileDefeated;        // and also while the boss's hp is at or below 0
+  BossState* boss;
+  void (*move)();
+  void (*draw)();
+  void (*defeat)();
+  float attackLimit;  // the counter advances while 0 < hp < attackLimit
+  int32_t* counter;
+  int wrapAt, wrapTo;  // a counter at wrapAt or above becomes wrapTo
+  std::span<const AttackWindow> schedule;
+  float timeoutFrom, timeoutTo;  // from <= clock <= to: hp 0 and one more defeat step
+  bool laser;                    // the stage-1 boss's laser runs before the boss moves
+};
+
+extern const BossSection kBoss1Section, kBoss2Section, kBoss3Section;
+
+void RunBossSection(const BossSection& s);

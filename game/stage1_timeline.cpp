@@ -1,0 +1,117 @@
+// What stage 1 runs between the player's shots and the HUD, in drawing order.
+#include "bosses/aimed_volleys.h"
+#include "bosses/drops.h"
+#include "bosses/fan_volleys.h"
+#include "bosses/hazards.h"
+#include "bosses/lightning.h"
+#include "bosses/pair_shots.h"
+#include "enemies/bars.h"
+#include "enemies/big90.h"
+#include "enemies/gun_zak.h"
+#include "enemies/large_kinds.h"
+#include "enemies/lasers_beams.h"
+#include "enemies/spread_schedule.h"
+#include "enemies/template_kinds.h"
+#include "enemies/twin_gun_zak.h"
+#include "enemies/volley_zak.h"
+#include "enemies/zak4.h"
+#include "enemies/zak52.h"
+#include "enemies/zak60.h"
+#include "engine/draw/ko_draw.h"
+#include "game/assets.h"
+#include "game/game_state.h"
+#include "game/stage_timelines.h"
+#include "player/life.h"
+#include "player/power_item.h"
+
+namespace {
+
+using enum StageClock;
+
+// Zak52's spreads while it flies; once it is dying past 1840 the first clock
+// stops at -100 and the second clock takes over.
+void Zak52SpreadOrClockSwitch() {
+  if (gZak52.dying <= 0)
+    ScheduleZak52Spread(kZak52Stage1Spread);
+  else if (gStageClock >= 1840.0f)
+    gStageClock = -100.0f;
+}
+
+const TimelineRow kRows[] = {
+    Always(Ops<MoveZak2, DrawZak2, MoveZak3, DrawZak3, MoveZak1, MoveZak1, DrawZak1, MoveBig90B,
+               DrawBig90B, MoveVolleyZakB, DrawVolleyZakB, MoveZak4A, DrawZak4A, MoveZak4B,
+               DrawZak4B, MoveZak4C, DrawZak4C, MoveZak4D, DrawZak4D, MoveZak7A, DrawZak7A,
+               MoveZak7B, DrawZak7B, MoveGunZakA, DrawGunZakA, MoveGunZakB, DrawGunZakB,
+               MoveGunZakC, DrawGunZakC, MoveGunZakD, DrawGunZakD, MoveZak2B, DrawZak2B, MoveZak3B,
+               DrawZak3B, MoveZak52BurstA, DrawZak52BurstA, MoveZak52BurstB, DrawZak52BurstB,
+               MoveZak52, DrawZak52, MoveConvoy90, DrawConvoy90, MoveVolleyZakC, DrawVolleyZakC,
+               MoveZak50A, DrawZak50A, MoveZak50B, DrawZak50B>),
+    Between(kFirst, 100, 150, Ops<SpawnZak1>),
+    Between(kFirst, 150, 300, Ops<SpawnZak1B, FireZak1BShot>),
+    Between(kFirst, 300, 700, Ops<SpawnZak2B, FireZak2BShot>),
+    Between(kFirst, 400, 800, Ops<MoveZak3B, SpawnZak3B, FireZak3BShot>),
+    Between(kFirst, 600, 800, Ops<SpawnZak1B, FireZak1BShot>),
+    Between(kFirst, 800, 900, Ops<SpawnZak1>),
+    Between(kFirst, 900, 950, Ops<TickWaveZak4A>),
+    Between(kFirst, 950, 1000, Ops<SpawnZak1B, FireZak1BShot>),
+    Between(kFirst, 1000, 1050, Ops<TickWaveZak4B>),
+    Between(kFirst, 1050, 1100, Ops<TickWaveZak4A, TickWaveZak4C>),
+    Between(kFirst, 1100, 1300, Ops<SpawnZak50A, TickZak50AShot>),
+    Between(kFirst, 1180, 1350, Ops<SpawnZak50B, TickZak50BShot1>),
+    Between(kFirst, 1350, 1620, Ops<SpawnZak51A, FireZak51ALaser>),
+    Between(kFirst, 1350, 1650, Ops<SpawnZak51B, FireZak51BLaser>),
+    Between(kFirst, 1460, 1620, Ops<SpawnZak1B, FireZak1BShot>),
+    Between(kFirst, 1720, 1840, Ops<SpawnZak52>),
+    Always(Ops<Zak52SpreadOrClockSwitch>),
+    Between(kSecond, 20, 120, Ops<TickWaveZak4B, TickWaveZak4D>),
+    Between(kSecond, 115, 210, Ops<SpawnZak54A>),
+    Between(kSecond, 210, 300, Ops<SpawnZak54B, SpawnZak54C>),
+    Always(Ops<MoveZak51ALaser, DrawZak51ALaser, MoveZak51A, DrawZak51A, MoveZak51BLaser,
+               DrawZak51BLaser, MoveZak51B, MoveZak51B, DrawZak51B, MoveZak1B, DrawZak1B,
+               MoveZak54ABar1, DrawZak54ABar1, MoveZak54ABar2, DrawZak54ABar2, MoveZak54BBar1,
+               DrawZak54BBar1, MoveZak54BBar2, DrawZak54BBar2, MoveZak54CBar1, DrawZak54CBar1,
+               MoveZak54CBar2, DrawZak54CBar2, MoveZak54A, DrawZak54A, MoveZak54B, DrawZak54B,
+               MoveZak54C, DrawZak54C>),
+    Always(Ops<DrawPowerItem, MovePowerItem>),
+    Within(kFirst, 100, 150, Ops<SpawnPowerItem>),
+    Within(kFirst, 300, 350, Ops<SpawnPowerItem>),
+    Within(kFirst, 500, 550, Ops<SpawnPowerItem>),
+    Within(kFirst, 800, 850, Ops<SpawnPowerItem>),
+    Within(kFirst, 950, 1000, Ops<SpawnPowerItem>),
+    Within(kFirst, 1900, 1950, Ops<SpawnPowerItem>),
+    Always(Ops<UpdatePlayerLife>),
+    Always(
+        Ops<MoveZak52BurstA, DrawZak52BurstA, MoveBoss1Hazard1, DrawBoss1Hazard1, MoveBoss1Hazard2,
+            DrawBoss1Hazard2, MoveBoss1Hazard3, DrawBoss1Hazard3, MoveBoss1Hazard4,
+            DrawBoss1Hazard4, MoveBoss1Hazard5, DrawBoss1Hazard5, MoveBoss1AimedVolley1,
+            DrawBoss1AimedVolley1, MoveBoss1AimedShot1, DrawBoss1AimedShot1, MoveBoss1AimedShot2,
+            DrawBoss1AimedShot2, MoveBoss1AimedVolley4, DrawBoss1AimedVolley4,
+            MoveBoss1AimedVolley2, MoveBoss1AimedVolley2, DrawBoss1AimedVolley2,
+            MoveBoss1AimedVolley3, DrawBoss1AimedVolley3, MoveBoss1FallShot3, DrawBoss1FallShot3,
+            MoveBoss1FallShot4, DrawBoss1FallShot4, MoveBoss1PairShot1, DrawBoss1PairShot1,
+            MoveBoss1PairShot2, DrawBoss1PairShot2, MoveBoss1FallShot1, DrawBoss1FallShot1,
+            MoveBoss1FallShot2, DrawBoss1FallShot2, MoveBoss1Chain, DrawBoss1Chain, MoveBoss1Drop1,
+            DrawBoss1Drop1, MoveBoss1Drop2, DrawBoss1Drop2, MoveBoss1Drop3, DrawBoss1Drop3>),
+    InMode(When::kExtraMode, Ops<MoveBoss1FallShot1, MoveBoss1FallShot2>),
+    Always(Ops<MoveZak52Spread, DrawZak52Spread, MoveZak7AShot, DrawZak7AShot, MoveZak7BShot,
+               DrawZak7BShot, MoveZak1BShot, DrawZak1BShot, MoveZak2BShot, DrawZak2BShot,
+               MoveZak3BShot, DrawZak3BShot, MoveGunZakAShot, DrawGunZakAShot, MoveGunZakBShot,
+               DrawGunZakBShot, MoveGunZakCShot, DrawGunZakCShot, MoveGunZakDShot, DrawGunZakDShot,
+               MoveZak4AShot1, DrawZak4AShot1, MoveZak4AShot2, DrawZak4AShot2, MoveZak4BShot1,
+               DrawZak4BShot1, MoveZak4BShot2, DrawZak4BShot2, MoveConvoy90Stream1,
+               DrawConvoy90Stream1, MoveConvoy90Stream2, DrawConvoy90Stream2, MoveConvoy90Stream3,
+               DrawConvoy90Stream3, MoveConvoy90Stream4, DrawConvoy90Stream4, MoveVolleyZakCStream1,
+               DrawVolleyZakCStream1, MoveVolleyZakCStream2, DrawVolleyZakCStream2,
+               MoveVolleyZakCStream3, DrawVolleyZakCStream3, MoveVolleyZakCStream4,
+               DrawVolleyZakCStream4, MoveZak51AShot1, DrawZak51AShot1, MoveZak51BStream,
+               DrawZak51BStream, MoveZak52Stream, DrawZak52Stream, MoveZak50AShot, DrawZak50AShot,
+               MoveZak50BShot1, DrawZak50BShot1>),
+    InMode(When::kExtraMode,
+           Ops<MoveZak50BShot1, DrawZak50BShot1, MoveZak51BStream, MoveZak52Stream>),
+    InMode(When::kHardMode, Ops<MoveZak7AShot, MoveZak7BShot, MoveZak1BShot>),
+
+};
+
+}  // namespace
+
+constinit const std::span<const TimelineRow> kStage1Timeline{kRows};

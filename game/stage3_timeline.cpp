@@ -1,0 +1,110 @@
+// What stage 3 runs between the player's shots and the HUD, in drawing order.
+#include "bosses/aimed_volleys.h"
+#include "bosses/drops.h"
+#include "bosses/fan_volleys.h"
+#include "bosses/hazards.h"
+#include "bosses/lightning.h"
+#include "bosses/pair_shots.h"
+#include "enemies/bars.h"
+#include "enemies/big90.h"
+#include "enemies/gun_zak.h"
+#include "enemies/large_kinds.h"
+#include "enemies/lasers_beams.h"
+#include "enemies/spread_schedule.h"
+#include "enemies/template_kinds.h"
+#include "enemies/twin_gun_zak.h"
+#include "enemies/volley_zak.h"
+#include "enemies/zak4.h"
+#include "enemies/zak52.h"
+#include "enemies/zak60.h"
+#include "engine/draw/ko_draw.h"
+#include "game/assets.h"
+#include "game/game_state.h"
+#include "game/stage_timelines.h"
+#include "player/life.h"
+#include "player/power_item.h"
+
+namespace {
+
+using enum StageClock;
+
+// From the boss's approach the three mid-bosses explode, whatever state they are in.
+void ForceMidBossesDying() { gZak52.dying = gZak60A.dying = gZak60C.dying = 1; }
+
+// The corner of the title picture while Zak52 is dying in the boss section.
+void DrawCornerWhileZak52Dies() {
+  if (gZak52.dying > 0) koDraw::Blit(0, 0, gPicCg0, 0, 0, 60, 60);
+}
+
+void Zak52Spread() { ScheduleZak52Spread(kZak52Stage3Spread); }
+
+const TimelineRow kRows[] = {
+    Always(
+        Ops<MoveGunZakA, DrawGunZakA, MoveGunZakB, DrawGunZakB, MoveGunZakC, DrawGunZakC,
+            MoveGunZakD, DrawGunZakD, MoveZak2B, DrawZak2B, MoveZak3B, DrawZak3B, MoveZak52BurstA,
+            DrawZak52BurstA, MoveZak52BurstB, DrawZak52BurstB, MoveZak52, DrawZak52, MoveZak50A,
+            DrawZak50A, MoveZak50B, DrawZak50B, MoveZak51ALaser, DrawZak51ALaser, MoveZak51A,
+            DrawZak51A, MoveZak51BLaser, DrawZak51BLaser, MoveZak51B, MoveZak51B, DrawZak51B,
+            MoveZak54ABar1, DrawZak54ABar1, MoveZak54ABar2, DrawZak54ABar2, MoveZak54BBar1,
+            DrawZak54BBar1, MoveZak54BBar2, DrawZak54BBar2, MoveZak54CBar1, DrawZak54CBar1,
+            MoveZak54CBar2, DrawZak54CBar2, MoveZak54A, DrawZak54A, MoveZak54B, DrawZak54B,
+            MoveZak54C, DrawZak54C, MoveZak60A, DrawZak60A, MoveZak60B, DrawZak60B, MoveZak60C,
+            DrawZak60C, MoveZak7A, DrawZak7A, MoveZak7B, DrawZak7B>),
+    Between(kFirst, 80, 150, Ops<SpawnZak7A, FireZak7AShot>),
+    Between(kFirst, 150, 200, Ops<SpawnZak7B, FireZak7BShot>),
+    Between(kFirst, 160, 200, Ops<TickWaveGunZakA>),
+    Between(kFirst, 750, 800, Ops<TickWaveGunZakA>),
+    Between(kFirst, 1300, 1500, Ops<TickWaveGunZakA>),
+    Between(kFirst, 250, 360, Ops<TickWaveGunZakB>),
+    Between(kFirst, 650, 800, Ops<TickWaveGunZakB>),
+    Between(kFirst, 1230, 1280, Ops<TickWaveGunZakB>),
+    Between(kFirst, 1340, 1500, Ops<TickWaveGunZakB>),
+    Between(kFirst, 160, 200, Ops<TickWaveGunZakC>),
+    Between(kFirst, 750, 800, Ops<TickWaveGunZakC>),
+    Between(kFirst, 1300, 1500, Ops<TickWaveGunZakC>),
+    Between(kFirst, 250, 360, Ops<TickWaveGunZakD>),
+    Between(kFirst, 650, 800, Ops<TickWaveGunZakD>),
+    Between(kFirst, 1230, 1280, Ops<TickWaveGunZakD>),
+    Between(kFirst, 1340, 1500, Ops<TickWaveGunZakD>),
+    Between(kFirst, 360, 500, Ops<SpawnZak50A, TickZak50AShot>),
+    Between(kFirst, 370, 500, Ops<SpawnZak50B, TickZak50BShot1>),
+    Between(kFirst, 500, 700, Ops<SpawnZak51A, FireZak51ALaser>),
+    Between(kFirst, 1430, 1600, Ops<SpawnZak51A, FireZak51ALaser>),
+    Between(kFirst, 500, 700, Ops<SpawnZak51B, FireZak51BLaser>),
+    Between(kFirst, 1430, 1600, Ops<SpawnZak51B, FireZak51BLaser>),
+    Between(kFirst, 1065, 1120, Ops<SpawnZak52>),
+    Between(kFirst, 1750, 11100, Ops<ForceMidBossesDying>),
+    Always(Ops<Zak52Spread>),
+    Between(kFirst, 800, 1000, Ops<SpawnZak54A>),
+    Between(kFirst, 1590, 1800, Ops<SpawnZak54A>),
+    Between(kFirst, 820, 1050, Ops<SpawnZak54B>),
+    Between(kFirst, 1610, 1850, Ops<SpawnZak54B>),
+    Between(kFirst, 820, 1050, Ops<SpawnZak54C>),
+    Between(kFirst, 1610, 1850, Ops<SpawnZak54C>),
+    Between(kFirst, 200, 260, Ops<SpawnZak60A>),
+    Always(Ops<ScheduleZak60ASpread>),
+    Between(kFirst, 1050, 1110, Ops<SpawnZak60C>),
+    Always(Ops<ScheduleZak60CSpread>),
+    Always(Ops<DrawPowerItem, MovePowerItem>),
+    Within(kFirst, 20, 50, Ops<SpawnPowerItem>),
+    Within(kFirst, 300, 350, Ops<SpawnPowerItem>),
+    Within(kFirst, 500, 550, Ops<SpawnPowerItem>),
+    Within(kFirst, 800, 850, Ops<SpawnPowerItem>),
+    Within(kFirst, 1000, 1050, Ops<SpawnPowerItem>),
+    Always(Ops<UpdatePlayerLife>),
+    Always(Ops<MoveBoss3Hazard1, DrawBoss3Hazard1, MoveBoss3Hazard2, DrawBoss3Hazard2,
+               MoveBoss3Hazard3, DrawBoss3Hazard3, MoveBoss3AimedShot1, DrawBoss3AimedShot1,
+               MoveBoss3AimedVolley1, DrawBoss3AimedVolley1, MoveBoss3AimedVolley2,
+               DrawBoss3AimedVolley2, MoveBoss3AimedVolley3, DrawBoss3AimedVolley3,
+               MoveBoss3AimedVolley4, DrawBoss3AimedVolley4, MoveBoss3AimedVolley5,
+               DrawBoss3AimedVolley5, MoveBoss3AimedVolley6, DrawBoss3AimedVolley6, MoveZak7AShot,
+               DrawZak7AShot, MoveZak7BShot, DrawZak7BShot, MoveZak50AShot, DrawZak50AShot,
+               MoveZak50BShot1, DrawZak50BShot1, MoveZak52BurstA, DrawZak52BurstA, MoveZak60ASpread,
+               DrawZak60ASpread, MoveZak60CSpread, DrawZak60CSpread>),
+    Between(kFirst, 1890, 11100, Ops<DrawCornerWhileZak52Dies>),
+
+};
+
+}  // namespace
+
+constinit const std::span<const TimelineRow> kStage3Timeline{kRows};

@@ -1,0 +1,9 @@
+// What each of stages 1 to 3 runs between the player's shots and the HUD:
+// the enemy kinds, the mid-boss blocks, the power item, the ship's life and
+// the bullets, in drawing order.
+#pragma once
+#include <span>
+
+#include "game/timeline.h"
+
+extern const std::span<const TimelineRow> kStage1Timeline, kStage2Timeline, kStage3Timeline;

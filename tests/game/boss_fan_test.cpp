@@ -1,0 +1,217 @@
+#include <vector>
+
+#include "bosses/fan_volleys.h"
+#include "enemies/kind.h"
+#include "game/assets.h"
+#include "player/parking.h"
+#include "tests/game/boss_attack_fixture.h"
+#include "tests/game/boss_test_helpers.h"
+
+namespace {
+
+void ResetAllFans() {
+  for (int k = 0; k < static_cast<int>(FanKindId::Count); ++k)
+    ResetGroup(Fan(static_cast<FanKindId>(k)));
+}
+
+bool Parked(const FanVolleySlot& s) { return s.active == 0 && s.x == kParkX && s.y == kParkY; }
+
+// The slots that became live on each call of `tick`, as (call, first slot).
+std::vector<std::pair<int, int>> Firings(void (*tick)(), const FanVolleySlot* slots, int calls) {
+  std::vector<std::pair<int, int>> fired;
+  std::vector<int> wasLive(kFanVolleySlots);
+  for (int s = 0; s < kFanVolleySlots; ++s) wasLive[s] = slots[s].active;
+  for (int call = 1; call <= calls; ++call) {
+    tick();
+    for (int s = 0; s < kFanVolleySlots; ++s) {
+      if (slots[s].active && !wasLive[s] && s % kFanWave == 0) fired.push_back({call, s});
+      wasLive[s] = slots[s].active;
+    }
+  }
+  return fired;
+}
+
+using FanVolleyTest = AttackTest;
+
+TEST_F(FanVolleyTest, AWindowFiresWavesOnItsCountsAndTheNextWindowResumesTheCycle) {
+  ResetAllFans();
+  gBoss2.x = 400.0f, gBoss2.y = 100.0f;
+  // The first 71-call window of the chevron fires waves 0 and 1.
+  EXPECT_EQ(Firings(TickBoss2FanVolley1, gBoss2FanVolley1, 71),
+            (std::vector<std::pair<int, int>>{{30, 0}, {60, 5}}));
+  const float xs[] = {154, 144, 140, 144, 154};
+  for (int m = 0; m < kFanWave; ++m) {
+    EXPECT_EQ(gBoss2FanVolley1[m].x, 400.0f + xs[m]) << m;
+    EXPECT_EQ(gBoss2FanVolley1[m].y, 240.0f) << m;
+  }
+  // The timers stood still at 71: the next window fires wave 2 on its 19th call.
+  EXPECT_EQ(Firings(TickBoss2FanVolley1, gBoss2FanVolley1, 19),
+            (std::vector<std::pair<int, int>>{{19, 10}}));
+  EXPECT_EQ(gBoss2FanVolley1[0].timer, 90);
+  // Across the wrap at 340 the timers pass 0, which fires nothing, and wave 0
+  // fires again 30 calls later once its bullets are gone.
+  ResetAllFans();
+  Firings(TickBoss2FanVolley1, gBoss2FanVolley1, 339);
+  for (FanVolleySlot& s : gBoss2FanVolley1) ParkSlot(s);
+  TickBoss2FanVolley1();
+  EXPECT_EQ(gBoss2FanVolley1[0].timer, 0);
+  for (const FanVolleySlot& s : gBoss2FanVolley1) EXPECT_EQ(s.active, 0);
+  EXPECT_EQ(Firings(TickBoss2FanVolley1, gBoss2FanVolley1, 30),
+            (std::vector<std::pair<int, int>>{{30, 0}}));
+}
+
+TEST_F(FanVolleyTest, TheColumnKindsCountsAndTheBossThreeKindsSlowCycle) {
+  ResetAllFans();
+  EXPECT_EQ(Firings(TickBoss2FanVolley3, gBoss2FanVolley3, 170),
+            (std::vector<std::pair<int, int>>{{10, 0},
+                                              {20, 5},
+                                              {30, 10},
+                                              {60, 15},
+                                              {70, 20},
+                                              {80, 25},
+                                              {110, 30},
+                                              {120, 35},
+                                              {130, 40},
+                                              {140, 45}}));
+  const auto fired = Firings(TickBoss3FanVolley4, gBoss3FanVolley4, 900);
+  ASSERT_EQ(fired.size(), 10u);
+  EXPECT_EQ(fired.front(), (std::pair<int, int>{80, 0}));
+  EXPECT_EQ(fired.back(), (std::pair<int, int>{800, 45}));
+}
+
+TEST_F(FanVolleyTest, IdleMembersPullALiveWaveMateBackOntoTheShapeOnly) {
+  ResetAllFans();
+  gBoss2.x = 300.0f, gBoss2.y = 50.0f;
+  gBoss2FanVolley2[7] = {0, 0, 123.0f, 456.0f, 0, 0, 0, 1};  // member 2 of wave 1, still live
+  for (int s = 5; s < 10; ++s) FireBoss2FanVolley2(s, 5);
+  const float ys[] = {120, 113, 90, 113, 120};
+  for (int m = 0; m < kFanWave; ++m) {
+    const FanVolleySlot& s = gBoss2FanVolley2[5 + m];
+    EXPECT_EQ(s.active, 1) << m;
+    EXPECT_EQ(s.y, 50.0f + ys[m]) << m;
+    EXPECT_EQ(s.x, m == 2 ? 123.0f : 420.0f) << m;  // the live member keeps its x
+  }
+  // A slot outside the wave it is given starts nothing.
+  FireBoss2FanVolley2(12, 5);
+  FireBoss2FanVolley2(49, 47);
+  EXPECT_TRUE(Parked(gBoss2FanVolley2[12]));
+  EXPECT_TRUE(Parked(gBoss2FanVolley2[49]));
+  // The other kinds' start points: stage 1 arrows and stage 3 fans from x, shapes on y.
+  gBoss1.x = 10.0f, gBoss1.y = 20.0f;
+  gBoss3.x = 30.0f, gBoss3.y = 40.0f;
+  for (int c = 0; c < 30; ++c) {
+    TickBoss1FanVolley2();
+    TickBoss3FanVolley1();
+  }
+  EXPECT_EQ(gBoss1FanVolley2[2].x, 280.0f);
+  EXPECT_EQ(gBoss1FanVolley2[2].y, 140.0f);
+  EXPECT_EQ(gBoss3FanVolley1[2].x, 250.0f);
+  EXPECT_EQ(gBoss3FanVolley1[0].y, 150.0f);
+  EXPECT_EQ(gBoss3FanVolley1[2].y, 180.0f);
+}
+
+TEST_F(FanVolleyTest, MembersSpreadFiveFoldOnEverySlotAndTheWaveFliesOnItsSpeeds) {
+  ResetAllFans();
+  gFrameScale = 0.02f;
+  for (int m = 0; m < kFanWave; ++m) gBoss2FanVolley2[m] = {0, 0, 200.0f, 100.0f, 0, 0, 0, 1};
+  MoveBoss2FanVolley2();
+  float y0 = 100.0f, y1 = 100.0f;
+  for (int r = 0; r < 5; ++r) y0 += -20.0f * 0.02f, y1 += -10.0f * 0.02f;
+  y0 += 30.0f * 0.02f, y1 += 30.0f * 0.02f;
+  EXPECT_EQ(gBoss2FanVolley2[0].y, y0);
+  EXPECT_EQ(gBoss2FanVolley2[1].y, y1);
+  EXPECT_NEAR(gBoss2FanVolley2[4].y - gBoss2FanVolley2[0].y, 4.0f, 1e-4);  // outer pair
+  EXPECT_NEAR(gBoss2FanVolley2[3].y - gBoss2FanVolley2[1].y, 2.0f, 1e-4);  // inner pair
+  EXPECT_NEAR(gBoss2FanVolley2[2].y, 100.6f, 1e-4);
+  EXPECT_NEAR(gBoss2FanVolley2[2].x, 198.0f, 1e-4);
+  EXPECT_EQ(gBoss2FanVolley2[2].vx, -100.0f);
+  EXPECT_EQ(gBoss2FanVolley2[2].vy, 30.0f);
+  // Idle slots drift too; the chevron spreads up and down at 80 px/s.
+  EXPECT_NEAR(gBoss2FanVolley2[5].y, 498.0f, 1e-4);
+  EXPECT_EQ(gBoss2FanVolley2[5].x, -500.0f);
+  gBoss2FanVolley1[0] = {0, 0, 300.0f, 200.0f, 0, 0, 0, 1};
+  MoveBoss2FanVolley1();
+  EXPECT_NEAR(gBoss2FanVolley1[0].y, 200.0f - 80.0f * 0.02f, 1e-4);
+  EXPECT_NEAR(gBoss2FanVolley1[0].x, 300.0f - 176.0f * 0.02f, 1e-4);
+  EXPECT_EQ(gBoss2FanVolley1[0].vy, 0.0f);  // a kind without a vertical speed leaves it alone
+  // The stage-4 column kinds spread across: the outer pair at 100 px/s each way.
+  gBoss2FanVolley4[4] = {0, 0, 300.0f, 200.0f, 0, 0, 0, 1};
+  MoveBoss2FanVolley4();
+  EXPECT_NEAR(gBoss2FanVolley4[4].x, 300.0f + (100.0f - 180.0f) * 0.02f, 1e-4);
+  EXPECT_NEAR(gBoss2FanVolley4[4].y, 200.0f + 40.0f * 0.02f, 1e-4);
+}
+
+TEST_F(FanVolleyTest, EachKindLeavesOnlyAtItsOwnEdgeOrInABomb) {
+  ResetAllFans();
+  gPlayerAlive = 0;
+  gFrameScale = 0.0f;  // no flight or spread: the corners stay where they are put
+  // Leftward stage-2 bullets stay live above, below and right of the screen.
+  gBoss2FanVolley2[2] = {0, 0, -20.0f, -300.0f, 0, 0, 0, 1};
+  gBoss2FanVolley2[7] = {0, 0, 100.0f, 900.0f, 0, 0, 0, 1};
+  gBoss2FanVolley2[12] = {0, 0, -20.01f, 100.0f, 0, 0, 0, 1};
+  // Falling stage-1 bullets leave only past the bottom.
+  gBoss1FanVolley1[2] = {0, 0, -300.0f, 480.0f, 0, 0, 0, 1};
+  gBoss1FanVolley1[7] = {0, 0, 100.0f, 480.01f, 0, 0, 0, 1};
+  // Boss-3 bullets fly level to the left and leave past the left edge.
+  gBoss3FanVolley2[2] = {0, 0, -20.0f, 100.0f, 0, 0, 0, 1};
+  gBoss3FanVolley2[7] = {0, 0, -20.01f, 100.0f, 0, 0, 0, 1};
+  MoveBoss2FanVolley2();
+  MoveBoss1FanVolley1();
+  MoveBoss3FanVolley2();
+  EXPECT_EQ(gBoss2FanVolley2[2].active, 1);
+  EXPECT_EQ(gBoss2FanVolley2[7].active, 1);
+  EXPECT_TRUE(Parked(gBoss2FanVolley2[12]));
+  EXPECT_EQ(gBoss1FanVolley1[2].active, 1);
+  EXPECT_TRUE(Parked(gBoss1FanVolley1[7]));
+  EXPECT_EQ(gBoss3FanVolley2[2].active, 1);
+  EXPECT_TRUE(Parked(gBoss3FanVolley2[7]));
+  gBombActive = 1;
+  MoveBoss2FanVolley2();
+  MoveBoss1FanVolley1();
+  MoveBoss3FanVolley2();
+  for (const FanVolleySlot* t : {gBoss2FanVolley2, gBoss1FanVolley1, gBoss3FanVolley2})
+    for (int s = 0; s < kFanVolleySlots; ++s) EXPECT_TRUE(Parked(t[s])) << s;
+}
+
+TEST_F(FanVolleyTest, TheShipBoxIsInclusiveAndAHitLeavesTheBulletFlying) {
+  struct Case {
+    float dx, dy;
+    bool hits;
+  };
+  for (const Case c : {Case{10, 20, true}, Case{30, 30, true}, Case{9.9f, 25, false},
+                       Case{30.1f, 25, false}, Case{20, 19.9f, false}, Case{20, 30.1f, false}}) {
+    ResetAllFans();
+    gPlayerAlive = 1;
+    gFrameScale = 0.0f;
+    gBoss2FanVolley3[3] = {0, 0, gPlayerX + c.dx, gPlayerY + c.dy, 0, 0, 0, 1};
+    MoveBoss2FanVolley3();
+    EXPECT_EQ(gPlayerAlive, c.hits ? 0 : 1) << c.dx << ", " << c.dy;
+    EXPECT_EQ(gBoss2FanVolley3[3].active, 1);
+  }
+}
+
+using FanDrawTest = AttackDrawTest;
+
+TEST_F(FanDrawTest, AnimatedKindsDrawLiveCellsAndPlainKindsBlitEverySlot) {
+  std::vector<uint16_t> seen;
+  std::vector<int> frames;
+  InGame([&] {
+    const int savedBullet = gPicBullet20;
+    gPicVal2024 = Strip(24);
+    gPicBullet20 = Picture(20, 20, 0x0777);
+    ResetAllFans();
+    gBoss2FanVolley5[0] = {23, 0, 100.7f, 50.9f, 0, 0, 0, 1};
+    gBoss2FanVolley5[1] = {4, 0, 200.0f, 50.0f, 0, 0, 0, 0};  // idle, off its parking
+    DrawBoss2FanVolley5();
+    gBoss3FanVolley5[1] = {4, 0, 300.0f, 50.0f, 0, 0, 0, 0};  // idle, yet drawn
+    DrawBoss3FanVolley5();
+    seen = {Back(100, 50), Back(119, 69), Back(120, 50),
+            Back(200, 50), Back(300, 50), Back(319, 69)};
+    frames = {gBoss2FanVolley5[0].frame, gBoss2FanVolley5[1].frame, gBoss3FanVolley5[1].frame};
+    gPicBullet20 = savedBullet;
+  });
+  EXPECT_EQ(seen, (std::vector<uint16_t>{CellColour(23), CellColour(23), 0, 0, 0x0777, 0x0777}));
+  EXPECT_EQ(frames, (std::vector<int>{0, 4, 4}));
+}
+
+}  // namespace

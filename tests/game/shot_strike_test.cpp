@@ -1,0 +1,241 @@
+// The player's shots and the bomb's shots against the enemies and bosses:
+// boxes around truncated corners, what a strike takes and awards, and the
+// order in which one shot meets its targets.
+#include <cmath>
+#include <numbers>
+
+#include "bosses/boss_bodies.h"
+#include "enemies/big90.h"
+#include "enemies/large_kinds.h"
+#include "enemies/template_kinds.h"
+#include "enemies/volley_zak.h"
+#include "enemies/zak52.h"
+#include "enemies/zak60.h"
+#include "game/scenes.h"
+#include "player/bomb.h"
+#include "player/shot_pass.h"
+#include "player/shots.h"
+#include "tests/game/enemy_fixture.h"
+
+namespace {
+
+class StrikeTest : public EnemyTest {
+ protected:
+  void SetUp() override {
+    EnemyTest::SetUp();
+    ResetGameState();  // every target parked, the bosses' records too
+    gShipType = 1;
+    gDifficulty = 1;
+    gDifficultyExtra = 0;
+    gBombStock = 0;  // AddScore then adds the points alone
+    gScore = gHighScore = 0;
+    gReplay = 0;
+  }
+  // One pass, as a stage frame runs it.
+  static void Pass() {
+    gLiveShotsA = gLiveShotsB = gBombShotMoves = 0;
+    UpdateBombShots(0);
+    HitTestShots();
+  }
+  static void Place(ZakRecord& r, float x, float y) { r = ZakRecord{0, 0, 0, x, y, 0, 0, 0, 1, 0}; }
+  static void PlaceBoss(BossState& b, float x, float y) { b = BossState{x, y, 0, 620, 0, 0, 0}; }
+};
+
+TEST_F(StrikeTest, AMainShotStrikesZak1OnEveryFrameOfTheOverlapAndFliesOn) {
+  Place(gZak1[0], 300, 200);
+  gShotAMain[0] = PlayerShot{230, 210, 20, 0, 1};
+  for (int frame = 0; frame < 10; ++frame) Pass();  // x 250 .. 430; the box is 240 .. 360
+  EXPECT_EQ(gScore, 6 * 50);
+  EXPECT_EQ(gZak1[0].dying, 1);
+  EXPECT_EQ(gShotAMain[0].active, 1);
+  EXPECT_EQ(gShotAMain[0].x, 430);
+}
+
+TEST_F(StrikeTest, ABossTakesTheShotInItsFirstFrameInsideAndLosesHitPointsByFrameTime) {
+  PlaceBoss(gBoss1, 100, 50);
+  gShotAMain[0] = PlayerShot{139, 110, 20, 0, 1};  // lands at 159: one short of the box
+  Pass();
+  EXPECT_EQ(gShotAMain[0].active, 1);
+  EXPECT_EQ(gBoss1.hp, 620.0f);
+  Pass();
+  EXPECT_EQ(gShotAMain[0].active, 0);
+  EXPECT_EQ(gBoss1.hp, 620.0f - 50.0f * 0.5f);
+  EXPECT_EQ(gBoss1.hit, 1);
+  EXPECT_EQ(gScore, 50);
+}
+
+TEST_F(StrikeTest, AShotTakenByOneTargetStillStrikesTheTargetsAfterIt) {
+  PlaceBoss(gBoss1, 100, 50);
+  PlaceBoss(gBoss2, 100, 50);
+  gShotAMain[0] = PlayerShot{180, 110, 20, 0, 1};
+  Pass();
+  EXPECT_EQ(gBoss1.hp, 595.0f);
+  EXPECT_EQ(gBoss2.hp, 595.0f);
+  EXPECT_EQ(gScore, 100);
+  Pass();  // gone now
+  EXPECT_EQ(gScore, 100);
+}
+
+TEST_F(StrikeTest, BossesAboveTheScreenOrPassedOverAreNeverStruck) {
+  PlaceBoss(gBoss1, 100, -0.5f);
+  PlaceBoss(gBoss2, 100, 50);
+  gBoss2.hitSkip = 1;
+  gShotAMain[0] = PlayerShot{180, 110, 20, 0, 1};
+  Pass();
+  EXPECT_EQ(gBoss1.hp, 620.0f);
+  EXPECT_EQ(gBoss2.hp, 620.0f);
+  EXPECT_EQ(gShotAMain[0].active, 1);
+}
+
+TEST_F(StrikeTest, AShotCulledThisFrameIsCountedAndStrikesOnceMore) {
+  Place(gZak1[0], 600, 200);
+  gShotAMain[0] = PlayerShot{630, 210, 20, 0, 1};
+  Pass();
+  EXPECT_EQ(gShotAMain[0].active, 0);
+  EXPECT_EQ(gShotAMain[0].x, 650);  // culled where it stands, not parked
+  EXPECT_EQ(gLiveShotsA, 1);
+  EXPECT_EQ(gScore, 50);
+}
+
+TEST_F(StrikeTest, PositionsAreTruncatedTowardZero) {
+  Place(gZak1[0], -0.75f, 200);  // corner 0: the box reaches 60
+  gShotAMain[0] = PlayerShot{40, 210, 20, 0, 1};
+  Pass();
+  EXPECT_EQ(gScore, 50);
+  Place(gZak1[0], -1.0f, 200);  // corner -1: the box ends at 59
+  gShotAMain[0] = PlayerShot{40, 210, 20, 0, 1};
+  Pass();
+  EXPECT_EQ(gScore, 50);
+}
+
+TEST_F(StrikeTest, SideShotsHaveTheirOwnBoxesAndPoints) {
+  Place(gZak1[0], 300, 200);
+  gShotAUpper[0] = PlayerShot{330, 236, 20, 4, 1};  // lands at (350, 232): outside y -40..+30
+  Pass();
+  EXPECT_EQ(gScore, 0);
+  gShotALower[0] = PlayerShot{330, 226, 20, 4, 1};  // lands at (350, 230)
+  Pass();
+  EXPECT_EQ(gScore, 100);
+}
+
+TEST_F(StrikeTest, AKindWithHitPointsTakesTheShotAndIsHitAgainOnceItHasNone) {
+  gZak52.x = 300;
+  gZak52.y = 100;
+  gZak52.hp = 0.5f;
+  gZak52.alive = 1;
+  gShotAMain[0] = PlayerShot{360, 150, 20, 0, 1};
+  Pass();
+  EXPECT_EQ(gShotAMain[0].active, 0);
+  EXPECT_EQ(gZak52.hp, 0.5f - 95.0f * 0.5f);
+  EXPECT_EQ(gZak52.dying, 1);
+  EXPECT_EQ(gScore, 300);
+  gShotAMain[1] = PlayerShot{360, 150, 20, 0, 1};
+  Pass();
+  EXPECT_EQ(gScore, 600);  // struck again below zero: hit and scored again
+}
+
+TEST_F(StrikeTest, AHitPointKindPastItsLimitIsNotStruck) {
+  gZak52.x = 381;  // right of the x <= 380 gate
+  gZak52.y = 100;
+  gZak52.hp = 280;
+  gShotAMain[0] = PlayerShot{430, 150, 20, 0, 1};
+  Pass();
+  EXPECT_EQ(gZak52.hp, 280.0f);
+  EXPECT_EQ(gScore, 0);
+}
+
+TEST_F(StrikeTest, DirectAwardsAddNoBombBonusButClampAndRaiseTheHighScore) {
+  gShipType = 2;
+  gBombStock = 5;
+  gScore = 100;
+  Place(gBig90A[0], 300, 200);
+  gShotBMain[0] = PlayerShot{300, 222, 0, 20, 1};  // climbs 22 to y 200
+  Pass();
+  EXPECT_EQ(gScore, 120);
+  gScore = kScoreMax - 5;
+  gShotBMain[0] = PlayerShot{300, 222, 0, 20, 1};
+  Pass();
+  EXPECT_EQ(gScore, kScoreMax);
+  EXPECT_EQ(gHighScore, kScoreMax);
+}
+
+TEST_F(StrikeTest, ShipType2CountsStrikesOnZak60AAndScoresTheTwentyFifth) {
+  gShipType = 2;
+  gZak60A.x = 300;
+  gZak60A.y = 100;
+  gZak60A.hp = 23;
+  for (int shot = 0; shot < 2; ++shot) {
+    gShotBMain[0] = PlayerShot{340, 222, 0, 20, 1};
+    Pass();
+    EXPECT_EQ(gShotBMain[0].active, 0);
+  }
+  EXPECT_EQ(gZak60A.hp, 25.0f);
+  EXPECT_EQ(gZak60A.dying, 1);
+  EXPECT_EQ(gScore, 500);
+}
+
+// Bomb shots.
+
+BombShot BombAt(int x, int y, float angle) { return BombShot{x, y, 40, 1, 0, 0, angle}; }
+
+TEST_F(StrikeTest, BombShotsStepInTruncatedPixelsAndLeaveBeforeTheyStrike) {
+  const float angle = static_cast<float>(5 * std::numbers::pi / 8);
+  gBombShots[0] = BombAt(300, 100, angle);
+  Pass();
+  EXPECT_EQ(gBombShots[0].x, 285);
+  EXPECT_EQ(gBombShots[0].y, 136);
+  Place(gZak1[0], 600, 200);  // its box reaches x 670
+  gBombShots[0] = BombAt(655, 200, angle);
+  gBombShots[1] = BombAt(656, 200, angle);
+  Pass();
+  EXPECT_EQ(gBombShots[0].active, 1);
+  EXPECT_EQ(gBombShots[0].x, 640);
+  EXPECT_EQ(gBombShots[1].active, 0);
+  EXPECT_EQ(gBombShots[1].x, -500);
+  EXPECT_EQ(gScore, 200);  // only the shot still inside struck
+}
+
+TEST_F(StrikeTest, ABombShotStrikesOnEveryFrameAndIsNeverUsedUp) {
+  Place(gZak1[0], 300, 200);
+  gBombShots[0] = BombAt(220, 200, 0.0f);  // 40 a frame: 260 .. 420
+  for (int frame = 0; frame < 5; ++frame) Pass();
+  EXPECT_EQ(gScore, 3 * 200);  // 260, 300, 340 inside 220 .. 370
+  EXPECT_EQ(gBombShots[0].active, 1);
+}
+
+TEST_F(StrikeTest, TheBombSparesZak3FromThenOnInsteadOfHittingIt) {
+  Place(gZak3[1], 300, 200);
+  gZak3[1].frame1 = 4;
+  gBombShots[0] = BombAt(260, 200, 0.0f);
+  Pass();
+  EXPECT_EQ(gZak3[1].hitSkip, 1);
+  EXPECT_EQ(gZak3[1].frame1, 0);
+  EXPECT_EQ(gZak3[1].dying, 0);
+  EXPECT_EQ(gScore, 200);
+  gShotAMain[0] = PlayerShot{280, 210, 20, 0, 1};
+  Pass();  // neither bomb nor shot strikes it now
+  EXPECT_EQ(gScore, 200);
+}
+
+TEST_F(StrikeTest, TheBombStrikesZak50AOnlyAtOnePixelColumn) {
+  gZak50A.x = 300;
+  gZak50A.y = 100;
+  for (int x : {379, 380, 381}) {
+    gScore = 0;
+    gBombShots[0] = BombAt(x - 40, 100, 0.0f);
+    Pass();
+    EXPECT_EQ(gScore, x == 380 ? 200 : 0) << x;
+  }
+}
+
+TEST_F(StrikeTest, TheBombTestsOnlyTheFirstTwoVolleyZakASlots) {
+  Place(gVolleyZakA[1], 300, 200);
+  Place(gVolleyZakA[2], 300, 200);
+  gBombShots[0] = BombAt(270, 200, 0.0f);
+  Pass();
+  EXPECT_EQ(gVolleyZakA[1].dying, 1);
+  EXPECT_EQ(gVolleyZakA[2].dying, 0);
+  EXPECT_EQ(gScore, 200);
+}
+
+}  // namespace

@@ -1,0 +1,265 @@
+// The stages' timelines and boss sections played through the real frames:
+// double moves, the mid-boss switch, the forced explosions of stage 3, the
+// attack counters, the time-outs and the hand-overs from boss to boss.
+#include <cmath>
+#include <vector>
+
+#include "bosses/boss1_laser.h"
+#include "bosses/boss_bodies.h"
+#include "enemies/template_kinds.h"
+#include "enemies/zak52.h"
+#include "enemies/zak60.h"
+#include "game/scenes.h"
+#include "platform/keys.h"
+#include "tests/game/player_fixture.h"
+#include "tests/support/alloc_counter.h"
+
+namespace {
+
+using StageTimelineTest = PlayerTest;
+
+void EnterStage(int scene, float clock) {
+  ChangeScene(scene, 3, 30);
+  gStageClock = clock;
+}
+
+TEST_F(StageTimelineTest, Stage1FliesZak1AtTwiceItsSpeed) {
+  float x = 0, vx = 0;
+  At(kPlay, [] { gStageClock = 120.0f; });  // Zak1's window 100..150
+  At(kPlay + 1, [&] {
+    x = gZak1[0].x;
+    vx = gZak1[0].vx;
+    EXPECT_EQ(x, 640.0f);  // started after the moves of its frame
+  });
+  At(kPlay + 2, [&] { EXPECT_NEAR(gZak1[0].x, x - 2.0f * vx * gFrameScale, 1e-3f); });
+  RunFrames(kPlay + 3);
+}
+
+TEST_F(StageTimelineTest, Stage1MovesZak3BASecondTimeOnlyInsideItsWindow) {
+  std::vector<float> steps;  // per frame: the distance moved in frame-time steps
+  float y = 0;
+  At(kPlay, [] { gStageClock = 795.0f; });
+  Every([&](int f) {
+    if (f > kPlay + 2 && gZak3B[0].alive)
+      steps.push_back((gZak3B[0].y - y) / (gZak3B[0].vy * gFrameScale));
+    y = gZak3B[0].y;
+    if (f == kPlay + 2) gZak3B[0].vy = 30.0f;  // a speed that shows
+  });
+  RunFrames(kPlay + 40);
+  // Two moves a frame until the clock leaves 400..800 (a third of a unit a frame), one after.
+  ASSERT_GE(steps.size(), 30u);
+  EXPECT_NEAR(steps.front(), 2.0f, 1e-3f);
+  EXPECT_NEAR(steps.back(), 1.0f, 1e-3f);
+}
+
+TEST_F(StageTimelineTest, Zak52DyingPast1840StopsTheFirstClockAndStartsTheSecond) {
+  At(kPlay, [] {
+    gStageClock = 1839.9f;
+    gStageClock2 = 0.0f;
+  });
+  At(kPlay + 1, [] {
+    EXPECT_GT(gStageClock, 1840.0f);  // Zak52 lives: the clock runs on
+    gZak52.dying = 1;
+  });
+  At(kPlay + 2, [] { EXPECT_EQ(gStageClock, -100.0f); });
+  At(kPlay + 4, [] {
+    EXPECT_EQ(gStageClock, -100.0f);
+    EXPECT_GT(gStageClock2, 0.0f);
+  });
+  RunFrames(kPlay + 5);
+}
+
+TEST_F(StageTimelineTest, Stage3SetsTheMidBossesExplodingFromTheBossesApproach) {
+  At(kPlay, [] { EnterStage(SceneStage3, 1749.9f); });
+  At(kPlay + 2, [] {
+    EXPECT_EQ(gZak52.dying, 1);
+    EXPECT_EQ(gZak60A.dying, 1);
+    EXPECT_EQ(gZak60C.dying, 1);
+    EXPECT_EQ(gZak60B.dying, 0);  // not among them
+  });
+  RunFrames(kPlay + 3);
+}
+
+// Stage 3 would start Zak1B slots at the right edge without ever moving or
+// drawing them, where the main shots would strike them unseen; it leaves that
+// window out.
+TEST_F(StageTimelineTest, Stage3StartsNoZak1BItWouldNeverShow) {
+  At(kPlay, [] { EnterStage(SceneStage3, 1461.0f); });
+  Every([](int f) {
+    if (f <= kPlay + 1) return;
+    for (const ZakRecord& r : gZak1B) {
+      EXPECT_EQ(r.alive, 0) << gStageClock;
+    }
+  });
+  RunFrames(kPlay + 120);
+}
+
+TEST_F(StageTimelineTest, AnUnshownZak1BAtTheRightEdgeWouldTakeTheMainShotsPoints) {
+  int scoreBefore = 0;
+  headless::KeyDown(kPlay, 'Z');
+  At(kPlay, [] { EnterStage(SceneStage3, 2000.0f); });
+  At(kPlay + 2, [&] {
+    gPlayerX = 540.0f;
+    gZak1B[0] = ZakRecord{0, 0, 0, 640.0f, gPlayerY, 0, 0, 0, 1, 0};
+    scoreBefore = gScore;
+  });
+  At(kPlay + 40, [&] {
+    EXPECT_GT(gScore, scoreBefore);
+    EXPECT_EQ(gZak1B[0].dying, 1);
+  });
+  RunFrames(kPlay + 41);
+}
+
+TEST_F(StageTimelineTest, TheAttackCounterRunsOnlyWhileTheBossIsInItsRangeAndWraps) {
+  At(kPlay, [] {
+    EnterStage(SceneStage3, 1900.0f);
+    gBoss3.hp = 600.0f;  // above the attack range
+  });
+  At(kPlay + 5, [] {
+    EXPECT_EQ(gBoss3AttackCount, 0);
+    gBoss3.hp = 500.0f;
+  });
+  At(kPlay + 8, [] {
+    EXPECT_EQ(gBoss3AttackCount, 3);
+    gBoss3AttackCount = 2058;
+  });
+  At(kPlay + 10, [] { EXPECT_EQ(gBoss3AttackCount, 0); });  // 2059, then 2060 wraps
+  RunFrames(kPlay + 11);
+}
+
+TEST_F(StageTimelineTest, TheStage1LaserRunsTwiceOnTheFrameAfterTheCounterStoodAt1350) {
+  At(kPlay, [] {
+    gStageClock = -100.0f;
+    gStageClock2 = 400.0f;
+    gBoss1.hp = 500.0f;
+    gBoss1AttackCount = 1349;
+  });
+  At(kPlay + 1, [] {
+    EXPECT_EQ(gBoss1AttackCount, 1350);
+    gBoss1LaserFrame = 0;
+  });
+  At(kPlay + 2, [] {
+    EXPECT_EQ(gBoss1LaserFrame, 2);  // 1180..1350 and 1350..1500 both held 1350
+    EXPECT_EQ(gBoss1AttackCount, 1351);
+  });
+  At(kPlay + 3, [] { EXPECT_EQ(gBoss1LaserFrame, 3); });
+  RunFrames(kPlay + 4);
+}
+
+struct TimeOut {
+  int scene;
+  float clock, clock2;
+  int next;
+};
+
+class TimeOutTest : public StageTimelineTest, public ::testing::WithParamInterface<TimeOut> {};
+
+TEST_P(TimeOutTest, AnUnbeatenBossIsDefeatedByTheClockAndTheStageMovesOn) {
+  const TimeOut t = GetParam();
+  int handedOver = 0;
+  At(kPlay, [&] {
+    if (t.scene != SceneStage1) EnterStage(t.scene, t.clock);
+    gStageClock = t.clock;
+    gStageClock2 = t.clock2;
+  });
+  Every([&](int f) {
+    if (f > kPlay + 1 && handedOver == 0 && gScene == t.next) handedOver = f;
+  });
+  RunFrames(kPlay + 2000);
+  EXPECT_GT(handedOver, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Stages, TimeOutTest,
+                         ::testing::Values(TimeOut{SceneStage1, -100.0f, 9990.0f, SceneStage2},
+                                           TimeOut{SceneStage2, 10990.0f, 0.0f, SceneStage3},
+                                           TimeOut{SceneStage3, 10990.0f, 0.0f, SceneEnding}));
+
+TEST_F(StageTimelineTest, BossDefeatsLeadThroughTheStagesToTheEndingAndBackToTheTitle) {
+  struct Change {
+    int scene, kind, length;
+    bool operator==(const Change&) const = default;
+  };
+  std::vector<Change> changes;
+  Every([&](int) {
+    if (gScene != 0 && (changes.empty() || changes.back().scene != gScene))
+      changes.push_back({gScene, gTransitionKind, gTransitionLength});
+    // Each stage jumps to its boss and the boss falls at once.
+    if (gSceneEntered) return;
+    if (gScene == SceneStage1 && gStageClock2 < 400.0f && gBoss1.hp > 0) {
+      gStageClock = -100.0f;
+      gStageClock2 = 400.0f;
+      gBoss1.hp = 0.0f;
+    }
+    if (gScene == SceneStage2 && gStageClock < 1500.0f && gBoss2.hp > 0) {
+      gStageClock = 1500.0f;
+      gBoss2.hp = 0.0f;
+    }
+    if (gScene == SceneStage3 && gStageClock < 1900.0f && gBoss3.hp > 0) {
+      gStageClock = 1900.0f;
+      gBoss3.hp = 0.0f;
+    }
+  });
+  int ending = 0;
+  Every([&](int f) {
+    if (gScene == SceneEnding && ending == 0) ending = f;
+    if (ending != 0 && f == ending + 60) {
+      headless::KeyDown(f + 1, plat::kVkSpace);
+      headless::KeyUp(f + 3, plat::kVkSpace);
+    }
+  });
+  RunFrames(6000);
+  // Each boss dissolves into the next scene over 30 frames; SPACE leaves the ending at once.
+  ASSERT_EQ(changes.size(), 6u);
+  EXPECT_EQ(changes[0].scene, SceneTitle);
+  EXPECT_EQ(changes[1], (Change{SceneStage1, 2, 26}));
+  EXPECT_EQ(changes[2], (Change{SceneStage2, 3, 30}));
+  EXPECT_EQ(changes[3], (Change{SceneStage3, 3, 30}));
+  EXPECT_EQ(changes[4], (Change{SceneEnding, 3, 30}));
+  EXPECT_EQ(changes[5].scene, SceneTitle);
+}
+
+}  // namespace
+
+namespace {
+
+// Every stage at a quick pace, the ship firing and bombing: every kind,
+// bullet, attack and boss of the timelines runs, and no frame allocates.
+struct QuickRun {
+  int scene;
+  float clockStep;  // clock units added before each frame
+  BossState* boss;
+};
+
+class QuickStageTest : public StageTimelineTest, public ::testing::WithParamInterface<QuickRun> {};
+
+TEST_P(QuickStageTest, AStageRunAtSpeedWithItsBossAttackingAllocatesNothing) {
+  const QuickRun q = GetParam();
+  std::vector<int> allocating;
+  headless::KeyDown(kPlay, 'Z');
+  for (int f = kPlay + 50; f < kPlay + 1500; f += 200) headless::TapKey(f, 'X', 3);
+  At(kPlay, [&] {
+    if (q.scene != SceneStage1) EnterStage(q.scene, 0.0f);
+  });
+  Every([&](int f) {
+    if (f <= kPlay + 2) return;
+    if (alloc_counter::Stop() > 0) allocating.push_back(f - 1);
+    gLives = 777;  // the run goes on whatever hits the ship
+    float& clock = q.scene == SceneStage1 && gStageClock < 0.0f ? gStageClock2 : gStageClock;
+    clock += q.clockStep;
+    if (q.scene == SceneStage1 && gStageClock >= 1840.0f) gZak52.dying = 1;  // the switch
+    if (q.boss->hp > 300.0f) q.boss->hp = 300.0f;                            // attacking
+    alloc_counter::Start();
+  });
+  RunFrames(kPlay + 1500);
+  alloc_counter::Stop();
+  EXPECT_EQ(gScene, q.scene);
+  EXPECT_TRUE(allocating.empty()) << allocating.size() << " frames allocated, the first "
+                                  << allocating.front();
+}
+
+INSTANTIATE_TEST_SUITE_P(Stages, QuickStageTest,
+                         ::testing::Values(QuickRun{SceneStage1, 3.0f, &gBoss1},
+                                           QuickRun{SceneStage2, 1.5f, &gBoss2},
+                                           QuickRun{SceneStage3, 1.5f, &gBoss3}));
+
+}  // namespace
