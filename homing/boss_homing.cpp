@@ -30,19 +30,19 @@ template <auto& missiles, auto& markers>
 constexpr HomingDesign BossSet(Set set, void (*hit)(int), BossState& boss, float hpRate,
                                bool setsLaunchVector = false) {
   static_assert(std::size(missiles) == std::size(markers), "one missile per part marker");
-  return {missiles,
-          markers,
-          static_cast<int>(std::size(missiles)),
-          600.0f,
-          set == kA ? -20.0f : 60.0f,
-          10.0f,
-          setsLaunchVector,
-          540,
-          540.0f,
-          20.0f,
-          {},
-          set == kA,
-          {hit, &boss, hpRate}};
+  return {.missiles = missiles,
+          .markers = markers,
+          .targets = static_cast<int>(std::size(missiles)),
+          .speed = 600.0f,
+          .launchX = set == kA ? -20.0f : 60.0f,
+          .launchY = 10.0f,
+          .setsLaunchVector = setsLaunchVector,
+          .xBound = 540,
+          .lossX = 540.0f,
+          .contactYLow = 20.0f,
+          .spread = {},
+          .drawsBolt = set == kA,
+          .strike = {hit, &boss, hpRate}};
 }
 
 constexpr HomingDesign kBoss1A =

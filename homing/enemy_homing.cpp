@@ -32,37 +32,37 @@ constexpr Push kAllRight[] = {kRight, kRight, kRight};
 
 constexpr HomingDesign GroupA(std::span<HomingMissile> missiles, std::span<TargetMarker> markers,
                               void (*hit)(int), std::span<const Push> spread, int targets = 3) {
-  return {missiles,
-          markers,
-          targets,
-          700.0f,
-          20.0f,
-          10.0f,
-          true,
-          540,
-          540.0f,
-          20.0f,
-          spread,
-          true,
-          {hit, nullptr, 0.0f}};
+  return {.missiles = missiles,
+          .markers = markers,
+          .targets = targets,
+          .speed = 700.0f,
+          .launchX = 20.0f,
+          .launchY = 10.0f,
+          .setsLaunchVector = true,
+          .xBound = 540,
+          .lossX = 540.0f,
+          .contactYLow = 20.0f,
+          .spread = spread,
+          .drawsBolt = true,
+          .strike = {hit, nullptr, 0.0f}};
 }
 
 // `shift` moves the launch point up and the bounds and contact window right and down.
 constexpr HomingDesign GroupB(std::span<HomingMissile> missiles, std::span<TargetMarker> markers,
                               void (*hit)(int), int shift, float launchY) {
-  return {missiles,
-          markers,
-          5,
-          750.0f,
-          20.0f,
-          launchY,
-          false,
-          540 + shift,
-          540.0f + static_cast<float>(shift),
-          20.0f + static_cast<float>(shift),
-          {},
-          true,
-          {hit, nullptr, 0.0f}};
+  return {.missiles = missiles,
+          .markers = markers,
+          .targets = 5,
+          .speed = 750.0f,
+          .launchX = 20.0f,
+          .launchY = launchY,
+          .setsLaunchVector = false,
+          .xBound = 540 + shift,
+          .lossX = 540.0f + static_cast<float>(shift),
+          .contactYLow = 20.0f + static_cast<float>(shift),
+          .spread = {},
+          .drawsBolt = true,
+          .strike = {hit, nullptr, 0.0f}};
 }
 
 constexpr HomingDesign kZak2 = GroupA(gHomingZak2, gZak2Markers, HitZak2, kLeftLeftRight);

@@ -46,6 +46,7 @@ TEST_F(HomingBossTest, IdleFramesLeaveMissilesMarkersScoreAndHitPointsAlone) {
   for (const BossSet& k : kSets) {
     Lock(k.markers[0], 200, 100);
     k.boss->hp = 600.0f;
+    k.boss->hit = 0;
   }
   const std::vector<int> rands = NextRands(1);
   const auto frame = [] {
@@ -77,7 +78,10 @@ TEST_F(HomingBossTest, EverySetLaunchesOneMissilePerLockedOnScreenPart) {
     Lock(k.markers[2], 100, 480);
     k.launch();
     for (int i = 0; i < k.count; ++i) EXPECT_TRUE(Parked(k.missiles[i])) << i;
-    for (int i = 0; i < k.count; ++i) Lock(k.markers[i], 539, 479);
+    for (int i = 0; i < k.count; ++i) {
+      Lock(k.markers[i], 539, 479);
+      k.missiles[i].spreadTimer = 4.5f;
+    }
     k.launch();
     for (int i = 0; i < k.count; ++i) {
       const HomingMissile& m = k.missiles[i];
@@ -87,7 +91,7 @@ TEST_F(HomingBossTest, EverySetLaunchesOneMissilePerLockedOnScreenPart) {
       EXPECT_EQ(m.speed, 600.0f);
       EXPECT_EQ(m.launchDx, k.launchVector ? 559.0f - 260.5f : 0.0f);
       EXPECT_EQ(m.launchDy, k.launchVector ? 499.0f - 310.25f : 0.0f);
-      EXPECT_EQ(m.spreadTimer, 0.0f);  // never written
+      EXPECT_EQ(m.spreadTimer, 4.5f);  // never written
     }
   }
 }
