@@ -37,7 +37,9 @@
 #include "game/background_sprites.h"
 #include "game/backgrounds.h"
 #include "game/game_state.h"
+#include "homing/boss_homing.h"
 #include "homing/boss_markers.h"
+#include "homing/enemy_homing.h"
 #include "homing/enemy_marker_resets.h"
 #include "homing/marker_resets.h"
 #include "platform/clock.h"
@@ -146,6 +148,11 @@ constexpr ResetTable MuzzleStreamTable(const char* name) {
   return Table(name, shots, ResetMuzzleStream<shots>, MuzzleStreamAtStart<shots>);
 }
 
+template <auto& missiles>
+constexpr ResetTable HomingTable(const char* name) {
+  return Table(name, missiles, ResetHomingTable<missiles>, HomingTableAtStart<missiles>);
+}
+
 using enum enemy::StartFrame;
 using enum enemy::AimedReset;
 
@@ -167,6 +174,34 @@ constexpr ResetTable kBeforeBosses[] = {
     MarkerTable<gBoss7MarkersB>("gBoss7MarkersB"),
     MarkerTable<gBoss8MarkersA>("gBoss8MarkersA"),
     MarkerTable<gBoss8MarkersB>("gBoss8MarkersB"),
+    HomingTable<gHomingDiver80L>("gHomingDiver80L"),
+    HomingTable<gHomingZak2>("gHomingZak2"),
+    HomingTable<gHomingZak3>("gHomingZak3"),
+    HomingTable<gHomingDiver80R>("gHomingDiver80R"),
+    HomingTable<gHomingGunner80L>("gHomingGunner80L"),
+    HomingTable<gHomingGunner80R>("gHomingGunner80R"),
+    HomingTable<gHomingBig90A>("gHomingBig90A"),
+    HomingTable<gHomingVolleyZakA>("gHomingVolleyZakA"),
+    HomingTable<gHomingZak4A>("gHomingZak4A"),
+    HomingTable<gHomingZak4B>("gHomingZak4B"),
+    HomingTable<gHomingZak4C>("gHomingZak4C"),
+    HomingTable<gHomingZak4D>("gHomingZak4D"),
+    HomingTable<gHomingBoss1A>("gHomingBoss1A"),
+    HomingTable<gHomingBoss1B>("gHomingBoss1B"),
+    HomingTable<gHomingBoss2A>("gHomingBoss2A"),
+    HomingTable<gHomingBoss2B>("gHomingBoss2B"),
+    HomingTable<gHomingBoss3A>("gHomingBoss3A"),
+    HomingTable<gHomingBoss3B>("gHomingBoss3B"),
+    HomingTable<gHomingBoss4A>("gHomingBoss4A"),
+    HomingTable<gHomingBoss4B>("gHomingBoss4B"),
+    HomingTable<gHomingBoss5A>("gHomingBoss5A"),
+    HomingTable<gHomingBoss5B>("gHomingBoss5B"),
+    HomingTable<gHomingBoss6A>("gHomingBoss6A"),
+    HomingTable<gHomingBoss6B>("gHomingBoss6B"),
+    HomingTable<gHomingBoss7A>("gHomingBoss7A"),
+    HomingTable<gHomingBoss7B>("gHomingBoss7B"),
+    HomingTable<gHomingBoss8A>("gHomingBoss8A"),
+    HomingTable<gHomingBoss8B>("gHomingBoss8B"),
     Table("gExplosionFragments", gExplosionFragments, ParkExplosionFragments,
           ExplosionFragmentsAtStart),
     Table("gBombShots", gBombShots, ResetBombShots, BombShotsAtStart),

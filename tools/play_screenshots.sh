@@ -14,6 +14,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
 export SDL_AUDIODRIVER=dummy
+export XDG_RUNTIME_DIR="$work"  # a lock of its own, whatever else runs
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   game=$0 out=$1
   "$game" & pid=$!
