@@ -144,6 +144,10 @@ constexpr auto kOthers = RowsOf({
             DrawTwinGunZakDShot2>),
 });
 
+constexpr std::array kHoming{
+    kHomingCrossers, kHomingWaves,
+    HomingDraws<DrawHomingBoss4A, DrawHomingBoss4B>::Updates<UpdateHomingBoss4A,
+                                                             UpdateHomingBoss4B>()};
 constexpr auto kLife = RowsOf({Always(Ops<UpdatePlayerLife>)});
 
 // The first stream of each diver and gunner flies only in extra play, though
@@ -201,12 +205,16 @@ constexpr auto kBullets = RowsOf({
                MoveZak54BStream, DrawZak54BStream>),
 });
 
-constexpr auto kRows = JoinRows(
-    kWavesAndDivers, DiverL::In(kDive1, kDive1Shots), DiverR::In(kDive1, kDive1Shots),
-    DiverL::In(kDive2, kDive2Shots), DiverR::In(kDive2, kDive2Shots), kGunners,
-    GunnerL::In(kGun1, kGun1Shots), GunnerR::In(kGun1, kGun1Shots), GunnerL::In(kGun2, kGun2Shots),
-    GunnerR::In(kGun2, kGun2Shots), kOthers, kPowerItemRows, kLife, kBullets);
+constexpr auto kRows =
+    JoinRows(kWavesAndDivers, DiverL::In(kDive1, kDive1Shots), DiverR::In(kDive1, kDive1Shots),
+             DiverL::In(kDive2, kDive2Shots), DiverR::In(kDive2, kDive2Shots), kGunners,
+             GunnerL::In(kGun1, kGun1Shots), GunnerR::In(kGun1, kGun1Shots),
+             GunnerL::In(kGun2, kGun2Shots), GunnerR::In(kGun2, kGun2Shots), kOthers,
+             kPowerItemRows, HomingDrawRows(kHoming), kLife, kBullets);
+
+constexpr auto kHomingUpdates = HomingUpdateRows(kHoming);
 
 }  // namespace
 
 constinit const std::span<const TimelineRow> kStage4Timeline{kRows};
+constinit const std::span<const TimelineRow> kStage4HomingUpdates{kHomingUpdates};

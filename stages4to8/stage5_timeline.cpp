@@ -77,6 +77,10 @@ constexpr auto kOthers = RowsOf({
     Between(kFirst, 1260, 1300, Ops<TickWaveZak4D>),
 });
 
+constexpr std::array kHoming{
+    kHomingCrossers, kHomingWaves,
+    HomingDraws<DrawHomingBoss5A, DrawHomingBoss5B>::Updates<UpdateHomingBoss5A,
+                                                             UpdateHomingBoss5B>()};
 constexpr auto kLife = RowsOf({Always(Ops<UpdatePlayerLife>)});
 
 // Zak51A's second shot flies in extra play, its first in the others; the
@@ -117,8 +121,12 @@ constexpr auto kBullets = RowsOf({
     InMode(kNoExtra, Ops<MoveZak51AShot1, DrawZak51AShot1>),
 });
 
-constexpr auto kRows = JoinRows(kDiversAndGunners, kOthers, kPowerItemRows, kLife, kBullets);
+constexpr auto kRows =
+    JoinRows(kDiversAndGunners, kOthers, kPowerItemRows, HomingDrawRows(kHoming), kLife, kBullets);
+
+constexpr auto kHomingUpdates = HomingUpdateRows(kHoming);
 
 }  // namespace
 
 constinit const std::span<const TimelineRow> kStage5Timeline{kRows};
+constinit const std::span<const TimelineRow> kStage5HomingUpdates{kHomingUpdates};

@@ -78,6 +78,10 @@ constexpr auto kLargeKinds = RowsOf({
     Between(kFirst, 600, 980, Ops<TickZak50BBeam2, TickZak50BShot2, TickZak50BShot3>, kExtra),
 });
 
+constexpr std::array kHoming{
+    kHomingZak2And3, kHomingCrossers, kHomingWaves,
+    HomingDraws<DrawHomingBoss6A, DrawHomingBoss6B>::Updates<UpdateHomingBoss6A,
+                                                             UpdateHomingBoss6B>()};
 constexpr auto kLife = RowsOf({Always(Ops<UpdatePlayerLife>)});
 
 // Families of kinds this stage never runs (the strafers, the twin-gun craft,
@@ -128,9 +132,12 @@ constexpr auto kBullets = RowsOf({
     Always(Ops<MoveZak51ABeam1, DrawZak51ABeam1, MoveZak51ABeam2, DrawZak51ABeam2>),
 });
 
-constexpr auto kRows =
-    JoinRows(kKinds, kDiversAndGunners, kLargeKinds, kPowerItemRows, kLife, kBullets);
+constexpr auto kRows = JoinRows(kKinds, kDiversAndGunners, kLargeKinds, kPowerItemRows,
+                                HomingDrawRows(kHoming), kLife, kBullets);
+
+constexpr auto kHomingUpdates = HomingUpdateRows(kHoming);
 
 }  // namespace
 
 constinit const std::span<const TimelineRow> kStage6Timeline{kRows};
+constinit const std::span<const TimelineRow> kStage6HomingUpdates{kHomingUpdates};

@@ -89,6 +89,10 @@ constexpr auto kKinds = RowsOf({
     Between(kFirst, 700, 750, Ops<SpawnZak54C, SpawnZak50C>),
 });
 
+constexpr std::array kHoming{
+    kHomingCrossers,
+    HomingDraws<DrawHomingBoss7A, DrawHomingBoss7B>::Updates<UpdateHomingBoss7A,
+                                                             UpdateHomingBoss7B>()};
 constexpr auto kLife = RowsOf({Always(Ops<UpdatePlayerLife>)});
 
 constexpr auto kBullets = RowsOf({
@@ -130,8 +134,11 @@ constexpr auto kBullets = RowsOf({
             DrawZak50CStream>),
 });
 
-constexpr auto kRows = JoinRows(kKinds, kPowerItemRows, kLife, kBullets);
+constexpr auto kRows = JoinRows(kKinds, kPowerItemRows, HomingDrawRows(kHoming), kLife, kBullets);
+
+constexpr auto kHomingUpdates = HomingUpdateRows(kHoming);
 
 }  // namespace
 
 constinit const std::span<const TimelineRow> kStage7Timeline{kRows};
+constinit const std::span<const TimelineRow> kStage7HomingUpdates{kHomingUpdates};

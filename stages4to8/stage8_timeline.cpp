@@ -88,6 +88,10 @@ constexpr auto kKinds = RowsOf({
     Between(kFirst, 1400, 1480, Ops<SpawnZak54C, SpawnZak50C>),
 });
 
+constexpr std::array kHoming{
+    kHomingCrossers,
+    HomingDraws<DrawHomingBoss8A, DrawHomingBoss8B>::Updates<UpdateHomingBoss8A,
+                                                             UpdateHomingBoss8B>()};
 constexpr auto kLife = RowsOf({Always(Ops<UpdatePlayerLife>)});
 
 // Zak50B's first shot, ticked in every mode, flies only outside extra play.
@@ -127,8 +131,11 @@ constexpr auto kBullets = RowsOf({
     InMode(kNoExtra, Ops<MoveZak50BShot1, DrawZak50BShot1>),
 });
 
-constexpr auto kRows = JoinRows(kKinds, kPowerItemRows, kLife, kBullets);
+constexpr auto kRows = JoinRows(kKinds, kPowerItemRows, HomingDrawRows(kHoming), kLife, kBullets);
+
+constexpr auto kHomingUpdates = HomingUpdateRows(kHoming);
 
 }  // namespace
 
 constinit const std::span<const TimelineRow> kStage8Timeline{kRows};
+constinit const std::span<const TimelineRow> kStage8HomingUpdates{kHomingUpdates};

@@ -11,7 +11,8 @@ namespace {
 constexpr StageDef LateStage(const char* song, float clockSpeed,
                              std::span<const TimelineOp> scrollers, ParticleArgs particles,
                              ParticleArgs particlesMode1, const BossSection& boss,
-                             std::span<const TimelineRow> timeline, int continueBombs) {
+                             std::span<const TimelineRow> timeline,
+                             std::span<const TimelineRow> homingUpdates, int continueBombs) {
   return {.song = song,
           .entryClearsPause = false,
           .entryLocksControl = true,
@@ -24,6 +25,7 @@ constexpr StageDef LateStage(const char* song, float clockSpeed,
           .boss = &boss,
           .timeline = timeline,
           .scrollers = scrollers,
+          .afterHitTest = homingUpdates,
           .continueBombs = continueBombs};
 }
 
@@ -32,15 +34,19 @@ constexpr ParticleArgs kNoParticles{0, 0};
 // Only stage 4 lays particles over its scrolling picture; stage 8 has no song,
 // and a continue in stage 7 gives 3 bombs instead of 5.
 const StageDef kStage4 = LateStage("BRM4.MID", 16.0f, Ops<ScrollBackground>, {80, 80}, {200, 150},
-                                   kBoss4Section, kStage4Timeline, 5);
-const StageDef kStage5 = LateStage("BRM5.MID", 14.0f, Ops<ScrollStage5Background>, kNoParticles,
-                                   {220, 200}, kBoss5Section, kStage5Timeline, 5);
-const StageDef kStage6 = LateStage("BRM6.MID", 13.0f, Ops<ScrollStage6Background>, kNoParticles,
-                                   {180, 180}, kBoss6Section, kStage6Timeline, 5);
-const StageDef kStage7 = LateStage("BRM7.MID", 20.0f, Ops<ScrollStage7Background>, kNoParticles,
-                                   {200, 200}, kBoss7Section, kStage7Timeline, 3);
-const StageDef kStage8 = LateStage(nullptr, 20.0f, Ops<ScrollStage8Background>, kNoParticles,
-                                   {300, 300}, kBoss8Section, kStage8Timeline, 5);
+                                   kBoss4Section, kStage4Timeline, kStage4HomingUpdates, 5);
+const StageDef kStage5 =
+    LateStage("BRM5.MID", 14.0f, Ops<ScrollStage5Background>, kNoParticles, {220, 200},
+              kBoss5Section, kStage5Timeline, kStage5HomingUpdates, 5);
+const StageDef kStage6 =
+    LateStage("BRM6.MID", 13.0f, Ops<ScrollStage6Background>, kNoParticles, {180, 180},
+              kBoss6Section, kStage6Timeline, kStage6HomingUpdates, 5);
+const StageDef kStage7 =
+    LateStage("BRM7.MID", 20.0f, Ops<ScrollStage7Background>, kNoParticles, {200, 200},
+              kBoss7Section, kStage7Timeline, kStage7HomingUpdates, 3);
+const StageDef kStage8 =
+    LateStage(nullptr, 20.0f, Ops<ScrollStage8Background>, kNoParticles, {300, 300}, kBoss8Section,
+              kStage8Timeline, kStage8HomingUpdates, 5);
 
 }  // namespace
 
