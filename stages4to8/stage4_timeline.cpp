@@ -150,9 +150,6 @@ constexpr std::array kHoming{
                                                              UpdateHomingBoss4B>()};
 constexpr auto kLife = RowsOf({Always(Ops<UpdatePlayerLife>)});
 
-// The first stream of each diver and gunner flies only in extra play, though
-// normal play fires it: there its bullets hold their slots where they started,
-// unseen and harmless, and the stream fires no more.
 constexpr auto kBullets = RowsOf({
     Always(
         Ops<MoveBoss4FanVolley6, DrawBoss4FanVolley6, MoveBoss4FanVolley7, DrawBoss4FanVolley7,
@@ -169,6 +166,9 @@ constexpr auto kBullets = RowsOf({
     InMode(kExtra,
            Ops<MoveBoss4FanVolley6, MoveBoss4FanVolley7, MoveBoss4FanVolley4, MoveBoss4FanVolley5,
                MoveBoss4FanVolley2, MoveBoss4FanVolley3, MoveBoss4FanVolley1>),
+    // The first stream of each diver and gunner flies only in extra play, though
+    // normal play fires it: there its bullets hold their slots where they
+    // started, unseen and harmless, and the stream fires no more.
     InMode(kExtra, Ops<MoveDiver80LStream1, DrawDiver80LStream1>),
     Always(Ops<MoveDiver80LStream2, DrawDiver80LStream2, MoveDiver80LStream3, DrawDiver80LStream3>),
     InMode(kExtra, Ops<MoveDiver80RStream1, DrawDiver80RStream1>),
