@@ -106,10 +106,12 @@ TEST_P(LateStageTest, TheBossSectionOpensAfterItsBoundAndItsCounterRunsInsideThe
     *s.counter = s.wrap - 1;
   });
   for (int f = kPlay + 7; f <= kPlay + 10; ++f) At(f, [&] { counts.push_back(*s.counter); });
-  RunFrames(kPlay + 11);
+  At(kPlay + 10, [&] { s.boss->hp = 0.0f; });  // hit down to exactly 0: shut
+  At(kPlay + 11, [&] { counts.push_back(*s.counter); });
+  RunFrames(kPlay + 12);
   EXPECT_EQ(clockAtBound, 0.0f);
   EXPECT_GT(clockInside, 0.0f);
-  EXPECT_EQ(counts, (std::vector<int>{0, 0, 1, 2, s.wrap, 0, 1, 2}));
+  EXPECT_EQ(counts, (std::vector<int>{0, 0, 1, 2, s.wrap, 0, 1, 2, 2}));
 }
 
 // A boss left unbeaten is zeroed from clock 11000 and its defeat hands over.
