@@ -38,18 +38,22 @@ struct StageDef {
   bool bombNeedsFireOff;  // stage 1 runs the bomb only while firing is off
   bool replayKey;         // 'R' restarts stage 1 as a replay
   const BossSection* boss;
-  std::span<const TimelineRow> timeline;  // between the player's shots and the HUD
+  std::span<const TimelineRow> timeline;      // between the player's shots and the HUD
+  std::span<const TimelineOp> homingUpdates;  // after the hit passes
 };
 
 constexpr float kUnlockClock = 16.0f;
 constexpr float kSwitchedClock = -90.0f;
 
-const StageDef kStage1{"XF1.MID", true, false, 20.0f,          true,           {80, 80},
-                       {0, 0},    true, true,  &kBoss1Section, kStage1Timeline};
-const StageDef kStage2{"MBGM13.MID", false, true,  20.0f,          false,          {120, 120},
-                       {120, 120},   false, false, &kBoss2Section, kStage2Timeline};
-const StageDef kStage3{"CFGM1.MID", false, true,  18.0f,          false,          {200, 200},
-                       {150, 150},  false, false, &kBoss3Section, kStage3Timeline};
+const StageDef kStage1{"XF1.MID", true,           false,           20.0f,
+                       true,      {80, 80},       {0, 0},          true,
+                       true,      &kBoss1Section, kStage1Timeline, kStage1HomingUpdates};
+const StageDef kStage2{
+    "MBGM13.MID", false, true,  20.0f,          false,           {120, 120},
+    {120, 120},   false, false, &kBoss2Section, kStage2Timeline, kStage2HomingUpdates};
+const StageDef kStage3{
+    "CFGM1.MID", false, true,  18.0f,          false,           {200, 200},
+    {150, 150},  false, false, &kBoss3Section, kStage3Timeline, kStage3HomingUpdates};
 
 void AdvanceClocks(const StageDef& s) {
   if (s.hasSecondClock) {
@@ -134,6 +138,7 @@ void RunStageFrame(const StageDef& s) {
   if (gBombActive == 1 && (!s.bombNeedsFireOff || gFireEnabled == 0)) UpdateBomb(0);
   UpdateBombShots(0);
   HitTestShots();
+  for (TimelineOp update : s.homingUpdates) update(0);
   if (gLiveShotsA == 0) gShotLimit = 0;
   UpdateGameEnd();
   if (s.replayKey && gKey == 'R') RestartAsReplay();
