@@ -21,6 +21,8 @@
 #include "game/assets.h"
 #include "game/game_state.h"
 #include "game/stage_timelines.h"
+#include "homing/boss_homing.h"
+#include "homing/enemy_homing.h"
 #include "player/life.h"
 #include "player/power_item.h"
 
@@ -79,6 +81,10 @@ const TimelineRow kRows[] = {
     Within(kFirst, 800, 850, Ops<SpawnPowerItem>),
     Within(kFirst, 950, 1000, Ops<SpawnPowerItem>),
     Within(kFirst, 1900, 1950, Ops<SpawnPowerItem>),
+    Always(Ops<DrawHomingZak2, DrawHomingZak3, DrawHomingDiver80L, DrawHomingDiver80R,
+               DrawHomingGunner80L, DrawHomingGunner80R, DrawHomingBig90A, DrawHomingVolleyZakA,
+               DrawHomingZak4A, DrawHomingZak4B, DrawHomingZak4C, DrawHomingZak4D, DrawHomingBoss1A,
+               DrawHomingBoss1B>),
     Always(Ops<UpdatePlayerLife>),
     Always(
         Ops<MoveZak52BurstA, DrawZak52BurstA, MoveBoss1Hazard1, DrawBoss1Hazard1, MoveBoss1Hazard2,
@@ -114,3 +120,8 @@ const TimelineRow kRows[] = {
 }  // namespace
 
 constinit const std::span<const TimelineRow> kStage1Timeline{kRows};
+constinit const std::span<const TimelineOp> kStage1HomingUpdates =
+    Ops<UpdateHomingZak2, UpdateHomingZak3, UpdateHomingDiver80L, UpdateHomingDiver80R,
+        UpdateHomingGunner80L, UpdateHomingGunner80R, UpdateHomingBig90A, UpdateHomingVolleyZakA,
+        UpdateHomingZak4A, UpdateHomingZak4B, UpdateHomingZak4C, UpdateHomingZak4D,
+        UpdateHomingBoss1A, UpdateHomingBoss1B>;

@@ -21,6 +21,8 @@
 #include "game/assets.h"
 #include "game/game_state.h"
 #include "game/stage_timelines.h"
+#include "homing/boss_homing.h"
+#include "homing/enemy_homing.h"
 #include "player/life.h"
 #include "player/power_item.h"
 
@@ -79,6 +81,9 @@ const TimelineRow kRows[] = {
     Within(kFirst, 500, 550, Ops<SpawnPowerItem>),
     Within(kFirst, 800, 850, Ops<SpawnPowerItem>),
     Within(kFirst, 1000, 1050, Ops<SpawnPowerItem>),
+    Always(Ops<DrawHomingDiver80L, DrawHomingDiver80R, DrawHomingGunner80L, DrawHomingGunner80R,
+               DrawHomingBig90A, DrawHomingVolleyZakA, DrawHomingZak4A, DrawHomingZak4B,
+               DrawHomingZak4C, DrawHomingZak4D, DrawHomingBoss2A, DrawHomingBoss2B>),
     Always(Ops<UpdatePlayerLife>),
     Always(
         Ops<MoveBoss2Hazard1, DrawBoss2Hazard1, MoveBoss2Hazard2, DrawBoss2Hazard2,
@@ -112,3 +117,7 @@ const TimelineRow kRows[] = {
 }  // namespace
 
 constinit const std::span<const TimelineRow> kStage2Timeline{kRows};
+constinit const std::span<const TimelineOp> kStage2HomingUpdates =
+    Ops<UpdateHomingDiver80L, UpdateHomingDiver80R, UpdateHomingGunner80L, UpdateHomingGunner80R,
+        UpdateHomingBig90A, UpdateHomingVolleyZakA, UpdateHomingZak4A, UpdateHomingZak4B,
+        UpdateHomingZak4C, UpdateHomingZak4D, UpdateHomingBoss2A, UpdateHomingBoss2B>;

@@ -21,6 +21,8 @@
 #include "game/assets.h"
 #include "game/game_state.h"
 #include "game/stage_timelines.h"
+#include "homing/boss_homing.h"
+#include "homing/enemy_homing.h"
 #include "player/life.h"
 #include "player/power_item.h"
 
@@ -108,3 +110,7 @@ const TimelineRow kRows[] = {
 }  // namespace
 
 constinit const std::span<const TimelineRow> kStage3Timeline{kRows};
+constinit const std::span<const TimelineOp> kStage3HomingUpdates =
+    Ops<UpdateHomingDiver80L, UpdateHomingDiver80R, UpdateHomingGunner80L, UpdateHomingGunner80R,
+        UpdateHomingBig90A, UpdateHomingVolleyZakA, UpdateHomingZak4A, UpdateHomingZak4B,
+        UpdateHomingZak4C, UpdateHomingZak4D, UpdateHomingBoss3A, UpdateHomingBoss3B>;

@@ -39,7 +39,8 @@ const StageDef kStage1{.song = "XF1.MID",
                        .bombNeedsFireOff = true,
                        .replayKey = true,
                        .boss = &kBoss1Section,
-                       .timeline = kStage1Timeline};
+                       .timeline = kStage1Timeline,
+                       .homingUpdates = kStage1HomingUpdates};
 const StageDef kStage2{.song = "MBGM13.MID",
                        .entryClearsPause = false,
                        .entryLocksControl = true,
@@ -50,7 +51,8 @@ const StageDef kStage2{.song = "MBGM13.MID",
                        .bombNeedsFireOff = false,
                        .replayKey = false,
                        .boss = &kBoss2Section,
-                       .timeline = kStage2Timeline};
+                       .timeline = kStage2Timeline,
+                       .homingUpdates = kStage2HomingUpdates};
 const StageDef kStage3{.song = "CFGM1.MID",
                        .entryClearsPause = false,
                        .entryLocksControl = true,
@@ -61,7 +63,8 @@ const StageDef kStage3{.song = "CFGM1.MID",
                        .bombNeedsFireOff = false,
                        .replayKey = false,
                        .boss = &kBoss3Section,
-                       .timeline = kStage3Timeline};
+                       .timeline = kStage3Timeline,
+                       .homingUpdates = kStage3HomingUpdates};
 
 void AdvanceClocks(const StageDef& s) {
   if (s.hasSecondClock) {
@@ -148,7 +151,7 @@ void RunStageFrame(const StageDef& s) {
   if (gBombActive == 1 && (!s.bombNeedsFireOff || gFireEnabled == 0)) UpdateBomb(0);
   UpdateBombShots(0);
   HitTestShots();
-  RunTimeline(s.afterHitTest);
+  for (TimelineOp update : s.homingUpdates) update(0);
   if (gLiveShotsA == 0) gShotLimit = 0;
   UpdateGameEnd();
   if (s.replayKey && gKey == 'R') RestartAsReplay();

@@ -21,11 +21,11 @@ struct StageDef {
   bool bombNeedsFireOff;  // stage 1 runs the bomb only while firing is off
   bool replayKey;         // 'R' restarts stage 1 as a replay
   const BossSection* boss;
-  std::span<const TimelineRow> timeline;  // between the player's shots and the HUD
+  std::span<const TimelineRow> timeline;      // between the player's shots and the HUD
+  std::span<const TimelineOp> homingUpdates;  // after the hit passes
   // Background mode 0: the scrolling pictures drawn before the particles.
   std::span<const TimelineOp> scrollers = Ops<ScrollBackgroundU, ScrollBackground>;
-  std::span<const TimelineRow> afterHitTest = {};  // the homing missiles' updates
-  int continueBombs = 5;                           // the bomb stock a continue gives
+  int continueBombs = 5;  // the bomb stock a continue gives
 };
 
 void RunStageFrame(const StageDef& s);

@@ -7,3 +7,6 @@
 #include "game/timeline.h"
 
 extern const std::span<const TimelineRow> kStage1Timeline, kStage2Timeline, kStage3Timeline;
+// The homing missiles' updates, run after the hit passes.
+extern const std::span<const TimelineOp> kStage1HomingUpdates, kStage2HomingUpdates,
+    kStage3HomingUpdates;

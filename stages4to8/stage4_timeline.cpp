@@ -13,6 +13,8 @@
 #include "enemies/volley_zak.h"
 #include "enemies/zak4.h"
 #include "enemies/zak51_side.h"
+#include "homing/boss_homing.h"
+#include "homing/enemy_homing.h"
 #include "player/life.h"
 #include "stages4to8/stage_rows48.h"
 #include "stages4to8/stage_timelines48.h"
@@ -144,10 +146,10 @@ constexpr auto kOthers = RowsOf({
             DrawTwinGunZakDShot2>),
 });
 
-constexpr std::array kHoming{
-    kHomingCrossers, kHomingWaves,
-    HomingDraws<DrawHomingBoss4A, DrawHomingBoss4B>::Updates<UpdateHomingBoss4A,
-                                                             UpdateHomingBoss4B>()};
+constexpr auto kHomingDraws = RowsOf(
+    {Always(Ops<DrawHomingDiver80L, DrawHomingDiver80R, DrawHomingGunner80L, DrawHomingGunner80R,
+                DrawHomingBig90A, DrawHomingVolleyZakA, DrawHomingZak4A, DrawHomingZak4B,
+                DrawHomingZak4C, DrawHomingZak4D, DrawHomingBoss4A, DrawHomingBoss4B>)});
 constexpr auto kLife = RowsOf({Always(Ops<UpdatePlayerLife>)});
 
 constexpr auto kBullets = RowsOf({
@@ -205,16 +207,16 @@ constexpr auto kBullets = RowsOf({
                MoveZak54BStream, DrawZak54BStream>),
 });
 
-constexpr auto kRows =
-    JoinRows(kWavesAndDivers, DiverL::In(kDive1, kDive1Shots), DiverR::In(kDive1, kDive1Shots),
-             DiverL::In(kDive2, kDive2Shots), DiverR::In(kDive2, kDive2Shots), kGunners,
-             GunnerL::In(kGun1, kGun1Shots), GunnerR::In(kGun1, kGun1Shots),
-             GunnerL::In(kGun2, kGun2Shots), GunnerR::In(kGun2, kGun2Shots), kOthers,
-             kPowerItemRows, HomingDrawRows(kHoming), kLife, kBullets);
-
-constexpr auto kHomingUpdates = HomingUpdateRows(kHoming);
+constexpr auto kRows = JoinRows(
+    kWavesAndDivers, DiverL::In(kDive1, kDive1Shots), DiverR::In(kDive1, kDive1Shots),
+    DiverL::In(kDive2, kDive2Shots), DiverR::In(kDive2, kDive2Shots), kGunners,
+    GunnerL::In(kGun1, kGun1Shots), GunnerR::In(kGun1, kGun1Shots), GunnerL::In(kGun2, kGun2Shots),
+    GunnerR::In(kGun2, kGun2Shots), kOthers, kPowerItemRows, kHomingDraws, kLife, kBullets);
 
 }  // namespace
 
 constinit const std::span<const TimelineRow> kStage4Timeline{kRows};
-constinit const std::span<const TimelineRow> kStage4HomingUpdates{kHomingUpdates};
+constinit const std::span<const TimelineOp> kStage4HomingUpdates =
+    Ops<UpdateHomingDiver80L, UpdateHomingDiver80R, UpdateHomingGunner80L, UpdateHomingGunner80R,
+        UpdateHomingBig90A, UpdateHomingVolleyZakA, UpdateHomingZak4A, UpdateHomingZak4B,
+        UpdateHomingZak4C, UpdateHomingZak4D, UpdateHomingBoss4A, UpdateHomingBoss4B>;

@@ -8,6 +8,8 @@
 #include "enemies/template_kinds.h"
 #include "enemies/volley_zak.h"
 #include "enemies/zak4.h"
+#include "homing/boss_homing.h"
+#include "homing/enemy_homing.h"
 #include "player/life.h"
 #include "stages4to8/stage_rows48.h"
 #include "stages4to8/stage_timelines48.h"
@@ -77,10 +79,10 @@ constexpr auto kOthers = RowsOf({
     Between(kFirst, 1260, 1300, Ops<TickWaveZak4D>),
 });
 
-constexpr std::array kHoming{
-    kHomingCrossers, kHomingWaves,
-    HomingDraws<DrawHomingBoss5A, DrawHomingBoss5B>::Updates<UpdateHomingBoss5A,
-                                                             UpdateHomingBoss5B>()};
+constexpr auto kHomingDraws = RowsOf(
+    {Always(Ops<DrawHomingDiver80L, DrawHomingDiver80R, DrawHomingGunner80L, DrawHomingGunner80R,
+                DrawHomingBig90A, DrawHomingVolleyZakA, DrawHomingZak4A, DrawHomingZak4B,
+                DrawHomingZak4C, DrawHomingZak4D, DrawHomingBoss5A, DrawHomingBoss5B>)});
 constexpr auto kLife = RowsOf({Always(Ops<UpdatePlayerLife>)});
 
 // Zak51A's second shot flies in extra play, its first in the others; the
@@ -122,11 +124,12 @@ constexpr auto kBullets = RowsOf({
 });
 
 constexpr auto kRows =
-    JoinRows(kDiversAndGunners, kOthers, kPowerItemRows, HomingDrawRows(kHoming), kLife, kBullets);
-
-constexpr auto kHomingUpdates = HomingUpdateRows(kHoming);
+    JoinRows(kDiversAndGunners, kOthers, kPowerItemRows, kHomingDraws, kLife, kBullets);
 
 }  // namespace
 
 constinit const std::span<const TimelineRow> kStage5Timeline{kRows};
-constinit const std::span<const TimelineRow> kStage5HomingUpdates{kHomingUpdates};
+constinit const std::span<const TimelineOp> kStage5HomingUpdates =
+    Ops<UpdateHomingDiver80L, UpdateHomingDiver80R, UpdateHomingGunner80L, UpdateHomingGunner80R,
+        UpdateHomingBig90A, UpdateHomingVolleyZakA, UpdateHomingZak4A, UpdateHomingZak4B,
+        UpdateHomingZak4C, UpdateHomingZak4D, UpdateHomingBoss5A, UpdateHomingBoss5B>;

@@ -15,6 +15,8 @@
 #include "enemies/volley_zak.h"
 #include "enemies/zak4.h"
 #include "enemies/zak52.h"
+#include "homing/boss_homing.h"
+#include "homing/enemy_homing.h"
 #include "player/life.h"
 #include "stages4to8/stage_rows48.h"
 #include "stages4to8/stage_timelines48.h"
@@ -78,10 +80,10 @@ constexpr auto kLargeKinds = RowsOf({
     Between(kFirst, 600, 980, Ops<TickZak50BBeam2, TickZak50BShot2, TickZak50BShot3>, kExtra),
 });
 
-constexpr std::array kHoming{
-    kHomingZak2And3, kHomingCrossers, kHomingWaves,
-    HomingDraws<DrawHomingBoss6A, DrawHomingBoss6B>::Updates<UpdateHomingBoss6A,
-                                                             UpdateHomingBoss6B>()};
+constexpr auto kHomingDraws = RowsOf({Always(
+    Ops<DrawHomingZak2, DrawHomingZak3, DrawHomingDiver80L, DrawHomingDiver80R, DrawHomingGunner80L,
+        DrawHomingGunner80R, DrawHomingBig90A, DrawHomingVolleyZakA, DrawHomingZak4A,
+        DrawHomingZak4B, DrawHomingZak4C, DrawHomingZak4D, DrawHomingBoss6A, DrawHomingBoss6B>)});
 constexpr auto kLife = RowsOf({Always(Ops<UpdatePlayerLife>)});
 
 // Families of kinds this stage never runs (the strafers, the twin-gun craft,
@@ -132,12 +134,14 @@ constexpr auto kBullets = RowsOf({
     Always(Ops<MoveZak51ABeam1, DrawZak51ABeam1, MoveZak51ABeam2, DrawZak51ABeam2>),
 });
 
-constexpr auto kRows = JoinRows(kKinds, kDiversAndGunners, kLargeKinds, kPowerItemRows,
-                                HomingDrawRows(kHoming), kLife, kBullets);
-
-constexpr auto kHomingUpdates = HomingUpdateRows(kHoming);
+constexpr auto kRows =
+    JoinRows(kKinds, kDiversAndGunners, kLargeKinds, kPowerItemRows, kHomingDraws, kLife, kBullets);
 
 }  // namespace
 
 constinit const std::span<const TimelineRow> kStage6Timeline{kRows};
-constinit const std::span<const TimelineRow> kStage6HomingUpdates{kHomingUpdates};
+constinit const std::span<const TimelineOp> kStage6HomingUpdates =
+    Ops<UpdateHomingZak2, UpdateHomingZak3, UpdateHomingDiver80L, UpdateHomingDiver80R,
+        UpdateHomingGunner80L, UpdateHomingGunner80R, UpdateHomingBig90A, UpdateHomingVolleyZakA,
+        UpdateHomingZak4A, UpdateHomingZak4B, UpdateHomingZak4C, UpdateHomingZak4D,
+        UpdateHomingBoss6A, UpdateHomingBoss6B>;

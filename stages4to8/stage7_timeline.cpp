@@ -11,6 +11,8 @@
 #include "enemies/volley_zak.h"
 #include "enemies/zak51_side.h"
 #include "enemies/zak52.h"
+#include "homing/boss_homing.h"
+#include "homing/enemy_homing.h"
 #include "player/life.h"
 #include "stages4to8/stage_rows48.h"
 #include "stages4to8/stage_timelines48.h"
@@ -89,10 +91,9 @@ constexpr auto kKinds = RowsOf({
     Between(kFirst, 700, 750, Ops<SpawnZak54C, SpawnZak50C>),
 });
 
-constexpr std::array kHoming{
-    kHomingCrossers,
-    HomingDraws<DrawHomingBoss7A, DrawHomingBoss7B>::Updates<UpdateHomingBoss7A,
-                                                             UpdateHomingBoss7B>()};
+constexpr auto kHomingDraws = RowsOf(
+    {Always(Ops<DrawHomingDiver80L, DrawHomingDiver80R, DrawHomingGunner80L, DrawHomingGunner80R,
+                DrawHomingBig90A, DrawHomingVolleyZakA, DrawHomingBoss7A, DrawHomingBoss7B>)});
 constexpr auto kLife = RowsOf({Always(Ops<UpdatePlayerLife>)});
 
 constexpr auto kBullets = RowsOf({
@@ -134,11 +135,11 @@ constexpr auto kBullets = RowsOf({
             DrawZak50CStream>),
 });
 
-constexpr auto kRows = JoinRows(kKinds, kPowerItemRows, HomingDrawRows(kHoming), kLife, kBullets);
-
-constexpr auto kHomingUpdates = HomingUpdateRows(kHoming);
+constexpr auto kRows = JoinRows(kKinds, kPowerItemRows, kHomingDraws, kLife, kBullets);
 
 }  // namespace
 
 constinit const std::span<const TimelineRow> kStage7Timeline{kRows};
-constinit const std::span<const TimelineRow> kStage7HomingUpdates{kHomingUpdates};
+constinit const std::span<const TimelineOp> kStage7HomingUpdates =
+    Ops<UpdateHomingDiver80L, UpdateHomingDiver80R, UpdateHomingGunner80L, UpdateHomingGunner80R,
+        UpdateHomingBig90A, UpdateHomingVolleyZakA, UpdateHomingBoss7A, UpdateHomingBoss7B>;

@@ -10,6 +10,8 @@
 #include "enemies/volley_zak.h"
 #include "enemies/zak51_side.h"
 #include "enemies/zak52.h"
+#include "homing/boss_homing.h"
+#include "homing/enemy_homing.h"
 #include "player/life.h"
 #include "stages4to8/stage_rows48.h"
 #include "stages4to8/stage_timelines48.h"
@@ -88,10 +90,9 @@ constexpr auto kKinds = RowsOf({
     Between(kFirst, 1400, 1480, Ops<SpawnZak54C, SpawnZak50C>),
 });
 
-constexpr std::array kHoming{
-    kHomingCrossers,
-    HomingDraws<DrawHomingBoss8A, DrawHomingBoss8B>::Updates<UpdateHomingBoss8A,
-                                                             UpdateHomingBoss8B>()};
+constexpr auto kHomingDraws = RowsOf(
+    {Always(Ops<DrawHomingDiver80L, DrawHomingDiver80R, DrawHomingGunner80L, DrawHomingGunner80R,
+                DrawHomingBig90A, DrawHomingVolleyZakA, DrawHomingBoss8A, DrawHomingBoss8B>)});
 constexpr auto kLife = RowsOf({Always(Ops<UpdatePlayerLife>)});
 
 // Zak50B's first shot, ticked in every mode, flies only outside extra play.
@@ -131,11 +132,11 @@ constexpr auto kBullets = RowsOf({
     InMode(kNoExtra, Ops<MoveZak50BShot1, DrawZak50BShot1>),
 });
 
-constexpr auto kRows = JoinRows(kKinds, kPowerItemRows, HomingDrawRows(kHoming), kLife, kBullets);
-
-constexpr auto kHomingUpdates = HomingUpdateRows(kHoming);
+constexpr auto kRows = JoinRows(kKinds, kPowerItemRows, kHomingDraws, kLife, kBullets);
 
 }  // namespace
 
 constinit const std::span<const TimelineRow> kStage8Timeline{kRows};
-constinit const std::span<const TimelineRow> kStage8HomingUpdates{kHomingUpdates};
+constinit const std::span<const TimelineOp> kStage8HomingUpdates =
+    Ops<UpdateHomingDiver80L, UpdateHomingDiver80R, UpdateHomingGunner80L, UpdateHomingGunner80R,
+        UpdateHomingBig90A, UpdateHomingVolleyZakA, UpdateHomingBoss8A, UpdateHomingBoss8B>;

@@ -12,7 +12,7 @@ constexpr StageDef LateStage(const char* song, float clockSpeed,
                              std::span<const TimelineOp> scrollers, ParticleArgs particles,
                              ParticleArgs particlesMode1, const BossSection& boss,
                              std::span<const TimelineRow> timeline,
-                             std::span<const TimelineRow> homingUpdates, int continueBombs) {
+                             std::span<const TimelineOp> homingUpdates, int continueBombs) {
   return {.song = song,
           .entryClearsPause = false,
           .entryLocksControl = true,
@@ -24,8 +24,8 @@ constexpr StageDef LateStage(const char* song, float clockSpeed,
           .replayKey = false,
           .boss = &boss,
           .timeline = timeline,
+          .homingUpdates = homingUpdates,
           .scrollers = scrollers,
-          .afterHitTest = homingUpdates,
           .continueBombs = continueBombs};
 }
 

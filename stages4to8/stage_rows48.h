@@ -8,8 +8,6 @@
 #include "enemies/divers.h"
 #include "enemies/gunners.h"
 #include "game/timeline.h"
-#include "homing/boss_homing.h"
-#include "homing/enemy_homing.h"
 #include "player/power_item.h"
 
 namespace stages48 {
@@ -73,46 +71,5 @@ inline constexpr auto kDiversAndGunners =
              DiverWindow(600, 680), DiverWindow(800, 900), DiverWindow(1000, 1100),
              RowsOf({Always(Ops<MoveGunner80L, DrawGunner80L, MoveGunner80R, DrawGunner80R>)}),
              GunnerWindow(560, 600), GunnerWindow(800, 900), GunnerWindow(1000, 1200));
-
-// A set of homing missiles: drawn after the power item, updated after the shot
-// hit pass, in the same order.
-struct HomingSets {
-  TimelineRow draw, update;
-};
-template <auto... Draw>
-struct HomingDraws {
-  template <auto... Update>
-  static constexpr HomingSets Updates() {
-    return {Always(Ops<Draw...>), Always(Ops<Update...>)};
-  }
-};
-
-// The lockable crossing craft, Big90A and VolleyZakA.
-inline constexpr HomingSets kHomingCrossers =
-    HomingDraws<DrawHomingDiver80L, DrawHomingDiver80R, DrawHomingGunner80L, DrawHomingGunner80R,
-                DrawHomingBig90A, DrawHomingVolleyZakA>::
-        Updates<UpdateHomingDiver80L, UpdateHomingDiver80R, UpdateHomingGunner80L,
-                UpdateHomingGunner80R, UpdateHomingBig90A, UpdateHomingVolleyZakA>();
-// The four Zak4 waves.
-inline constexpr HomingSets kHomingWaves =
-    HomingDraws<DrawHomingZak4A, DrawHomingZak4B, DrawHomingZak4C, DrawHomingZak4D>::Updates<
-        UpdateHomingZak4A, UpdateHomingZak4B, UpdateHomingZak4C, UpdateHomingZak4D>();
-// Zak2 and Zak3.
-inline constexpr HomingSets kHomingZak2And3 =
-    HomingDraws<DrawHomingZak2, DrawHomingZak3>::Updates<UpdateHomingZak2, UpdateHomingZak3>();
-
-// The rows of a stage's homing sets, in its order: the draws and the updates.
-template <size_t N>
-constexpr Rows<N> HomingDrawRows(const std::array<HomingSets, N>& sets) {
-  Rows<N> rows{};
-  for (size_t i = 0; i < N; ++i) rows[i] = sets[i].draw;
-  return rows;
-}
-template <size_t N>
-constexpr Rows<N> HomingUpdateRows(const std::array<HomingSets, N>& sets) {
-  Rows<N> rows{};
-  for (size_t i = 0; i < N; ++i) rows[i] = sets[i].update;
-  return rows;
-}
 
 }  // namespace stages48

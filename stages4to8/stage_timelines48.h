@@ -9,5 +9,5 @@
 
 extern const std::span<const TimelineRow> kStage4Timeline, kStage5Timeline, kStage6Timeline,
     kStage7Timeline, kStage8Timeline;
-extern const std::span<const TimelineRow> kStage4HomingUpdates, kStage5HomingUpdates,
+extern const std::span<const TimelineOp> kStage4HomingUpdates, kStage5HomingUpdates,
     kStage6HomingUpdates, kStage7HomingUpdates, kStage8HomingUpdates;

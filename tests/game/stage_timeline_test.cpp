@@ -10,6 +10,8 @@
 #include "enemies/zak52.h"
 #include "enemies/zak60.h"
 #include "game/scenes.h"
+#include "homing/enemy_homing.h"
+#include "homing/lock_on.h"
 #include "platform/keys.h"
 #include "tests/game/player_fixture.h"
 #include "tests/support/alloc_counter.h"
@@ -263,5 +265,32 @@ INSTANTIATE_TEST_SUITE_P(
                       QuickRun{SceneStage3, 1.5f, &gBoss3}, QuickRun{SceneStage4, 1.5f, &gBoss4},
                       QuickRun{SceneStage5, 1.5f, &gBoss5}, QuickRun{SceneStage6, 1.5f, &gBoss6},
                       QuickRun{SceneStage7, 1.5f, &gBoss7}, QuickRun{SceneStage8, 1.5f, &gBoss8}));
+
+}  // namespace
+
+namespace {
+
+TEST_F(StageTimelineTest, Stage1FliesALaunchedHomingMissileToItsLockedEnemy) {
+  int scoreBefore = 0;
+  At(kPlay, [&] {
+    gStageClock = 50.0f;  // before every window
+    gZak2[1] = ZakRecord{0, 0, 0, 420.0f, 120.0f, 0, 0, 0, 1, 0};
+    gPlayerX = 150.0f;
+    gPlayerY = 300.0f;
+    LockMarkerZak2(1);
+  });
+  At(kPlay + 1, [&] {  // the stage has drawn the marker on its slot
+    scoreBefore = gScore;
+    LaunchHomingZak2();
+    EXPECT_EQ(gHomingZak2[1].active, 1);
+  });
+  At(kPlay + 120, [&] {
+    EXPECT_EQ(gZak2[1].alive, 0);  // struck, exploded and gone
+    EXPECT_EQ(gZak2[1].x, -500.0f);
+    EXPECT_GE(gScore - scoreBefore, 300);
+    EXPECT_EQ(gHomingZak2[1].active, 0);
+  });
+  RunFrames(kPlay + 121);
+}
 
 }  // namespace
