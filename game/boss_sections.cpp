@@ -145,6 +145,9 @@ void RunBossSection(const BossSection& s) {
     for (const AttackWindow& w : s.schedule)
       if (w.from <= a && a <= w.to)
         for (TimelineOp op : w.ops) op(0);
+    for (const HpBand& b : s.hpBands)
+      if (ModeHolds(b.mode) && b.from <= s.boss->hp && s.boss->hp <= b.to)
+        for (TimelineOp op : b.ops) op(0);
     if (*s.counter >= s.wrapAt) *s.counter = s.wrapTo;
   }
   // A defeat that handed over in this frame has reset the play state: no time-out then.

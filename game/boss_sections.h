@@ -14,6 +14,13 @@ struct AttackWindow {
   std::span<const TimelineOp> ops;
 };
 
+// Attacks that run while the boss's hp lies in from..to (inclusive), under a mode of play.
+struct HpBand {
+  Mode mode;
+  float from, to;
+  std::span<const TimelineOp> ops;
+};
+
 struct BossSection {
   StageClock clock;
   float openAfter, closeBefore;  // the section runs while openAfter < clock < closeBefore
@@ -26,8 +33,9 @@ struct BossSection {
   int32_t* counter;
   int wrapAt, wrapTo;  // a counter at wrapAt or above becomes wrapTo
   std::span<const AttackWindow> schedule;
-  float timeoutFrom, timeoutTo;  // from <= clock <= to: hp 0 and one more defeat step
-  bool laser;                    // the stage-1 boss's laser runs before the boss moves
+  float timeoutFrom, timeoutTo;          // from <= clock <= to: hp 0 and one more defeat step
+  bool laser;                            // the stage-1 boss's laser runs before the boss moves
+  std::span<const HpBand> hpBands = {};  // tested after the schedule, before the wrap
 };
 
 extern const BossSection kBoss1Section, kBoss2Section, kBoss3Section;

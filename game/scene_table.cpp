@@ -5,14 +5,15 @@
 #include "engine/game_hooks.h"
 #include "game/scenes.h"
 #include "game/stages.h"
+#include "stages4to8/stages48.h"
 
 namespace {
 
 using SceneFrame = void (*)();
-// Stages 4 to 8 are reached by no scene change; their entries stay empty until they exist.
 constexpr std::array<SceneFrame, 13> kSceneFrames{
-    nullptr, TitleFrame, Stage1Frame, Stage2Frame, Stage3Frame,      nullptr,        nullptr,
-    nullptr, nullptr,    nullptr,     EndingFrame, LevelSelectFrame, ShipSelectFrame};
+    nullptr,     TitleFrame,       Stage1Frame,    Stage2Frame, Stage3Frame,
+    Stage4Frame, Stage5Frame,      Stage6Frame,    Stage7Frame, Stage8Frame,
+    EndingFrame, LevelSelectFrame, ShipSelectFrame};
 
 }  // namespace
 

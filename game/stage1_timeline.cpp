@@ -98,7 +98,7 @@ const TimelineRow kRows[] = {
             MoveBoss1PairShot2, DrawBoss1PairShot2, MoveBoss1FallShot1, DrawBoss1FallShot1,
             MoveBoss1FallShot2, DrawBoss1FallShot2, MoveBoss1Chain, DrawBoss1Chain, MoveBoss1Drop1,
             DrawBoss1Drop1, MoveBoss1Drop2, DrawBoss1Drop2, MoveBoss1Drop3, DrawBoss1Drop3>),
-    InMode(When::kExtraMode, Ops<MoveBoss1FallShot1, MoveBoss1FallShot2>),
+    InMode(Mode::kExtra, Ops<MoveBoss1FallShot1, MoveBoss1FallShot2>),
     Always(Ops<MoveZak52Spread, DrawZak52Spread, MoveZak7AShot, DrawZak7AShot, MoveZak7BShot,
                DrawZak7BShot, MoveZak1BShot, DrawZak1BShot, MoveZak2BShot, DrawZak2BShot,
                MoveZak3BShot, DrawZak3BShot, MoveGunZakAShot, DrawGunZakAShot, MoveGunZakBShot,
@@ -112,9 +112,8 @@ const TimelineRow kRows[] = {
                DrawVolleyZakCStream4, MoveZak51AShot1, DrawZak51AShot1, MoveZak51BStream,
                DrawZak51BStream, MoveZak52Stream, DrawZak52Stream, MoveZak50AShot, DrawZak50AShot,
                MoveZak50BShot1, DrawZak50BShot1>),
-    InMode(When::kExtraMode,
-           Ops<MoveZak50BShot1, DrawZak50BShot1, MoveZak51BStream, MoveZak52Stream>),
-    InMode(When::kHardMode, Ops<MoveZak7AShot, MoveZak7BShot, MoveZak1BShot>),
+    InMode(Mode::kExtra, Ops<MoveZak50BShot1, DrawZak50BShot1, MoveZak51BStream, MoveZak52Stream>),
+    InMode(Mode::kNotNormal, Ops<MoveZak7AShot, MoveZak7BShot, MoveZak1BShot>),
 
 };
 

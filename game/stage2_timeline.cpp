@@ -107,10 +107,9 @@ const TimelineRow kRows[] = {
             DrawVolleyZakCStream1, MoveVolleyZakCStream2, DrawVolleyZakCStream2,
             MoveVolleyZakCStream3, DrawVolleyZakCStream3, MoveVolleyZakCStream4,
             DrawVolleyZakCStream4>),
-    InMode(When::kExtraMode,
-           Ops<MoveZak50BShot2, DrawZak50BShot2, MoveZak50BShot3, DrawZak50BShot3>),
-    InMode(When::kNoExtraMode, Ops<MoveZak50BShot1, DrawZak50BShot1, MoveZak50BBeam1,
-                                   DrawZak50BBeam1, MoveZak50BBeam2, DrawZak50BBeam2>),
+    InMode(Mode::kExtra, Ops<MoveZak50BShot2, DrawZak50BShot2, MoveZak50BShot3, DrawZak50BShot3>),
+    InMode(Mode::kNoExtra, Ops<MoveZak50BShot1, DrawZak50BShot1, MoveZak50BBeam1, DrawZak50BBeam1,
+                               MoveZak50BBeam2, DrawZak50BBeam2>),
     Always(Ops<MoveZak51ABeam1, DrawZak51ABeam1, MoveZak51ABeam2, DrawZak51ABeam2>),
 
 };

@@ -1,5 +1,7 @@
-// One frame of a scrolling stage: the same fixed sequence for stages 1 to 3,
-// with each stage's own constants and timelines.
+// One frame of a scrolling stage, the same fixed sequence for every stage,
+// and the constants of stages 1 to 3.
+#include "game/stage_frame.h"
+
 #include <span>
 
 #include "engine/draw/ko_draw.h"
@@ -24,36 +26,45 @@
 
 namespace {
 
-struct ParticleArgs {
-  int speedRange, baseSpeed;  // speedRange 0: no particles
-};
-
-struct StageDef {
-  const char* song;
-  bool entryClearsPause;   // the first stage starts a fresh play state
-  bool entryLocksControl;  // later stages hold the ship until their clock reaches 16
-  float clockSpeed;        // units per second
-  bool hasSecondClock;     // stage 1 runs its second half on gStageClock2
-  ParticleArgs particles, particlesMode1;
-  bool bombNeedsFireOff;  // stage 1 runs the bomb only while firing is off
-  bool replayKey;         // 'R' restarts stage 1 as a replay
-  const BossSection* boss;
-  std::span<const TimelineRow> timeline;      // between the player's shots and the HUD
-  std::span<const TimelineOp> homingUpdates;  // after the hit passes
-};
-
 constexpr float kUnlockClock = 16.0f;
 constexpr float kSwitchedClock = -90.0f;
 
-const StageDef kStage1{"XF1.MID", true,           false,           20.0f,
-                       true,      {80, 80},       {0, 0},          true,
-                       true,      &kBoss1Section, kStage1Timeline, kStage1HomingUpdates};
-const StageDef kStage2{
-    "MBGM13.MID", false, true,  20.0f,          false,           {120, 120},
-    {120, 120},   false, false, &kBoss2Section, kStage2Timeline, kStage2HomingUpdates};
-const StageDef kStage3{
-    "CFGM1.MID", false, true,  18.0f,          false,           {200, 200},
-    {150, 150},  false, false, &kBoss3Section, kStage3Timeline, kStage3HomingUpdates};
+const StageDef kStage1{.song = "XF1.MID",
+                       .entryClearsPause = true,
+                       .entryLocksControl = false,
+                       .clockSpeed = 20.0f,
+                       .hasSecondClock = true,
+                       .particles = {80, 80},
+                       .particlesMode1 = {0, 0},
+                       .bombNeedsFireOff = true,
+                       .replayKey = true,
+                       .boss = &kBoss1Section,
+                       .timeline = kStage1Timeline,
+                       .homingUpdates = kStage1HomingUpdates};
+const StageDef kStage2{.song = "MBGM13.MID",
+                       .entryClearsPause = false,
+                       .entryLocksControl = true,
+                       .clockSpeed = 20.0f,
+                       .hasSecondClock = false,
+                       .particles = {120, 120},
+                       .particlesMode1 = {120, 120},
+                       .bombNeedsFireOff = false,
+                       .replayKey = false,
+                       .boss = &kBoss2Section,
+                       .timeline = kStage2Timeline,
+                       .homingUpdates = kStage2HomingUpdates};
+const StageDef kStage3{.song = "CFGM1.MID",
+                       .entryClearsPause = false,
+                       .entryLocksControl = true,
+                       .clockSpeed = 18.0f,
+                       .hasSecondClock = false,
+                       .particles = {200, 200},
+                       .particlesMode1 = {150, 150},
+                       .bombNeedsFireOff = false,
+                       .replayKey = false,
+                       .boss = &kBoss3Section,
+                       .timeline = kStage3Timeline,
+                       .homingUpdates = kStage3HomingUpdates};
 
 void AdvanceClocks(const StageDef& s) {
   if (s.hasSecondClock) {
@@ -67,9 +78,9 @@ void AdvanceClocks(const StageDef& s) {
 
 void DrawBackground(const StageDef& s) {
   if (gBackgroundMode == 0) {
-    ScrollBackgroundU();
-    ScrollBackground();
-    UpdateBackgroundParticles(s.particles.speedRange, s.particles.baseSpeed);
+    for (TimelineOp scroll : s.scrollers) scroll(0);
+    if (s.particles.speedRange != 0)
+      UpdateBackgroundParticles(s.particles.speedRange, s.particles.baseSpeed);
   } else if (gBackgroundMode == 1 && s.particlesMode1.speedRange != 0) {
     UpdateBackgroundParticles(s.particlesMode1.speedRange, s.particlesMode1.baseSpeed);
   }
@@ -89,12 +100,12 @@ void RestartAsReplay() {
 }
 
 // While paused only the continue prompt's answers run; nothing is drawn.
-void PausedFrame() {
+void PausedFrame(const StageDef& s) {
   if (gContinuePrompt != 1 || gPaused != 1) return;
   if (gKey == 'Y') {
     gPaused = 0;
     gContinuePrompt = 0;
-    gBombStock = 5;
+    gBombStock = s.continueBombs;
     gLives = 111;
     gScore = 0;
     gRespawning = 1;
@@ -107,14 +118,16 @@ void PausedFrame() {
   }
 }
 
+}  // namespace
+
 void RunStageFrame(const StageDef& s) {
   if (gSceneEntered) {
     if (s.entryClearsPause) gPaused = gContinuePrompt = gGiveUp = 0;
-    koSound::PlayMidi(s.song, 1);
+    if (s.song) koSound::PlayMidi(s.song, 1);
     if (s.entryLocksControl) gControlLocked = 1;
   }
   if (gPaused) {
-    PausedFrame();
+    PausedFrame(s);
     return;
   }
   koDraw::ClearScreen();
@@ -143,8 +156,6 @@ void RunStageFrame(const StageDef& s) {
   UpdateGameEnd();
   if (s.replayKey && gKey == 'R') RestartAsReplay();
 }
-
-}  // namespace
 
 void Stage1Frame() { RunStageFrame(kStage1); }
 void Stage2Frame() { RunStageFrame(kStage2); }

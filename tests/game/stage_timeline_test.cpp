@@ -259,10 +259,12 @@ TEST_P(QuickStageTest, AStageRunAtSpeedWithItsBossAttackingAllocatesNothing) {
                                   << allocating.front();
 }
 
-INSTANTIATE_TEST_SUITE_P(Stages, QuickStageTest,
-                         ::testing::Values(QuickRun{SceneStage1, 3.0f, &gBoss1},
-                                           QuickRun{SceneStage2, 1.5f, &gBoss2},
-                                           QuickRun{SceneStage3, 1.5f, &gBoss3}));
+INSTANTIATE_TEST_SUITE_P(
+    Stages, QuickStageTest,
+    ::testing::Values(QuickRun{SceneStage1, 3.0f, &gBoss1}, QuickRun{SceneStage2, 1.5f, &gBoss2},
+                      QuickRun{SceneStage3, 1.5f, &gBoss3}, QuickRun{SceneStage4, 1.5f, &gBoss4},
+                      QuickRun{SceneStage5, 1.5f, &gBoss5}, QuickRun{SceneStage6, 1.5f, &gBoss6},
+                      QuickRun{SceneStage7, 1.5f, &gBoss7}, QuickRun{SceneStage8, 1.5f, &gBoss8}));
 
 }  // namespace
 

@@ -34,17 +34,32 @@ TEST_F(GameTest, WindowsReadTheirOwnClock) {
 }
 
 TEST_F(GameTest, ModeRowsFollowTheLevelChoice) {
-  const TimelineRow extra{When::kExtraMode, kFirst, 0, 0, Ops<Count>};
-  const TimelineRow noExtra{When::kNoExtraMode, kFirst, 0, 0, Ops<Count>};
-  const TimelineRow hard{When::kHardMode, kFirst, 0, 0, Ops<Count>};
-  for (int difficulty : {1, 2})
+  const TimelineRow extra = InMode(Mode::kExtra, Ops<Count>);
+  const TimelineRow noExtra = InMode(Mode::kNoExtra, Ops<Count>);
+  const TimelineRow notNormal = InMode(Mode::kNotNormal, Ops<Count>);
+  const TimelineRow normal = InMode(Mode::kNormal, Ops<Count>);
+  const TimelineRow hard = InMode(Mode::kHard, Ops<Count>);
+  const TimelineRow hardOrExtra = InMode(Mode::kHardOrExtra, Ops<Count>);
+  // 3: a difficulty the level choice never stores, where "hard" and "not normal" part.
+  for (int difficulty : {1, 2, 3})
     for (int extraMode : {0, 1}) {
       gDifficulty = difficulty;
       gDifficultyExtra = extraMode;
       EXPECT_EQ(RowRuns(extra), extraMode == 1);
       EXPECT_EQ(RowRuns(noExtra), extraMode != 1);
-      EXPECT_EQ(RowRuns(hard), difficulty != 1);
+      EXPECT_EQ(RowRuns(notNormal), difficulty != 1);
+      EXPECT_EQ(RowRuns(normal), difficulty == 1);
+      EXPECT_EQ(RowRuns(hard), difficulty == 2);
+      EXPECT_EQ(RowRuns(hardOrExtra), difficulty == 2 || extraMode == 1);
     }
+  // A window and a mode must both hold.
+  gStageClock = 150.0f;
+  gDifficulty = 1;
+  EXPECT_FALSE(RowRuns(Between(kFirst, 100, 200, Ops<Count>, Mode::kHard)));
+  gDifficulty = 2;
+  EXPECT_TRUE(RowRuns(Between(kFirst, 100, 200, Ops<Count>, Mode::kHard)));
+  gStageClock = 250.0f;
+  EXPECT_FALSE(RowRuns(Between(kFirst, 100, 200, Ops<Count>, Mode::kHard)));
 }
 
 TEST_F(GameTest, RowsRunInOrderOnTheClockTheRowsBeforeLeft) {
