@@ -5,7 +5,6 @@
 
 #include "enemies/template_kinds.h"
 #include "tests/game/enemy_fixture.h"
-#include "tests/game/player_fixture.h"
 
 namespace {
 
@@ -33,27 +32,6 @@ TEST_F(KindTest, SpawnStartsOnlyFreeSlotsWithTheirDrawsInOrder) {
   EXPECT_EQ(gZak1[1].x, 123.0f);  // live: not restarted, no draws taken
   EXPECT_EQ(gZak1[2].y, static_cast<float>(r[2] % 410 + 20));
   EXPECT_EQ(gZak1[2].vx, static_cast<float>(r[3] % 70 + 90));
-}
-
-TEST_F(KindTest, Zak2AndZak7AAndZak8SetTheirEntryValuesInTheirOwnOrder) {
-  std::vector<int> r = NextRands(2);
-  SpawnZak2(0);
-  EXPECT_EQ(gZak2[0].x, static_cast<float>(r[0] % 360 + 100));
-  EXPECT_EQ(gZak2[0].y, 480.0f);
-  EXPECT_EQ(gZak2[0].vx, 0.0f);
-  EXPECT_EQ(gZak2[0].vy, static_cast<float>(-(r[1] % 100 + 120)));
-  r = NextRands(2);
-  SpawnZak7A(0);
-  EXPECT_EQ(gZak7A[0].x, 640.0f);
-  EXPECT_EQ(gZak7A[0].y, 50.0f);
-  EXPECT_EQ(gZak7A[0].vy, static_cast<float>(r[0] % 20 - 10));
-  EXPECT_EQ(gZak7A[0].vx, static_cast<float>(r[1] % 200 + 60));
-  EXPECT_EQ(gZak7A[4].alive, 1);
-  r = NextRands(3);
-  SpawnZak8(0);
-  EXPECT_EQ(gZak8[0].y, static_cast<float>(r[0] % 420 - 100));
-  EXPECT_EQ(gZak8[0].vy, static_cast<float>(r[1] % 10));
-  EXPECT_EQ(gZak8[0].vx, static_cast<float>(r[2] % 60 + 50));
 }
 
 TEST_F(KindTest, AFreeSlotOfAnAlwaysDrawnKindDrawsNothingAndALiveOneItsBodyAtTheTruncatedPlace) {
@@ -224,29 +202,6 @@ TEST_F(KindTest, AZak2FreedWhileExplodingFreezesUntilItsNextSpawnWhichKeepsTheRo
   EXPECT_EQ(gZak2[0].alive, 0);
   EXPECT_EQ(gZak2Markers[0].locked, 0);  // the end of the explosion parks the marker
   EXPECT_EQ(gZak2Markers[0].x, -500);
-}
-
-}  // namespace
-
-namespace {
-
-using KindInPlayTest = PlayerTest;
-
-TEST_F(KindInPlayTest, AHitPlaysTheExplosionSoundOnEveryCallEvenOnAnExplodingSlot) {
-  int before = -1, afterOne = -1, afterTwo = -1;
-  At(kPlay, [&] {
-    PlaysOf(gSndBom);
-    HitZak1(2);
-    afterOne = PlaysOf(gSndBom);
-    HitZak1(2);
-    HitZak8(0);
-    afterTwo = PlaysOf(gSndBom);
-    before = gZak1[2].dying + gZak8[0].dying;
-  });
-  RunFrames(kPlay + 1);
-  EXPECT_EQ(afterOne, 1);
-  EXPECT_EQ(afterTwo, 2);
-  EXPECT_EQ(before, 2);
 }
 
 }  // namespace
