@@ -170,8 +170,11 @@ TEST(BossMove, EachLaterBossEntersLoopsAndRewindsOnItsOwnRecord) {
     c.move();
     EXPECT_EQ(c.b.clock, c.after.clock);
     ExpectAt(c.b, c.after.x, c.after.y);
-    for (int other = 1; other <= 8; ++other)
-      if (other != c.boss) EXPECT_TRUE(BossRecordAtStart(other)) << other;
+    for (int other = 1; other <= 8; ++other) {
+      if (other != c.boss) {
+        EXPECT_TRUE(BossRecordAtStart(other)) << other;
+      }
+    }
   }
 }
 
