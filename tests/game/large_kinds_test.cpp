@@ -53,18 +53,6 @@ TEST_F(LargeKindTest, SpawnsTakeTheirDrawsInOrderAndLeaveALiveKindAndItsRowAlone
   SpawnZak50A(0);  // live: no draws, nothing changes
   EXPECT_EQ(gZak50A.x, 77.0f);
   EXPECT_EQ(koSystem::Rand(), r[0]);
-
-  r = NextRands(9);
-  SpawnZak50B(0);
-  SpawnZak51A(0);
-  SpawnZak51B(0);
-  EXPECT_EQ(gZak50B.y, static_cast<float>(r[0] % 50 + 240));
-  EXPECT_EQ(gZak50B.vx, static_cast<float>(r[1] % 70 + 180));
-  EXPECT_EQ(gZak51A.y, static_cast<float>(r[3] % 80 + 30));
-  EXPECT_EQ(gZak51A.vx, static_cast<float>(r[4] % 90 + 90));
-  EXPECT_EQ(gZak51B.y, static_cast<float>(r[6] % 20 + 240));
-  EXPECT_EQ(gZak51B.vx, static_cast<float>(r[7] % 80 + 80));
-  EXPECT_EQ(gZak51B.vy, static_cast<float>(r[8] % 30 + 60));
 }
 
 TEST_F(LargeKindTest, Zak54AddsOneDrawAndSubtractsTheNextAndScriptedKindsRestartTheirClock) {
@@ -153,18 +141,6 @@ TEST_F(LargeKindTest, TheExplosionDrawsEightPlainCopiesInEitherModeForThirtyTwoD
   }
   EXPECT_EQ(gZak50A.alive + gZak50A.dying + gZak50A.frame + gZak50A.row + gZak50A.hitSkip, 0);
   EXPECT_EQ(gZak50A.x, -500.0f);
-}
-
-TEST_F(LargeKindTest, Zak50BExplodesInTheLargeStripOnlyAndZak50CWithItsDiagonalsFurtherOut) {
-  Place(gZak50B, 200.0f, 150.0f);
-  HitZak50B();
-  Render([] { DrawZak50B(0); });
-  std::vector<Copy> large = Mixed(0);
-  for (Copy& c : large) c.picture = gPicZbak3b;
-  EXPECT_EQ(Render([] { DrawZak50B(0); }), Explosion(large, 200, 150, 1));
-  Place(gZak50C, 250.0f, 100.0f);
-  HitZak50C();
-  EXPECT_EQ(Render([] { DrawZak50C(0); }), Explosion(Mixed(1), 250, 100, 0));
 }
 
 TEST_F(LargeKindTest, TheZak54AndZak50CExplosionsEndWithoutClearingHitSkip) {
