@@ -108,69 +108,6 @@ TEST_F(TemplateKindTest, OneCopyExplosionsRunTheirFramesAndRowsOnTheirOwnCounter
   for (const ExplosionCase& c : cases) PlayExplosion(c);
 }
 
-TEST_F(TemplateKindTest, Zak1BAndZak2BThrowSmallStripCopiesMirroredInMode0) {
-  const int l = gPicZbak2b, s = gPicZbak6b;
-  PlayExplosion({DrawZak1B, HitZak1B, gZak1B, &ZakRecord::frame1, 8, 3, true,
-                 [&](int f) {
-                   return std::vector<Copy>{{Copy::kAdd, l, 80, 200, 150},
-                                            {Copy::kAdd, s, 40, 220 - 5 * f, 170 - 5 * f},
-                                            {Copy::kAdd, s, 40, 220 + 6 * f, 170 + 6 * f},
-                                            {Copy::kAdd, s, 40, 220 - 6 * f, 170 + 4 * f}};
-                 },
-                 [&](int f) {
-                   return std::vector<Copy>{{Copy::kPlain, l, 80, 200, 150},
-                                            {Copy::kPlain, s, 40, 220 + 5 * f, 170 + 5 * f},
-                                            {Copy::kPlain, s, 40, 220 - 6 * f, 170 - 6 * f},
-                                            {Copy::kPlain, s, 40, 220 + 6 * f, 170 - 4 * f}};
-                 }});
-  PlayExplosion({DrawZak2B, HitZak2B, gZak2B, &ZakRecord::frame1, 8, 3, true,
-                 [&](int f) {
-                   return std::vector<Copy>{{Copy::kAdd, l, 80, 200, 150},
-                                            {Copy::kAdd, s, 40, 220 - 4 * f, 170 - 6 * f},
-                                            {Copy::kAdd, s, 40, 220 + 6 * f, 170 + 5 * f},
-                                            {Copy::kAdd, s, 40, 220 - 6 * f, 170 + 3 * f},
-                                            {Copy::kAdd, s, 40, 220 + 6 * f, 170 - 6 * f},
-                                            {Copy::kAdd, s, 40, 220 + 5 * f, 170 - 5 * f}};
-                 },
-                 [&](int f) {
-                   return std::vector<Copy>{{Copy::kPlain, l, 80, 200, 150},
-                                            {Copy::kPlain, s, 40, 220 + 4 * f, 170 + 6 * f},
-                                            {Copy::kPlain, s, 40, 220 - 6 * f, 170 - 5 * f},
-                                            {Copy::kPlain, s, 40, 220 + 6 * f, 170 - 3 * f},
-                                            {Copy::kPlain, s, 40, 220 - 6 * f, 170 + 6 * f},
-                                            {Copy::kPlain, s, 40, 220 - 5 * f, 170 + 5 * f}};
-                 }});
-}
-
-TEST_F(TemplateKindTest, Zak9AndStrafer5MixTheirBlitsInMode1AndKeepTheOffsetsInMode0) {
-  const int m = gPicZbak2b, b = gPicZbak3b;
-  const auto zak9 = [&](bool mixed) {
-    return [=](int f) {
-      const auto k = [=](Copy::Kind kind) { return mixed ? kind : Copy::kPlain; };
-      return std::vector<Copy>{{k(Copy::kPlain), m, 80, 220 + 6 * f, 170 - f},
-                               {k(Copy::kHalf), m, 80, 220 + 6 * f, 170 + 6 * f},
-                               {k(Copy::kAdd), m, 80, 220 - 6 * f, 170 + 4 * f},
-                               {k(Copy::kHalf), m, 80, 220 + 2 * f, 170 - 6 * f},
-                               {k(Copy::kAdd), m, 80, 200, 150},
-                               {k(Copy::kAdd), m, 80, 220 - 6 * f, 170 - 6 * f}};
-    };
-  };
-  PlayExplosion(
-      {DrawZak9, HitZak9, gZak9, &ZakRecord::frame2, 8, 3, true, zak9(true), zak9(false)});
-  const auto strafer5 = [&](bool mixed) {
-    return [=](int f) {
-      const auto k = [=](Copy::Kind kind) { return mixed ? kind : Copy::kPlain; };
-      return std::vector<Copy>{{Copy::kPlain, b, 80, 220 - 6 * f, 170 + 4 * f},
-                               {Copy::kPlain, b, 80, 220 + 9 * f, 170 - 2 * f},
-                               {k(Copy::kAdd), b, 80, 200, 150},
-                               {k(Copy::kAdd), b, 80, 220 - 6 * f, 170 - 6 * f},
-                               {k(Copy::kAdd), b, 80, 220 + 6 * f, 170 + 8 * f}};
-    };
-  };
-  PlayExplosion({DrawStrafer5, HitStrafer5, gStrafer5, &ZakRecord::frame2, 8, 3, true,
-                 strafer5(true), strafer5(false)});
-}
-
 TEST_F(TemplateKindTest, Zak1BAndZak2BCloseOnTheShipsRowAfterEveryMove) {
   gPlayerY = 260.0f;
   gFrameScale = 0.1f;

@@ -68,32 +68,6 @@ TEST_F(GunnerTest, GunnersCrossLevelAndLeaveAtTheFarBoundInTheSameMove) {
   EXPECT_EQ(gGunner80RMarkers[1].locked, 0);
 }
 
-TEST_F(GunnerTest, TheBodyIs80By60AndTheExplosionStepsTheSecondCounterFor32Draws) {
-  gGunner80L[2].alive = 1;
-  gGunner80L[2].x = 200.0f;
-  gGunner80L[2].y = 100.0f;
-  gGunner80LMarkers[2].locked = 1;
-  EXPECT_EQ(Render([] { DrawGunner80L(0); }), Render([] {
-              koDraw::Blit(200, 100, gPicGunner80, 0, 0, 80, 60);
-              koDraw::Blit(210, 110, gPicTargetMarker, 0, 0, 60, 60);
-            }));
-  gGunner80L[2].vx = 50.0f;
-  gGunner80L[2].hitSkip = 1;
-  HitGunner80L(2);
-  for (int draw = 0; draw < 3; ++draw) Render([] { DrawGunner80L(0); });
-  EXPECT_EQ(gGunner80L[2].frame2, 3);
-  EXPECT_EQ(gGunner80L[2].frame1, 0);
-  EXPECT_EQ(gGunner80L[2].vx, 0.0f);
-  EXPECT_EQ(Render([] { DrawGunner80L(0); }),
-            Render([] { koDraw::BlitAdd(200, 100, gPicZbak2b, 240, 0, 320, 80); }));
-  for (int draw = 4; draw < 31; ++draw) Render([] { DrawGunner80L(0); });
-  EXPECT_EQ(gGunner80L[2].alive, 1);
-  Render([] { DrawGunner80L(0); });
-  EXPECT_EQ(gGunner80L[2].alive + gGunner80L[2].dying + gGunner80L[2].hitSkip, 0);
-  EXPECT_EQ(gGunner80LMarkers[2].locked, 0);
-  EXPECT_EQ(gGunner80LMarkers[2].y, 500);
-}
-
 }  // namespace
 
 namespace {
