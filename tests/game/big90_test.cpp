@@ -145,28 +145,6 @@ TEST_F(Big90Test, TheWreckDriftsThroughThirtyTwoFramesInTheBlitOfTheModeThenFree
   EXPECT_EQ(gBig90AMarkers[1].x, -500);
 }
 
-TEST_F(Big90Test, AWreckThatLeftItsBoxFreezesUntilASpawnWhichKeepsItsRow) {
-  gBig90A[0] = Flying(530, 100, 40, 0);
-  HitBig90A(0);
-  for (int i = 0; i < 11; ++i) Render([] { DrawBig90A(0); });
-  MoveBig90A(0);
-  EXPECT_EQ(gBig90A[0].alive, 0);
-  EXPECT_EQ(gBig90A[0].dying, 1);
-  gBig90A[0].x = 200;  // even standing on the screen it shows nothing
-  gBig90A[0].y = 200;
-  EXPECT_TRUE(Blank(Render([] { DrawBig90A(0); })));
-  EXPECT_EQ(gBig90A[0].frame2, 3);
-  EXPECT_EQ(gBig90A[0].row, 1);
-  SpawnBig90A(0);
-  EXPECT_EQ(gBig90A[0].dying + gBig90A[0].frame2, 0);
-  EXPECT_EQ(gBig90A[0].row, 1);
-  HitBig90A(0);
-  for (int i = 0; i < 23; ++i) Render([] { DrawBig90A(0); });
-  EXPECT_EQ(gBig90A[0].alive, 1);
-  Render([] { DrawBig90A(0); });  // three rows left: 24 draws
-  EXPECT_EQ(gBig90A[0].alive, 0);
-}
-
 TEST_F(Big90Test, TheMarkerResetParksAllThreeEntriesAndTheGameResetRestoresThem) {
   for (TargetMarker& m : gBig90AMarkers) m = {1, 2, 1, 4};
   EXPECT_FALSE(Big90AMarkersAtStart());

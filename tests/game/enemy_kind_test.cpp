@@ -88,18 +88,6 @@ TEST_F(KindTest, Zak1ExplodesInItsModesCopiesForThirtyDrawsThenIsFreeAndParked) 
   EXPECT_EQ(gZak1[0].y, 500.0f);
 }
 
-TEST_F(KindTest, AnUnknownBlitModeDrawsNoExplosionButItsCountersStillRun) {
-  gZak8[1].alive = gZak8[1].dying = 1;
-  gZak8[1].x = gZak8[1].y = 100.0f;
-  gExplosionBlitMode = 2;
-  for (int i = 0; i < 31; ++i) EXPECT_TRUE(Blank(Render([] { DrawZak8(0); })));
-  EXPECT_EQ(gZak8[1].row, 3);
-  EXPECT_EQ(gZak8[1].frame1, 7);
-  EXPECT_EQ(gZak8[1].alive, 1);
-  Render([] { DrawZak8(0); });  // 8 frames x 4 rows: the 32nd draw ends it
-  EXPECT_EQ(gZak8[1].alive, 0);
-}
-
 TEST_F(KindTest, Zak1MovesLeftAndIsFreedOnlyBeyondMinus60) {
   gZak1[0].alive = 1;
   gZak1[0].x = 0.0f;

@@ -161,26 +161,6 @@ TEST_F(LargeKindTest, TheZak54AndZak50CExplosionsEndWithoutClearingHitSkip) {
   EXPECT_EQ(gZak51B.hitSkip, 0);
 }
 
-TEST_F(LargeKindTest, AKindFreedWhileExplodingFinishesOffScreenAndARespawnKeepsTheRow) {
-  Place(gZak51A, -260.0f, 100.0f);
-  gZak51A.vx = 100.0f;
-  HitZak51A();
-  for (int i = 0; i < 10; ++i) Render([] { DrawZak51A(0); });
-  MoveZak51A(0);  // past -270
-  EXPECT_EQ(gZak51A.alive, 0);
-  EXPECT_EQ(gZak51A.dying, 1);
-  EXPECT_TRUE(Blank(Render([] { DrawZak51A(0); })));  // still counting, at the parked place
-  EXPECT_EQ(gZak51A.frame, 3);
-  SpawnZak51A(0);
-  EXPECT_EQ(gZak51A.dying + gZak51A.frame, 0);
-  EXPECT_EQ(gZak51A.row, 1);
-  HitZak51A();
-  for (int i = 0; i < 23; ++i) Render([] { DrawZak51A(0); });
-  EXPECT_EQ(gZak51A.alive, 1);
-  Render([] { DrawZak51A(0); });  // three rows left: 24 draws
-  EXPECT_EQ(gZak51A.alive, 0);
-}
-
 TEST_F(LargeKindTest, Zak54EntersStandsFiringItsBarsThenLeavesAndLaterRoundsOnlyStand) {
   gFrameScale = 1.0f / 45.0f;  // one script unit per move
   SpawnZak54A(0);
