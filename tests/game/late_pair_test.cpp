@@ -35,10 +35,7 @@ struct PairRow {
 #define KIND(b, k) #k, Tick##k, Move##k, g##k, &gBoss##b
 const PairRow kPairs[] = {
     {KIND(4, Boss4PairShot1), 120, 280, 200, 140, 200, 0, true},
-    {KIND(4, Boss4PairShot2), 100, 300, 180, 140, 200, 0, true},
     {KIND(4, Boss4PairShot3), 80, 320, 180, 140, 200, 20, true},
-    {KIND(6, Boss6PairShot1), 110, 310, 200, 140, 200, 0, true},
-    {KIND(6, Boss6PairShot2), 70, 350, 180, 140, 200, 0, true},
     {KIND(7, Boss7PairShot1), 150, 310, 130, 150, 280, 0, false},
     {KIND(7, Boss7PairShot2), 150, 310, 130, 150, 250, 120, false},
 };
