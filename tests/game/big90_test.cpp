@@ -1,7 +1,7 @@
 // Big90A and Big90B: entries and their draws, the flight box with its
 // inclusive bounds, the shared markers (kept, idled, drawn, and idled by the
-// other kind's moves), the drifting one-copy explosion that never writes
-// hitSkip, and the freeze of a wreck that left its box.
+// other kind's moves), and the drifting one-copy explosion that never writes
+// hitSkip.
 #include "enemies/big90.h"
 
 #include "enemies/kind.h"

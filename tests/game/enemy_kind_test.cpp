@@ -1,6 +1,6 @@
-// The shared kind design on Zak1, Zak2, Zak7A and Zak8: spawn values and the
-// order of their draws, the body and explosion drawing, the move with its
-// bounds, the marker and the hit.
+// The shared kind design on Zak1, Zak2 and Zak7A: spawn values and the order
+// of their draws, the body and explosion drawing, the move with its bounds,
+// the marker and the freeze of a wreck freed while it explodes.
 #include <cmath>
 
 #include "enemies/template_kinds.h"

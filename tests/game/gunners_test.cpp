@@ -1,5 +1,5 @@
 // The Gunner kinds: entry, the level crossing and its far bound, the marker
-// kept on exit, and the explosion on the second frame counter.
+// kept on exit, and hits in a running stage.
 #include "enemies/gunners.h"
 
 #include "enemies/divers.h"
@@ -8,18 +8,7 @@
 
 namespace {
 
-class GunnerTest : public EnemyTest {
- protected:
-  void SetUp() override {
-    EnemyTest::SetUp();
-    gPicGunner80 = Strip(80, 1);
-    gPicTargetMarker = Strip(60, 1);
-  }
-  void TearDown() override {
-    gPicGunner80 = kNoPicture;
-    EnemyTest::TearDown();
-  }
-};
+using GunnerTest = EnemyTest;
 
 TEST_F(GunnerTest, SpawnDrawsHeightAcrossSpeedAndAnUnusedFallSpeedInThatOrder) {
   gGunner80R[0].frame1 = gGunner80R[0].frame2 = 4;
