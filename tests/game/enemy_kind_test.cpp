@@ -105,20 +105,6 @@ TEST_F(KindTest, Zak1MovesLeftAndIsFreedOnlyBeyondMinus60) {
   EXPECT_EQ(gZak1[0].y, 500.0f);
 }
 
-TEST_F(KindTest, Zak7AClimbsOrSinksWhileItFliesLeftAndLeavesBeyondMinus80) {
-  gZak7A[3].alive = 1;
-  gZak7A[3].x = -40.0f;
-  gZak7A[3].y = 50.0f;
-  gZak7A[3].vx = 80.0f;
-  gZak7A[3].vy = -10.0f;
-  MoveZak7A(0);
-  EXPECT_EQ(gZak7A[3].x, -80.0f);
-  EXPECT_EQ(gZak7A[3].y, 45.0f);
-  EXPECT_EQ(gZak7A[3].alive, 1);
-  MoveZak7A(0);
-  EXPECT_EQ(gZak7A[3].alive, 0);
-}
-
 TEST_F(KindTest, Zak2IsFreedOutsideItsBoxAndItsMarkerKeptOnlyInsideTheKeepArea) {
   for (int i = 0; i < 3; ++i) {
     gZak2[i].alive = 1;
