@@ -51,61 +51,49 @@ TEST_F(TemplateKindTest, EveryKindSetsItsEntryValuesInTheOrderOfItsDraws) {
   }
 }
 
-struct ExplosionCase {
-  void (*draw)(int);
-  void (*hit)(int);
-  ZakRecord* slots;
-  int32_t ZakRecord::*counter;
-  int frames, rows;
-  bool stops;
-  // Copies of frame f at (X, Y) = (200, 150), mode 1 and mode 0.
-  std::function<std::vector<Copy>(int f)> mode1, mode0;
-};
-
-// Plays slot 1's whole explosion, the blit mode changing on every draw.
-void PlayExplosion(const ExplosionCase& c) {
-  ZakRecord& z = c.slots[1];
-  z.alive = 1;
-  z.x = 200.5f;
-  z.y = 150.0f;
-  z.vx = z.vy = 30.0f;
-  z.hitSkip = 1;
-  c.hit(1);
-  const int32_t ZakRecord::*other =
-      c.counter == &ZakRecord::frame1 ? &ZakRecord::frame2 : &ZakRecord::frame1;
-  const int calls = c.frames * c.rows;
-  for (int call = 0; call < calls; ++call) {
-    const int f = call % c.frames;
-    gExplosionBlitMode = call % 2;
-    const auto expected =
-        EnemyTest::Render([&] { DrawCopies((call % 2 ? c.mode1 : c.mode0)(f), f); });
-    ASSERT_EQ(EnemyTest::Render([&] { c.draw(0); }), expected) << "draw " << call;
-    EXPECT_EQ(z.vx == 0.0f && z.vy == 0.0f, c.stops);
-    EXPECT_EQ(z.*other, 0);
-    if (call + 1 < calls) {
-      ASSERT_EQ(z.alive, 1) << "draw " << call;
-      EXPECT_EQ(z.*(c.counter), (call + 1) % c.frames);
-    }
-  }
-  EXPECT_EQ(z.alive + z.dying + z.row + z.*(c.counter) + z.hitSkip, 0);
-  EXPECT_EQ(z.x, -500.0f);
-}
-
-std::vector<Copy> One(Copy::Kind k, int f) {
-  (void)f;
-  return {{k, gPicZbak2b, 80, 200, 150}};
-}
-
+// One strip copy at the truncated place, added in mode 1 and plain in mode 0,
+// run on each kind's own counter for its frames and rows; the blit mode
+// changes on every draw.
 TEST_F(TemplateKindTest, OneCopyExplosionsRunTheirFramesAndRowsOnTheirOwnCounter) {
-  const auto add = [](int f) { return One(Copy::kAdd, f); };
-  const auto plain = [](int f) { return One(Copy::kPlain, f); };
-  const ExplosionCase cases[] = {
-      {DrawZak3, HitZak3, gZak3, &ZakRecord::frame1, 8, 4, false, add, plain},
-      {DrawZak7B, HitZak7B, gZak7B, &ZakRecord::frame1, 8, 5, true, add, plain},
-      {DrawZak3B, HitZak3B, gZak3B, &ZakRecord::frame1, 8, 4, true, add, plain},
-      {DrawStrafer3, HitStrafer3, gStrafer3, &ZakRecord::frame2, 8, 4, true, add, plain},
+  struct Case {
+    void (*draw)(int);
+    void (*hit)(int);
+    ZakRecord* slots;
+    int32_t ZakRecord::*counter;
+    int frames, rows;
+    bool stops;
   };
-  for (const ExplosionCase& c : cases) PlayExplosion(c);
+  const Case cases[] = {
+      {DrawZak3, HitZak3, gZak3, &ZakRecord::frame1, 8, 4, false},
+      {DrawZak7B, HitZak7B, gZak7B, &ZakRecord::frame1, 8, 5, true},
+      {DrawZak3B, HitZak3B, gZak3B, &ZakRecord::frame1, 8, 4, true},
+      {DrawStrafer3, HitStrafer3, gStrafer3, &ZakRecord::frame2, 8, 4, true},
+  };
+  for (const Case& c : cases) {
+    ZakRecord& z = c.slots[1];
+    z = {0, 0, 0, 200.5f, 150.0f, 30.0f, 30.0f, 1, 1, 0};
+    c.hit(1);
+    const int32_t ZakRecord::*other =
+        c.counter == &ZakRecord::frame1 ? &ZakRecord::frame2 : &ZakRecord::frame1;
+    const int calls = c.frames * c.rows;
+    for (int call = 0; call < calls; ++call) {
+      const int f = call % c.frames;
+      gExplosionBlitMode = call % 2;
+      const Copy::Kind kind = call % 2 ? Copy::kAdd : Copy::kPlain;
+      ASSERT_EQ(Render([&] { c.draw(0); }), Render([&] {
+                  DrawCopies({{kind, gPicZbak2b, 80, 200, 150}}, f);
+                }))
+          << "draw " << call;
+      EXPECT_EQ(z.vx == 0.0f && z.vy == 0.0f, c.stops);
+      EXPECT_EQ(z.*other, 0);
+      if (call + 1 < calls) {
+        ASSERT_EQ(z.alive, 1) << "draw " << call;
+        EXPECT_EQ(z.*(c.counter), (call + 1) % c.frames);
+      }
+    }
+    EXPECT_EQ(z.alive + z.dying + z.row + z.*(c.counter) + z.hitSkip, 0);
+    EXPECT_EQ(z.x, -500.0f);
+  }
 }
 
 TEST_F(TemplateKindTest, Zak1BAndZak2BCloseOnTheShipsRowAfterEveryMove) {
