@@ -173,23 +173,6 @@ TEST_F(FanVolleyTest, EachKindLeavesOnlyAtItsOwnEdgeOrInABomb) {
     for (int s = 0; s < kFanVolleySlots; ++s) EXPECT_TRUE(Parked(t[s])) << s;
 }
 
-TEST_F(FanVolleyTest, TheShipBoxIsInclusiveAndAHitLeavesTheBulletFlying) {
-  struct Case {
-    float dx, dy;
-    bool hits;
-  };
-  for (const Case c : {Case{10, 20, true}, Case{30, 30, true}, Case{9.9f, 25, false},
-                       Case{30.1f, 25, false}, Case{20, 19.9f, false}, Case{20, 30.1f, false}}) {
-    ResetAllFans();
-    gPlayerAlive = 1;
-    gFrameScale = 0.0f;
-    gBoss2FanVolley3[3] = {0, 0, gPlayerX + c.dx, gPlayerY + c.dy, 0, 0, 0, 1};
-    MoveBoss2FanVolley3();
-    EXPECT_EQ(gPlayerAlive, c.hits ? 0 : 1) << c.dx << ", " << c.dy;
-    EXPECT_EQ(gBoss2FanVolley3[3].active, 1);
-  }
-}
-
 using FanDrawTest = AttackDrawTest;
 
 TEST_F(FanDrawTest, AnimatedKindsDrawLiveCellsAndPlainKindsBlitEverySlot) {

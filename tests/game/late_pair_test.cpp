@@ -86,28 +86,6 @@ TEST_F(LatePairTest, EachPairFiresSideBySideOnItsCountsFallsAndPartsAtItsRates) 
   }
 }
 
-TEST_F(LatePairTest, TheLastTwoPairsOfBossSevensLongCycleNeverFly) {
-  ResetAllPairs();
-  gBoss7 = At(0.0f, 0.0f);
-  gFrameScale = 2.0f;  // every shot falls past the bottom on its first Move
-  std::vector<int> fired;
-  bool lastPairsFlew = false;
-  for (int call = 1; call <= 300; ++call) {
-    TickBoss7PairShot1();
-    TickBoss7PairShot2();
-    for (int s = 0; s < kPairShotSlots; s += 2)
-      if (gBoss7PairShot1[s].active && gBoss7PairShot2[s + 1].active) fired.push_back(call);
-    for (int s = 16; s < kPairShotSlots; ++s)
-      lastPairsFlew |= gBoss7PairShot1[s].active || gBoss7PairShot2[s].active;
-    MoveBoss7PairShot1();
-    MoveBoss7PairShot2();
-  }
-  // Pairs 8 and 9 would fire at 150 and 160, which a timer wrapping at 150 never shows.
-  EXPECT_EQ(fired, (std::vector<int>{10, 20, 30, 70, 80, 90, 130, 140, 160, 170, 180, 220, 230, 240,
-                                     280, 290}));
-  EXPECT_FALSE(lastPairsFlew);
-}
-
 TEST_F(LatePairTest, ABombParksEveryFlyingPairAndDrop) {
   ResetAllPairs();
   gBoss4 = gBoss8 = At(100.0f, 40.0f);
