@@ -140,22 +140,9 @@ TEST_F(LateFanTest, ARefiredWavePullsLiveFanMembersToTheirRowsAndFiveWayMembersH
   EXPECT_TRUE(Parked(gBoss8FanVolley2[12]));
 }
 
-TEST_F(LateFanTest, OnlyTheBottomEdgeOrABombEndsABulletAndIdleOuterMembersDrift) {
+TEST_F(LateFanTest, IdleOuterMembersDriftBelowTheScreen) {
   ResetAllFans();
-  gPlayerAlive = 0;
-  gFrameScale = 0.0f;
-  gBoss5FanVolley4[0] = {0, 0, -900.0f, 480.0f, 0, 0, 0, 1};   // far left, on the edge: live
-  gBoss5FanVolley4[1] = {0, 0, 1500.0f, -300.0f, 0, 0, 0, 1};  // right of and above: live
-  gBoss5FanVolley4[2] = {0, 0, 100.0f, 480.01f, 0, 0, 0, 1};   // past the bottom: parked
-  MoveBoss5FanVolley4();
-  EXPECT_EQ(gBoss5FanVolley4[0].active, 1);
-  EXPECT_EQ(gBoss5FanVolley4[1].active, 1);
-  EXPECT_TRUE(Parked(gBoss5FanVolley4[2]));
-  gBombActive = 1;
-  MoveBoss5FanVolley4();
-  for (const FanVolleySlot& s : gBoss5FanVolley4) EXPECT_TRUE(Parked(s));
   // Idle members spread too: x moves, y stays below the screen.
-  gBombActive = 0;
   gFrameScale = 0.5f;
   MoveBoss7FiveWay1();
   MoveBoss8FanVolley3();
