@@ -13,11 +13,7 @@ using KindTest = EnemyTest;
 TEST_F(KindTest, SpawnStartsOnlyFreeSlotsWithTheirDrawsInOrder) {
   gZak1[1].alive = 1;
   gZak1[1].x = 123.0f;
-  gZak1[0].row = 2;
-  gZak1[0].frame1 = gZak1[0].frame2 = 5;
-  gZak1[0].dying = 1;
-  gZak1[0].vy = 7.0f;
-  gZak1[0].hitSkip = 1;
+  gZak1[0] = {2, 5, 5, 0.0f, 0.0f, 0.0f, 7.0f, 1, 0, 1};  // free, dying, row 2
   const std::vector<int> r = NextRands(4);
   SpawnZak1(0);
   EXPECT_EQ(gZak1[0].y, static_cast<float>(r[0] % 410 + 20));
@@ -45,13 +41,7 @@ TEST_F(KindTest, AFreeSlotOfAnAlwaysDrawnKindDrawsNothingAndALiveOneItsBodyAtThe
 }
 
 TEST_F(KindTest, Zak1ExplodesInItsModesCopiesForThirtyDrawsThenIsFreeAndParked) {
-  gZak1[0] = {};
-  gZak1[0].alive = 1;
-  gZak1[0].x = 100.0f;
-  gZak1[0].y = 200.7f;
-  gZak1[0].vx = 120.0f;
-  gZak1[0].vy = 3.0f;
-  gZak1[0].hitSkip = 1;
+  gZak1[0] = {0, 0, 0, 100.0f, 200.7f, 120.0f, 3.0f, 1, 1, 0};  // live, hitSkip set
   HitZak1(0);
   const int s = gPicZbak3b;
   for (int call = 0; call < 30; ++call) {
