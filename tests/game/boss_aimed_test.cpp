@@ -74,32 +74,6 @@ TEST_F(AimedVolleyTest, AnAimStraightBelowHasNoHalfTurnAndOneAboveOrOnTheStartHa
   }
 }
 
-TEST_F(AimedVolleyTest, TheStartOffsetsOfTheBossThreeVolleysAndRings) {
-  ResetAll();
-  gBoss3.x = 10.0f, gBoss3.y = 20.0f;
-  FireBoss3AimedVolley1(0, 0);
-  FireBoss3AimedVolley2(0, 0);
-  FireBoss3AimedVolley3(0, 0);
-  FireBoss3AimedVolley5(0, 0);
-  FireBoss3AimedVolley6(0, 0);
-  FireBoss3AimedShot1(0);
-  FireBoss3AimedShot2(0);
-  gBoss2.x = 1.0f, gBoss2.y = 2.0f;
-  FireBoss2AimedShot1(0);
-  FireBoss2AimedShot2(0);
-  const std::vector<std::pair<const AimedVolleySlot*, std::array<float, 3>>> expected = {
-      {gBoss3AimedVolley1, {220, 150, 220}}, {gBoss3AimedVolley2, {220, 100, 220}},
-      {gBoss3AimedVolley3, {220, 200, 220}}, {gBoss3AimedVolley5, {220, 100, 200}},
-      {gBoss3AimedVolley6, {220, 200, 200}}, {gBoss3AimedShot1, {230, 240, 140}},
-      {gBoss3AimedShot2, {230, 240, 120}},   {gBoss2AimedShot1, {111, 132, 140}},
-      {gBoss2AimedShot2, {311, 132, 140}}};
-  for (const auto& [slot, want] : expected) {
-    EXPECT_EQ(slot->x, want[0]);
-    EXPECT_EQ(slot->y, want[1]);
-    EXPECT_EQ(slot->speed, want[2]);
-  }
-}
-
 TEST_F(AimedVolleyTest, TickFiresEachGroupOnItsCountAndSkipsLiveMembers) {
   ResetAll();
   std::vector<std::pair<int, int>> fired;  // (call, first slot of the newly live run)

@@ -4,7 +4,9 @@
 
 #include "bosses/boss_bodies.h"
 #include "bosses/boss_reset.h"
+#include "bosses/late_boss_bodies.h"
 #include "game/assets.h"
+#include "game/background_sprites.h"
 #include "game/game_state.h"
 #include "game/reset.h"
 #include "game/scenes.h"
@@ -22,23 +24,30 @@ struct DefeatCase {
   int bonusPerLife;
   int firstExplodingCall;  // boss 1 explodes only once its defeat clock is past 0
   int handOverCall;        // at 10 defeat-clock units per call
+  int transitionLength;
   int nextScene;
-  const char* nextSong;
+  const char* nextSong;  // nullptr: not looked at
   const BossExplosion* large;
   const BossExplosion* small;
-  int spreadX, spreadY;
+  int largeW, largeH, smallW, smallH;
 };
 
 void PrintTo(const DefeatCase& c, std::ostream* os) { *os << c.name; }
 
+#define BOSS(n, picture) "Boss" #n, &gBoss##n, &picture, DrawBoss##n, DefeatBoss##n, n * 1000
+#define BLASTS(n) gBoss##n##LargeExplosions, gBoss##n##SmallExplosions
 const DefeatCase kDefeats[] = {
-    {"Boss1", &gBoss1, &gPicBoss1, DrawBoss1, DefeatBoss1, 1000, 2, 121, SceneStage2, "MBGM13.MID",
-     gBoss1LargeExplosions, gBoss1SmallExplosions, 440, 360},
-    {"Boss2", &gBoss2, &gPicBoss2, DrawBoss2, DefeatBoss2, 2000, 1, 71, SceneStage3, "CFGM1.MID",
-     gBoss2LargeExplosions, gBoss2SmallExplosions, 440, 280},
-    {"Boss3", &gBoss3, &gPicBoss3, DrawBoss3, DefeatBoss3, 3000, 1, 71, SceneEnding, "MBGM14.MID",
-     gBoss3LargeExplosions, gBoss3SmallExplosions, 460, 320},
+    {BOSS(1, gPicBoss1), 2, 121, 30, SceneStage2, "MBGM13.MID", BLASTS(1), 440, 360, 440, 360},
+    {BOSS(2, gPicBoss2), 1, 71, 30, SceneStage3, "CFGM1.MID", BLASTS(2), 440, 280, 440, 280},
+    {BOSS(3, gPicBoss3), 1, 71, 30, SceneEnding, "MBGM14.MID", BLASTS(3), 460, 320, 460, 320},
+    {BOSS(4, gPicBoss4Body), 1, 71, 30, SceneEnding, nullptr, BLASTS(4), 440, 320, 440, 310},
+    {BOSS(5, gPicBoss5Body), 1, 71, 30, SceneStage6, nullptr, BLASTS(5), 380, 320, 380, 320},
+    {BOSS(6, gPicBoss6Body), 1, 71, 30, SceneStage7, nullptr, BLASTS(6), 460, 330, 460, 330},
+    {BOSS(7, gPicBoss7Body), 1, 71, 60, SceneEnding, nullptr, BLASTS(7), 500, 350, 500, 350},
+    {BOSS(8, gPicBoss8Body), 1, 71, 60, SceneEnding, nullptr, BLASTS(8), 480, 320, 480, 320},
 };
+#undef BOSS
+#undef BLASTS
 
 class BossDefeatTest : public PlayerTest, public ::testing::WithParamInterface<DefeatCase> {};
 
@@ -62,7 +71,7 @@ TEST_P(BossDefeatTest, PaysStopsTheSongResetsAndHandsOverToTheNextScene) {
   float clockBefore = 0.0f;
   At(kPlay, [&] {
     ResetBossExplosions();
-    *c.bodyPicture = Picture(400, 300, kBodyColour);
+    *c.bodyPicture = Picture(500, 460, kBodyColour);
     gLives = 777;
     gScore = 0;
     c.boss->x = 100.0f;
@@ -91,9 +100,10 @@ TEST_P(BossDefeatTest, PaysStopsTheSongResetsAndHandsOverToTheNextScene) {
       if (music.Commands()[i].text == "stop midi") stopCalls.push_back(calls);
     if (gScene == SceneStage1) return;
     handOver = calls;
+    EXPECT_EQ(gScene, c.nextScene);
     EXPECT_EQ(gTransitionKind, 3);
-    EXPECT_EQ(gTransitionLength, 30);
-    EXPECT_EQ(gTransitionCount, 30);
+    EXPECT_EQ(gTransitionLength, c.transitionLength);
+    EXPECT_EQ(gTransitionCount, c.transitionLength);
     EXPECT_EQ(gTransitionState, -1);
     EXPECT_EQ(gPrevScene, 0);
     EXPECT_EQ(gControlLocked, 1);
@@ -111,6 +121,7 @@ TEST_P(BossDefeatTest, PaysStopsTheSongResetsAndHandsOverToTheNextScene) {
   EXPECT_EQ(bonusSteps, std::vector<int>(39, 777 * c.bonusPerLife));
   EXPECT_EQ(stopCalls, std::vector<int>{51});  // later stops find no song open
   EXPECT_EQ(soundCalls, Range(c.firstExplodingCall, c.handOverCall));
+  if (c.nextSong == nullptr) return;
   bool nextSongStarted = false;
   for (const MciLog::Command& cmd : music.Commands())
     nextSongStarted |= cmd.text.find(c.nextSong) != std::string::npos;
@@ -133,24 +144,27 @@ TEST_P(BossDefeatTest, ExplosionsLandOverTheBodyInTheOrderOfTheirDraws) {
     koSystem::SeedRand(99);
     const BossExplosion* large = c.large;
     const BossExplosion* small = c.small;
-    const int w = c.spreadX, h = c.spreadY;
     for (int i = 0; i < kLargeExplosions; ++i) {
-      const int dx = koSystem::Rand() % w - 100;
-      const int dy = koSystem::Rand() % h;
+      const int dx = koSystem::Rand() % c.largeW - 100;
+      const int dy = koSystem::Rand() % c.largeH;
       EXPECT_EQ(large[i].x, 100.0f + dx) << i;
       EXPECT_EQ(large[i].y, 50.0f + dy) << i;
       EXPECT_EQ(large[i].frame, 1);
     }
     for (int i = 0; i < kSmallExplosions; ++i) {
-      const int dx = koSystem::Rand() % w - 40;
-      const int dy = koSystem::Rand() % h;
+      const int dx = koSystem::Rand() % c.smallW - 40;
+      const int dy = koSystem::Rand() % c.smallH;
       EXPECT_EQ(small[i].x, 100.0f + dx) << i;
       EXPECT_EQ(small[i].y, 50.0f + dy) << i;
+      EXPECT_EQ(small[i].frame, 1);
     }
     // Cells wrap: 4 of the large strip, 10 of the small one.
     for (int step = 1; step < 10; ++step) c.defeat();
     EXPECT_EQ(large[0].frame, 10 % 4);
     EXPECT_EQ(small[0].frame, 0);
+    ResetBossExplosions();
+    EXPECT_TRUE(ExplosionsAtStart<gBoss4LargeExplosions>());
+    EXPECT_TRUE(ExplosionsAtStart<gBoss8SmallExplosions>());
   });
   RunFrames(kPlay + 1);
 }

@@ -79,37 +79,6 @@ TEST_F(FanVolleyTest, TheColumnKindsCountsAndTheBossThreeKindsSlowCycle) {
   EXPECT_EQ(fired.back(), (std::pair<int, int>{800, 45}));
 }
 
-TEST_F(FanVolleyTest, IdleMembersPullALiveWaveMateBackOntoTheShapeOnly) {
-  ResetAllFans();
-  gBoss2.x = 300.0f, gBoss2.y = 50.0f;
-  gBoss2FanVolley2[7] = {0, 0, 123.0f, 456.0f, 0, 0, 0, 1};  // member 2 of wave 1, still live
-  for (int s = 5; s < 10; ++s) FireBoss2FanVolley2(s, 5);
-  const float ys[] = {120, 113, 90, 113, 120};
-  for (int m = 0; m < kFanWave; ++m) {
-    const FanVolleySlot& s = gBoss2FanVolley2[5 + m];
-    EXPECT_EQ(s.active, 1) << m;
-    EXPECT_EQ(s.y, 50.0f + ys[m]) << m;
-    EXPECT_EQ(s.x, m == 2 ? 123.0f : 420.0f) << m;  // the live member keeps its x
-  }
-  // A slot outside the wave it is given starts nothing.
-  FireBoss2FanVolley2(12, 5);
-  FireBoss2FanVolley2(49, 47);
-  EXPECT_TRUE(Parked(gBoss2FanVolley2[12]));
-  EXPECT_TRUE(Parked(gBoss2FanVolley2[49]));
-  // The other kinds' start points: stage 1 arrows and stage 3 fans from x, shapes on y.
-  gBoss1.x = 10.0f, gBoss1.y = 20.0f;
-  gBoss3.x = 30.0f, gBoss3.y = 40.0f;
-  for (int c = 0; c < 30; ++c) {
-    TickBoss1FanVolley2();
-    TickBoss3FanVolley1();
-  }
-  EXPECT_EQ(gBoss1FanVolley2[2].x, 280.0f);
-  EXPECT_EQ(gBoss1FanVolley2[2].y, 140.0f);
-  EXPECT_EQ(gBoss3FanVolley1[2].x, 250.0f);
-  EXPECT_EQ(gBoss3FanVolley1[0].y, 150.0f);
-  EXPECT_EQ(gBoss3FanVolley1[2].y, 180.0f);
-}
-
 TEST_F(FanVolleyTest, MembersSpreadFiveFoldOnEverySlotAndTheWaveFliesOnItsSpeeds) {
   ResetAllFans();
   gFrameScale = 0.02f;
@@ -171,23 +140,6 @@ TEST_F(FanVolleyTest, EachKindLeavesOnlyAtItsOwnEdgeOrInABomb) {
   MoveBoss3FanVolley2();
   for (const FanVolleySlot* t : {gBoss2FanVolley2, gBoss1FanVolley1, gBoss3FanVolley2})
     for (int s = 0; s < kFanVolleySlots; ++s) EXPECT_TRUE(Parked(t[s])) << s;
-}
-
-TEST_F(FanVolleyTest, TheShipBoxIsInclusiveAndAHitLeavesTheBulletFlying) {
-  struct Case {
-    float dx, dy;
-    bool hits;
-  };
-  for (const Case c : {Case{10, 20, true}, Case{30, 30, true}, Case{9.9f, 25, false},
-                       Case{30.1f, 25, false}, Case{20, 19.9f, false}, Case{20, 30.1f, false}}) {
-    ResetAllFans();
-    gPlayerAlive = 1;
-    gFrameScale = 0.0f;
-    gBoss2FanVolley3[3] = {0, 0, gPlayerX + c.dx, gPlayerY + c.dy, 0, 0, 0, 1};
-    MoveBoss2FanVolley3();
-    EXPECT_EQ(gPlayerAlive, c.hits ? 0 : 1) << c.dx << ", " << c.dy;
-    EXPECT_EQ(gBoss2FanVolley3[3].active, 1);
-  }
 }
 
 using FanDrawTest = AttackDrawTest;

@@ -210,20 +210,6 @@ TEST_F(PairShotTest, HitBoxesAreInclusiveAtBothEndsAndAHitLeavesTheShotFlying) {
 
 using DropTest = AttackTest;
 
-TEST_F(DropTest, FireStartsOnlyTheFreeSlotsAtTheBossPoint) {
-  ResetAllPairs();
-  gBoss3.x = 10.0f, gBoss3.y = 20.0f;
-  gBoss3Drop5[1] = {0, 0, 77.0f, 88.0f, 0, 0, 0, 1};
-  FireBoss3Drop5();
-  EXPECT_EQ(gBoss3Drop5[0].x, 152.0f);
-  EXPECT_EQ(gBoss3Drop5[0].y, 130.0f);
-  EXPECT_EQ(gBoss3Drop5[2].x, 152.0f);
-  EXPECT_EQ(gBoss3Drop5[2].y, 130.0f);
-  EXPECT_EQ(gBoss3Drop5[1].x, 77.0f);
-  EXPECT_EQ(gBoss3Drop5[1].y, 88.0f);
-  EXPECT_EQ(LiveCount(gBoss3Drop5, 3), 3);
-}
-
 TEST_F(DropTest, TheDriftComesInOneStepPerSlotSoEarlySlotsAreTestedPartWay) {
   ResetAllPairs();
   gFrameScale = 1.0f;

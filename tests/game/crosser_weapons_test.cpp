@@ -45,12 +45,6 @@ TEST_F(CrosserWeaponTest, AVolleyLeavesOneSlotAsAStringOfFixedSpeedsOnOneAimLine
     EXPECT_EQ(gDiver80LShot2[k].y, 110.0f);
     EXPECT_EQ(gDiver80LShot2[k].speed, 120.0f + 40.0f * k);
   }
-  // The Gunners' muzzle lies 40 below the craft's top.
-  gGunner80R[1].x = 200.0f;
-  gGunner80R[1].y = 60.0f;
-  FireGunner80RShot2(0);
-  EXPECT_EQ(gGunner80RShot2[4].y, 100.0f);
-  EXPECT_EQ(gGunner80RShot2[4].speed, 280.0f);
 }
 
 TEST_F(CrosserWeaponTest, EveryStartRewritesTheWholeVolleysSpeedsButLeavesFlyingBulletsInPlace) {

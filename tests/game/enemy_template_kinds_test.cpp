@@ -18,13 +18,6 @@ TEST_F(TemplateKindTest, EveryKindSetsItsEntryValuesInTheOrderOfItsDraws) {
     std::function<void(const std::vector<int>&, const ZakRecord&)> check;
   };
   const Case cases[] = {
-      {SpawnZak3, gZak3,
-       [](const std::vector<int>& r, const ZakRecord& z) {
-         EXPECT_EQ(z.x, R(r[0] % 340 + 100));
-         EXPECT_EQ(z.y, 480.0f);
-         EXPECT_EQ(z.vx, 0.0f);
-         EXPECT_EQ(z.vy, R(-(r[1] % 80 + 120)));
-       }},
       {SpawnZak7B, gZak7B,
        [](const std::vector<int>& r, const ZakRecord& z) {
          EXPECT_EQ(z.x, 640.0f);
@@ -39,39 +32,12 @@ TEST_F(TemplateKindTest, EveryKindSetsItsEntryValuesInTheOrderOfItsDraws) {
          EXPECT_EQ(z.vy, R(r[1] % 10));
          EXPECT_EQ(z.vx, R(r[2] % 60 + 180));
        }},
-      {SpawnZak2B, gZak2B,
-       [](const std::vector<int>& r, const ZakRecord& z) {
-         EXPECT_EQ(z.y, R(r[0] % 410 + 20));
-         EXPECT_EQ(z.vy, R(r[1] % 10));
-         EXPECT_EQ(z.vx, R(r[2] % 80 + 200));
-       }},
-      {SpawnZak3B, gZak3B,
-       [](const std::vector<int>& r, const ZakRecord& z) {
-         EXPECT_EQ(z.y, R(r[0] % 410 + 20));
-         EXPECT_EQ(z.x, 640.0f);
-         EXPECT_EQ(z.vy, R(r[1] % 10));
-         EXPECT_EQ(z.vx, R(r[2] % 80 + 40));
-       }},
       {SpawnZak9, gZak9,
        [](const std::vector<int>& r, const ZakRecord& z) {
          EXPECT_EQ(z.x, R(r[0] % 400 + 80));
          EXPECT_EQ(z.y, -100.0f);
          EXPECT_EQ(z.vx, R(r[1] % 50 + 50));
          EXPECT_EQ(z.vy, R(r[2] % 68 + 52));
-       }},
-      {SpawnStrafer3, gStrafer3,
-       [](const std::vector<int>& r, const ZakRecord& z) {
-         EXPECT_EQ(z.x, R(r[0] % 380 + 100));
-         EXPECT_EQ(z.y, -80.0f);
-         EXPECT_EQ(z.vx, R(r[1] % 50 + 50));
-         EXPECT_EQ(z.vy, R(r[2] % 70 + 50));
-       }},
-      {SpawnStrafer5, gStrafer5,
-       [](const std::vector<int>& r, const ZakRecord& z) {
-         EXPECT_EQ(z.x, R(r[0] % 340 + 100));
-         EXPECT_EQ(z.y, -60.0f);
-         EXPECT_EQ(z.vx, R(r[1] % 50 + 50));
-         EXPECT_EQ(z.vy, R(r[2] % 70 + 52));
        }},
   };
   for (const Case& c : cases) {
@@ -85,124 +51,49 @@ TEST_F(TemplateKindTest, EveryKindSetsItsEntryValuesInTheOrderOfItsDraws) {
   }
 }
 
-struct ExplosionCase {
-  void (*draw)(int);
-  void (*hit)(int);
-  ZakRecord* slots;
-  int32_t ZakRecord::*counter;
-  int frames, rows;
-  bool stops;
-  // Copies of frame f at (X, Y) = (200, 150), mode 1 and mode 0.
-  std::function<std::vector<Copy>(int f)> mode1, mode0;
-};
-
-// Plays slot 1's whole explosion, the blit mode changing on every draw.
-void PlayExplosion(const ExplosionCase& c) {
-  ZakRecord& z = c.slots[1];
-  z.alive = 1;
-  z.x = 200.5f;
-  z.y = 150.0f;
-  z.vx = z.vy = 30.0f;
-  z.hitSkip = 1;
-  c.hit(1);
-  const int32_t ZakRecord::*other =
-      c.counter == &ZakRecord::frame1 ? &ZakRecord::frame2 : &ZakRecord::frame1;
-  const int calls = c.frames * c.rows;
-  for (int call = 0; call < calls; ++call) {
-    const int f = call % c.frames;
-    gExplosionBlitMode = call % 2;
-    const auto expected =
-        EnemyTest::Render([&] { DrawCopies((call % 2 ? c.mode1 : c.mode0)(f), f); });
-    ASSERT_EQ(EnemyTest::Render([&] { c.draw(0); }), expected) << "draw " << call;
-    EXPECT_EQ(z.vx == 0.0f && z.vy == 0.0f, c.stops);
-    EXPECT_EQ(z.*other, 0);
-    if (call + 1 < calls) {
-      ASSERT_EQ(z.alive, 1) << "draw " << call;
-      EXPECT_EQ(z.*(c.counter), (call + 1) % c.frames);
-    }
-  }
-  EXPECT_EQ(z.alive + z.dying + z.row + z.*(c.counter) + z.hitSkip, 0);
-  EXPECT_EQ(z.x, -500.0f);
-}
-
-std::vector<Copy> One(Copy::Kind k, int f) {
-  (void)f;
-  return {{k, gPicZbak2b, 80, 200, 150}};
-}
-
+// One strip copy at the truncated place, added in mode 1 and plain in mode 0,
+// run on each kind's own counter for its frames and rows; the blit mode
+// changes on every draw.
 TEST_F(TemplateKindTest, OneCopyExplosionsRunTheirFramesAndRowsOnTheirOwnCounter) {
-  const auto add = [](int f) { return One(Copy::kAdd, f); };
-  const auto plain = [](int f) { return One(Copy::kPlain, f); };
-  const ExplosionCase cases[] = {
-      {DrawZak3, HitZak3, gZak3, &ZakRecord::frame1, 8, 4, false, add, plain},
-      {DrawZak7B, HitZak7B, gZak7B, &ZakRecord::frame1, 8, 5, true, add, plain},
-      {DrawZak3B, HitZak3B, gZak3B, &ZakRecord::frame1, 8, 4, true, add, plain},
-      {DrawStrafer3, HitStrafer3, gStrafer3, &ZakRecord::frame2, 8, 4, true, add, plain},
+  struct Case {
+    void (*draw)(int);
+    void (*hit)(int);
+    ZakRecord* slots;
+    int32_t ZakRecord::*counter;
+    int frames, rows;
+    bool stops;
   };
-  for (const ExplosionCase& c : cases) PlayExplosion(c);
-}
-
-TEST_F(TemplateKindTest, Zak1BAndZak2BThrowSmallStripCopiesMirroredInMode0) {
-  const int l = gPicZbak2b, s = gPicZbak6b;
-  PlayExplosion({DrawZak1B, HitZak1B, gZak1B, &ZakRecord::frame1, 8, 3, true,
-                 [&](int f) {
-                   return std::vector<Copy>{{Copy::kAdd, l, 80, 200, 150},
-                                            {Copy::kAdd, s, 40, 220 - 5 * f, 170 - 5 * f},
-                                            {Copy::kAdd, s, 40, 220 + 6 * f, 170 + 6 * f},
-                                            {Copy::kAdd, s, 40, 220 - 6 * f, 170 + 4 * f}};
-                 },
-                 [&](int f) {
-                   return std::vector<Copy>{{Copy::kPlain, l, 80, 200, 150},
-                                            {Copy::kPlain, s, 40, 220 + 5 * f, 170 + 5 * f},
-                                            {Copy::kPlain, s, 40, 220 - 6 * f, 170 - 6 * f},
-                                            {Copy::kPlain, s, 40, 220 + 6 * f, 170 - 4 * f}};
-                 }});
-  PlayExplosion({DrawZak2B, HitZak2B, gZak2B, &ZakRecord::frame1, 8, 3, true,
-                 [&](int f) {
-                   return std::vector<Copy>{{Copy::kAdd, l, 80, 200, 150},
-                                            {Copy::kAdd, s, 40, 220 - 4 * f, 170 - 6 * f},
-                                            {Copy::kAdd, s, 40, 220 + 6 * f, 170 + 5 * f},
-                                            {Copy::kAdd, s, 40, 220 - 6 * f, 170 + 3 * f},
-                                            {Copy::kAdd, s, 40, 220 + 6 * f, 170 - 6 * f},
-                                            {Copy::kAdd, s, 40, 220 + 5 * f, 170 - 5 * f}};
-                 },
-                 [&](int f) {
-                   return std::vector<Copy>{{Copy::kPlain, l, 80, 200, 150},
-                                            {Copy::kPlain, s, 40, 220 + 4 * f, 170 + 6 * f},
-                                            {Copy::kPlain, s, 40, 220 - 6 * f, 170 - 5 * f},
-                                            {Copy::kPlain, s, 40, 220 + 6 * f, 170 - 3 * f},
-                                            {Copy::kPlain, s, 40, 220 - 6 * f, 170 + 6 * f},
-                                            {Copy::kPlain, s, 40, 220 - 5 * f, 170 + 5 * f}};
-                 }});
-}
-
-TEST_F(TemplateKindTest, Zak9AndStrafer5MixTheirBlitsInMode1AndKeepTheOffsetsInMode0) {
-  const int m = gPicZbak2b, b = gPicZbak3b;
-  const auto zak9 = [&](bool mixed) {
-    return [=](int f) {
-      const auto k = [=](Copy::Kind kind) { return mixed ? kind : Copy::kPlain; };
-      return std::vector<Copy>{{k(Copy::kPlain), m, 80, 220 + 6 * f, 170 - f},
-                               {k(Copy::kHalf), m, 80, 220 + 6 * f, 170 + 6 * f},
-                               {k(Copy::kAdd), m, 80, 220 - 6 * f, 170 + 4 * f},
-                               {k(Copy::kHalf), m, 80, 220 + 2 * f, 170 - 6 * f},
-                               {k(Copy::kAdd), m, 80, 200, 150},
-                               {k(Copy::kAdd), m, 80, 220 - 6 * f, 170 - 6 * f}};
-    };
+  const Case cases[] = {
+      {DrawZak3, HitZak3, gZak3, &ZakRecord::frame1, 8, 4, false},
+      {DrawZak7B, HitZak7B, gZak7B, &ZakRecord::frame1, 8, 5, true},
+      {DrawZak3B, HitZak3B, gZak3B, &ZakRecord::frame1, 8, 4, true},
+      {DrawStrafer3, HitStrafer3, gStrafer3, &ZakRecord::frame2, 8, 4, true},
   };
-  PlayExplosion(
-      {DrawZak9, HitZak9, gZak9, &ZakRecord::frame2, 8, 3, true, zak9(true), zak9(false)});
-  const auto strafer5 = [&](bool mixed) {
-    return [=](int f) {
-      const auto k = [=](Copy::Kind kind) { return mixed ? kind : Copy::kPlain; };
-      return std::vector<Copy>{{Copy::kPlain, b, 80, 220 - 6 * f, 170 + 4 * f},
-                               {Copy::kPlain, b, 80, 220 + 9 * f, 170 - 2 * f},
-                               {k(Copy::kAdd), b, 80, 200, 150},
-                               {k(Copy::kAdd), b, 80, 220 - 6 * f, 170 - 6 * f},
-                               {k(Copy::kAdd), b, 80, 220 + 6 * f, 170 + 8 * f}};
-    };
-  };
-  PlayExplosion({DrawStrafer5, HitStrafer5, gStrafer5, &ZakRecord::frame2, 8, 3, true,
-                 strafer5(true), strafer5(false)});
+  for (const Case& c : cases) {
+    ZakRecord& z = c.slots[1];
+    z = {0, 0, 0, 200.5f, 150.0f, 30.0f, 30.0f, 1, 1, 0};
+    c.hit(1);
+    const int32_t ZakRecord::*other =
+        c.counter == &ZakRecord::frame1 ? &ZakRecord::frame2 : &ZakRecord::frame1;
+    const int calls = c.frames * c.rows;
+    for (int call = 0; call < calls; ++call) {
+      const int f = call % c.frames;
+      gExplosionBlitMode = call % 2;
+      const Copy::Kind kind = call % 2 ? Copy::kAdd : Copy::kPlain;
+      ASSERT_EQ(Render([&] { c.draw(0); }), Render([&] {
+                  DrawCopies({{kind, gPicZbak2b, 80, 200, 150}}, f);
+                }))
+          << "draw " << call;
+      EXPECT_EQ(z.vx == 0.0f && z.vy == 0.0f, c.stops);
+      EXPECT_EQ(z.*other, 0);
+      if (call + 1 < calls) {
+        ASSERT_EQ(z.alive, 1) << "draw " << call;
+        EXPECT_EQ(z.*(c.counter), (call + 1) % c.frames);
+      }
+    }
+    EXPECT_EQ(z.alive + z.dying + z.row + z.*(c.counter) + z.hitSkip, 0);
+    EXPECT_EQ(z.x, -500.0f);
+  }
 }
 
 TEST_F(TemplateKindTest, Zak1BAndZak2BCloseOnTheShipsRowAfterEveryMove) {

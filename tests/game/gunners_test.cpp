@@ -1,5 +1,5 @@
 // The Gunner kinds: entry, the level crossing and its far bound, the marker
-// kept on exit, and the explosion on the second frame counter.
+// kept on exit, and hits in a running stage.
 #include "enemies/gunners.h"
 
 #include "enemies/divers.h"
@@ -8,18 +8,7 @@
 
 namespace {
 
-class GunnerTest : public EnemyTest {
- protected:
-  void SetUp() override {
-    EnemyTest::SetUp();
-    gPicGunner80 = Strip(80, 1);
-    gPicTargetMarker = Strip(60, 1);
-  }
-  void TearDown() override {
-    gPicGunner80 = kNoPicture;
-    EnemyTest::TearDown();
-  }
-};
+using GunnerTest = EnemyTest;
 
 TEST_F(GunnerTest, SpawnDrawsHeightAcrossSpeedAndAnUnusedFallSpeedInThatOrder) {
   gGunner80R[0].frame1 = gGunner80R[0].frame2 = 4;
@@ -66,32 +55,6 @@ TEST_F(GunnerTest, GunnersCrossLevelAndLeaveAtTheFarBoundInTheSameMove) {
   gGunner80RMarkers[1] = {29, 100, 1, 0};
   MoveGunner80R(0);
   EXPECT_EQ(gGunner80RMarkers[1].locked, 0);
-}
-
-TEST_F(GunnerTest, TheBodyIs80By60AndTheExplosionStepsTheSecondCounterFor32Draws) {
-  gGunner80L[2].alive = 1;
-  gGunner80L[2].x = 200.0f;
-  gGunner80L[2].y = 100.0f;
-  gGunner80LMarkers[2].locked = 1;
-  EXPECT_EQ(Render([] { DrawGunner80L(0); }), Render([] {
-              koDraw::Blit(200, 100, gPicGunner80, 0, 0, 80, 60);
-              koDraw::Blit(210, 110, gPicTargetMarker, 0, 0, 60, 60);
-            }));
-  gGunner80L[2].vx = 50.0f;
-  gGunner80L[2].hitSkip = 1;
-  HitGunner80L(2);
-  for (int draw = 0; draw < 3; ++draw) Render([] { DrawGunner80L(0); });
-  EXPECT_EQ(gGunner80L[2].frame2, 3);
-  EXPECT_EQ(gGunner80L[2].frame1, 0);
-  EXPECT_EQ(gGunner80L[2].vx, 0.0f);
-  EXPECT_EQ(Render([] { DrawGunner80L(0); }),
-            Render([] { koDraw::BlitAdd(200, 100, gPicZbak2b, 240, 0, 320, 80); }));
-  for (int draw = 4; draw < 31; ++draw) Render([] { DrawGunner80L(0); });
-  EXPECT_EQ(gGunner80L[2].alive, 1);
-  Render([] { DrawGunner80L(0); });
-  EXPECT_EQ(gGunner80L[2].alive + gGunner80L[2].dying + gGunner80L[2].hitSkip, 0);
-  EXPECT_EQ(gGunner80LMarkers[2].locked, 0);
-  EXPECT_EQ(gGunner80LMarkers[2].y, 500);
 }
 
 }  // namespace

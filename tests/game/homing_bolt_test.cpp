@@ -52,19 +52,6 @@ TEST_F(HomingBoltTest, AGroupABoltBendsByNinthsOfItsLaunchVector) {
   EXPECT_FALSE(Blank(drawn));
 }
 
-TEST_F(HomingBoltTest, AGroupBBoltIsOneLineFromTheJitteredStartToTheMarker) {
-  gPlayerX = 300.0f;
-  gPlayerY = 250.0f;
-  gHomingZak4D[3] = {350, 200, 1, 0, 0, 0, 0, 0, 750, 0};
-  gZak4DMarkers[3] = {320, 40, 1, 0};
-  const std::vector<int> r = NextRands(4);
-  const auto drawn = Render(DrawHomingZak4D);
-  const int sx = 327 + r[0] % 5 - r[1] % 5;
-  const auto expected =
-      Render([&] { DrawLines(Straight(sx, 290, 349, 69), 155 - r[2] % 100, 255 - r[3] % 100); });
-  EXPECT_TRUE(drawn == expected);
-}
-
 TEST_F(HomingBoltTest, FlyingMissilesDrawInSlotOrderAtTheShipsPresentPlace) {
   // Missiles 0 and 2 fly, 1 is idle: eight numbers, slot 0's four first.
   gHomingZak4A[0] = {200, 200, 1, 0, 0, 0, 0, 0, 750, 0};

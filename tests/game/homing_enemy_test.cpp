@@ -131,15 +131,6 @@ TEST_F(HomingEnemyTest, LaunchTakesLockedOnScreenMarkersWithIdleMissiles) {
   }
 }
 
-TEST_F(HomingEnemyTest, ASlotlessMarkerOfBig90ANeverLaunches) {
-  Lock(gBig90AMarkers[2], 300, 100);
-  LaunchHomingBig90A();
-  EXPECT_TRUE(Parked(gHomingBig90A[2]));
-  Lock(gBig90AMarkers[1], 300, 100);
-  LaunchHomingBig90A();
-  EXPECT_EQ(gHomingBig90A[1].active, 1);
-}
-
 TEST_F(HomingEnemyTest, SteeringHeadsForTheAimPointInEveryDirection) {
   struct Case {
     float dx, dy, angle;

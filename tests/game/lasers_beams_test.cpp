@@ -133,13 +133,6 @@ TEST_F(BeamTest, PairsDropOnTheirCountsOfA150PeriodAndTheLastTwoPairsNever) {
   EXPECT_EQ(gZak50BBeam1[7].x, 340.0f);
   EXPECT_EQ(gZak50BBeam1[7].y, 230.0f);
   EXPECT_EQ(gZak50BBeam1[18].x, -500.0f);
-  // Zak51A's pairs sit at +40 and +120.
-  Place(gZak51A, 100.0f, 0.0f);
-  for (int call = 1; call <= 10; ++call) TickZak51ABeam2(0);
-  EXPECT_EQ(AliveSlots(gZak51ABeam2), (std::vector<int>{0, 1}));
-  EXPECT_EQ(gZak51ABeam2[0].x, 140.0f);
-  EXPECT_EQ(gZak51ABeam2[1].x, 220.0f);
-  EXPECT_EQ(gZak51ABeam2[1].y, 130.0f);
 }
 
 TEST_F(BeamTest, StartingOneSlotOfAPairSetsBothBackUnderTheCraft) {

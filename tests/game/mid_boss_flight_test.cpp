@@ -83,21 +83,12 @@ TEST_F(MidBossFlightTest, BandsActOnTheNewClockValueWithNothingBetweenThem) {
   EXPECT_EQ(MoveAt(gZak52, MoveZak52, 71.0f), (Shift{-kDash, -kLeg}));
   EXPECT_EQ(MoveAt(gZak52, MoveZak52, 90.0f), (Shift{kDash, kLeg}));
   EXPECT_EQ(MoveAt(gZak52, MoveZak52, 91.0f), (Shift{-kDash, kLeg}));
-  EXPECT_EQ(MoveAt(gZak52, MoveZak52, 110.0f), (Shift{kDash, -kLeg}));
   EXPECT_EQ(MoveAt(gZak52, MoveZak52, 170.0f), (Shift{-kDash, 0}));
   EXPECT_EQ(MoveAt(gZak52, MoveZak52, 171.0f), (Shift{0, 0}));
   EXPECT_EQ(MoveAt(gZak52, MoveZak52, 190.5f), (Shift{0, 0}));
   EXPECT_EQ(MoveAt(gZak52, MoveZak52, 191.0f), (Shift{kDash, 0}));
-  EXPECT_EQ(MoveAt(gZak52, MoveZak52, 260.0f), (Shift{-kDash, kLeg}));
-  EXPECT_EQ(MoveAt(gZak52, MoveZak52, 300.0f), (Shift{0, 0}));
-  EXPECT_EQ(MoveAt(gZak52, MoveZak52, 321.0f), (Shift{kDash, -kLeg}));
-  EXPECT_EQ(MoveAt(gZak52, MoveZak52, 381.0f), (Shift{-kDash, -kLeg}));
-  EXPECT_EQ(MoveAt(gZak52, MoveZak52, 440.0f), (Shift{kDash, kLeg}));
-  EXPECT_EQ(MoveAt(gZak52, MoveZak52, 460.0f), (Shift{-kDash, kLeg}));
-  EXPECT_EQ(MoveAt(gZak52, MoveZak52, 480.0f), (Shift{kDash, -kLeg}));
   // The home bands put the craft on its home point and end the entry speed.
-  for (const float t :
-       {51.0f, 70.0f, 111.0f, 150.0f, 211.0f, 240.0f, 341.0f, 380.0f, 481.0f, 600.0f}) {
+  for (const float t : {51.0f, 70.0f, 111.0f, 481.0f, 600.0f}) {
     EXPECT_EQ(MoveAt(gZak52, MoveZak52, t), (Shift{60.0f, -60.0f})) << t;
     EXPECT_EQ(gZak52.vx, 0.0f);
   }

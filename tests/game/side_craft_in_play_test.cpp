@@ -1,8 +1,5 @@
-// The side and 90-pixel craft inside a running stage: every hit sounds the
-// explosion, and a falling fan bullet that meets the ship costs a life
-// through the player's own death and keeps falling.
-#include "enemies/big90.h"
-#include "enemies/volley_zak.h"
+// A side craft inside a running stage: a falling fan bullet that meets the
+// ship costs a life through the player's own death and keeps falling.
 #include "enemies/zak51_side.h"
 #include "game/assets.h"
 #include "tests/game/player_fixture.h"
@@ -10,29 +7,6 @@
 namespace {
 
 using CraftInPlayTest = PlayerTest;
-
-TEST_F(CraftInPlayTest, EveryHitPlaysTheExplosionSoundEvenOnAnExplodingSlot) {
-  int sides = -1, craft = -1, again = -1;
-  At(kPlay, [&] {
-    PlaysOf(gSndBom);
-    HitZak51L(1);
-    HitZak51R(0);
-    HitBig90A(1);
-    HitBig90B(0);
-    sides = PlaysOf(gSndBom);
-    HitVolleyZakA(2);
-    HitVolleyZakB(1);
-    HitVolleyZakC(4);
-    craft = PlaysOf(gSndBom);
-    HitZak51L(1);
-    again = PlaysOf(gSndBom);
-  });
-  RunFrames(kPlay + 1);
-  EXPECT_EQ(sides, 4);
-  EXPECT_EQ(craft, 3);
-  EXPECT_EQ(again, 1);
-  EXPECT_EQ(gZak51L[1].dying + gBig90B[0].dying + gVolleyZakA[2].dying + gVolleyZakC[4].dying, 4);
-}
 
 TEST_F(CraftInPlayTest, AFanBulletFallingOntoTheShipCostsALifeAndFallsOn) {
   int livesBefore = 0, hitFrame = 0;

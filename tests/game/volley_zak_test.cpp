@@ -1,7 +1,7 @@
 // The VolleyZak kinds: VolleyZakA's three slots and VolleyZakB's two over one
 // shared marker table, the right-edge entries flying down and left, the wreck
 // that drifts (A) or stops (B), and the wave kind VolleyZakC with its ticker,
-// its counters that outlive a reset, and its stopping explosion.
+// its crossing and its counters that outlive a reset.
 #include "enemies/volley_zak.h"
 
 #include "enemies/kind.h"
@@ -31,7 +31,7 @@ TEST_F(VolleyZakTest, SpawnStartsFreeSlotsAtTheRightEdgeAndIdlesTheirMarkers) {
   for (TargetMarker& m : gVolleyZakAMarkers) m = {300, 200, 1, 0};
   gVolleyZakA[0] = Flying(1, 2);
   gVolleyZakA[1] = Flying(3, 4);
-  std::vector<int> r = NextRands(2);
+  const std::vector<int> r = NextRands(2);
   SpawnVolleyZakA(0);  // only slot 2 is free
   EXPECT_EQ(gVolleyZakA[2].x, 540.0f);
   EXPECT_EQ(gVolleyZakA[2].y, -90.0f);
@@ -41,12 +41,8 @@ TEST_F(VolleyZakTest, SpawnStartsFreeSlotsAtTheRightEdgeAndIdlesTheirMarkers) {
   EXPECT_EQ(gVolleyZakAMarkers[2].locked, 0);
   EXPECT_EQ(gVolleyZakAMarkers[2].x, -500);
   EXPECT_EQ(gVolleyZakAMarkers[0].locked, 1);
-  r = NextRands(2);
   SpawnVolleyZakB(0);
-  EXPECT_EQ(gVolleyZakB[0].x, 540.0f);
   EXPECT_EQ(gVolleyZakB[0].y, 60.0f);
-  EXPECT_EQ(gVolleyZakB[0].vx, static_cast<float>(r[0] % 80 + 70));
-  EXPECT_EQ(gVolleyZakB[0].vy, static_cast<float>(r[1] % 80 + 80));
   EXPECT_EQ(gVolleyZakAMarkers[0].locked, 0);  // VolleyZakB idles the shared entries
   EXPECT_EQ(gVolleyZakAMarkers[1].locked, 0);
 }
@@ -186,7 +182,7 @@ TEST_F(VolleyZakTest, TheResetFreesVolleyZakCButItsCountersGoOnFromWhereTheyStoo
   EXPECT_EQ(gVolleyZakC[0].alive, 0);
 }
 
-TEST_F(VolleyZakTest, VolleyZakCCrossesDownAndLeftAndItsWreckStopsThroughThirtyTwoFrames) {
+TEST_F(VolleyZakTest, VolleyZakCCrossesDownAndLeftUntilItLeavesItsBox) {
   SpawnSlotVolleyZakC(2);  // on the right bound at x 540: kept, and moving inwards
   gFrameScale = 0.01f;
   float lastX = 0;
@@ -199,18 +195,6 @@ TEST_F(VolleyZakTest, VolleyZakCCrossesDownAndLeftAndItsWreckStopsThroughThirtyT
   EXPECT_EQ(moves, 231);  // (480 - 20) / 2 pixels a move, and the one that leaves
   EXPECT_NEAR(lastX, 80.0f, 2.0f);
   EXPECT_EQ(gVolleyZakC[2].x, -500.0f);
-  SpawnSlotVolleyZakC(4);
-  HitVolleyZakC(4);
-  gExplosionBlitMode = 1;
-  for (int call = 0; call < 32; ++call) {
-    const int f = call % 8;
-    ASSERT_EQ(Render([] { DrawVolleyZakC(0); }),
-              Render([f] { koDraw::BlitAdd(540, 20, gPicZbak2b, 80 * f, 0, 80 * f + 80, 80); }))
-        << call;
-    MoveVolleyZakC(0);  // stopped: no drift
-  }
-  EXPECT_EQ(gVolleyZakC[4].alive + gVolleyZakC[4].dying + gVolleyZakC[4].frame, 0);
-  EXPECT_EQ(gVolleyZakC[4].x, -500.0f);
 }
 
 }  // namespace

@@ -88,24 +88,4 @@ TEST_F(WaveDrawTest, EachFamilyExplodesForThirtyTwoDrawsAndLeavesHitSkipAlone) {
   }
 }
 
-TEST_F(WaveDrawTest, AZak4ExplosionPausesWhileTheSlotIsFreeAndItsEndParksTheMarker) {
-  WaveZakRecord& r = gZak4C[0];
-  r.alive = 1;
-  r.x = r.y = 100.0f;
-  HitZak4C(0);
-  for (int i = 0; i < 5; ++i) Render([] { DrawZak4C(0); });
-  r.alive = 0;  // freed by its bounds while exploding
-  EXPECT_TRUE(Blank(Render([] { DrawZak4C(0); })));
-  EXPECT_EQ(r.frame, 5);
-  r.alive = 1;
-  gZak4CMarkers[0] = {130, 130, 1, 0};
-  for (int i = 5; i < 31; ++i) Render([] { DrawZak4C(0); });
-  EXPECT_EQ(gZak4CMarkers[0].locked, 1);
-  gExplosionBlitMode = 2;  // no copy drawn, but the explosion still ends
-  EXPECT_TRUE(Blank(Render([] { DrawZak4C(0); })));
-  EXPECT_EQ(r.alive, 0);
-  EXPECT_EQ(gZak4CMarkers[0].locked, 0);
-  EXPECT_EQ(gZak4CMarkers[0].x, -500);
-}
-
 }  // namespace

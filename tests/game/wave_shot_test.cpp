@@ -32,17 +32,6 @@ TEST_F(WaveShotTest, AStartSetsEveryBulletsSpeedFromTheFixedOriginSlot) {
   for (AimedShotRecord& b : gTwinGunZakAShot1) b.speed = 1.0f;
   FireTwinGunZakAShot1(0);
   for (const AimedShotRecord& b : gTwinGunZakAShot1) EXPECT_EQ(b.speed, 1.0f);
-  // The other tables' speeds and origins.
-  FireTwinGunZakDShot2(0);
-  FireZak4BShot2(0);
-  const float slow[] = {80, 100, 120, 140, 160}, zak4[] = {260, 280, 300, 320, 340};
-  for (int i = 0; i < 5; ++i) {
-    EXPECT_EQ(gTwinGunZakDShot2[i].speed, slow[i]);
-    EXPECT_EQ(gZak4BShot2[i].speed, zak4[i]);
-  }
-  EXPECT_EQ(gTwinGunZakDShot2[0].x, gTwinGunZakD[1].x + 40.0f);
-  EXPECT_EQ(gZak4BShot2[4].y, gZak4B[1].y + 50.0f);
-  EXPECT_EQ(gZak4BShot2[4].spare1, 0.0f);  // no spare floats written
 }
 
 TEST_F(WaveShotTest, GunZakFiresEachFreeBulletFromItsOwnCraftWithOneSpeedDrawEach) {
