@@ -15,5 +15,15 @@ struct ResetTable {
   bool (*atStart)();  // every record holds its start pattern
 };
 
+// Rows of the reset tables: a table of N records, or a table of one record.
+template <typename T, size_t N>
+constexpr ResetTable Table(const char* name, T (&table)[N], void (*reset)(), bool (*atStart)()) {
+  return {name, table, sizeof(T) * N, reset, atStart};
+}
+template <typename T>
+constexpr ResetTable Block(const char* name, T& block, void (*reset)(), bool (*atStart)()) {
+  return {name, &block, sizeof(T), reset, atStart};
+}
+
 // The tables in the order the reset visits them; each subsystem adds its own.
 std::span<const ResetTable> ResetTables();
