@@ -78,24 +78,10 @@ constexpr float kFastShot2[] = {200, 230, 260, 290, 340};
 constexpr float kSlowShot1[] = {80, 100, 120, 140};
 constexpr float kSlowShot2[] = {80, 100, 120, 140, 160};
 
-// Every bullet leaves enemy slot `from` at (40, 50); the animated 20-pixel
-// strip is drawn for every bullet, free ones too.
+// Every bullet leaves enemy slot `from` at (40, 50) and shows the 7-cell strip.
 constexpr FixedSpeedShots Shot(std::span<AimedShotRecord> shots, std::span<WaveZakRecord> owner,
                                int from, std::span<const float> speeds) {
-  return {.family = {.shots = shots,
-                     .owner = owner,
-                     .ownerSlot = from,
-                     .muzzleX = 40,
-                     .muzzleY = 50,
-                     .spare1 = {0, 0},
-                     .spare2 = {0, 0},
-                     .speed = {0, 0},
-                     .aimX = 22,
-                     .aimY = 22,
-                     .keep = {-20, 540, -20, 480, true},
-                     .shipBox = {10, 30, 20, 30},
-                     .look = {&gPicVal201, 20, 7, true}},
-          .speeds = speeds};
+  return SlotShots(shots, owner, from, speeds, 40, {&gPicVal201, 20, 7, true});
 }
 constexpr auto kTwinGunZakAShot1 = Shot(gTwinGunZakAShot1, gTwinGunZakA, 0, kFastShot1);
 constexpr auto kTwinGunZakAShot2 = Shot(gTwinGunZakAShot2, gTwinGunZakA, 1, kFastShot2);

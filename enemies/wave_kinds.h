@@ -84,6 +84,27 @@ struct FixedSpeedShots {
 };
 void FireFixedSpeedShots(const FixedSpeedShots& f);
 
+// A fixed-speed family whose bullets leave enemy slot `from` at (muzzleX, 50)
+// and are drawn from a 20-pixel strip for every bullet, free ones too.
+constexpr FixedSpeedShots SlotShots(std::span<AimedShotRecord> shots,
+                                    std::span<WaveZakRecord> owner, int from,
+                                    std::span<const float> speeds, float muzzleX, BulletLook look) {
+  return {.family = {.shots = shots,
+                     .owner = owner,
+                     .ownerSlot = from,
+                     .muzzleX = muzzleX,
+                     .muzzleY = 50,
+                     .spare1 = {0, 0},
+                     .spare2 = {0, 0},
+                     .speed = {0, 0},
+                     .aimX = 22,
+                     .aimY = 22,
+                     .keep = {-20, 540, -20, 480, true},
+                     .shipBox = {10, 30, 20, 30},
+                     .look = look},
+          .speeds = speeds};
+}
+
 // Where the reset leaves a wave slot: above the screen, not at the parking point.
 constexpr float kWaveResetX = -500.0f;
 constexpr float kWaveResetY = -500.0f;

@@ -78,24 +78,10 @@ constexpr WaveKind kZak4D =
 constexpr float kShot1Speeds[] = {260, 280, 300, 320};
 constexpr float kShot2Speeds[] = {260, 280, 300, 320, 340};
 
-// Every bullet leaves enemy slot `from` at (50, 50); the 24-frame 20-pixel
-// strip is drawn for every bullet, free ones too.
+// Every bullet leaves enemy slot `from` at (50, 50) and shows the 24-cell strip.
 constexpr FixedSpeedShots Shot(std::span<AimedShotRecord> shots, std::span<WaveZakRecord> owner,
                                int from, std::span<const float> speeds) {
-  return {.family = {.shots = shots,
-                     .owner = owner,
-                     .ownerSlot = from,
-                     .muzzleX = 50,
-                     .muzzleY = 50,
-                     .spare1 = {0, 0},
-                     .spare2 = {0, 0},
-                     .speed = {0, 0},
-                     .aimX = 22,
-                     .aimY = 22,
-                     .keep = {-20, 540, -20, 480, true},
-                     .shipBox = {10, 30, 20, 30},
-                     .look = {&gPicVal2024, 20, 24, true}},
-          .speeds = speeds};
+  return SlotShots(shots, owner, from, speeds, 50, {&gPicVal2024, 20, 24, true});
 }
 constexpr auto kZak4AShot1 = Shot(gZak4AShot1, gZak4A, 0, kShot1Speeds);
 constexpr auto kZak4AShot2 = Shot(gZak4AShot2, gZak4A, 1, kShot2Speeds);
