@@ -1,5 +1,5 @@
 // The software mixer: a fixed table of voices, mixed with linear-interpolation
-// resampling into a float sum, plus the music bus, clipped to 16 bits.
+// resampling into a float sum, plus the music bus, limited to 16 bits.
 #include "platform/mixer.h"
 
 #include <algorithm>
@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "platform/audio.h"
+#include "platform/limiter.h"
 
 namespace {
 
@@ -48,7 +49,9 @@ struct Mixer {
   std::atomic<plat::MusicSource> music{nullptr};
   plat::VoiceHandle locked = plat::kNoVoice;
   Voice beep;  // outside the table: no handle reaches it and no reset destroys it
-  // Scratch of the render, used by one rendering thread at a time.
+  std::atomic<bool> limiterReset{false};  // set by Reset, served by the next render
+  // State and scratch of the render, used by one rendering thread at a time.
+  plat::mixer::Limiter limiter;
   std::array<float, 2 * plat::mixer::kChunkFrames> sum{};
   std::array<float, 2 * plat::mixer::kChunkFrames> musicBus{};
 };
@@ -225,6 +228,7 @@ namespace plat::mixer {
 
 void Render(int16_t* out, int frames) {
   Mixer& m = M();
+  if (m.limiterReset.exchange(false)) m.limiter.Reset();
   while (frames > 0) {
     const int n = std::min(frames, kChunkFrames);
     float* sum = m.sum.data();
@@ -237,8 +241,7 @@ void Render(int16_t* out, int frames) {
       music(m.musicBus.data(), n);
       for (int i = 0; i < 2 * n; ++i) sum[i] += m.musicBus[static_cast<size_t>(i)] * 32768.0f;
     }
-    for (int i = 0; i < 2 * n; ++i)
-      out[i] = static_cast<int16_t>(std::clamp(std::lrint(sum[i]), -32768L, 32767L));
+    m.limiter.Process(sum, out, n);
     out += 2 * n;
     frames -= n;
   }
@@ -255,6 +258,7 @@ void Reset() {
     M().primary = DefaultPrimary();
     M().beep.playing = false;
   }
+  M().limiterReset = true;
 }
 
 bool PlayBeep() {

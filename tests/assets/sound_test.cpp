@@ -44,7 +44,7 @@ TEST(Sounds, BothAreMonoSixteenBitPcmOfTheirLengthAndLevel) {
     const double ms = 1000.0 * w.samples.size() / w.sample_rate;
     EXPECT_GE(ms, e.min_ms);
     EXPECT_LE(ms, e.max_ms);
-    EXPECT_NEAR(PeakDbfs(w.samples), -6, 1);
+    EXPECT_NEAR(PeakDbfs(w.samples), -12, 1);
     // Ends in silence, so a voice that stops or restarts does not click.
     for (size_t i = w.samples.size() - 8; i < w.samples.size(); ++i)
       EXPECT_LT(std::abs(w.samples[i]), 200);

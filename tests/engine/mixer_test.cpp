@@ -57,7 +57,7 @@ TEST_F(MixerTest, PlayOnceEndsAndRewindsWhileLoopingWraps) {
 }
 
 TEST_F(MixerTest, A22050HzSoundLastsItsOwnTimeInTheMixAndInterpolates) {
-  const auto ramp = soundtest::Ramp(22050, -11025, 2);  // one second, even steps
+  const auto ramp = soundtest::Ramp(22050, -22050, 2);  // one second, even steps, under the limiter
   const plat::VoiceHandle h = plat::CreateVoiceFrom(Mono16(22050), soundtest::Pcm16(ramp));
   ASSERT_NE(h, plat::kNoVoice);
   EXPECT_EQ(plat::GetVoiceFrequency(h), 22050u);
@@ -136,32 +136,38 @@ TEST_F(MixerTest, VolumeAndPanFollowTheDecibelLawOnTheirChannels) {
   EXPECT_EQ(plat::GetVoicePan(h), plat::kPanRight);
 }
 
-TEST_F(MixerTest, TheSumIsClippedNotWrapped) {
+TEST_F(MixerTest, ALoudSumIsLimitedBelowFullScaleAndAQuietOneAfterItPassesBitForBit) {
   for (const int16_t v : {int16_t{20000}, int16_t{-20000}}) {
-    plat::VoiceHandle a = Constant(v), b = Constant(v), c = Constant(v);
+    const plat::VoiceHandle a = Constant(v), b = Constant(v), c = Constant(v);
     for (const auto h : {a, b, c}) plat::PlayVoice(h, true);
-    const auto out = Render(8);
-    EXPECT_EQ(out[4], v > 0 ? 32767 : -32768);
-    EXPECT_EQ(out[5], v > 0 ? 32767 : -32768);
-    // Two of them take back what the third adds.
-    plat::SetVoicePan(c, 0);
+    // 60000 summed: never full scale, never wrapped, settling at the threshold.
+    const auto out = Render(4410);
+    for (const int16_t s : out) ASSERT_TRUE(v > 0 ? s > 0 && s < 32767 : s < 0 && s > -32768) << s;
+    EXPECT_NEAR(out.back(), v > 0 ? 23170 : -23170, 2);
+    // One left, under the threshold: once the gain has recovered it comes out exactly.
+    plat::StopVoice(b);
     plat::StopVoice(c);
-    plat::SetVoicePosition(a, 0);
-    plat::SetVoiceVolume(b, plat::kSilentVolume);
+    Render(plat::kMixRate);
     EXPECT_EQ(Render(1)[0], v);
-    for (const auto h : {a, b, c}) plat::DestroyVoice(h);
+    plat::StopVoice(a);
+    // A sum right at the threshold is untouched.
+    const plat::VoiceHandle d = Constant(static_cast<int16_t>(v > 0 ? 3170 : -3170));
+    plat::PlayVoice(b, true);
+    plat::PlayVoice(d, true);
+    EXPECT_EQ(Render(1)[0], v > 0 ? 23170 : -23170);
+    for (const auto h : {a, b, c, d}) plat::DestroyVoice(h);
   }
 }
 
 TEST_F(MixerTest, EightBitStereoKeepsItsChannelsApart) {
   const plat::PcmFormat format{1, 2, plat::kMixRate, plat::kMixRate * 2, 2, 8};
   const plat::VoiceHandle h =
-      plat::CreateVoiceFrom(format, std::vector<uint8_t>{0xFF, 0x00, 0x80, 0x90});
+      plat::CreateVoiceFrom(format, std::vector<uint8_t>{0xC0, 0x40, 0x80, 0x90});
   ASSERT_NE(h, plat::kNoVoice);
   plat::PlayVoice(h, false);
   const auto out = Render(3);
-  EXPECT_EQ(out[0], 127 * 256);
-  EXPECT_EQ(out[1], -128 * 256);
+  EXPECT_EQ(out[0], 64 * 256);
+  EXPECT_EQ(out[1], -64 * 256);
   EXPECT_EQ(out[2], 0);
   EXPECT_EQ(out[3], 16 * 256);
   EXPECT_EQ(out[4], 0);

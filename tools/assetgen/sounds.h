@@ -7,8 +7,9 @@
 namespace assetgen {
 
 constexpr int kSampleRate = 22050;
-// Peak level of both effects: half of full scale (-6 dBFS), leaving room for many voices.
-constexpr float kPeakLevel = 0.5f;
+// Peak level of both effects: a quarter of full scale (-12 dBFS), so that one of them over the
+// loudest song stays below the mixer's limiter and several at once seldom reach it.
+constexpr float kPeakLevel = 0.25f;
 
 // About 90 ms: a falling laser chirp with a click on its attack.
 std::vector<int16_t> SynthShot();
