@@ -16,6 +16,7 @@
 
 #include "platform/audio.h"
 #include "platform/headless/headless.h"
+#include "platform/limiter.h"
 #include "platform/midi.h"
 #include "tests/support/midi_builder.h"
 
@@ -133,6 +134,24 @@ void BM_MidiLoopRestart(benchmark::State& state) {
       static_cast<double>(BusySong(static_cast<int>(state.range(0))).size());
 }
 BENCHMARK(BM_MidiLoopRestart)->Arg(16)->Arg(512)->Unit(benchmark::kMicrosecond);
+
+// The output limiter alone on one second of a 440 Hz sum, quiet (0: passes
+// unchanged) or 10 dB over its threshold (1: the gain rides all the time).
+void BM_Limiter(benchmark::State& state) {
+  const double level = state.range(0) ? 73000.0 : 20000.0;
+  std::vector<float> sum(2 * plat::kMixRate);
+  for (size_t i = 0; i < sum.size(); ++i)
+    sum[i] = static_cast<float>(level * std::sin(static_cast<double>(i / 2) * 0.0627));
+  std::vector<int16_t> out(sum.size());
+  plat::mixer::Limiter limiter;
+  const Clock::time_point start = Clock::now();
+  for (auto _ : state) {
+    limiter.Process(sum.data(), out.data(), plat::kMixRate);
+    benchmark::DoNotOptimize(out.data());
+  }
+  ReportShare(state, start);
+}
+BENCHMARK(BM_Limiter)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // The peer: SDL_MixAudioFormat adding 11 streams already at the mix format.
 void BM_SdlMixAudioElevenStreams(benchmark::State& state) {
