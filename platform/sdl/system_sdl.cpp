@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <mutex>
 #include <string>
 #include <thread>
 
@@ -116,12 +117,11 @@ void Beep() {
 
 bool AcquireInstanceLock(std::string_view name) {
   // Ready for a second start's request before anyone can see our lock.
-  static const bool kWakerStarted = [] {
+  static std::once_flag wakerStarted;
+  std::call_once(wakerStarted, [] {
     sem_init(&gRaiseWake, 0, 0);
     std::thread(WakeForRaises).detach();
-    return true;
-  }();
-  (void)kWakerStarted;
+  });
   struct sigaction sa {};
   sa.sa_handler = OnRaiseSignal;
   sigemptyset(&sa.sa_mask);
