@@ -218,7 +218,12 @@ int WinMain(const char* commandLine) {
   koSystem::InitProcessState();
   if (!koSystem::CheckSingleInstance(koSystem::kTitle)) return 0;
   gCommandLine = commandLine ? commandLine : "";
-  if (!plat::OpenWindow(koSystem::kTitle)) return 0;
+  if (!plat::OpenWindow(koSystem::kTitle)) {
+    // No window is a failure: the caller learns it, and a later start may run.
+    plat::ReleaseInstanceLock();
+    gInstanceLocked = 0;
+    return 1;
+  }
   koSystem::SeedRand(static_cast<uint32_t>(plat::TimeSeconds()));
   koSystem::EnableIme(0);
   LoadGameAssets();

@@ -1,4 +1,5 @@
 // SDL backend: clock, message boxes, beep, single instance, program directory.
+#include <semaphore.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -8,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <mutex>
 #include <string>
 #include <thread>
 
@@ -26,7 +28,20 @@ int gLockFd = -1;
 
 const std::chrono::steady_clock::time_point kStart = std::chrono::steady_clock::now();
 
-void OnRaiseSignal(int) { gRaiseRequested = true; }
+sem_t gRaiseWake;
+
+void OnRaiseSignal(int) {
+  gRaiseRequested = true;
+  sem_post(&gRaiseWake);
+}
+
+// The signal handler may not touch SDL; this thread wakes the message wait for
+// it, so a waiting (minimised or inactive) game serves the request at once.
+void WakeForRaises() {
+  for (;;) {
+    if (sem_wait(&gRaiseWake) == 0) plat::sdl::WakeMessageWait();
+  }
+}
 
 // The user's own runtime directory, or a private one under /tmp.
 std::string RuntimeDir() {
@@ -44,7 +59,12 @@ namespace plat::sdl {
 void SetMainWindow(SDL_Window* window) { gMain = window; }
 
 void ServiceRaiseRequest(SDL_Window* window) {
-  if (gRaiseRequested.exchange(false) && window) SDL_RaiseWindow(window);
+  if (!gRaiseRequested.exchange(false) || !window) return;
+  // A minimised window is hidden: it is shown and restored before it can rise.
+  const uint32_t flags = SDL_GetWindowFlags(window);
+  if (!(flags & SDL_WINDOW_SHOWN)) SDL_ShowWindow(window);
+  if (flags & SDL_WINDOW_MINIMIZED) SDL_RestoreWindow(window);
+  SDL_RaiseWindow(window);
 }
 
 void ReportFailure(const char* what, const char* detail) {
@@ -97,6 +117,11 @@ void Beep() {
 
 bool AcquireInstanceLock(std::string_view name) {
   // Ready for a second start's request before anyone can see our lock.
+  static std::once_flag wakerStarted;
+  std::call_once(wakerStarted, [] {
+    sem_init(&gRaiseWake, 0, 0);
+    std::thread(WakeForRaises).detach();
+  });
   struct sigaction sa {};
   sa.sa_handler = OnRaiseSignal;
   sigemptyset(&sa.sa_mask);

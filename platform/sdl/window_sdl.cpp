@@ -4,9 +4,13 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <chrono>
 #include <csignal>
+#include <cstdlib>
 #include <mutex>
+#include <string>
+#include <string_view>
 #include <thread>
 
 #include "platform/frame.h"
@@ -22,7 +26,7 @@ struct Backend {
   SDL_Window* window = nullptr;
   SDL_Renderer* renderer = nullptr;
   SDL_Texture* texture = nullptr;
-  uint32_t wakeEvent = 0;
+  std::atomic<uint32_t> wakeEvent{0};
   std::mutex queueLock;
   plat::MessageRing queue;
   bool havePending = false;  // an SDL event taken while waiting, not yet translated
@@ -47,13 +51,20 @@ bool PopQueued(plat::Message& out) {
 // Index of a left or right modifier key in modifierSides, or -1.
 int ModifierSide(SDL_Keycode k) {
   switch (k) {
-    case SDLK_LSHIFT: return 0;
-    case SDLK_RSHIFT: return 1;
-    case SDLK_LCTRL: return 2;
-    case SDLK_RCTRL: return 3;
-    case SDLK_LALT: return 4;
-    case SDLK_RALT: return 5;
-    default: return -1;
+    case SDLK_LSHIFT:
+      return 0;
+    case SDLK_RSHIFT:
+      return 1;
+    case SDLK_LCTRL:
+      return 2;
+    case SDLK_RCTRL:
+      return 3;
+    case SDLK_LALT:
+      return 4;
+    case SDLK_RALT:
+      return 5;
+    default:
+      return -1;
   }
 }
 
@@ -74,30 +85,51 @@ int VirtualKeyOf(SDL_Keycode k) {
   if (k >= SDLK_F1 && k <= SDLK_F12) return plat::kVkF1 + (k - SDLK_F1);
   switch (k) {
     case SDLK_RETURN:
-    case SDLK_KP_ENTER: return plat::kVkReturn;
-    case SDLK_ESCAPE: return plat::kVkEscape;
-    case SDLK_SPACE: return plat::kVkSpace;
-    case SDLK_BACKSPACE: return plat::kVkBack;
-    case SDLK_TAB: return plat::kVkTab;
-    case SDLK_LEFT: return plat::kVkLeft;
-    case SDLK_UP: return plat::kVkUp;
-    case SDLK_RIGHT: return plat::kVkRight;
-    case SDLK_DOWN: return plat::kVkDown;
+    case SDLK_KP_ENTER:
+      return plat::kVkReturn;
+    case SDLK_ESCAPE:
+      return plat::kVkEscape;
+    case SDLK_SPACE:
+      return plat::kVkSpace;
+    case SDLK_BACKSPACE:
+      return plat::kVkBack;
+    case SDLK_TAB:
+      return plat::kVkTab;
+    case SDLK_LEFT:
+      return plat::kVkLeft;
+    case SDLK_UP:
+      return plat::kVkUp;
+    case SDLK_RIGHT:
+      return plat::kVkRight;
+    case SDLK_DOWN:
+      return plat::kVkDown;
     case SDLK_LSHIFT:
-    case SDLK_RSHIFT: return plat::kVkShift;
+    case SDLK_RSHIFT:
+      return plat::kVkShift;
     case SDLK_LCTRL:
-    case SDLK_RCTRL: return plat::kVkControl;
+    case SDLK_RCTRL:
+      return plat::kVkControl;
     case SDLK_LALT:
-    case SDLK_RALT: return plat::kVkMenu;
-    case SDLK_PAUSE: return plat::kVkPause;
-    case SDLK_PRINTSCREEN: return plat::kVkSnapshot;
-    case SDLK_INSERT: return plat::kVkInsert;
-    case SDLK_DELETE: return plat::kVkDelete;
-    case SDLK_HOME: return plat::kVkHome;
-    case SDLK_END: return plat::kVkEnd;
-    case SDLK_PAGEUP: return plat::kVkPrior;
-    case SDLK_PAGEDOWN: return plat::kVkNext;
-    default: return 0;
+    case SDLK_RALT:
+      return plat::kVkMenu;
+    case SDLK_PAUSE:
+      return plat::kVkPause;
+    case SDLK_PRINTSCREEN:
+      return plat::kVkSnapshot;
+    case SDLK_INSERT:
+      return plat::kVkInsert;
+    case SDLK_DELETE:
+      return plat::kVkDelete;
+    case SDLK_HOME:
+      return plat::kVkHome;
+    case SDLK_END:
+      return plat::kVkEnd;
+    case SDLK_PAGEUP:
+      return plat::kVkPrior;
+    case SDLK_PAGEDOWN:
+      return plat::kVkNext;
+    default:
+      return 0;
   }
 }
 
@@ -137,13 +169,20 @@ bool Translate(const SDL_Event& e, plat::Message& m) {
       return true;
     case SDL_WINDOWEVENT:
       switch (e.window.event) {
-        case SDL_WINDOWEVENT_CLOSE: m = {plat::kMsgClose, 0, 0}; return true;
-        case SDL_WINDOWEVENT_FOCUS_GAINED: m = {plat::kMsgActivateApp, 1, 0}; return true;
-        case SDL_WINDOWEVENT_FOCUS_LOST: m = {plat::kMsgActivateApp, 0, 0}; return true;
+        case SDL_WINDOWEVENT_CLOSE:
+          m = {plat::kMsgClose, 0, 0};
+          return true;
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+          m = {plat::kMsgActivateApp, 1, 0};
+          return true;
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+          m = {plat::kMsgActivateApp, 0, 0};
+          return true;
         case SDL_WINDOWEVENT_MOVED:
           m = {plat::kMsgMove, 0, plat::PackXY(e.window.data1, e.window.data2)};
           return true;
-        default: return false;
+        default:
+          return false;
       }
     case SDL_KEYDOWN:
     case SDL_KEYUP: {
@@ -188,14 +227,44 @@ bool Translate(const SDL_Event& e, plat::Message& m) {
   }
 }
 
+// Without SDL_VIDEODRIVER, SDL falls back to its offscreen driver when no
+// display answers, and the game would run unseen. Only drivers that show
+// something are tried; the offscreen and dummy ones need asking for by name.
+void OnlyRealDisplays() {
+  const char* asked = std::getenv("SDL_VIDEODRIVER");
+  if (asked && *asked) return;
+  std::string drivers;
+  for (int i = 0; i < SDL_GetNumVideoDrivers(); ++i) {
+    const std::string_view name = SDL_GetVideoDriver(i);
+    if (name == "offscreen" || name == "dummy" || name == "evdev") continue;
+    if (!drivers.empty()) drivers += ',';
+    drivers += name;
+  }
+  SDL_SetHint(SDL_HINT_VIDEODRIVER, drivers.c_str());
+}
+
 }  // namespace
 
 namespace plat {
 
+void sdl::WakeMessageWait() {
+  const uint32_t type = B().wakeEvent;
+  if (type == 0 || type == static_cast<uint32_t>(-1)) return;
+  SDL_Event wake{};
+  wake.type = type;
+  SDL_PushEvent(&wake);
+}
+
 bool OpenWindow(std::string_view title) {
   Backend& b = B();
-  if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_JOYSTICK | SDL_INIT_EVENTS) != 0) {
+  OnlyRealDisplays();
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+    sdl::ReportFailure("cannot open a window, no X11 or Wayland display", SDL_GetError());
+    return false;
+  }
+  if (SDL_InitSubSystem(SDL_INIT_JOYSTICK | SDL_INIT_EVENTS) != 0) {
     sdl::ReportFailure("SDL_InitSubSystem", SDL_GetError());
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
     return false;
   }
   b.wakeEvent = SDL_RegisterEvents(1);
@@ -211,6 +280,7 @@ bool OpenWindow(std::string_view title) {
                               SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS);
   if (!b.window) {
     sdl::ReportFailure("SDL_CreateWindow", SDL_GetError());
+    SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_JOYSTICK | SDL_INIT_EVENTS);
     return false;
   }
   b.renderer = SDL_CreateRenderer(b.window, -1, 0);
@@ -223,8 +293,8 @@ bool OpenWindow(std::string_view title) {
     // it is scaled freely to fill the desktop.
     SDL_RenderSetIntegerScale(b.renderer,
                               w >= 2 * kFrameWidth && h >= 2 * kFrameHeight ? SDL_TRUE : SDL_FALSE);
-    b.texture = SDL_CreateTexture(b.renderer, SDL_PIXELFORMAT_RGB565,
-                                  SDL_TEXTUREACCESS_STREAMING, kFrameWidth, kFrameHeight);
+    b.texture = SDL_CreateTexture(b.renderer, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING,
+                                  kFrameWidth, kFrameHeight);
     SDL_SetRenderDrawColor(b.renderer, 0, 0, 0, 255);
     SDL_RenderClear(b.renderer);
     SDL_RenderPresent(b.renderer);
@@ -285,16 +355,11 @@ void WaitMessage() {
 }
 
 void PostMessage(const Message& msg) {
-  Backend& b = B();
   {
-    std::lock_guard<std::mutex> g(b.queueLock);
-    if (!b.queue.Push(msg)) return;
+    std::lock_guard<std::mutex> g(B().queueLock);
+    if (!B().queue.Push(msg)) return;
   }
-  if (b.wakeEvent != 0 && b.wakeEvent != static_cast<uint32_t>(-1)) {
-    SDL_Event wake{};
-    wake.type = b.wakeEvent;
-    SDL_PushEvent(&wake);
-  }
+  sdl::WakeMessageWait();
 }
 
 void PostQuitMessage(int code) { PostMessage({kMsgQuit, static_cast<uint64_t>(code), 0}); }

@@ -14,10 +14,13 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   "$0" & pid=$!
   win=$(timeout 20 xdotool search --sync --name "^Vorendalite$" | head -n 1)
   [ -n "$win" ] || { echo "no window"; kill $pid; exit 3; }
-  sleep 1
-  # The title must be on the screen: frames ran and were shown.
-  import -window root shot.png
-  lit=$(convert shot.png -format "%[fx:maxima.r+maxima.g+maxima.b]" info:)
+  # The title must reach the screen: frames ran and were shown.
+  for i in $(seq 1 20); do
+    sleep 0.5
+    import -window root shot.png
+    lit=$(convert shot.png -format "%[fx:maxima.r+maxima.g+maxima.b]" info:)
+    [ "$lit" != "0" ] && break
+  done
   [ "$lit" != "0" ] || { echo "the screen stayed black"; kill $pid; exit 5; }
   xdotool key --window "$win" Escape
   for i in $(seq 1 100); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
