@@ -17,9 +17,11 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   saved() { [ "$(stat -c %s score.dat)" -eq 255 ] && tr -d "\0" < score.dat; }
   start() {
     "$0" & pid=$!
-    win=$(timeout 20 xdotool search --sync --name "^Vorendalite$" | head -n 1)
-    [ -n "$win" ] || { echo "no window"; kill $pid; exit 3; }
+    timeout 20 xdotool search --sync --name "^Vorendalite$" >/dev/null
     sleep 1
+    # Looked up again once settled: the first window seen may have been replaced.
+    win=$(xdotool search --name "^Vorendalite$" | tail -n 1)
+    [ -n "$win" ] || { echo "no window"; kill $pid; exit 3; }
   }
   # Waits up to 10 s for the game to end after $1, then wants exit code 0.
   ended() {
