@@ -1,7 +1,6 @@
 #include "game/high_score.h"
 
-#include <unistd.h>
-
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -9,6 +8,30 @@
 #include <string>
 
 #include "game/game_state.h"
+#include "game/score_file.h"
+
+namespace {
+
+// Writes `value` unless the file already holds as much; nullptr when the file
+// now holds at least `value`, otherwise why it was left as it was.
+const char* SaveAtLeast(int value) {
+  std::string path = kHighScoreFile;
+  // A link stays a link: its target is the file replaced.
+  if (!ResolveScoreFileLinks(path)) return std::strerror(errno);
+  char bytes[kHighScoreFileSize];
+  const ScoreFileRead old = ReadScoreFile(path, bytes, sizeof bytes);
+  // A file that cannot be read may hold more: it is kept.
+  if (old.failure) return old.failure;
+  if (!old.missing) {
+    if (ParseHighScore(bytes, old.size) >= value) return nullptr;
+    if (!ScoreFileWritable(path, old.info)) return "it is read-only";
+  }
+  char buffer[kHighScoreFileSize + 1] = {};
+  std::snprintf(buffer, sizeof buffer, "%d", value);
+  return ReplaceScoreFile(path, buffer, kHighScoreFileSize, old.missing ? nullptr : &old.info);
+}
+
+}  // namespace
 
 int ParseHighScore(const char* bytes, size_t size) {
   char text[kHighScoreFileSize + 1];
@@ -22,27 +45,16 @@ int ParseHighScore(const char* bytes, size_t size) {
 }
 
 void SaveHighScore() {
-  char buffer[256] = {};
-  std::snprintf(buffer, sizeof buffer, "%d", gHighScore);
-  // Write a whole new file beside the old one, then put it in its place, so a
-  // failed or interrupted write never leaves a damaged score file.
-  const std::string temp = std::string(kHighScoreFile) + ".tmp";
-  FILE* f = std::fopen(temp.c_str(), "wb");
-  if (!f) return;
-  const bool written = std::fwrite(buffer, 1, kHighScoreFileSize, f) == kHighScoreFileSize;
-  // On the disk before it takes the old file's place, so a crash cannot leave it empty.
-  const bool flushed = std::fflush(f) == 0 && ::fsync(::fileno(f)) == 0;
-  const bool closed = std::fclose(f) == 0;
-  if (written && flushed && closed && std::rename(temp.c_str(), kHighScoreFile) == 0) return;
-  std::remove(temp.c_str());
+  // The game goes on either way; the player learns why the score was not kept.
+  if (const char* why = SaveAtLeast(gHighScore))
+    std::fprintf(stderr, "vorendalite: %s: the high score was not saved: %s\n", kHighScoreFile,
+                 why);
 }
 
 void LoadHighScore() {
-  FILE* f = std::fopen(kHighScoreFile, "rb");
-  if (!f) return;
   char bytes[kHighScoreFileSize];
-  const size_t n = std::fread(bytes, 1, kHighScoreFileSize, f);
-  std::fclose(f);
-  const int fromFile = ParseHighScore(bytes, n);
+  const ScoreFileRead file = ReadScoreFile(kHighScoreFile, bytes, sizeof bytes);
+  if (file.missing || file.failure) return;
+  const int fromFile = ParseHighScore(bytes, file.size);
   gHighScore = fromFile > gRunBestScore ? fromFile : gRunBestScore;
 }

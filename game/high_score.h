@@ -2,6 +2,8 @@
 #pragma once
 #include <cstddef>
 
+// Raises the file to the high score, never lowers it; says on stderr why when
+// it cannot, and the game goes on.
 void SaveHighScore();
 // Reads a new game's high score: the file's value, or this run's best when higher.
 void LoadHighScore();

@@ -1,26 +1,9 @@
 #include "game/score.h"
 
-#include <sys/resource.h>
-
-#include <csignal>
-#include <fstream>
-#include <iterator>
-#include <string>
-
 #include "game/game_state.h"
-#include "game/high_score.h"
 #include "tests/game/game_fixture.h"
 
 namespace {
-
-std::string ReadFile(const char* name) {
-  std::ifstream in(name, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteFile(const char* name, const std::string& bytes) {
-  std::ofstream(name, std::ios::binary) << bytes;
-}
 
 void SetMode(int difficulty, int extra, int bombs) {
   gDifficulty = difficulty;
@@ -59,79 +42,6 @@ TEST_F(GameTest, ScoreClampsAtItsMaximumAndRaisesTheHighScore) {
   AddScoreDirect(777000);
   EXPECT_EQ(gScore, 777100);
   EXPECT_EQ(gHighScore, 777100);
-}
-
-TEST_F(GameTest, HighScoreFileHoldsTheDigitsThenNulsTo255Bytes) {
-  gHighScore = 12345;
-  SaveHighScore();
-  const std::string bytes = ReadFile("score.dat");
-  ASSERT_EQ(bytes.size(), 255u);
-  EXPECT_EQ(bytes.substr(0, 5), "12345");
-  EXPECT_EQ(bytes.find_first_not_of('\0', 5), std::string::npos);
-  EXPECT_FALSE(std::filesystem::exists("score.dat.tmp"));
-  gHighScore = 1;
-  gRunBestScore = 0;
-  LoadHighScore();
-  EXPECT_EQ(gHighScore, 12345);
-  gHighScore = -42;
-  SaveHighScore();
-  gRunBestScore = -100;
-  LoadHighScore();
-  EXPECT_EQ(gHighScore, -42);
-}
-
-TEST_F(GameTest, HighScoreFileContentsAreReadSafely) {
-  struct Case {
-    std::string bytes;
-    int score;
-  };
-  gRunBestScore = -2147483647 - 1;
-  for (const Case& c : {Case{"  +300", 300}, Case{"", 0}, Case{"abc", 0},
-                        Case{"99999999999999999999", kScoreMax}, Case{"-99999999999", INT32_MIN},
-                        Case{std::string(255, '7'), kScoreMax}, Case{"42\n junk", 42}}) {
-    WriteFile("score.dat", c.bytes);
-    gHighScore = 500;
-    LoadHighScore();
-    EXPECT_EQ(gHighScore, c.score) << c.bytes;
-  }
-  std::filesystem::remove("score.dat");
-  gHighScore = 500;
-  LoadHighScore();
-  EXPECT_EQ(gHighScore, 500);
-}
-
-TEST_F(GameTest, ANewGameKeepsTheBestScoreOfThisRun) {
-  WriteFile("score.dat", "300");
-  gRunBestScore = 0;
-  gHighScore = 500;
-  LoadHighScore();
-  EXPECT_EQ(gHighScore, 300);  // nothing played yet: the file's value
-  SetMode(1, 0, 0);
-  gScore = 0;
-  AddScore(5000);
-  LoadHighScore();
-  EXPECT_EQ(gHighScore, 5000);  // not yet saved, still not lost
-}
-
-TEST_F(GameTest, AFailedWriteKeepsTheOldFile) {
-  gHighScore = 777;
-  SaveHighScore();
-  // A write that runs out of room: the file size limit stops it part-way.
-  std::signal(SIGXFSZ, SIG_IGN);
-  rlimit old{};
-  getrlimit(RLIMIT_FSIZE, &old);
-  rlimit small = old;
-  small.rlim_cur = 100;
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  gHighScore = 999;
-  SaveHighScore();
-  setrlimit(RLIMIT_FSIZE, &old);
-  EXPECT_EQ(ReadFile("score.dat").substr(0, 4), std::string("777\0", 4));
-  EXPECT_FALSE(std::filesystem::exists("score.dat.tmp"));
-  // A place where the new file cannot be made at all.
-  std::filesystem::create_directory("score.dat.tmp");
-  SaveHighScore();
-  EXPECT_EQ(ReadFile("score.dat").substr(0, 3), "777");
 }
 
 TEST_F(GameTest, GameEndWaitsNineSecondsThenGoesToTheTitle) {
