@@ -1,4 +1,6 @@
 // What stage 3 runs between the player's shots and the HUD, in drawing order.
+// Stage 3 never moves or draws the GunZak shots or Zak52's stream and spread,
+// so it flies those craft without firing them and runs no Zak52 spread clock.
 #include "bosses/aimed_volleys.h"
 #include "bosses/drops.h"
 #include "bosses/fan_volleys.h"
@@ -38,20 +40,18 @@ void DrawCornerWhileZak52Dies() {
   if (gZak52.dying > 0) koDraw::Blit(0, 0, gPicCg0, 0, 0, 60, 60);
 }
 
-void Zak52Spread() { ScheduleZak52Spread(kZak52Stage3Spread); }
-
 const TimelineRow kRows[] = {
-    Always(
-        Ops<MoveGunZakA, DrawGunZakA, MoveGunZakB, DrawGunZakB, MoveGunZakC, DrawGunZakC,
-            MoveGunZakD, DrawGunZakD, MoveZak2B, DrawZak2B, MoveZak3B, DrawZak3B, MoveZak52BurstA,
-            DrawZak52BurstA, MoveZak52BurstB, DrawZak52BurstB, MoveZak52, DrawZak52, MoveZak50A,
-            DrawZak50A, MoveZak50B, DrawZak50B, MoveZak51ALaser, DrawZak51ALaser, MoveZak51A,
-            DrawZak51A, MoveZak51BLaser, DrawZak51BLaser, MoveZak51B, MoveZak51B, DrawZak51B,
-            MoveZak54ABar1, DrawZak54ABar1, MoveZak54ABar2, DrawZak54ABar2, MoveZak54BBar1,
-            DrawZak54BBar1, MoveZak54BBar2, DrawZak54BBar2, MoveZak54CBar1, DrawZak54CBar1,
-            MoveZak54CBar2, DrawZak54CBar2, MoveZak54A, DrawZak54A, MoveZak54B, DrawZak54B,
-            MoveZak54C, DrawZak54C, MoveZak60A, DrawZak60A, MoveZak60B, DrawZak60B, MoveZak60C,
-            DrawZak60C, MoveZak7A, DrawZak7A, MoveZak7B, DrawZak7B>),
+    Always(Ops<MoveGunZakAUnarmed, DrawGunZakA, MoveGunZakBUnarmed, DrawGunZakB, MoveGunZakCUnarmed,
+               DrawGunZakC, MoveGunZakDUnarmed, DrawGunZakD, MoveZak2B, DrawZak2B, MoveZak3B,
+               DrawZak3B, MoveZak52BurstA, DrawZak52BurstA, MoveZak52BurstB, DrawZak52BurstB,
+               MoveZak52WithoutStream, DrawZak52, MoveZak50A, DrawZak50A, MoveZak50B, DrawZak50B,
+               MoveZak51ALaser, DrawZak51ALaser, MoveZak51A, DrawZak51A, MoveZak51BLaser,
+               DrawZak51BLaser, MoveZak51B, MoveZak51B, DrawZak51B, MoveZak54ABar1, DrawZak54ABar1,
+               MoveZak54ABar2, DrawZak54ABar2, MoveZak54BBar1, DrawZak54BBar1, MoveZak54BBar2,
+               DrawZak54BBar2, MoveZak54CBar1, DrawZak54CBar1, MoveZak54CBar2, DrawZak54CBar2,
+               MoveZak54A, DrawZak54A, MoveZak54B, DrawZak54B, MoveZak54C, DrawZak54C, MoveZak60A,
+               DrawZak60A, MoveZak60B, DrawZak60B, MoveZak60C, DrawZak60C, MoveZak7A, DrawZak7A,
+               MoveZak7B, DrawZak7B>),
     Between(kFirst, 80, 150, Ops<SpawnZak7A, FireZak7AShot>),
     Between(kFirst, 150, 200, Ops<SpawnZak7B, FireZak7BShot>),
     Between(kFirst, 160, 200, Ops<TickWaveGunZakA>),
@@ -76,7 +76,6 @@ const TimelineRow kRows[] = {
     Between(kFirst, 1430, 1600, Ops<SpawnZak51B, FireZak51BLaser>),
     Between(kFirst, 1065, 1120, Ops<SpawnZak52>),
     Between(kFirst, 1750, 11100, Ops<ForceMidBossesDying>),
-    Always(Ops<Zak52Spread>),
     Between(kFirst, 800, 1000, Ops<SpawnZak54A>),
     Between(kFirst, 1590, 1800, Ops<SpawnZak54A>),
     Between(kFirst, 820, 1050, Ops<SpawnZak54B>),
