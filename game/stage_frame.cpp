@@ -142,6 +142,7 @@ void RunStageFrame(const StageDef& s) {
   CheckGameOver();
   koDraw::SetVSync(0);
   koDraw::Present();
+  if (s.yieldsAfterPresent) koSystem::Sleep(0);
   if (gPlayerAlive != 0 && gControlLocked == 0) {
     PlayerKeyboardControl();
     PlayerJoystickControl();

@@ -25,7 +25,8 @@ struct StageDef {
   std::span<const TimelineOp> homingUpdates;  // after the hit passes
   // Background mode 0: the scrolling pictures drawn before the particles.
   std::span<const TimelineOp> scrollers = Ops<ScrollBackgroundU, ScrollBackground>;
-  int continueBombs = 5;  // the bomb stock a continue gives
+  int continueBombs = 5;            // the bomb stock a continue gives
+  bool yieldsAfterPresent = false;  // gives the rest of its time slice away once a frame
 };
 
 void RunStageFrame(const StageDef& s);

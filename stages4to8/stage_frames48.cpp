@@ -44,9 +44,14 @@ const StageDef kStage6 =
 const StageDef kStage7 =
     LateStage("BRM7.MID", 20.0f, Ops<ScrollStage7Background>, kNoParticles, {200, 200},
               kBoss7Section, kStage7Timeline, kStage7HomingUpdates, 3);
+// Stage 8 also gives the rest of its time slice away after presenting.
+constexpr StageDef Yielding(StageDef s) {
+  s.yieldsAfterPresent = true;
+  return s;
+}
 const StageDef kStage8 =
-    LateStage(nullptr, 20.0f, Ops<ScrollStage8Background>, kNoParticles, {300, 300}, kBoss8Section,
-              kStage8Timeline, kStage8HomingUpdates, 5);
+    Yielding(LateStage(nullptr, 20.0f, Ops<ScrollStage8Background>, kNoParticles, {300, 300},
+                       kBoss8Section, kStage8Timeline, kStage8HomingUpdates, 5));
 
 }  // namespace
 
