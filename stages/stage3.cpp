@@ -1,7 +1,9 @@
-// What stage 3 runs between the player's shots and the HUD, in drawing order.
+// Stage 3: its song, clock and background, what it runs between the player's
+// shots and the HUD in drawing order, its homing updates and its boss section.
 // Stage 3 never moves or draws the GunZak shots or Zak52's stream and spread,
 // so it flies those craft without firing them and runs no Zak52 spread clock.
 #include "bosses/aimed_volleys.h"
+#include "bosses/boss_bodies.h"
 #include "bosses/drops.h"
 #include "bosses/fan_volleys.h"
 #include "bosses/hazards.h"
@@ -22,11 +24,14 @@
 #include "engine/draw/ko_draw.h"
 #include "game/assets.h"
 #include "game/game_state.h"
-#include "game/stage_timelines.h"
 #include "homing/boss_homing.h"
 #include "homing/enemy_homing.h"
 #include "player/life.h"
 #include "player/power_item.h"
+#include "stages/boss_section.h"
+#include "stages/stage_frame.h"
+#include "stages/stages.h"
+#include "stages/timeline.h"
 
 namespace {
 
@@ -106,10 +111,57 @@ const TimelineRow kRows[] = {
 
 };
 
-}  // namespace
-
-constinit const std::span<const TimelineRow> kStage3Timeline{kRows};
-constinit const std::span<const TimelineOp> kStage3HomingUpdates =
+// The homing missiles' updates, run after the hit passes.
+constexpr std::span<const TimelineOp> kHomingUpdates =
     Ops<UpdateHomingDiver80L, UpdateHomingDiver80R, UpdateHomingGunner80L, UpdateHomingGunner80R,
         UpdateHomingBig90A, UpdateHomingVolleyZakA, UpdateHomingZak4A, UpdateHomingZak4B,
         UpdateHomingZak4C, UpdateHomingZak4D, UpdateHomingBoss3A, UpdateHomingBoss3B>;
+
+const AttackWindow kBoss3Schedule[] = {
+    {30, 300, Ops<TickBoss3AimedVolley4>},
+    {100, 400, Ops<TickBoss3AimedVolley5, TickBoss3AimedVolley6>},
+    {400, 600, Ops<TickBoss3AimedVolley4>},
+    {600, 800, Ops<TickBoss3AimedVolley5, TickBoss3AimedVolley6>},
+    {700, 900, Ops<TickBoss3AimedShot1>},
+    {900, 1200, Ops<TickBoss3Hazard2, TickBoss3Hazard3>},
+    {1060, 1200, Ops<TickBoss3AimedVolley4>},
+    {1200, 1300, Ops<TickBoss3Hazard1>},
+    {1300, 1500, Ops<TickBoss3AimedShot1>},
+    {1450, 2050, Ops<TickBoss3Hazard2, TickBoss3Hazard3>},
+    {1600, 1700, Ops<TickBoss3AimedVolley5, TickBoss3AimedVolley6>},
+    {1700, 2000, Ops<TickBoss3Hazard1>},
+};
+
+const BossSection kBossSection{.clock = kFirst,
+                               .openAfter = 1890,
+                               .closeBefore = 11100,
+                               .openWhileDefeated = false,
+                               .boss = &gBoss3,
+                               .move = MoveBoss3,
+                               .draw = DrawBoss3,
+                               .defeat = DefeatBoss3,
+                               .attackLimit = 585,
+                               .counter = &gBoss3AttackCount,
+                               .wrapAt = 2060,
+                               .wrapTo = 0,
+                               .schedule = kBoss3Schedule,
+                               .timeoutFrom = 11000,
+                               .timeoutTo = 11100,
+                               .laser = false};
+
+const StageDef kStage{.song = "CFGM1.MID",
+                      .entryClearsPause = false,
+                      .entryLocksControl = true,
+                      .clockSpeed = 18.0f,
+                      .hasSecondClock = false,
+                      .particles = {200, 200},
+                      .particlesMode1 = {150, 150},
+                      .bombNeedsFireOff = false,
+                      .replayKey = false,
+                      .boss = &kBossSection,
+                      .timeline = kRows,
+                      .homingUpdates = kHomingUpdates};
+
+}  // namespace
+
+void Stage3Frame() { RunStageFrame(kStage); }

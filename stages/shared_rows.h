@@ -1,33 +1,9 @@
-// Row blocks that several of stages 4 to 8 share, and the join that lays a
-// stage's blocks end to end in drawing order.
+// Row blocks that several stages share.
 #pragma once
-#include <algorithm>
-#include <array>
-#include <cstddef>
-
 #include "enemies/divers.h"
 #include "enemies/gunners.h"
-#include "game/timeline.h"
 #include "player/power_item.h"
-
-namespace stages48 {
-
-template <size_t N>
-using Rows = std::array<TimelineRow, N>;
-
-// A block written inline, its length counted: RowsOf({Always(...), Between(...)}).
-template <size_t N>
-constexpr Rows<N> RowsOf(const TimelineRow (&rows)[N]) {
-  return std::to_array(rows);
-}
-
-template <size_t... N>
-constexpr Rows<(N + ...)> JoinRows(const Rows<N>&... blocks) {
-  Rows<(N + ...)> rows{};
-  auto out = rows.begin();
-  ((out = std::ranges::copy(blocks, out).out), ...);
-  return rows;
-}
+#include "stages/timeline.h"
 
 // The power item: drawn, moved, and released in five inclusive windows.
 inline constexpr auto kPowerItemRows = RowsOf({
@@ -71,5 +47,3 @@ inline constexpr auto kDiversAndGunners =
              DiverWindow(600, 680), DiverWindow(800, 900), DiverWindow(1000, 1100),
              RowsOf({Always(Ops<MoveGunner80L, DrawGunner80L, MoveGunner80R, DrawGunner80R>)}),
              GunnerWindow(560, 600), GunnerWindow(800, 900), GunnerWindow(1000, 1200));
-
-}  // namespace stages48

@@ -1,3 +1,5 @@
+// The game-state reset: the play state's scalars and every subsystem's
+// tables, joined in their fixed order.
 #include "game/reset.h"
 
 #include <array>
