@@ -138,10 +138,7 @@ const AttackWindow kBoss2Schedule[] = {
     {1300, 1500, Ops<TickBoss2Hazard4>},
 };
 
-const BossSection kBossSection{.clock = kFirst,
-                               .openAfter = 1450,
-                               .closeBefore = 11100,
-                               .openWhileDefeated = false,
+const BossSection kBossSection{.openAfter = 1450,
                                .boss = &gBoss2,
                                .move = MoveBoss2,
                                .draw = DrawBoss2,
@@ -149,21 +146,12 @@ const BossSection kBossSection{.clock = kFirst,
                                .attackLimit = 590,
                                .counter = &gBoss2AttackCount,
                                .wrapAt = 1500,
-                               .wrapTo = 0,
-                               .schedule = kBoss2Schedule,
-                               .timeoutFrom = 11000,
-                               .timeoutTo = 11100,
-                               .laser = false};
+                               .schedule = kBoss2Schedule};
 
 const StageDef kStage{.song = "MBGM13.MID",
-                      .entryClearsPause = false,
-                      .entryLocksControl = true,
                       .clockSpeed = 20.0f,
-                      .hasSecondClock = false,
                       .particles = {120, 120},
                       .particlesMode1 = {120, 120},
-                      .bombNeedsFireOff = false,
-                      .replayKey = false,
                       .boss = &kBossSection,
                       .timeline = kRows,
                       .homingUpdates = kHomingUpdates};

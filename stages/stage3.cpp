@@ -132,10 +132,7 @@ const AttackWindow kBoss3Schedule[] = {
     {1700, 2000, Ops<TickBoss3Hazard1>},
 };
 
-const BossSection kBossSection{.clock = kFirst,
-                               .openAfter = 1890,
-                               .closeBefore = 11100,
-                               .openWhileDefeated = false,
+const BossSection kBossSection{.openAfter = 1890,
                                .boss = &gBoss3,
                                .move = MoveBoss3,
                                .draw = DrawBoss3,
@@ -143,21 +140,12 @@ const BossSection kBossSection{.clock = kFirst,
                                .attackLimit = 585,
                                .counter = &gBoss3AttackCount,
                                .wrapAt = 2060,
-                               .wrapTo = 0,
-                               .schedule = kBoss3Schedule,
-                               .timeoutFrom = 11000,
-                               .timeoutTo = 11100,
-                               .laser = false};
+                               .schedule = kBoss3Schedule};
 
 const StageDef kStage{.song = "CFGM1.MID",
-                      .entryClearsPause = false,
-                      .entryLocksControl = true,
                       .clockSpeed = 18.0f,
-                      .hasSecondClock = false,
                       .particles = {200, 200},
                       .particlesMode1 = {150, 150},
-                      .bombNeedsFireOff = false,
-                      .replayKey = false,
                       .boss = &kBossSection,
                       .timeline = kRows,
                       .homingUpdates = kHomingUpdates};
