@@ -34,8 +34,8 @@ struct BossSection {
   int32_t* counter;
   int wrapAt, wrapTo = 0;  // a counter at wrapAt or above becomes wrapTo
   std::span<const AttackWindow> schedule;
-  float timeoutFrom = 11000,
-        timeoutTo = 11100;               // from <= clock <= to: hp 0 and one more defeat step
+  // From <= clock <= to: hp 0 and one more defeat step.
+  float timeoutFrom = 11000, timeoutTo = 11100;
   bool laser = false;                    // the stage-1 boss's laser runs before the boss moves
   std::span<const HpBand> hpBands = {};  // tested after the schedule, before the wrap
 };

@@ -15,30 +15,31 @@ inline constexpr auto kPowerItemRows = RowsOf({
     Within(StageClock::kFirst, 1000, 1050, Ops<SpawnPowerItem>),
 });
 
-// One window of the divers of stages 5 and 6: each side fires its own mix of streams.
-constexpr auto DiverWindow(float from, float to) {
+// One window of a pair of side craft: each side fires its own mix of streams.
+template <auto SpawnL, auto StreamL1, auto StreamL2, auto StreamL3, auto SpawnR, auto StreamR1,
+          auto StreamR2, auto StreamR3>
+constexpr auto SideWindow(float from, float to) {
   constexpr auto c = StageClock::kFirst;
   return RowsOf({
-      Between(c, from, to, Ops<SpawnDiver80L>),
-      Between(c, from, to, Ops<FireDiver80LStream1, FireDiver80LStream2>, Mode::kExtra),
-      Between(c, from, to, Ops<FireDiver80LStream3, SpawnDiver80R>),
-      Between(c, from, to, Ops<FireDiver80RStream1>, Mode::kExtra),
-      Between(c, from, to, Ops<FireDiver80RStream2>),
-      Between(c, from, to, Ops<FireDiver80RStream3>, Mode::kExtra),
+      Between(c, from, to, Ops<SpawnL>),
+      Between(c, from, to, Ops<StreamL1, StreamL2>, Mode::kExtra),
+      Between(c, from, to, Ops<StreamL3, SpawnR>),
+      Between(c, from, to, Ops<StreamR1>, Mode::kExtra),
+      Between(c, from, to, Ops<StreamR2>),
+      Between(c, from, to, Ops<StreamR3>, Mode::kExtra),
   });
 }
 
-// The same mix for the gunners of stages 5 and 6.
+// The windows of the divers and of the gunners of stages 5 and 6.
+constexpr auto DiverWindow(float from, float to) {
+  return SideWindow<SpawnDiver80L, FireDiver80LStream1, FireDiver80LStream2, FireDiver80LStream3,
+                    SpawnDiver80R, FireDiver80RStream1, FireDiver80RStream2, FireDiver80RStream3>(
+      from, to);
+}
 constexpr auto GunnerWindow(float from, float to) {
-  constexpr auto c = StageClock::kFirst;
-  return RowsOf({
-      Between(c, from, to, Ops<SpawnGunner80L>),
-      Between(c, from, to, Ops<FireGunner80LStream1, FireGunner80LStream2>, Mode::kExtra),
-      Between(c, from, to, Ops<FireGunner80LStream3, SpawnGunner80R>),
-      Between(c, from, to, Ops<FireGunner80RStream1>, Mode::kExtra),
-      Between(c, from, to, Ops<FireGunner80RStream2>),
-      Between(c, from, to, Ops<FireGunner80RStream3>, Mode::kExtra),
-  });
+  return SideWindow<SpawnGunner80L, FireGunner80LStream1, FireGunner80LStream2,
+                    FireGunner80LStream3, SpawnGunner80R, FireGunner80RStream1,
+                    FireGunner80RStream2, FireGunner80RStream3>(from, to);
 }
 
 // The divers and gunners of stages 5 and 6, moved and drawn, then their windows.

@@ -1,6 +1,6 @@
 // One frame of a scrolling stage: the same fixed sequence for every stage,
-// with each stage's own constants and timelines. The defaults are those of
-// the later stages; stage 1 and the first stages set what differs.
+// with each stage's own constants and timelines. The defaults hold for most
+// stages; each stage's record names what differs, stage 1's the most.
 #pragma once
 #include <span>
 
