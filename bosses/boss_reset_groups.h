@@ -124,7 +124,7 @@ inline constexpr ResetTable kBoss3Tail[] = {
 }  // namespace boss_resets
 
 // Each boss's runs of tables, to be visited one after another.
-inline constexpr std::span<const ResetTable> kBoss1To3ResetRuns[] = {
+inline constexpr std::span<const ResetTable> kBossResetRuns[] = {
     boss_resets::kBoss1Head,
     boss_resets::UpTo(kBoss1AttackTables, "gBoss1Hazard5"),
     boss_resets::kBoss1Shots,

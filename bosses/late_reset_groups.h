@@ -39,7 +39,7 @@ inline constexpr ResetTable kBoss8Explosions[] = {
 }  // namespace boss_resets
 
 // Each boss's runs of tables, to be visited one after another.
-inline constexpr std::span<const ResetTable> kBoss4To8ResetRuns[] = {
+inline constexpr std::span<const ResetTable> kLateBossResetRuns[] = {
     boss_resets::kBoss4Head, kBoss4AttackTables, boss_resets::kBoss4Explosions,
     boss_resets::kBoss5Head, kBoss5AttackTables, boss_resets::kBoss5Explosions,
     boss_resets::kBoss6Head, kBoss6AttackTables, boss_resets::kBoss6Explosions,

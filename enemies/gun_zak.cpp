@@ -26,6 +26,10 @@ constexpr auto kBandsA = Sweep(220, 1, FireGunZakAShot);
 constexpr auto kBandsB = Sweep(-220, 1, FireGunZakBShot);
 constexpr auto kBandsC = Sweep(220, -1, FireGunZakCShot);
 constexpr auto kBandsD = Sweep(-220, -1, FireGunZakDShot);
+constexpr auto kUnarmedA = Sweep(220, 1, nullptr);
+constexpr auto kUnarmedB = Sweep(-220, 1, nullptr);
+constexpr auto kUnarmedC = Sweep(220, -1, nullptr);
+constexpr auto kUnarmedD = Sweep(-220, -1, nullptr);
 
 constexpr EntryValue kEntryA[] = {{kX, 0, -140}, {kY, 0, 100}, {kVX, 0, 0}, {kVY, 0, 0}};
 constexpr EntryValue kEntryB[] = {{kX, 0, 640}, {kY, 0, 100}, {kVX, 0, 0}, {kVY, 0, 0}};
@@ -64,6 +68,16 @@ constexpr WaveKind kGunZakC = Kind(gGunZakC, kEntryC, kExitRightUp, SpawnSlotGun
 constexpr WaveKind kGunZakD =
     Kind(gGunZakD, kEntryD, kExitLeftUp, SpawnSlotGunZakD, 30, kBandsD, FireGate::kHardOrExtraMode);
 
+// The same craft flying the same sweep without firing.
+constexpr WaveKind Unarmed(WaveKind w, std::span<const PhaseBand> bands) {
+  w.script.bands = bands;
+  return w;
+}
+constexpr WaveKind kGunZakAUnarmed = Unarmed(kGunZakA, kUnarmedA);
+constexpr WaveKind kGunZakBUnarmed = Unarmed(kGunZakB, kUnarmedB);
+constexpr WaveKind kGunZakCUnarmed = Unarmed(kGunZakC, kUnarmedC);
+constexpr WaveKind kGunZakDUnarmed = Unarmed(kGunZakD, kUnarmedD);
+
 // Bullet i leaves enemy slot i at (42, 50); both spare floats get 300, no draw.
 constexpr AimedShotFamily<WaveZakRecord> Shot(std::span<AimedShotRecord> shots,
                                               std::span<WaveZakRecord> owner) {
@@ -91,6 +105,7 @@ constexpr auto kGunZakDShot = Shot(gGunZakDShot, gGunZakD);
 void SpawnSlotGunZakA(int slot) { SpawnWaveSlot(kGunZakA, slot); }
 void TickWaveGunZakA(int) { TickWaveKind(kGunZakA); }
 void MoveGunZakA(int) { MoveWaveKind(kGunZakA); }
+void MoveGunZakAUnarmed(int) { MoveWaveKind(kGunZakAUnarmed); }
 void DrawGunZakA(int) { DrawKind(kGunZakA.kind); }
 void HitGunZakA(int slot) { HitKind(kGunZakA.kind, slot); }
 void FireGunZakAShot(int) { FireAimedShots(kGunZakAShot); }
@@ -100,6 +115,7 @@ void DrawGunZakAShot(int) { DrawAimedShots(kGunZakAShot); }
 void SpawnSlotGunZakB(int slot) { SpawnWaveSlot(kGunZakB, slot); }
 void TickWaveGunZakB(int) { TickWaveKind(kGunZakB); }
 void MoveGunZakB(int) { MoveWaveKind(kGunZakB); }
+void MoveGunZakBUnarmed(int) { MoveWaveKind(kGunZakBUnarmed); }
 void DrawGunZakB(int) { DrawKind(kGunZakB.kind); }
 void HitGunZakB(int slot) { HitKind(kGunZakB.kind, slot); }
 void FireGunZakBShot(int) { FireAimedShots(kGunZakBShot); }
@@ -109,6 +125,7 @@ void DrawGunZakBShot(int) { DrawAimedShots(kGunZakBShot); }
 void SpawnSlotGunZakC(int slot) { SpawnWaveSlot(kGunZakC, slot); }
 void TickWaveGunZakC(int) { TickWaveKind(kGunZakC); }
 void MoveGunZakC(int) { MoveWaveKind(kGunZakC); }
+void MoveGunZakCUnarmed(int) { MoveWaveKind(kGunZakCUnarmed); }
 void DrawGunZakC(int) { DrawKind(kGunZakC.kind); }
 void HitGunZakC(int slot) { HitKind(kGunZakC.kind, slot); }
 void FireGunZakCShot(int) { FireAimedShots(kGunZakCShot); }
@@ -118,6 +135,7 @@ void DrawGunZakCShot(int) { DrawAimedShots(kGunZakCShot); }
 void SpawnSlotGunZakD(int slot) { SpawnWaveSlot(kGunZakD, slot); }
 void TickWaveGunZakD(int) { TickWaveKind(kGunZakD); }
 void MoveGunZakD(int) { MoveWaveKind(kGunZakD); }
+void MoveGunZakDUnarmed(int) { MoveWaveKind(kGunZakDUnarmed); }
 void DrawGunZakD(int) { DrawKind(kGunZakD.kind); }
 void HitGunZakD(int slot) { HitKind(kGunZakD.kind, slot); }
 void FireGunZakDShot(int) { FireAimedShots(kGunZakDShot); }

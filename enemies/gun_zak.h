@@ -1,7 +1,9 @@
 // The GunZak wave kinds: four craft that sweep in from a side edge, bend into
 // a dive and leave by the far edge, each with one aimed shot per slot fired in
-// the second band of its script. The stage frames call every operation with a
-// stage word that is not read; spawn-slot and hit operations take a slot.
+// the second band of its script. The Unarmed moves fly the same script without
+// firing, for a stage that never shows the shots. The stage frames call every
+// operation with a stage word that is not read; spawn-slot and hit operations
+// take a slot.
 #pragma once
 #include "enemies/records.h"
 
@@ -12,6 +14,7 @@ extern AimedShotRecord gGunZakAShot[5], gGunZakBShot[5], gGunZakCShot[5], gGunZa
 void SpawnSlotGunZakA(int slot);
 void TickWaveGunZakA(int unused);
 void MoveGunZakA(int unused);
+void MoveGunZakAUnarmed(int unused);
 void DrawGunZakA(int unused);
 void HitGunZakA(int slot);
 void FireGunZakAShot(int unused);
@@ -21,6 +24,7 @@ void DrawGunZakAShot(int unused);
 void SpawnSlotGunZakB(int slot);
 void TickWaveGunZakB(int unused);
 void MoveGunZakB(int unused);
+void MoveGunZakBUnarmed(int unused);
 void DrawGunZakB(int unused);
 void HitGunZakB(int slot);
 void FireGunZakBShot(int unused);
@@ -30,6 +34,7 @@ void DrawGunZakBShot(int unused);
 void SpawnSlotGunZakC(int slot);
 void TickWaveGunZakC(int unused);
 void MoveGunZakC(int unused);
+void MoveGunZakCUnarmed(int unused);
 void DrawGunZakC(int unused);
 void HitGunZakC(int slot);
 void FireGunZakCShot(int unused);
@@ -39,6 +44,7 @@ void DrawGunZakCShot(int unused);
 void SpawnSlotGunZakD(int slot);
 void TickWaveGunZakD(int unused);
 void MoveGunZakD(int unused);
+void MoveGunZakDUnarmed(int unused);
 void DrawGunZakD(int unused);
 void HitGunZakD(int slot);
 void FireGunZakDShot(int unused);

@@ -12,7 +12,6 @@ constexpr ClockWindow kS1[] = {{10, 20},   {100, 110}, {250, 270},  {320, 350},
                                {500, 550}, {650, 700}, {900, 1000}, {1200, 1400}};
 constexpr ClockWindow kS2[] = {{10, 90},   {100, 110}, {250, 270},  {320, 350},
                                {500, 550}, {650, 700}, {900, 1000}, {1200, 1400}};
-constexpr ClockWindow kStage3[] = {{10, 20}, {100, 110}, {250, 270}};
 
 template <typename Block>
 void StepSchedule(Block& b, const SpreadSchedule& s, void (*tick)()) {
@@ -26,7 +25,7 @@ void StepSchedule(Block& b, const SpreadSchedule& s, void (*tick)()) {
 }  // namespace
 
 const SpreadSchedule kSpreadScheduleS1{kS1, 1401}, kSpreadScheduleS2{kS2, 1401};
-const SpreadSchedule kZak52Stage1Spread = kSpreadScheduleS1, kZak52Stage3Spread{kStage3, 300};
+const SpreadSchedule kZak52Stage1Spread = kSpreadScheduleS1;
 
 void ScheduleZak52Spread(const SpreadSchedule& schedule) {
   StepSchedule(gZak52, schedule, TickZak52Spread);

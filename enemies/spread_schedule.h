@@ -16,8 +16,8 @@ struct SpreadSchedule {
   int32_t wrapAt;
 };
 
-// Zak52 in stage 1 and in stage 3 (three windows, wrap at 300).
-extern const SpreadSchedule kZak52Stage1Spread, kZak52Stage3Spread;
+// Zak52 in stage 1.
+extern const SpreadSchedule kZak52Stage1Spread;
 // The Zak60 kinds: S1 for Zak60A, S2 (a longer first window) for Zak60B and Zak60C.
 extern const SpreadSchedule kSpreadScheduleS1, kSpreadScheduleS2;
 

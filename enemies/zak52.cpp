@@ -19,6 +19,9 @@ constexpr WeaponBand kWeapons[] = {
 };
 constexpr MidBossDesign<Zak52State> kZak52{
     &gZak52, {&gPicZak52, 260, 200, enemy::BodyDrawn::kAlways}, 140, {kLegs, kWeapons}};
+// The same flight without the stream volley, for a stage that never shows the stream.
+constexpr MidBossDesign<Zak52State> kZak52WithoutStream{
+    kZak52.block, kZak52.body, kZak52.entryBaseY, {kLegs, std::span(kWeapons).subspan(1)}};
 
 // Rows: table, picture, muzzle height, vertical sense, slow and fast steps.
 constexpr SpreadDesign kSpread{
@@ -78,6 +81,7 @@ constexpr BurstDesign kBurstB{gZak52BurstB,
 void SpawnZak52() { SpawnMidBoss(kZak52); }
 void DrawZak52() { DrawMidBoss(kZak52); }
 void MoveZak52() { MoveMidBoss(kZak52); }
+void MoveZak52WithoutStream() { MoveMidBoss(kZak52WithoutStream); }
 void HitZak52() { HitMidBoss(kZak52); }
 
 void TickZak52Spread() { TickSpread(kSpread); }

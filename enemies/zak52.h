@@ -31,6 +31,8 @@ extern ShotRecord gZak52Stream[kZak52StreamSlots];
 void SpawnZak52();
 void DrawZak52();
 void MoveZak52();
+// Moves Zak52 along its flight without ever firing its stream.
+void MoveZak52WithoutStream();
 void HitZak52();
 
 void TickZak52Spread();

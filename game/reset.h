@@ -1,4 +1,6 @@
-// Start of a new game and the game-state reset at every game start and boss defeat.
+// Start of a new game and the game-state reset at every game start and boss
+// defeat. Each subsystem lists its own tables here; the reset that joins them
+// in their fixed order lives beside the stages, at the top of the game.
 #pragma once
 #include <cstddef>
 #include <span>

@@ -2,6 +2,8 @@
 #include "engine/system/ko_system.h"
 #include "game/scenes.h"
 
+int gShipType;
+
 namespace {
 constexpr int kKeepCapture = 13;  // this kind reuses the picture captured before
 }

@@ -1,4 +1,4 @@
-// The scene table's numbers, the scene change and the front-end scenes.
+// The scene table's numbers and the scene change.
 #pragma once
 
 enum SceneNumber : int {
@@ -25,8 +25,3 @@ extern int gShipType;
 void ChangeScene(int target, int kind, int length);
 // Changes to `target` at once, without a transition.
 void SwitchScene(int target);
-
-void TitleFrame();
-void ShipSelectFrame();
-void LevelSelectFrame();
-void EndingFrame();

@@ -76,8 +76,6 @@ void Wait(int ms) {
   ResetFrameClock();
 }
 
-void Sleep(int ms) {
-  if (ms > 0) plat::SleepMs(static_cast<uint32_t>(ms));
-}
+void Sleep(int ms) { plat::SleepMs(ms > 0 ? static_cast<uint32_t>(ms) : 0); }
 
 }  // namespace koSystem

@@ -93,7 +93,8 @@ int SetWait(int slot, int ms);
 int InitWait(int slot);
 int IsWaitOver(int slot);
 void Wait(int ms);
-// Gives the processor away for `ms` milliseconds (the front-end scenes pace themselves).
+// Gives the processor away for `ms` milliseconds (the front-end scenes pace themselves);
+// 0 or less gives up the rest of the time slice.
 void Sleep(int ms);
 
 // Files, date, machine.

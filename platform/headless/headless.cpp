@@ -52,6 +52,7 @@ struct State {
   std::vector<headless::Box> boxes;
   std::vector<int> answers;
   int beeps = 0;
+  int sleeps = 0;
   int shownFrames = 0;
   std::vector<uint16_t> lastFrame;
   bool frameOutputFails = false;
@@ -152,6 +153,7 @@ void Reset(uint32_t startMs, int64_t epochSeconds) {
   s.boxes.clear();
   s.answers.clear();
   s.beeps = 0;
+  s.sleeps = 0;
   s.shownFrames = 0;
   s.frameOutputFails = false;
   s.lastFrame.assign(static_cast<size_t>(plat::kFrameWidth) * plat::kFrameHeight, 0);
@@ -197,6 +199,7 @@ bool FrameLimitHit() { return S().limitHit; }
 const std::vector<Box>& Boxes() { return S().boxes; }
 void AnswerNextBox(int answer) { S().answers.push_back(answer); }
 int BeepCount() { return S().beeps; }
+int SleepCount() { return S().sleeps; }
 
 int ShownFrames() { return S().shownFrames; }
 const std::vector<uint16_t>& LastFrame() { return S().lastFrame; }
@@ -220,7 +223,10 @@ void SetOsVersion(int platform, int major, int minor) { S().osVersion = {platfor
 namespace plat {
 
 uint32_t NowMs() { return S().now; }
-void SleepMs(uint32_t ms) { Advance(ms); }
+void SleepMs(uint32_t ms) {
+  ++S().sleeps;
+  Advance(ms);
+}
 int64_t TimeSeconds() { return S().epoch + static_cast<int64_t>(S().elapsedMs / 1000); }
 
 bool OpenWindow(std::string_view) {

@@ -19,6 +19,8 @@ void Reset(uint32_t startMs = 1000, int64_t epochSeconds = 1700000000);
 int FrameIndex();
 uint32_t Now();
 void AdvanceClock(uint32_t ms);
+// Sleeps asked of the platform, of any length.
+int SleepCount();
 
 // Scripted input: delivered in order before frame `frame` runs.
 void AtFrame(int frame, const plat::Message& msg);

@@ -81,7 +81,12 @@ uint32_t NowMs() {
       std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
 }
 
-void SleepMs(uint32_t ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+void SleepMs(uint32_t ms) {
+  if (ms == 0)
+    std::this_thread::yield();
+  else
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
 
 int64_t TimeSeconds() { return static_cast<int64_t>(std::time(nullptr)); }
 

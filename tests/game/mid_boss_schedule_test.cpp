@@ -41,9 +41,6 @@ TEST_F(MidBossScheduleTest, EachScheduleTicksInItsWindowsAndWrapsTo9) {
   EXPECT_EQ(TicksOver(gZak52, 1401, [] { ScheduleZak52Spread(kZak52Stage1Spread); }), 478);
   EXPECT_EQ(gZak52.spreadClock, 9);
   EXPECT_EQ(TicksOver(gZak52, 1, [] { ScheduleZak52Spread(kZak52Stage1Spread); }), 1);  // 10
-  gZak52.spreadClock = 0;
-  EXPECT_EQ(TicksOver(gZak52, 300, [] { ScheduleZak52Spread(kZak52Stage3Spread); }), 43);
-  EXPECT_EQ(gZak52.spreadClock, 9);
   EXPECT_EQ(TicksOver(gZak60A, 1401, ScheduleZak60ASpread), 478);
   EXPECT_EQ(TicksOver(gZak60B, 1401, ScheduleZak60BSpread), 548);
   EXPECT_EQ(TicksOver(gZak60C, 90, ScheduleZak60CSpread), 81);

@@ -1,5 +1,8 @@
-// What stage 4 runs between the player's shots and the HUD, in drawing order.
+// Stage 4: its song, clock and background, what it runs between the player's
+// shots and the HUD in drawing order, its homing updates and its boss section.
+#include "bosses/boss_bodies.h"
 #include "bosses/late_aimed.h"
+#include "bosses/late_boss_bodies.h"
 #include "bosses/late_drops.h"
 #include "bosses/late_fans.h"
 #include "bosses/late_pairs.h"
@@ -16,12 +19,13 @@
 #include "homing/boss_homing.h"
 #include "homing/enemy_homing.h"
 #include "player/life.h"
-#include "stages4to8/stage_rows48.h"
-#include "stages4to8/stage_timelines48.h"
+#include "stages/boss_section.h"
+#include "stages/shared_rows.h"
+#include "stages/stage_frame.h"
+#include "stages/stages.h"
 
 namespace {
 
-using namespace stages48;
 using enum StageClock;
 using enum Mode;
 
@@ -213,10 +217,54 @@ constexpr auto kRows = JoinRows(
     GunnerL::In(kGun1, kGun1Shots), GunnerR::In(kGun1, kGun1Shots), GunnerL::In(kGun2, kGun2Shots),
     GunnerR::In(kGun2, kGun2Shots), kOthers, kPowerItemRows, kHomingDraws, kLife, kBullets);
 
-}  // namespace
-
-constinit const std::span<const TimelineRow> kStage4Timeline{kRows};
-constinit const std::span<const TimelineOp> kStage4HomingUpdates =
+// The homing missiles' updates, run after the hit passes.
+constexpr std::span<const TimelineOp> kHomingUpdates =
     Ops<UpdateHomingDiver80L, UpdateHomingDiver80R, UpdateHomingGunner80L, UpdateHomingGunner80R,
         UpdateHomingBig90A, UpdateHomingVolleyZakA, UpdateHomingZak4A, UpdateHomingZak4B,
         UpdateHomingZak4C, UpdateHomingZak4D, UpdateHomingBoss4A, UpdateHomingBoss4B>;
+
+const AttackWindow kBoss4Schedule[] = {
+    {30, 120, Ops<TickBoss4AimedVolley1, TickBoss4AimedVolley2>},
+    {80, 150, Ops<TickBoss4PairShot1, TickBoss4PairShot2, TickBoss4PairShot3>},
+    {200, 300, Ops<TickBoss4FanVolley6, TickBoss4FanVolley7>},
+    {300, 400, Ops<TickBoss4AimedVolley1, TickBoss4AimedVolley2>},
+    {400, 500, Ops<TickBoss4FanVolley4, TickBoss4FanVolley5>},
+    {500, 550, Ops<TickBoss4AimedVolley1, TickBoss4AimedVolley2>},
+    {550, 800, Ops<TickBoss4FanVolley4, TickBoss4FanVolley5>},
+    {800, 950, Ops<TickBoss4FanVolley1>},
+};
+
+// Outside normal play, each of three bands of hp drops a spread of bullets
+// on every frame.
+constexpr auto kBoss4DropOps =
+    Ops<FireBoss4Drop1, FireBoss4Drop2, FireBoss4Drop3, FireBoss4Drop4, FireBoss4Drop5,
+        FireBoss4Drop6, FireBoss4Drop7, FireBoss4Drop8, FireBoss4Drop8, FireBoss4Drop9>;
+const HpBand kBoss4DropBands[] = {
+    {Mode::kNotNormal, 740, 770, kBoss4DropOps},
+    {Mode::kNotNormal, 460, 490, kBoss4DropOps},
+    {Mode::kNotNormal, 60, 90, kBoss4DropOps},
+};
+
+const BossSection kBossSection{.openAfter = 1300,
+                               .boss = &gBoss4,
+                               .move = MoveBoss4,
+                               .draw = DrawBoss4,
+                               .defeat = DefeatBoss4,
+                               .attackLimit = 780,
+                               .counter = &gBoss4AttackCounter,
+                               .wrapAt = 1100,
+                               .schedule = kBoss4Schedule,
+                               .hpBands = kBoss4DropBands};
+
+const StageDef kStage{.song = "BRM4.MID",
+                      .clockSpeed = 16.0f,
+                      .particles = {80, 80},
+                      .particlesMode1 = {200, 150},
+                      .boss = &kBossSection,
+                      .timeline = kRows,
+                      .homingUpdates = kHomingUpdates,
+                      .scrollers = Ops<ScrollBackground>};
+
+}  // namespace
+
+void Stage4Frame() { RunStageFrame(kStage); }

@@ -6,7 +6,7 @@
 #include <span>
 
 #include "bosses/boss_state.h"
-#include "game/timeline.h"
+#include "stages/timeline.h"
 
 // Attacks that run while the counter, just advanced, lies in from..to (inclusive).
 struct AttackWindow {
@@ -21,23 +21,23 @@ struct HpBand {
   std::span<const TimelineOp> ops;
 };
 
+// The defaults are those of every boss but the first.
 struct BossSection {
-  StageClock clock;
-  float openAfter, closeBefore;  // the section runs while openAfter < clock < closeBefore
-  bool openWhileDefeated;        // and also while the boss's hp is at or below 0
+  StageClock clock = StageClock::kFirst;
+  float openAfter, closeBefore = 11100;  // the section runs while openAfter < clock < closeBefore
+  bool openWhileDefeated = false;        // and also while the boss's hp is at or below 0
   BossState* boss;
   void (*move)();
   void (*draw)();
   void (*defeat)();
   float attackLimit;  // the counter advances while 0 < hp < attackLimit
   int32_t* counter;
-  int wrapAt, wrapTo;  // a counter at wrapAt or above becomes wrapTo
+  int wrapAt, wrapTo = 0;  // a counter at wrapAt or above becomes wrapTo
   std::span<const AttackWindow> schedule;
-  float timeoutFrom, timeoutTo;          // from <= clock <= to: hp 0 and one more defeat step
-  bool laser;                            // the stage-1 boss's laser runs before the boss moves
+  // From <= clock <= to: hp 0 and one more defeat step.
+  float timeoutFrom = 11000, timeoutTo = 11100;
+  bool laser = false;                    // the stage-1 boss's laser runs before the boss moves
   std::span<const HpBand> hpBands = {};  // tested after the schedule, before the wrap
 };
-
-extern const BossSection kBoss1Section, kBoss2Section, kBoss3Section;
 
 void RunBossSection(const BossSection& s);

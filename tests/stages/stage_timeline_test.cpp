@@ -1,11 +1,14 @@
 // The stages' timelines and boss sections played through the real frames:
 // double moves, the mid-boss switch, the forced explosions of stage 3, the
 // attack counters, the time-outs and the hand-overs from boss to boss.
+#include <algorithm>
 #include <cmath>
+#include <span>
 #include <vector>
 
 #include "bosses/boss1_laser.h"
 #include "bosses/boss_bodies.h"
+#include "enemies/gun_zak.h"
 #include "enemies/template_kinds.h"
 #include "enemies/zak52.h"
 #include "enemies/zak60.h"
@@ -94,6 +97,29 @@ TEST_F(StageTimelineTest, Stage3StartsNoZak1BItWouldNeverShow) {
     }
   });
   RunFrames(kPlay + 120);
+}
+
+// Nor does it fire the GunZak shots, Zak52's stream or Zak52's spread, which
+// it never moves or draws: they would hang invisible and hit the ship unseen.
+TEST_F(StageTimelineTest, Stage3FiresNoShotItNeverShows) {
+  At(kPlay, [] {
+    EnterStage(SceneStage3, 1066.0f);  // Zak52 starts; then the GunZak waves of 1230..1500
+    gDifficulty = 2;                   // GunZakC and GunZakD fire only in hard or extra play
+  });
+  Every([](int f) {
+    if (gZak52.alive) gZak52.hp = 100.0f;  // inside the spread's hp band
+    if (f <= kPlay) return;
+    auto anyAlive = [](const auto& table) {
+      return std::ranges::any_of(table, [](const auto& r) { return r.alive != 0; });
+    };
+    for (const auto* t : {gGunZakAShot, gGunZakBShot, gGunZakCShot, gGunZakDShot})
+      EXPECT_FALSE(anyAlive(std::span(t, 5))) << gStageClock;
+    for (const auto* t : {gZak52SpreadMid, gZak52SpreadUp, gZak52SpreadDown})
+      EXPECT_FALSE(anyAlive(std::span(t, kSpreadSlots))) << gStageClock;
+    EXPECT_FALSE(anyAlive(gZak52Stream)) << gStageClock;
+  });
+  RunFrames(kPlay + 1800);
+  EXPECT_GT(gStageClock, 1500.0f);
 }
 
 TEST_F(StageTimelineTest, AnUnshownZak1BAtTheRightEdgeWouldTakeTheMainShotsPoints) {

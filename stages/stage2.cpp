@@ -1,5 +1,7 @@
-// What stage 2 runs between the player's shots and the HUD, in drawing order.
+// Stage 2: its song, clock and background, what it runs between the player's
+// shots and the HUD in drawing order, its homing updates and its boss section.
 #include "bosses/aimed_volleys.h"
+#include "bosses/boss_bodies.h"
 #include "bosses/drops.h"
 #include "bosses/fan_volleys.h"
 #include "bosses/hazards.h"
@@ -20,11 +22,14 @@
 #include "engine/draw/ko_draw.h"
 #include "game/assets.h"
 #include "game/game_state.h"
-#include "game/stage_timelines.h"
 #include "homing/boss_homing.h"
 #include "homing/enemy_homing.h"
 #include "player/life.h"
 #include "player/power_item.h"
+#include "stages/boss_section.h"
+#include "stages/stage_frame.h"
+#include "stages/stages.h"
+#include "stages/timeline.h"
 
 namespace {
 
@@ -114,10 +119,43 @@ const TimelineRow kRows[] = {
 
 };
 
-}  // namespace
-
-constinit const std::span<const TimelineRow> kStage2Timeline{kRows};
-constinit const std::span<const TimelineOp> kStage2HomingUpdates =
+// The homing missiles' updates, run after the hit passes.
+constexpr std::span<const TimelineOp> kHomingUpdates =
     Ops<UpdateHomingDiver80L, UpdateHomingDiver80R, UpdateHomingGunner80L, UpdateHomingGunner80R,
         UpdateHomingBig90A, UpdateHomingVolleyZakA, UpdateHomingZak4A, UpdateHomingZak4B,
         UpdateHomingZak4C, UpdateHomingZak4D, UpdateHomingBoss2A, UpdateHomingBoss2B>;
+
+const AttackWindow kBoss2Schedule[] = {
+    {100, 300, Ops<TickBoss2FanVolley2, TickBoss2FanVolley3>},
+    {300, 370, Ops<TickBoss2FanVolley1>},
+    {380, 600, Ops<FireBoss2Lightning1, FireBoss2Lightning2>},
+    {600, 750, Ops<TickBoss2FanVolley4, TickBoss2FanVolley5>},
+    {750, 850, Ops<TickBoss2Hazard1>},
+    {850, 950, Ops<TickBoss2Hazard1, TickBoss2Hazard2>},
+    {950, 1100,
+     Ops<TickBoss2FanVolley2, TickBoss2FanVolley3, TickBoss2FanVolley4, TickBoss2FanVolley5>},
+    {1100, 1300, Ops<TickBoss2Hazard1, TickBoss2Hazard2, TickBoss2Hazard3>},
+    {1300, 1500, Ops<TickBoss2Hazard4>},
+};
+
+const BossSection kBossSection{.openAfter = 1450,
+                               .boss = &gBoss2,
+                               .move = MoveBoss2,
+                               .draw = DrawBoss2,
+                               .defeat = DefeatBoss2,
+                               .attackLimit = 590,
+                               .counter = &gBoss2AttackCount,
+                               .wrapAt = 1500,
+                               .schedule = kBoss2Schedule};
+
+const StageDef kStage{.song = "MBGM13.MID",
+                      .clockSpeed = 20.0f,
+                      .particles = {120, 120},
+                      .particlesMode1 = {120, 120},
+                      .boss = &kBossSection,
+                      .timeline = kRows,
+                      .homingUpdates = kHomingUpdates};
+
+}  // namespace
+
+void Stage2Frame() { RunStageFrame(kStage); }

@@ -1,5 +1,7 @@
-// What stage 1 runs between the player's shots and the HUD, in drawing order.
+// Stage 1: its song, clock and background, what it runs between the player's
+// shots and the HUD in drawing order, its homing updates and its boss section.
 #include "bosses/aimed_volleys.h"
+#include "bosses/boss_bodies.h"
 #include "bosses/drops.h"
 #include "bosses/fan_volleys.h"
 #include "bosses/hazards.h"
@@ -20,11 +22,14 @@
 #include "engine/draw/ko_draw.h"
 #include "game/assets.h"
 #include "game/game_state.h"
-#include "game/stage_timelines.h"
 #include "homing/boss_homing.h"
 #include "homing/enemy_homing.h"
 #include "player/life.h"
 #include "player/power_item.h"
+#include "stages/boss_section.h"
+#include "stages/stage_frame.h"
+#include "stages/stages.h"
+#include "stages/timeline.h"
 
 namespace {
 
@@ -117,11 +122,69 @@ const TimelineRow kRows[] = {
 
 };
 
-}  // namespace
-
-constinit const std::span<const TimelineRow> kStage1Timeline{kRows};
-constinit const std::span<const TimelineOp> kStage1HomingUpdates =
+// The homing missiles' updates, run after the hit passes.
+constexpr std::span<const TimelineOp> kHomingUpdates =
     Ops<UpdateHomingZak2, UpdateHomingZak3, UpdateHomingDiver80L, UpdateHomingDiver80R,
         UpdateHomingGunner80L, UpdateHomingGunner80R, UpdateHomingBig90A, UpdateHomingVolleyZakA,
         UpdateHomingZak4A, UpdateHomingZak4B, UpdateHomingZak4C, UpdateHomingZak4D,
         UpdateHomingBoss1A, UpdateHomingBoss1B>;
+
+const AttackWindow kBoss1Schedule[] = {
+    {100, 300, Ops<TickBoss1AimedVolley2>},
+    {300, 500, Ops<TickBoss1AimedVolley3>},
+    {500, 750, Ops<TickBoss1AimedVolley4>},
+    {500, 800, Ops<TickBoss1AimedVolley1>},
+    {750, 900, Ops<TickBoss1AimedVolley2>},
+    {800, 900, Ops<TickBoss1AimedVolley2>},
+    {900, 1160, Ops<TickBoss1AimedVolley3>},
+    {1000, 1200, Ops<TickBoss1AimedVolley4>},
+    {1500, 1700, Ops<TickBoss1Hazard1>},
+    {1700, 1800, Ops<TickBoss1Hazard2, TickBoss1Hazard3>},
+    {1800, 1900, Ops<TickBoss1Hazard4, TickBoss1Hazard5>},
+    {2000, 2100, Ops<TickBoss1Hazard1>},
+    {1900, 2100, Ops<TickBoss1Hazard2, TickBoss1Hazard3>},
+    {2100, 2300, Ops<TickBoss1Hazard4, TickBoss1Hazard5>},
+    {2300, 2700, Ops<TickBoss1Hazard2>},
+    {2300, 2600, Ops<TickBoss1Hazard3, TickBoss1Hazard4>},
+    {2300, 2700, Ops<TickBoss1Hazard5>},
+    {2500, 2800, Ops<TickBoss1Hazard1>},
+    {2700, 2800, Ops<TickBoss1AimedVolley3>},
+    {2800, 3000, Ops<TickBoss1Hazard2, TickBoss1Hazard5>},
+    {2920, 3000, Ops<TickBoss1AimedVolley3>},
+};
+
+// The boss times out on the second clock, 100 units before its section
+// would close, and the section stays open until the defeat has handed over.
+const BossSection kBossSection{.clock = kSecond,
+                               .openAfter = 323,
+                               .closeBefore = 10100,
+                               .openWhileDefeated = true,
+                               .boss = &gBoss1,
+                               .move = MoveBoss1,
+                               .draw = DrawBoss1,
+                               .defeat = DefeatBoss1,
+                               .attackLimit = 610,
+                               .counter = &gBoss1AttackCount,
+                               .wrapAt = 3001,
+                               .wrapTo = 10,
+                               .schedule = kBoss1Schedule,
+                               .timeoutFrom = 10000,
+                               .timeoutTo = 10100,
+                               .laser = true};
+
+const StageDef kStage{.song = "XF1.MID",
+                      .entryClearsPause = true,
+                      .entryLocksControl = false,
+                      .clockSpeed = 20.0f,
+                      .hasSecondClock = true,
+                      .particles = {80, 80},
+                      .particlesMode1 = {0, 0},
+                      .bombNeedsFireOff = true,
+                      .replayKey = true,
+                      .boss = &kBossSection,
+                      .timeline = kRows,
+                      .homingUpdates = kHomingUpdates};
+
+}  // namespace
+
+void Stage1Frame() { RunStageFrame(kStage); }

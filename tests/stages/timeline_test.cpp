@@ -1,4 +1,4 @@
-#include "game/timeline.h"
+#include "stages/timeline.h"
 
 #include "game/game_state.h"
 #include "tests/game/game_fixture.h"

@@ -1,6 +1,5 @@
-// One frame of a scrolling stage, the same fixed sequence for every stage,
-// and the constants of stages 1 to 3.
-#include "game/stage_frame.h"
+// One frame of a scrolling stage, the same fixed sequence for every stage.
+#include "stages/stage_frame.h"
 
 #include <span>
 
@@ -8,63 +7,24 @@
 #include "engine/sound/ko_sound.h"
 #include "engine/system/ko_system.h"
 #include "game/backgrounds.h"
-#include "game/boss_sections.h"
 #include "game/game_state.h"
 #include "game/high_score.h"
 #include "game/reset.h"
 #include "game/scenes.h"
 #include "game/score.h"
-#include "game/stage_timelines.h"
-#include "game/stages.h"
-#include "game/timeline.h"
 #include "player/bomb.h"
 #include "player/life.h"
 #include "player/power_item.h"
 #include "player/ship.h"
 #include "player/shot_pass.h"
 #include "player/shots.h"
+#include "stages/boss_section.h"
+#include "stages/timeline.h"
 
 namespace {
 
 constexpr float kUnlockClock = 16.0f;
 constexpr float kSwitchedClock = -90.0f;
-
-const StageDef kStage1{.song = "XF1.MID",
-                       .entryClearsPause = true,
-                       .entryLocksControl = false,
-                       .clockSpeed = 20.0f,
-                       .hasSecondClock = true,
-                       .particles = {80, 80},
-                       .particlesMode1 = {0, 0},
-                       .bombNeedsFireOff = true,
-                       .replayKey = true,
-                       .boss = &kBoss1Section,
-                       .timeline = kStage1Timeline,
-                       .homingUpdates = kStage1HomingUpdates};
-const StageDef kStage2{.song = "MBGM13.MID",
-                       .entryClearsPause = false,
-                       .entryLocksControl = true,
-                       .clockSpeed = 20.0f,
-                       .hasSecondClock = false,
-                       .particles = {120, 120},
-                       .particlesMode1 = {120, 120},
-                       .bombNeedsFireOff = false,
-                       .replayKey = false,
-                       .boss = &kBoss2Section,
-                       .timeline = kStage2Timeline,
-                       .homingUpdates = kStage2HomingUpdates};
-const StageDef kStage3{.song = "CFGM1.MID",
-                       .entryClearsPause = false,
-                       .entryLocksControl = true,
-                       .clockSpeed = 18.0f,
-                       .hasSecondClock = false,
-                       .particles = {200, 200},
-                       .particlesMode1 = {150, 150},
-                       .bombNeedsFireOff = false,
-                       .replayKey = false,
-                       .boss = &kBoss3Section,
-                       .timeline = kStage3Timeline,
-                       .homingUpdates = kStage3HomingUpdates};
 
 void AdvanceClocks(const StageDef& s) {
   if (s.hasSecondClock) {
@@ -142,6 +102,7 @@ void RunStageFrame(const StageDef& s) {
   CheckGameOver();
   koDraw::SetVSync(0);
   koDraw::Present();
+  if (s.yieldsAfterPresent) koSystem::Sleep(0);
   if (gPlayerAlive != 0 && gControlLocked == 0) {
     PlayerKeyboardControl();
     PlayerJoystickControl();
@@ -156,7 +117,3 @@ void RunStageFrame(const StageDef& s) {
   UpdateGameEnd();
   if (s.replayKey && gKey == 'R') RestartAsReplay();
 }
-
-void Stage1Frame() { RunStageFrame(kStage1); }
-void Stage2Frame() { RunStageFrame(kStage2); }
-void Stage3Frame() { RunStageFrame(kStage3); }

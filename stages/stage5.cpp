@@ -1,5 +1,8 @@
-// What stage 5 runs between the player's shots and the HUD, in drawing order.
+// Stage 5: its song, clock and background, what it runs between the player's
+// shots and the HUD in drawing order, its homing updates and its boss section.
+#include "bosses/boss_bodies.h"
 #include "bosses/late_aimed.h"
+#include "bosses/late_boss_bodies.h"
 #include "bosses/late_drops.h"
 #include "bosses/late_fans.h"
 #include "bosses/late_pairs.h"
@@ -11,12 +14,13 @@
 #include "homing/boss_homing.h"
 #include "homing/enemy_homing.h"
 #include "player/life.h"
-#include "stages4to8/stage_rows48.h"
-#include "stages4to8/stage_timelines48.h"
+#include "stages/boss_section.h"
+#include "stages/shared_rows.h"
+#include "stages/stage_frame.h"
+#include "stages/stages.h"
 
 namespace {
 
-using namespace stages48;
 using enum StageClock;
 using enum Mode;
 
@@ -126,10 +130,41 @@ constexpr auto kBullets = RowsOf({
 constexpr auto kRows =
     JoinRows(kDiversAndGunners, kOthers, kPowerItemRows, kHomingDraws, kLife, kBullets);
 
-}  // namespace
-
-constinit const std::span<const TimelineRow> kStage5Timeline{kRows};
-constinit const std::span<const TimelineOp> kStage5HomingUpdates =
+// The homing missiles' updates, run after the hit passes.
+constexpr std::span<const TimelineOp> kHomingUpdates =
     Ops<UpdateHomingDiver80L, UpdateHomingDiver80R, UpdateHomingGunner80L, UpdateHomingGunner80R,
         UpdateHomingBig90A, UpdateHomingVolleyZakA, UpdateHomingZak4A, UpdateHomingZak4B,
         UpdateHomingZak4C, UpdateHomingZak4D, UpdateHomingBoss5A, UpdateHomingBoss5B>;
+
+const AttackWindow kBoss5Schedule[] = {
+    {0, 100, Ops<TickBoss5FanVolley2, TickBoss5FanVolley3>},
+    {200, 300, Ops<TickBoss5FanVolley1>},
+    {240, 280, Ops<TickBoss5AimedVolley1, TickBoss5AimedVolley2>},
+    {300, 350, Ops<TickBoss5AimedVolley3, TickBoss5AimedVolley4>},
+    {370, 450, Ops<TickBoss5FanVolley6, TickBoss5FanVolley7>},
+    {500, 680, Ops<TickBoss5FanVolley4, TickBoss5FanVolley5>},
+    {700, 850, Ops<TickBoss5AimedVolley3, TickBoss5AimedVolley4>},
+    {860, 1000, Ops<TickBoss5AimedVolley1, TickBoss5AimedVolley2>},
+};
+
+const BossSection kBossSection{.openAfter = 1300,
+                               .boss = &gBoss5,
+                               .move = MoveBoss5,
+                               .draw = DrawBoss5,
+                               .defeat = DefeatBoss5,
+                               .attackLimit = 980,
+                               .counter = &gBoss5AttackCounter,
+                               .wrapAt = 1000,
+                               .schedule = kBoss5Schedule};
+
+const StageDef kStage{.song = "BRM5.MID",
+                      .clockSpeed = 14.0f,
+                      .particlesMode1 = {220, 200},
+                      .boss = &kBossSection,
+                      .timeline = kRows,
+                      .homingUpdates = kHomingUpdates,
+                      .scrollers = Ops<ScrollStage5Background>};
+
+}  // namespace
+
+void Stage5Frame() { RunStageFrame(kStage); }

@@ -1,4 +1,6 @@
 // The title, ship-select, level-select and ending scenes.
+#include "stages/front_end.h"
+
 #include <cstring>
 
 #include "engine/draw/ko_draw.h"
@@ -14,8 +16,6 @@
 #include "platform/keys.h"
 #include "player/life.h"
 #include "player/ship.h"
-
-int gShipType;
 
 namespace {
 

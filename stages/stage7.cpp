@@ -1,5 +1,8 @@
-// What stage 7 runs between the player's shots and the HUD, in drawing order.
+// Stage 7: its song, clock and background, what it runs between the player's
+// shots and the HUD in drawing order, its homing updates and its boss section.
+#include "bosses/boss_bodies.h"
 #include "bosses/late_aimed.h"
+#include "bosses/late_boss_bodies.h"
 #include "bosses/late_drops.h"
 #include "bosses/late_fans.h"
 #include "bosses/late_pairs.h"
@@ -14,12 +17,13 @@
 #include "homing/boss_homing.h"
 #include "homing/enemy_homing.h"
 #include "player/life.h"
-#include "stages4to8/stage_rows48.h"
-#include "stages4to8/stage_timelines48.h"
+#include "stages/boss_section.h"
+#include "stages/shared_rows.h"
+#include "stages/stage_frame.h"
+#include "stages/stages.h"
 
 namespace {
 
-using namespace stages48;
 using enum StageClock;
 using enum Mode;
 
@@ -137,9 +141,45 @@ constexpr auto kBullets = RowsOf({
 
 constexpr auto kRows = JoinRows(kKinds, kPowerItemRows, kHomingDraws, kLife, kBullets);
 
-}  // namespace
-
-constinit const std::span<const TimelineRow> kStage7Timeline{kRows};
-constinit const std::span<const TimelineOp> kStage7HomingUpdates =
+// The homing missiles' updates, run after the hit passes.
+constexpr std::span<const TimelineOp> kHomingUpdates =
     Ops<UpdateHomingDiver80L, UpdateHomingDiver80R, UpdateHomingGunner80L, UpdateHomingGunner80R,
         UpdateHomingBig90A, UpdateHomingVolleyZakA, UpdateHomingBoss7A, UpdateHomingBoss7B>;
+
+const AttackWindow kBoss7Schedule[] = {
+    {0, 50, Ops<TickBoss7FanVolley4, TickBoss7FanVolley5>},
+    {50, 100, Ops<TickBoss7FanVolley2, TickBoss7FanVolley3>},
+    {100, 400, Ops<TickBoss7FanVolley4, TickBoss7FanVolley5>},
+    {150, 400, Ops<TickBoss7FanVolley2, TickBoss7FanVolley3>},
+    {400, 500, Ops<TickBoss7AimedShot1, TickBoss7AimedShot2>},
+    {450, 500, Ops<TickBoss7FanVolley1>},
+    {500, 700, Ops<TickBoss7FanVolley2, TickBoss7FanVolley3>},
+    {480, 580, Ops<TickBoss7PairShot1, TickBoss7PairShot2>},
+    {580, 700, Ops<TickBoss7FiveWay1, TickBoss7FiveWay2>},
+    {700, 1000, Ops<TickBoss7FanVolley2, TickBoss7FanVolley3>},
+    {750, 1100, Ops<TickBoss7FanVolley4, TickBoss7FanVolley5>},
+    {1050, 1300, Ops<TickBoss7FiveWay1, TickBoss7FiveWay2>},
+};
+
+const BossSection kBossSection{.openAfter = 1260,
+                               .boss = &gBoss7,
+                               .move = MoveBoss7,
+                               .draw = DrawBoss7,
+                               .defeat = DefeatBoss7,
+                               .attackLimit = 980,
+                               .counter = &gBoss7AttackCounter,
+                               .wrapAt = 1300,
+                               .schedule = kBoss7Schedule};
+
+const StageDef kStage{.song = "BRM7.MID",
+                      .clockSpeed = 20.0f,
+                      .particlesMode1 = {200, 200},
+                      .boss = &kBossSection,
+                      .timeline = kRows,
+                      .homingUpdates = kHomingUpdates,
+                      .scrollers = Ops<ScrollStage7Background>,
+                      .continueBombs = 3};
+
+}  // namespace
+
+void Stage7Frame() { RunStageFrame(kStage); }

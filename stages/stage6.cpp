@@ -1,7 +1,10 @@
-// What stage 6 runs between the player's shots and the HUD, in drawing order.
+// Stage 6: its song, clock and background, what it runs between the player's
+// shots and the HUD in drawing order, its homing updates and its boss section.
 // Unlike the other stages it moves every kind first and opens its windows
 // afterwards.
+#include "bosses/boss_bodies.h"
 #include "bosses/late_aimed.h"
+#include "bosses/late_boss_bodies.h"
 #include "bosses/late_drops.h"
 #include "bosses/late_fans.h"
 #include "bosses/late_pairs.h"
@@ -18,12 +21,13 @@
 #include "homing/boss_homing.h"
 #include "homing/enemy_homing.h"
 #include "player/life.h"
-#include "stages4to8/stage_rows48.h"
-#include "stages4to8/stage_timelines48.h"
+#include "stages/boss_section.h"
+#include "stages/shared_rows.h"
+#include "stages/stage_frame.h"
+#include "stages/stages.h"
 
 namespace {
 
-using namespace stages48;
 using enum StageClock;
 using enum Mode;
 
@@ -137,11 +141,44 @@ constexpr auto kBullets = RowsOf({
 constexpr auto kRows =
     JoinRows(kKinds, kDiversAndGunners, kLargeKinds, kPowerItemRows, kHomingDraws, kLife, kBullets);
 
-}  // namespace
-
-constinit const std::span<const TimelineRow> kStage6Timeline{kRows};
-constinit const std::span<const TimelineOp> kStage6HomingUpdates =
+// The homing missiles' updates, run after the hit passes.
+constexpr std::span<const TimelineOp> kHomingUpdates =
     Ops<UpdateHomingZak2, UpdateHomingZak3, UpdateHomingDiver80L, UpdateHomingDiver80R,
         UpdateHomingGunner80L, UpdateHomingGunner80R, UpdateHomingBig90A, UpdateHomingVolleyZakA,
         UpdateHomingZak4A, UpdateHomingZak4B, UpdateHomingZak4C, UpdateHomingZak4D,
         UpdateHomingBoss6A, UpdateHomingBoss6B>;
+
+const AttackWindow kBoss6Schedule[] = {
+    {50, 190, Ops<TickBoss6FanVolley1>},
+    {0, 200, Ops<TickBoss6PairShot1, TickBoss6PairShot2>},
+    {100, 200, Ops<TickBoss6FanVolley4, TickBoss6FanVolley5>},
+    {200, 400, Ops<TickBoss6FanVolley2, TickBoss6FanVolley3>},
+    {450, 600, Ops<TickBoss6FanVolley1>},
+    {400, 600, Ops<TickBoss6FiveWay1, TickBoss6FiveWay2>},
+    {600, 950, Ops<TickBoss6PairShot1, TickBoss6PairShot2>},
+    {650, 900, Ops<TickBoss6FanVolley4, TickBoss6FanVolley5>},
+    {700, 900, Ops<TickBoss6FanVolley1>},
+    {700, 950, Ops<TickBoss6FanVolley2, TickBoss6FanVolley3>},
+};
+
+const BossSection kBossSection{.openAfter = 1250,
+                               .boss = &gBoss6,
+                               .move = MoveBoss6,
+                               .draw = DrawBoss6,
+                               .defeat = DefeatBoss6,
+                               .attackLimit = 980,
+                               .counter = &gBoss6AttackCounter,
+                               .wrapAt = 960,
+                               .schedule = kBoss6Schedule};
+
+const StageDef kStage{.song = "BRM6.MID",
+                      .clockSpeed = 13.0f,
+                      .particlesMode1 = {180, 180},
+                      .boss = &kBossSection,
+                      .timeline = kRows,
+                      .homingUpdates = kHomingUpdates,
+                      .scrollers = Ops<ScrollStage6Background>};
+
+}  // namespace
+
+void Stage6Frame() { RunStageFrame(kStage); }

@@ -1,5 +1,8 @@
-// What stage 8 runs between the player's shots and the HUD, in drawing order.
+// Stage 8: its song, clock and background, what it runs between the player's
+// shots and the HUD in drawing order, its homing updates and its boss section.
+#include "bosses/boss_bodies.h"
 #include "bosses/late_aimed.h"
+#include "bosses/late_boss_bodies.h"
 #include "bosses/late_drops.h"
 #include "bosses/late_fans.h"
 #include "bosses/late_pairs.h"
@@ -13,12 +16,13 @@
 #include "homing/boss_homing.h"
 #include "homing/enemy_homing.h"
 #include "player/life.h"
-#include "stages4to8/stage_rows48.h"
-#include "stages4to8/stage_timelines48.h"
+#include "stages/boss_section.h"
+#include "stages/shared_rows.h"
+#include "stages/stage_frame.h"
+#include "stages/stages.h"
 
 namespace {
 
-using namespace stages48;
 using enum StageClock;
 using enum Mode;
 
@@ -134,9 +138,48 @@ constexpr auto kBullets = RowsOf({
 
 constexpr auto kRows = JoinRows(kKinds, kPowerItemRows, kHomingDraws, kLife, kBullets);
 
-}  // namespace
-
-constinit const std::span<const TimelineRow> kStage8Timeline{kRows};
-constinit const std::span<const TimelineOp> kStage8HomingUpdates =
+// The homing missiles' updates, run after the hit passes.
+constexpr std::span<const TimelineOp> kHomingUpdates =
     Ops<UpdateHomingDiver80L, UpdateHomingDiver80R, UpdateHomingGunner80L, UpdateHomingGunner80R,
         UpdateHomingBig90A, UpdateHomingVolleyZakA, UpdateHomingBoss8A, UpdateHomingBoss8B>;
+
+const AttackWindow kBoss8Schedule[] = {
+    {20, 80, Ops<TickBoss8FanVolley4, TickBoss8FanVolley5>},
+    {80, 160, Ops<TickBoss8FanVolley2, TickBoss8FanVolley3>},
+    {160, 260, Ops<TickBoss8FanVolley1>},
+    {260, 360, Ops<TickBoss8AimedShot1>},
+    {360, 460, Ops<TickBoss8FanVolley1>},
+    {390, 460,
+     Ops<FireBoss8Drop1, FireBoss8Drop2, FireBoss8Drop3, FireBoss8Drop4, FireBoss8Drop5,
+         FireBoss8Drop6, FireBoss8Drop7, FireBoss8Drop8, FireBoss8Drop9>},
+    {460, 800, Ops<TickBoss8AimedShot1, TickBoss8FanVolley4, TickBoss8FanVolley5>},
+    {800, 1220,
+     Ops<TickBoss8FanVolley4, TickBoss8FanVolley5, TickBoss8FanVolley2, TickBoss8FanVolley3>},
+    {1000, 1050, Ops<TickBoss8AimedShot1>},
+    {1140, 1200,
+     Ops<FireBoss8Drop1, FireBoss8Drop2, FireBoss8Drop3, FireBoss8Drop4, FireBoss8Drop5,
+         FireBoss8Drop6, FireBoss8Drop7, FireBoss8Drop8, FireBoss8Drop9>},
+};
+
+const BossSection kBossSection{.openAfter = 1800,
+                               .boss = &gBoss8,
+                               .move = MoveBoss8,
+                               .draw = DrawBoss8,
+                               .defeat = DefeatBoss8,
+                               .attackLimit = 1200,
+                               .counter = &gBoss8AttackCounter,
+                               .wrapAt = 1220,
+                               .schedule = kBoss8Schedule};
+
+const StageDef kStage{.song = nullptr,
+                      .clockSpeed = 20.0f,
+                      .particlesMode1 = {300, 300},
+                      .boss = &kBossSection,
+                      .timeline = kRows,
+                      .homingUpdates = kHomingUpdates,
+                      .scrollers = Ops<ScrollStage8Background>,
+                      .yieldsAfterPresent = true};
+
+}  // namespace
+
+void Stage8Frame() { RunStageFrame(kStage); }

@@ -1,6 +1,9 @@
 // Stage timelines as data: rows of operations, each run on the frames on which
 // its condition holds, in the order the stage lists them.
 #pragma once
+#include <algorithm>
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <type_traits>
@@ -68,6 +71,24 @@ constexpr TimelineRow Within(StageClock c, float from, float to, std::span<const
 // A row that runs on every frame under a mode of play.
 constexpr TimelineRow InMode(Mode mode, std::span<const TimelineOp> ops) {
   return {When::kAlways, StageClock::kFirst, 0, 0, ops, mode};
+}
+
+// Blocks of rows that a stage lays end to end in drawing order.
+template <size_t N>
+using Rows = std::array<TimelineRow, N>;
+
+// A block written inline, its length counted: RowsOf({Always(...), Between(...)}).
+template <size_t N>
+constexpr Rows<N> RowsOf(const TimelineRow (&rows)[N]) {
+  return std::to_array(rows);
+}
+
+template <size_t... N>
+constexpr Rows<(N + ...)> JoinRows(const Rows<N>&... blocks) {
+  Rows<(N + ...)> rows{};
+  auto out = rows.begin();
+  ((out = std::ranges::copy(blocks, out).out), ...);
+  return rows;
 }
 
 bool ModeHolds(Mode mode);

@@ -4,8 +4,8 @@
 
 #include "engine/game_hooks.h"
 #include "game/scenes.h"
-#include "game/stages.h"
-#include "stages4to8/stages48.h"
+#include "stages/front_end.h"
+#include "stages/stages.h"
 
 namespace {
 

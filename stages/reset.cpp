@@ -1,3 +1,5 @@
+// The game-state reset: the play state's scalars and every subsystem's
+// tables, joined in their fixed order.
 #include "game/reset.h"
 
 #include <array>
@@ -53,7 +55,7 @@ using Run = std::span<const ResetTable>;
 constexpr Run kLeadingRuns[] = {kEnemyMarkerTables, kBossMarkerTables, kHomingTables, kPlayerTables,
                                 enemy_resets::kEnemyResetTables};
 constexpr Run kTrailingRuns[] = {kAfterBosses};
-constexpr std::span<const Run> kRunLists[] = {kLeadingRuns, kBoss1To3ResetRuns, kBoss4To8ResetRuns,
+constexpr std::span<const Run> kRunLists[] = {kLeadingRuns, kBossResetRuns, kLateBossResetRuns,
                                               kTrailingRuns};
 
 constexpr size_t kTableCount = [] {

@@ -188,6 +188,20 @@ TEST_F(StagesTest, OnlyStage4LaysParticlesOverItsPictureInBackgroundMode0) {
   EXPECT_EQ(moved1, (std::vector<bool>{true, true, true, true, true}));
 }
 
+// Stage 8 alone gives the rest of its time slice away, once a frame.
+TEST_F(StagesTest, OnlyStage8SleepsAndOnceAFrame) {
+  std::vector<int> sleeps;
+  int before = 0;
+  for (int scene = SceneStage1; scene <= SceneStage8; ++scene) {
+    const int f = kPlay + 8 * (scene - SceneStage1);
+    At(f, [=] { EnterStage(scene, 100.0f); });
+    At(f + 2, [&] { before = headless::SleepCount(); });
+    At(f + 7, [&] { sleeps.push_back(headless::SleepCount() - before); });
+  }
+  RunFrames(kPlay + 65);
+  EXPECT_EQ(sleeps, (std::vector<int>{0, 0, 0, 0, 0, 0, 0, 5}));
+}
+
 // Mode 0: each stage scrolls its own picture; stage 4 the first stage's
 // picture without its upper layer.
 TEST_F(StagesTest, EachStageScrollsItsOwnPictureInBackgroundMode0) {
