@@ -50,8 +50,9 @@ int Fail(const char* message) {
   return 0;
 }
 
-// The back surface is 5-6-5 only: the display takes the first depth tried
-// (the asked one, then each fallback that is set) only when it is 16.
+// The back surface is 5-6-5, so 16 is the one depth that can be set: the
+// asked depth is tried, then each fallback that is set; gDisplayDepth keeps
+// the last one tried.
 bool SetDisplayDepth() {
   if (gDisplayDepth == 16) return true;
   for (int fallback : {gFallbackDepth1, gFallbackDepth2}) {
