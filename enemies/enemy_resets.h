@@ -16,6 +16,7 @@
 #include "enemies/lasers_beams.h"
 #include "enemies/mid_boss.h"
 #include "enemies/muzzle_streams.h"
+#include "enemies/shot_pass_targets.h"
 #include "enemies/spread_shot.h"
 #include "enemies/streams.h"
 #include "enemies/template_kinds.h"
@@ -193,6 +194,7 @@ inline constexpr ResetTable kEnemyResetTables[] = {
     StreamTable<gZak51RStream3, kRandom10>("gZak51RStream3"),
     StreamTable<gZak51RStream4, kRandom10>("gZak51RStream4"),
     StreamTable<gZak51RStream5, kRandom10>("gZak51RStream5"),
+    EnemyTable<gShotPassTargets>("gShotPassTargets"),
     EnemyTable<gBig90A>("gBig90A"),
     StreamTable<gBig90AStream1, kRandom10>("gBig90AStream1"),
     StreamTable<gBig90AStream2, kRandom10>("gBig90AStream2"),

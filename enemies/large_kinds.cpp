@@ -16,8 +16,8 @@ using enum Field;
 
 constexpr std::span<LargeZakState> One(LargeZakState& block) { return {&block, 1}; }
 
-// Eight plain copies of the strips around the craft; the large kinds draw
-// them whatever gExplosionBlitMode says, so both modes name the same copies.
+// Eight plain copies of the strips around the craft, drawn whatever
+// gExplosionBlitMode says.
 constexpr ExplosionCopy kMixed[] = {
     {kPlain, &gPicZbak3b, 80, -25, 0, 35, 0}, {kPlain, &gPicZbak3b, 80, 135, 0, 35, 0},
     {kPlain, &gPicZbak3b, 80, 55, 0, -45, 0}, {kPlain, &gPicZbak3b, 80, 55, 0, 115, 0},
@@ -42,7 +42,7 @@ constexpr ExplosionCopy kMixedWide[] = {
 // Four rows of the 8-frame strip; the wreck drifts on with the craft.
 constexpr Explosion<LargeZakState> Boom(std::span<const ExplosionCopy> copies,
                                         bool endClearsHitSkip) {
-  return {&LargeZakState::frame, 8, 4, copies, copies, false, endClearsHitSkip, false};
+  return {&LargeZakState::frame, 8, 4, {}, copies, false, endClearsHitSkip, false, true};
 }
 constexpr Motion kLeftward{-1, 0, 0};
 constexpr Motion kScripted{0, 0, 0};  // the phase script moves the craft

@@ -23,7 +23,7 @@ struct Type1Row {
   Box sideBox;
   int sidePoints;
   float sideHp;
-  Effect effect;  // kHit keeps the shot; kHpHit and kBoss take it
+  Effect effect;  // kHit and kHitOnly keep the shot; kHpHit and kBoss take it
 };
 
 constexpr Box kSmall{-60, 80, -60, 50}, kSmallSide{-40, 60, -60, 50};
@@ -49,6 +49,8 @@ constexpr Type1Row kType1[] = {
     {kTStrafer5, kYAtLeast, -30, {-60, 100, -60, 50}, 50, 0, {-40, 80, -60, 50}, 100, 0, kHit},
     {kTZak51L, kYAtLeast, -30, {0, 140, -60, 50}, 50, 0, {0, 140, -60, 50}, 100, 0, kHit},
     {kTZak51R, kYAtLeast, -30, {0, 140, -60, 50}, 50, 0, {0, 140, -60, 50}, 100, 0, kHit},
+    // Slots no kind owns: Zak51R's gate and boxes, no points.
+    {kTShotPassTargets, kYAtLeast, -30, {0, 140, -60, 50}, 0, 0, {0, 140, -60, 50}, 0, 0, kHitOnly},
     {kTBig90A, kYAtLeast, -30, kFrontMain, 50, 0, kFrontMain, 100, 0, kHit},
     {kTBig90B, kYAtLeast, -30, kFrontMain, 50, 0, kFrontMain, 100, 0, kHit},
     {kTConvoy90, kYAtLeast, -30, kFrontMain, 50, 0, kFrontMain, 100, 0, kHit},
@@ -91,8 +93,9 @@ constexpr Type1Row kType1[] = {
 static_assert(std::size(kType1) == kTargetCount);
 
 constexpr StrikeRule Rule(const Type1Row& r, Box b, int points, float hp) {
-  return {r.target, r.gate, r.gateValue, b.left,           b.right,  b.top,
-          b.bottom, points, false,       r.effect != kHit, r.effect, hp};
+  return {r.target, r.gate,   r.gateValue, b.left, b.right,
+          b.top,    b.bottom, points,      false,  r.effect == kHpHit || r.effect == kBoss,
+          r.effect, hp};
 }
 
 using Type1Table = std::array<StrikeRule, kTargetCount>;
@@ -207,7 +210,7 @@ constexpr void BMainAdjust(StrikeRule& r) {
   r.right = BMainReach(t);
   r.top = -60;
   r.bottom = t == kTZak2 || t == kTZak3 ? 60 : 50;
-  if (t == kTZak51L || t == kTZak51R) r.left = -60, r.right = 140;
+  if (t == kTZak51L || t == kTZak51R || t == kTShotPassTargets) r.left = -60, r.right = 140;
   if (IsTwinGun(t) || t == kTGunZakA || t == kTGunZakB) r.left = -60, r.right = 40;
   r.points = 150;
   if (t == kTZak2 || t == kTZak3 || IsTwinGun(t) || t == kTGunZakA || t == kTGunZakB || IsZak4(t))
@@ -284,6 +287,7 @@ constexpr StrikeRule kBomb[] = {
     Bomb(kTStrafer5, kYAtLeast, -30, {-80, 100, -60, 50}),
     Bomb(kTZak51L, kYAtLeast, -30, {80, 100, -60, 50}),
     Bomb(kTZak51R, kYAtLeast, -30, {80, 100, -60, 50}),
+    Bomb(kTShotPassTargets, kYAtLeast, -30, {80, 100, -60, 50}, 0, kHitOnly),
     Bomb(kTBig90A, kYAtLeast, -30, kBombFront),
     Bomb(kTVolleyZakA, kYAtLeast, -30, kBombFront, 200, kHit, 0, 2),
     Bomb(kTTwinGunZakA, kYAtLeast, -30, kBombTwin),

@@ -57,6 +57,9 @@ void Strike(const StrikeRule& r, const TargetRef& t, int slot, int* active) {
         Award(r);
       }
       break;
+    case Effect::kHitOnly:
+      Hit(t, slot);
+      break;
     case Effect::kSpare:
       SlotField(t.hitSkip, t.stride, slot) = 1;
       Award(r);

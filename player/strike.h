@@ -18,6 +18,7 @@ enum class Effect : uint8_t {
   kBoss,        // the hit operation, the award, hit points fall (the boss runs its own defeat)
   kCountedHit,  // hit points count strikes up; from the 25th on, the hit operation and the award
   kSpare,       // no hit operation: the slot is spared from now on (hit-skip 1, explosion frame 0)
+  kHitOnly,     // the hit operation without an award
 };
 
 struct StrikeRule {

@@ -7,6 +7,7 @@
 #include "enemies/gun_zak.h"
 #include "enemies/gunners.h"
 #include "enemies/large_kinds.h"
+#include "enemies/shot_pass_targets.h"
 #include "enemies/template_kinds.h"
 #include "enemies/twin_gun_zak.h"
 #include "enemies/volley_zak.h"
@@ -60,6 +61,7 @@ constexpr TargetRef kTargets[kTargetCount] = {
     Slots(gStrafer5, HitStrafer5),
     Slots(gZak51L, HitZak51L, 2),
     Slots(gZak51R, HitZak51R, 2),
+    Slots(gShotPassTargets, HitShotPassTarget),
     Slots(gBig90A, HitBig90A, 2),
     Slots(gBig90B, HitBig90B, 2),
     Slots(gConvoy90, HitConvoy90, 5),

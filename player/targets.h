@@ -23,6 +23,7 @@ enum TargetId : uint8_t {
   kTStrafer5,
   kTZak51L,
   kTZak51R,
+  kTShotPassTargets,  // slots that no kind owns
   kTBig90A,
   kTBig90B,
   kTConvoy90,

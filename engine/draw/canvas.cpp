@@ -11,6 +11,8 @@
 #include "engine/draw/draw_internal.h"
 #include "engine/draw/ko_draw.h"
 
+Surface* gBackDC;
+
 namespace koDraw {
 namespace {
 
@@ -154,6 +156,9 @@ DrawPoint BezierPoint(const DrawPoint* c, double t) {
 }
 
 }  // namespace
+
+void GetBackDC() { gBackDC = gBackSurface.get(); }
+void ReleaseBackDC() { gBackDC = nullptr; }
 
 void DrawLine(int x1, int y1, int x2, int y2, uint32_t colour, int width) {
   if (gBackSurface) Line(*gBackSurface, x1, y1, x2, y2, {ColorRefTo565(colour), width});

@@ -43,11 +43,13 @@ void EnumFontList() {
     e.kind = -1;
     e.charset = 0;
   }
+  GetBackDC();  // the faces are listed for the back surface
   gFontListCount = 0;
   for (const plat::FontFamily& family : plat::ListFontFamilies()) {
     if (gFontListCount == kFontListSize) break;
     if (Fits(family.name)) Fill(gFontList[gFontListCount++], family);
   }
+  ReleaseBackDC();
   gTextBlitNow = 1;
 }
 

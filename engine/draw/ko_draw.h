@@ -62,6 +62,10 @@ extern std::unique_ptr<Surface> gBackSurface;
 extern DrawRect gClipRect;
 extern int gScreenWidth, gScreenHeight;
 extern int gCanStretch;
+// The depths the screen tries after gDisplayDepth (0: none).
+extern int gFallbackDepth1, gFallbackDepth2;
+// The back surface as a drawing context while GetBackDC holds it; null otherwise.
+extern Surface* gBackDC;
 extern DrawRect gPresentSource, gPresentTarget;
 extern PixelFormat gPixelFormat;
 extern koDrawObject gDrawObjects[kDrawObjectCount];
@@ -151,6 +155,8 @@ namespace koDraw {
 // Screen set-up and display device.
 int Screen(int width, int height, int mode);
 void SetClip(int left, int top, int right, int bottom);
+// Stored for a later Screen, which fails unless one of the depths is 16.
+void SetDepth(int depth, int fallback1, int fallback2);
 void Restore();
 void Release();
 // Fills gPixelFormat from three channel masks; 0 when a mask is 0.
@@ -260,6 +266,9 @@ void DebugText(int x, int y, const char* text);
 void DebugPrint(int x, int y, const char* format, ...) __attribute__((format(printf, 3, 4)));
 
 // Lines and shapes (COLORREF colours; cut to the surface, not to gClipRect).
+// The back surface's drawing context, held from GetBackDC to ReleaseBackDC.
+void GetBackDC();
+void ReleaseBackDC();
 void DrawLine(int x1, int y1, int x2, int y2, uint32_t colour, int width);
 void SetPixel(int x, int y, uint32_t colour);
 void GetPixelRGB(int x, int y, int* red, int* green, int* blue);

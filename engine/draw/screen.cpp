@@ -12,6 +12,7 @@ std::unique_ptr<Surface> gBackSurface;
 DrawRect gClipRect;
 int gScreenWidth, gScreenHeight;
 int gCanStretch;
+int gDisplayDepth = 16, gFallbackDepth1, gFallbackDepth2;
 DrawRect gPresentSource, gPresentTarget;
 PixelFormat gPixelFormat;
 
@@ -49,6 +50,19 @@ int Fail(const char* message) {
   return 0;
 }
 
+// The back surface is 5-6-5, so 16 is the one depth that can be set: the
+// asked depth is tried, then each fallback that is set; gDisplayDepth keeps
+// the last one tried.
+bool SetDisplayDepth() {
+  if (gDisplayDepth == 16) return true;
+  for (int fallback : {gFallbackDepth1, gFallbackDepth2}) {
+    if (fallback == 0) continue;
+    gDisplayDepth = fallback;
+    if (fallback == 16) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 int AnalysePixelFormat(uint32_t redMask, uint32_t greenMask, uint32_t blueMask) {
@@ -74,6 +88,7 @@ int Screen(int width, int height, int) {
   gScreenWidth = width;
   gScreenHeight = height;
   SetClip(0, 0, width, height);
+  if (!SetDisplayDepth()) return Fail("解像度が変更できません");
   if (width <= 0 || height <= 0 || width > kBmpMaxSide || height > kBmpMaxSide)
     return Fail("裏画面が生成できません");
   if (!plat::FrameOutputReady()) return Fail("表画面が生成できません");
@@ -113,6 +128,12 @@ int Screen(int width, int height, int) {
 
 void SetClip(int left, int top, int right, int bottom) { gClipRect = {left, top, right, bottom}; }
 
+void SetDepth(int depth, int fallback1, int fallback2) {
+  gDisplayDepth = depth;
+  gFallbackDepth1 = fallback1;
+  gFallbackDepth2 = fallback2;
+}
+
 void Restore() {
   for (int n = 4; n < kDrawObjectCount; ++n) {
     koDrawObject& rec = gDrawObjects[n];
@@ -128,6 +149,7 @@ void Restore() {
 void Release() {
   for (koDrawObject& rec : gDrawObjects)
     if (rec.surface) EmptyRecord(rec);
+  gBackDC = nullptr;
   gBackSurface.reset();
 }
 

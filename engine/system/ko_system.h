@@ -23,7 +23,8 @@ extern const int gFullScreen;
 extern const int gPopupWindow;
 extern const int gWindowOptions;
 extern const int gCursorClipMode;
-extern const int gDisplayDepth;
+// The display depth asked for: 16 unless koDraw::SetDepth stores another.
+extern int gDisplayDepth;
 
 // --- Scene and transition state ---
 extern int gScene, gNextScene, gPrevScene, gSceneEntered;

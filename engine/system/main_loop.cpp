@@ -19,7 +19,6 @@ const int gFullScreen = 1;
 const int gPopupWindow = 0;
 const int gWindowOptions = 0;
 const int gCursorClipMode = 0;
-const int gDisplayDepth = 16;
 
 int gScene, gNextScene, gPrevScene, gSceneEntered;
 int gTransitionKind, gTransitionLength, gTransitionCount, gTransitionState;

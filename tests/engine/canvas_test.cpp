@@ -193,3 +193,16 @@ TEST_F(CanvasTest, ScreenshotPadsRowsAndIsHeldToTheScreen) {
 }
 
 }  // namespace
+
+TEST_F(CanvasTest, TheBackDCIsHeldFromGetToReleaseAndTheFontListGivesItBack) {
+  koDraw::GetBackDC();
+  EXPECT_EQ(gBackDC, gBackSurface.get());
+  koDraw::ReleaseBackDC();
+  EXPECT_EQ(gBackDC, nullptr);
+  koDraw::GetBackDC();
+  koDraw::EnumFontList();  // takes the context for its listing and releases it
+  EXPECT_EQ(gBackDC, nullptr);
+  koDraw::GetBackDC();
+  koDraw::Release();  // no context outlives its surface
+  EXPECT_EQ(gBackDC, nullptr);
+}

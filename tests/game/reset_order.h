@@ -1,7 +1,6 @@
 // Every table the game-state reset restores, in the order it visits them,
-// grouped by the part of the game that owns them. A part registers all of its
-// tables or none yet; the names of parts still to come may be adjusted when
-// they arrive, but never their order.
+// grouped by the part of the game that owns them. Every part registers all of
+// its tables.
 #pragma once
 
 #include <vector>
@@ -105,8 +104,8 @@ inline const std::vector<ResetGroup> kResetOrder = {
      {"gZak51A", "gZak51ALaser", "gZak51ABeam1", "gZak51ABeam2", "gZak51AShot1", "gZak51AShot2"}},
     {"Zak51B", {"gZak51B", "gZak51BLaser", "gZak51BStream"}},
     {"Zak52",
-     {"gZak52", "gZak52SpreadMid", "gZak52SpreadUp", "gZak52SpreadDown", "gZak52BurstA", "gZak52BurstB",
-      "gZak52Stream"}},
+     {"gZak52", "gZak52SpreadMid", "gZak52SpreadUp", "gZak52SpreadDown", "gZak52BurstA",
+      "gZak52BurstB", "gZak52Stream"}},
     {"Zak54A", {"gZak54A", "gZak54ABar1", "gZak54ABar2", "gZak54AStream"}},
     {"Zak54B", {"gZak54B", "gZak54BBar1", "gZak54BBar2", "gZak54BStream"}},
     {"Zak54C", {"gZak54C", "gZak54CBar1", "gZak54CBar2", "gZak54CStream"}},

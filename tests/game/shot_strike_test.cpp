@@ -7,6 +7,7 @@
 #include "bosses/boss_bodies.h"
 #include "enemies/big90.h"
 #include "enemies/large_kinds.h"
+#include "enemies/shot_pass_targets.h"
 #include "enemies/template_kinds.h"
 #include "enemies/volley_zak.h"
 #include "enemies/zak52.h"
@@ -236,6 +237,22 @@ TEST_F(StrikeTest, TheBombTestsOnlyTheFirstTwoVolleyZakASlots) {
   EXPECT_EQ(gVolleyZakA[1].dying, 1);
   EXPECT_EQ(gVolleyZakA[2].dying, 0);
   EXPECT_EQ(gScore, 200);
+}
+
+TEST_F(StrikeTest, TheSlotsNoKindOwnsAreStruckByShotsAndBombWithoutPoints) {
+  Place(gShotPassTargets[2], 300, 200);
+  gShotAMain[0] = PlayerShot{420, 210, 20, 0, 1};  // lands at 440: Zak51R's box ends there
+  Pass();
+  EXPECT_EQ(gShotPassTargets[2].dying, 1);
+  EXPECT_EQ(gShotAMain[0].active, 1);
+  Place(gShotPassTargets[0], 300, 200);
+  gBombShots[0] = BombAt(340, 200, 0.0f);  // lands at 380
+  Pass();
+  EXPECT_EQ(gShotPassTargets[0].dying, 1);
+  EXPECT_EQ(gScore, 0);
+  ResetGameState();
+  EXPECT_EQ(gShotPassTargets[2].x, -500.0f);
+  EXPECT_EQ(gShotPassTargets[2].dying, 0);
 }
 
 }  // namespace

@@ -38,10 +38,10 @@ TEST_F(GameTest, ResetVisitsWholeGroupsOfTablesInTheirOrder) {
     first = false;
     ++registeredPerGroup[at->second.group];
   }
-  // A part of the game registers every one of its tables, or none yet.
+  // Every part of the game registers every one of its tables.
   for (size_t g = 0; g < kResetOrder.size(); ++g) {
     const size_t n = registeredPerGroup[g];
-    EXPECT_TRUE(n == 0 || n == kResetOrder[g].tables.size())
+    EXPECT_EQ(n, kResetOrder[g].tables.size())
         << kResetOrder[g].owner << " registers " << n << " of its " << kResetOrder[g].tables.size()
         << " tables";
   }

@@ -1,0 +1,5 @@
+#include "enemies/shot_pass_targets.h"
+
+ZakRecord gShotPassTargets[3];
+
+void HitShotPassTarget(int slot) { gShotPassTargets[slot].dying = 1; }
