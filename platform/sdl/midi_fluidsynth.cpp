@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -57,6 +58,20 @@ struct Sequencer {
                                     "/usr/share/sounds/sf2/TimGM6mb.sf2"};
   std::string font;  // the one loaded, empty for none
 };
+
+// Debian's FluidSynth loads samples and renders each block in OpenMP
+// parallel regions, whose worker threads spin between regions: hundreds of
+// milliseconds of processor time at start-up and between blocks, for no gain
+// with a game's few voices. Each thread that calls into the synthesizer runs
+// its regions alone, unless the environment sets the thread count.
+extern "C" __attribute__((weak)) void omp_set_num_threads(int);
+
+void RegionsOnThisThreadAlone() {
+  thread_local bool done = false;
+  if (done) return;
+  done = true;
+  if (omp_set_num_threads && !std::getenv("OMP_NUM_THREADS")) omp_set_num_threads(1);
+}
 
 // Lives until the process ends, like the mixer that calls into it.
 Sequencer& S() {
@@ -192,6 +207,7 @@ bool SamePath(std::string_view a, std::string_view b) {
 
 // The music bus: runs on the audio thread.
 void RenderMusic(float* out, int frames) {
+  RegionsOnThisThreadAlone();
   Sequencer& s = S();
   std::lock_guard<std::mutex> g(s.lock);
   if (s.mode == plat::MidiMode::kClosed) {
@@ -226,6 +242,7 @@ fluid_settings_t* MakeSettings() {
   fluid_settings_setnum(st, "synth.sample-rate", plat::kMixRate);
   fluid_settings_setnum(st, "synth.gain", 0.5);
   fluid_settings_setint(st, "synth.polyphony", 256);
+  fluid_settings_setint(st, "synth.cpu-cores", 1);  // no rendering threads of its own
   return st;
 }
 
@@ -240,6 +257,7 @@ bool MidiInit() {
   // The synthesizer's complaints (a song without a soundfont, say) are not ours to show.
   for (int level = FLUID_PANIC; level < LAST_LOG_LEVEL; ++level)
     fluid_set_log_function(level, nullptr, nullptr);
+  RegionsOnThisThreadAlone();
   s.settings = MakeSettings();
   if (!s.settings || !MakeSynth(s)) return false;
   SetMusicSource(&RenderMusic);
@@ -256,6 +274,7 @@ void SetMidiSoundFonts(const std::vector<std::string>& paths) {
   std::lock_guard<std::mutex> g(s.lock);
   s.fonts = paths;
   if (!s.synth) return;
+  RegionsOnThisThreadAlone();
   // A playing song goes on from where it is on the new synthesizer.
   const bool playing = s.mode == MidiMode::kPlaying;
   s.position = CurrentTick(s);

@@ -379,3 +379,15 @@ TEST_F(MidiTest, TheTimelineFollowsTempoOnAnyTrackAndTimeCode) {
   ASSERT_TRUE(plat::ReadMidiSong(smpte.data(), smpte.size(), plat::kMixRate, song));
   EXPECT_EQ(song.events[1].sample, uint64_t{plat::kMixRate});
 }
+
+// The synthesizer starts no threads: its parallel regions run on the thread
+// that loads the soundfont and on the one that renders.
+TEST_F(MidiTest, LoadingAndRenderingStartNoThreads) {
+  if (std::getenv("OMP_NUM_THREADS")) GTEST_SKIP() << "the environment sets the thread count";
+  Put("s.mid", midigen::OneNoteSong(480));
+  koSound::PlayMidi("s.mid", 1);
+  plat::SetMidiSoundFonts(plat::MidiSoundFonts());  // loads the soundfont again
+  soundtest::Render(kHalfSecond);
+  const auto tasks = std::filesystem::directory_iterator("/proc/self/task");
+  EXPECT_EQ(std::distance(begin(tasks), end(tasks)), 1);
+}
