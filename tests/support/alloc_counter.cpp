@@ -79,9 +79,18 @@ Aside::Aside() : was_(tCounting) { tCounting = false; }
 Aside::~Aside() { tCounting = was_; }
 }  // namespace alloc_counter
 
+// Every form that pairs with the deletes below, so that none of them frees
+// what the library's own new allocated.
 void* operator new(size_t n) { return Allocate(n); }
+void* operator new(size_t n, const std::nothrow_t&) noexcept {
+  CountNew();
+  return std::malloc(n ? n : 1);
+}
+void* operator new[](size_t n, const std::nothrow_t& t) noexcept { return operator new(n, t); }
 void* operator new[](size_t n) { return Allocate(n); }
 void operator delete(void* p) noexcept { std::free(p); }
 void operator delete[](void* p) noexcept { std::free(p); }
 void operator delete(void* p, size_t) noexcept { std::free(p); }
 void operator delete[](void* p, size_t) noexcept { std::free(p); }
+void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
+void operator delete[](void* p, const std::nothrow_t&) noexcept { std::free(p); }
