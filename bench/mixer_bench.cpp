@@ -120,10 +120,9 @@ void BM_MidiOnly(benchmark::State& state) {
 }
 BENCHMARK(BM_MidiOnly)->Unit(benchmark::kMillisecond);
 
-// A looping song's restart on the game thread: a fresh player parses the
-// song and renders its first block, holding the lock the audio callback
-// takes. Songs of 16 and 512 beats: about 1 kB, and 33 kB, a little more
-// than the largest game song.
+// A looping song's restart on the game thread: the clock moves back to the
+// start, holding the lock the audio callback takes. Songs of 16 and 512
+// beats: about 1 kB, and 33 kB, a little more than the largest game song.
 void BM_MidiLoopRestart(benchmark::State& state) {
   Setup(false, true, static_cast<int>(state.range(0)));
   for (auto _ : state) {

@@ -5,6 +5,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace plat {
@@ -22,9 +23,16 @@ std::vector<std::string> MidiSoundFonts();
 void SetMidiSoundFonts(const std::vector<std::string>& paths);
 std::string MidiSoundFont();
 
-// Opens the song in file `path`, stopped at its start, in place of the open
-// one. False, with nothing open, for a file that cannot be read or holds no
-// song of any length.
+// Reads the song in file `path` once, for opens to come (at start-up: it
+// allocates). False for a file that cannot be read or holds no song.
+bool MidiLoad(const std::string& path);
+// Opens the song loaded from `path` (its file name in any case), stopped at
+// its start, in place of the open one, without allocating. False when no
+// song was loaded from there.
+bool MidiOpenLoaded(std::string_view path);
+// Reads and opens the song in file `path`, stopped at its start, in place of
+// the open one. False, with nothing open, for a file that cannot be read or
+// holds no song of any length.
 bool MidiOpen(const std::string& path);
 // Stops and forgets the open song.
 void MidiClose();

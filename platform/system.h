@@ -12,7 +12,7 @@ bool AcquireInstanceLock(std::string_view name);
 void ReleaseInstanceLock();
 
 // Directory of the executable, with a trailing '/'.
-std::string ProgramDir();
+const std::string& ProgramDir();
 // Machine-wide settings directory, with a trailing '/'.
 std::string SettingsDir();
 // Path of `name` inside `dir`: the exact name when it exists, else the first

@@ -90,7 +90,9 @@ int Open(const Elements& t) {
   }
   if (gDevice.open)
     return IsOurDevice(alias) ? koSound::kMciDuplicateAlias : koSound::kMciDeviceOpen;
-  if (!plat::MidiOpen(ResolvePath(t[1]))) return koSound::kMciFileNotFound;
+  // The program's songs were read at start-up; any other is read now.
+  if (!plat::MidiOpenLoaded(t[1]) && !plat::MidiOpen(ResolvePath(t[1])))
+    return koSound::kMciFileNotFound;
   gDevice.open = true;
   gDevice.alias = alias;
   gDevice.pendingNotify = 0;

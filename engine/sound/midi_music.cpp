@@ -1,5 +1,11 @@
 // MIDI music: one song at a time under the alias "midi", replayed from its
 // start each time it ends while looping is on.
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <filesystem>
+#include <string_view>
+
 #include "engine/sound/ko_sound.h"
 #include "engine/system/ko_system.h"
 #include "platform/audio.h"
@@ -7,21 +13,48 @@
 
 int gMidiOpen, gMidiLoop;
 
+namespace {
+
+// The songs of the program's directory.
+void LoadSongs(const std::string& dir) {
+  std::error_code ec;
+  for (const auto& entry : std::filesystem::directory_iterator(dir, ec)) {
+    std::string name = entry.path().filename().string();
+    std::transform(name.begin(), name.end(), name.begin(),
+                   [](unsigned char c) { return std::tolower(c); });
+    if (name.ends_with(".mid")) plat::MidiLoad(entry.path().string());
+  }
+}
+
+// The open command of a song, composed without the heap.
+std::string_view OpenCommand(std::string_view dir, std::string_view file) {
+  static std::array<char, 8192> text;
+  size_t n = 0;
+  for (std::string_view part :
+       {std::string_view("open \""), dir, file, std::string_view("\" type sequencer alias midi")}) {
+    part = part.substr(0, text.size() - n);
+    std::copy(part.begin(), part.end(), text.begin() + n);
+    n += part.size();
+  }
+  return {text.data(), n};
+}
+
+}  // namespace
+
 namespace koSound {
 
 int InitMidi() {
-  // Music plays through the same output as the sound effects.
-  if (plat::OpenAudio()) plat::MidiInit();
+  // Music plays through the same output as the sound effects. The program's
+  // songs are read now, so that starting one later reads nothing.
+  if (plat::OpenAudio() && plat::MidiInit()) LoadSongs(koSystem::GetProgramDir(0));
   gMidiOpen = 0;
   gMidiLoop = 1;
   return 1;
 }
 
 void PlayMidi(const std::string& file, int loop) {
-  const std::string open =
-      "open \"" + koSystem::GetProgramDir(0) + file + "\" type sequencer alias midi";
   if (gMidiOpen) StopMidi();
-  SendMciString(open);
+  SendMciString(OpenCommand(koSystem::GetProgramDir(0), file));
   SendMciString("seek midi to start");
   SendMciString("play midi notify");
   gMidiOpen = 1;

@@ -343,7 +343,7 @@ void ReleaseInstanceLock() {
   S().lockFd = -1;
 }
 
-std::string ProgramDir() { return S().programDir; }
+const std::string& ProgramDir() { return S().programDir; }
 
 bool OpenAudio() {
   S().audioOpen = S().audioOpen || S().audioDevice;

@@ -144,11 +144,15 @@ void ReleaseInstanceLock() {
   gLockFd = -1;
 }
 
-std::string ProgramDir() {
-  char buf[4096];
-  const ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
-  if (n <= 0) return "./";
-  return posix::DirOf(std::string_view(buf, static_cast<size_t>(n)));
+// Found once: the executable does not move while it runs.
+const std::string& ProgramDir() {
+  static const std::string dir = [] {
+    char buf[4096];
+    const ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
+    if (n <= 0) return std::string("./");
+    return posix::DirOf(std::string_view(buf, static_cast<size_t>(n)));
+  }();
+  return dir;
 }
 
 std::string SettingsDir() { return "/etc/"; }

@@ -6,6 +6,7 @@
 
 #include "platform/headless/headless.h"
 #include "platform/messages.h"
+#include "platform/midi_song.h"
 #include "platform/window.h"
 #include "tests/engine/sound_fixture.h"
 #include "tests/support/alloc_counter.h"
@@ -295,7 +296,10 @@ TEST_F(MidiTest, ALoopRestartThroughTheWindowProcedureAllocatesNothing) {
     ASSERT_GE(RenderToNotify(plat::kMixRate, end), 0);
     alloc_counter::Start();
     koSystem::WndProc(end.id, end.wparam, end.lparam);
-    headless::RenderAudio(out.data(), kBlock);
+    {
+      alloc_counter::Aside audioThread;
+      headless::RenderAudio(out.data(), kBlock);
+    }
     EXPECT_EQ(alloc_counter::Stop(), 0u) << pass;
     EXPECT_EQ(plat::GetMidiMode(), plat::MidiMode::kPlaying);
     EXPECT_LT(plat::GetMidiPosition(), 480u / 2);
@@ -332,3 +336,58 @@ TEST_F(MidiTest, TheSequencerSeeksAndCountsTicks) {
 }
 
 }  // namespace
+
+// A song whose ticks take no time (tempo 0) ends at once instead of never.
+TEST_F(MidiTest, ASongAtTempoZeroEndsAtOnce) {
+  Put("t0.mid", midigen::Track().Tempo(0, 0).NoteOn(0, 0, 60, 100).NoteOff(480, 0, 60).File());
+  ASSERT_TRUE(plat::MidiOpen(dir_ + "t0.mid"));
+  ASSERT_TRUE(plat::MidiPlay(5));
+  plat::Message end;
+  EXPECT_EQ(RenderToNotify(kBlock, end), kBlock);
+  EXPECT_EQ(end.lparam, 5);
+  EXPECT_EQ(plat::GetMidiPosition(), 480u);
+}
+
+// A tempo change on the second track times the first; a time-code division
+// ignores tempo; running status carries across events.
+TEST_F(MidiTest, TheTimelineFollowsTempoOnAnyTrackAndTimeCode) {
+  auto file = [](int tracks, uint8_t divHi, uint8_t divLo, std::vector<uint8_t> a,
+                 std::vector<uint8_t> b) {
+    std::vector<uint8_t> f = {
+        'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 1, 0, static_cast<uint8_t>(tracks), divHi, divLo};
+    for (auto* t : {&a, &b}) {
+      if (t->empty()) continue;
+      f.insert(f.end(), {'M', 'T', 'r', 'k', 0, 0, 0, static_cast<uint8_t>(t->size())});
+      f.insert(f.end(), t->begin(), t->end());
+    }
+    return f;
+  };
+  const std::vector<uint8_t> notes = {0, 0x90, 60, 100, 0x87, 0x40, 60, 0, 0, 0xFF, 0x2F, 0};
+  const auto metric =
+      file(2, 0x01, 0xE0, notes, {0x83, 0x60, 0xFF, 0x51, 3, 0x03, 0xD0, 0x90, 0, 0xFF, 0x2F, 0});
+  plat::MidiSong song;
+  ASSERT_TRUE(plat::ReadMidiSong(metric.data(), metric.size(), plat::kMixRate, song));
+  ASSERT_EQ(song.events.size(), 2u);
+  EXPECT_EQ(song.events[1].tick, 960u);
+  EXPECT_EQ(song.events[1].sample, 33075u);  // half a second, then a quarter
+  EXPECT_EQ(song.length, 960u);
+  EXPECT_EQ(plat::TickAtSample(song, 22050), 480u);
+  std::vector<uint8_t> timed = notes;
+  timed.insert(timed.begin(), {0, 0xFF, 0x51, 3, 0, 0, 0});
+  timed[12] = 0x68;  // 1000 ticks at 25 frames of 40 ticks a second
+  const auto smpte = file(1, 0xE7, 0x28, timed, {});
+  ASSERT_TRUE(plat::ReadMidiSong(smpte.data(), smpte.size(), plat::kMixRate, song));
+  EXPECT_EQ(song.events[1].sample, uint64_t{plat::kMixRate});
+}
+
+// The synthesizer starts no threads: its parallel regions run on the thread
+// that loads the soundfont and on the one that renders.
+TEST_F(MidiTest, LoadingAndRenderingStartNoThreads) {
+  if (std::getenv("OMP_NUM_THREADS")) GTEST_SKIP() << "the environment sets the thread count";
+  Put("s.mid", midigen::OneNoteSong(480));
+  koSound::PlayMidi("s.mid", 1);
+  plat::SetMidiSoundFonts(plat::MidiSoundFonts());  // loads the soundfont again
+  soundtest::Render(kHalfSecond);
+  const auto tasks = std::filesystem::directory_iterator("/proc/self/task");
+  EXPECT_EQ(std::distance(begin(tasks), end(tasks)), 1);
+}

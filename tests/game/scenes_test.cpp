@@ -9,6 +9,7 @@
 #include "game/assets.h"
 #include "game/game_state.h"
 #include "platform/keys.h"
+#include "platform/midi.h"
 #include "tests/game/game_fixture.h"
 #include "tests/game/mci_log.h"
 #include "tests/support/alloc_counter.h"
@@ -251,6 +252,41 @@ TEST_F(SceneFlowTest, HoldingAnArrowForTwentySecondsKeepsStage1RunningWithoutAll
   EXPECT_EQ(allocations, 0u);
   EXPECT_NE(early, late);  // the background scrolled
   EXPECT_GT(gStageClock, 390.0f);
+}
+
+TEST_F(SceneFlowTest, StageEntriesAndASongLoopAllocateNothing) {
+  headless::KeyDown(5, plat::kVkReturn);
+  headless::KeyUp(6, plat::kVkReturn);
+  std::vector<int16_t> audio(2 * 800);
+  size_t entries[8] = {}, loop = 0;
+  uint32_t before = 0, after = 0;
+  hook_ = [&](int f) {
+    {
+      alloc_counter::Aside audioThread;
+      headless::RenderAudio(audio.data(), 735);  // a frame's worth of music
+    }
+    const int stage = f / 50 - 2, at = f % 50;
+    if (stage >= 0 && stage < 8 && at == 0) {
+      ChangeScene(SceneStage1 + stage, 3, 30);
+      alloc_counter::Start();
+    }
+    if (stage >= 0 && stage < 8 && at == 40) entries[stage] = alloc_counter::Stop();
+    if (f == 500) {  // near stage 8's song end, so that it loops in the next frames
+      plat::MidiSeek(plat::GetMidiLength() - 30);
+      koSound::SendMciString("play midi notify");
+      before = plat::GetMidiPosition();
+      alloc_counter::Start();
+    }
+    if (f == 540) {
+      loop = alloc_counter::Stop();
+      after = plat::GetMidiPosition();
+    }
+  };
+  Record(541);
+  for (int i = 0; i < 8; ++i) EXPECT_EQ(entries[i], 0u) << "stage " << i + 1;
+  EXPECT_EQ(loop, 0u);
+  EXPECT_GT(before, after);  // the song went round
+  EXPECT_EQ(plat::GetMidiMode(), plat::MidiMode::kPlaying);
 }
 
 }  // namespace
