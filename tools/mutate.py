@@ -5,6 +5,7 @@ Run on demand (not part of `make test`):
 
     tools/mutate.py [--jobs 3] [--list tools/mutations.txt] [--only LABEL ...]
                     [--survivors-of REPORT] [--report build/mutation-report.md]
+                    [--source TREE] [--check]
 
 Each fault in the list names its line by a text fragment that must occur exactly
 once in the game's sources (every top-level folder except tests, bench, fuzz and
@@ -97,16 +98,19 @@ def run(cmd, cwd, env, timeout):
 
 
 class Copy:
-    def __init__(self, folder, build_jobs):
+    def __init__(self, source, folder, build_jobs):
+        self.source = source
         self.folder = folder
         self.build_jobs = build_jobs
         self.env = dict(os.environ, CCACHE_BASEDIR=str(folder), CCACHE_NOHASHDIR="true")
 
-    def prepare(self):
+    def copy(self):
         if self.folder.exists():
             shutil.rmtree(self.folder)
-        shutil.copytree(ROOT, self.folder, symlinks=True,
+        shutil.copytree(self.source, self.folder, symlinks=True,
                         ignore=shutil.ignore_patterns(".git", "build", "build-*", "*.pyc"))
+
+    def prepare(self):
         rc, out = run(["cmake", "-S", ".", "-B", "build", "-DCMAKE_BUILD_TYPE=Release",
                        "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache",
                        "-DCMAKE_C_COMPILER_LAUNCHER=ccache"], self.folder, self.env, BUILD_TIMEOUT)
@@ -173,11 +177,13 @@ def main():
     ap.add_argument("--only", nargs="*", help="run only these labels")
     ap.add_argument("--survivors-of", help="run only the faults a previous report left alive")
     ap.add_argument("--check", action="store_true", help="only check that every entry is found")
+    ap.add_argument("--source", default=str(ROOT), help="the tree to copy (default: this one)")
     ap.add_argument("--work", default=f"/tmp/vorendalite-mutate-{os.getuid()}")
     ap.add_argument("--report", default=str(ROOT / "build" / "mutation-report.md"))
     args = ap.parse_args()
 
-    faults = locate(read_list(pathlib.Path(args.list)), ROOT)
+    source = pathlib.Path(args.source).resolve()
+    faults = locate(read_list(pathlib.Path(args.list)), source)
     print(f"{len(faults)} faults, every fragment found exactly once")
     if args.check:
         return
@@ -187,8 +193,11 @@ def main():
     if args.only is not None or args.survivors_of:
         faults = [f for f in faults if f[0] in wanted]
 
-    copies = [Copy(pathlib.Path(args.work) / str(i), args.build_jobs) for i in range(args.jobs)]
+    copies = [Copy(source, pathlib.Path(args.work) / str(i), args.build_jobs)
+              for i in range(args.jobs)]
     started = time.time()
+    for c in copies:  # all taken at once, so later edits of the tree do not mix in
+        c.copy()
     copies[0].prepare()  # fills the compiler cache for the others
     with concurrent.futures.ThreadPoolExecutor(len(copies)) as pool:
         list(pool.map(Copy.prepare, copies[1:]))
