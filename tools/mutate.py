@@ -5,7 +5,7 @@ Run on demand (not part of `make test`):
 
     tools/mutate.py [--jobs 3] [--list tools/mutations.txt] [--only LABEL ...]
                     [--survivors-of REPORT] [--report build/mutation-report.md]
-                    [--source TREE] [--check]
+                    [--source TREE] [--filter GTEST_FILTER] [--check]
 
 Each fault in the list names its line by a text fragment that must occur exactly
 once in the game's sources (every top-level folder except tests, bench, fuzz and
@@ -98,8 +98,9 @@ def run(cmd, cwd, env, timeout):
 
 
 class Copy:
-    def __init__(self, source, folder, build_jobs):
+    def __init__(self, source, folder, build_jobs, gtest_filter):
         self.source = source
+        self.gtest_filter = gtest_filter
         self.folder = folder
         self.build_jobs = build_jobs
         self.env = dict(os.environ, CCACHE_BASEDIR=str(folder), CCACHE_NOHASHDIR="true")
@@ -129,8 +130,10 @@ class Copy:
                    self.folder, self.env, BUILD_TIMEOUT)
 
     def first_failure(self, binary):
-        rc, out = run([f"build/{binary}", "--gtest_fail_fast", "--gtest_brief=1"], self.folder,
-                      self.env, TEST_TIMEOUT)
+        cmd = [f"build/{binary}", "--gtest_fail_fast", "--gtest_brief=1"]
+        if self.gtest_filter:
+            cmd.append(f"--gtest_filter={self.gtest_filter}")
+        rc, out = run(cmd, self.folder, self.env, TEST_TIMEOUT)
         if rc == 0:
             return None
         m = re.search(r"^\[  FAILED  \] (\S+)", out, re.M)
@@ -176,6 +179,7 @@ def main():
     ap.add_argument("--list", default=str(ROOT / "tools" / "mutations.txt"))
     ap.add_argument("--only", nargs="*", help="run only these labels")
     ap.add_argument("--survivors-of", help="run only the faults a previous report left alive")
+    ap.add_argument("--filter", help="run only the tests this gtest filter names")
     ap.add_argument("--check", action="store_true", help="only check that every entry is found")
     ap.add_argument("--source", default=str(ROOT), help="the tree to copy (default: this one)")
     ap.add_argument("--work", default=f"/tmp/vorendalite-mutate-{os.getuid()}")
@@ -193,7 +197,7 @@ def main():
     if args.only is not None or args.survivors_of:
         faults = [f for f in faults if f[0] in wanted]
 
-    copies = [Copy(source, pathlib.Path(args.work) / str(i), args.build_jobs)
+    copies = [Copy(source, pathlib.Path(args.work) / str(i), args.build_jobs, args.filter)
               for i in range(args.jobs)]
     started = time.time()
     for c in copies:  # all taken at once, so later edits of the tree do not mix in
