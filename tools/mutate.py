@@ -98,9 +98,10 @@ def run(cmd, cwd, env, timeout):
 
 
 class Copy:
-    def __init__(self, source, folder, build_jobs, gtest_filter):
+    def __init__(self, source, folder, build_jobs, gtest_filter, nets):
         self.source = source
         self.gtest_filter = gtest_filter
+        self.nets = nets
         self.folder = folder
         self.build_jobs = build_jobs
         self.env = dict(os.environ, CCACHE_BASEDIR=str(folder), CCACHE_NOHASHDIR="true")
@@ -111,7 +112,7 @@ class Copy:
         shutil.copytree(self.source, self.folder, symlinks=True,
                         ignore=shutil.ignore_patterns(".git", "build", "build-*", "*.pyc"))
 
-    def prepare(self):
+    def prepare(self, check_tests=True):
         rc, out = run(["cmake", "-S", ".", "-B", "build", "-DCMAKE_BUILD_TYPE=Release",
                        "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache",
                        "-DCMAKE_C_COMPILER_LAUNCHER=ccache"], self.folder, self.env, BUILD_TIMEOUT)
@@ -120,8 +121,8 @@ class Copy:
         rc, out = self.build()
         if rc != 0:
             sys.exit(f"the unchanged tree does not build in {self.folder}:\n{out[-3000:]}")
-        for binary in BINARIES:
-            first = self.first_failure(binary)
+        for binary in BINARIES if check_tests else []:
+            first = self.first_failure(binary, self.gtest_filter)
             if first:
                 sys.exit(f"the unchanged tree fails {binary}: {first}")
 
@@ -129,10 +130,10 @@ class Copy:
         return run(["cmake", "--build", "build", "-j", str(self.build_jobs), "--target"] + BINARIES,
                    self.folder, self.env, BUILD_TIMEOUT)
 
-    def first_failure(self, binary):
+    def first_failure(self, binary, gtest_filter):
         cmd = [f"build/{binary}", "--gtest_fail_fast", "--gtest_brief=1"]
-        if self.gtest_filter:
-            cmd.append(f"--gtest_filter={self.gtest_filter}")
+        if gtest_filter:
+            cmd.append(f"--gtest_filter={gtest_filter}")
         rc, out = run(cmd, self.folder, self.env, TEST_TIMEOUT)
         if rc == 0:
             return None
@@ -144,21 +145,27 @@ class Copy:
         return f"{binary}: exit {rc}"
 
     def try_fault(self, rel, original, replacement):
+        """The first failing test without the nets, and with them (when --nets is given)."""
         path = self.folder / rel
         text = path.read_text()
         path.write_text(text.replace(original, replacement, 1))
         try:
             rc, out = self.build()
             if rc != 0:
-                return "BUILD-FAIL"
+                return "BUILD-FAIL", "BUILD-FAIL"
             # The binary that covers the changed folder goes first.
             order = BINARIES if rel.split("/")[0] in ("engine", "platform") else \
                 ["game_tests", "engine_tests", "asset_tests"]
+            main = self.gtest_filter or "*"
+            if self.nets:
+                main += ("-" if "-" not in main else ":") + self.nets
             for binary in order:
-                first = self.first_failure(binary)
+                first = self.first_failure(binary, main)
                 if first:
-                    return first
-            return "SURVIVED"
+                    return first, first
+            if not self.nets:
+                return "SURVIVED", "SURVIVED"
+            return "SURVIVED", self.first_failure("game_tests", self.nets) or "SURVIVED"
         finally:
             path.write_text(text)
 
@@ -167,7 +174,7 @@ def survivors(report):
     labels = []
     for line in pathlib.Path(report).read_text().splitlines():
         cells = [c.strip() for c in line.strip().strip("|").split("|")]
-        if len(cells) == 4 and cells[3] in ("SURVIVED", "BUILD-FAIL"):
+        if len(cells) >= 4 and cells[-1] in ("SURVIVED", "BUILD-FAIL"):
             labels.append(cells[1].strip("`"))
     return labels
 
@@ -180,6 +187,8 @@ def main():
     ap.add_argument("--only", nargs="*", help="run only these labels")
     ap.add_argument("--survivors-of", help="run only the faults a previous report left alive")
     ap.add_argument("--filter", help="run only the tests this gtest filter names")
+    ap.add_argument("--nets", help="gtest filter of the broad nets: each fault is run without"
+                    " them first, and with them only if it survives (a second column)")
     ap.add_argument("--check", action="store_true", help="only check that every entry is found")
     ap.add_argument("--source", default=str(ROOT), help="the tree to copy (default: this one)")
     ap.add_argument("--work", default=f"/tmp/vorendalite-mutate-{os.getuid()}")
@@ -197,14 +206,14 @@ def main():
     if args.only is not None or args.survivors_of:
         faults = [f for f in faults if f[0] in wanted]
 
-    copies = [Copy(source, pathlib.Path(args.work) / str(i), args.build_jobs, args.filter)
+    copies = [Copy(source, pathlib.Path(args.work) / str(i), args.build_jobs, args.filter, args.nets)
               for i in range(args.jobs)]
     started = time.time()
     for c in copies:  # all taken at once, so later edits of the tree do not mix in
         c.copy()
     copies[0].prepare()  # fills the compiler cache for the others
     with concurrent.futures.ThreadPoolExecutor(len(copies)) as pool:
-        list(pool.map(Copy.prepare, copies[1:]))
+        list(pool.map(lambda c: c.prepare(check_tests=False), copies[1:]))
     print(f"{len(copies)} copies ready in {time.time() - started:.0f} s", flush=True)
 
     todo = queue.Queue()
@@ -222,8 +231,8 @@ def main():
             result = copy.try_fault(rel, original, replacement)
             with lock:
                 results[i] = result
-                print(f"[{sum(r is not None for r in results)}/{len(faults)}] {label}: {result}",
-                      flush=True)
+                print(f"[{sum(r is not None for r in results)}/{len(faults)}] {label}: "
+                      f"{' / '.join(dict.fromkeys(result))}", flush=True)
 
     threads = [threading.Thread(target=worker, args=(c,)) for c in copies]
     for t in threads:
@@ -231,11 +240,19 @@ def main():
     for t in threads:
         t.join()
 
-    rows = ["| # | fault | file | first failing test |", "|---|---|---|---|"]
-    for i, ((label, rel, _, _), result) in enumerate(zip(faults, results), 1):
-        rows.append(f"| {i} | `{label}` | {rel} | {result} |")
-    alive = [f[0] for f, r in zip(faults, results) if r == "SURVIVED"]
-    broken = [f[0] for f, r in zip(faults, results) if r == "BUILD-FAIL"]
+    if args.nets:
+        rows = ["| # | fault | file | first failing test | with the nets |", "|---|---|---|---|---|"]
+    else:
+        rows = ["| # | fault | file | first failing test |", "|---|---|---|---|"]
+    for i, ((label, rel, _, _), (first, with_nets)) in enumerate(zip(faults, results), 1):
+        extra = f" {with_nets if first == 'SURVIVED' else '(as before)'} |" if args.nets else ""
+        rows.append(f"| {i} | `{label}` | {rel} | {first} |{extra}")
+    if args.nets:
+        killed_by_nets = [f[0] for f, r in zip(faults, results) if r[0] == "SURVIVED" != r[1]]
+        rows.append(f"\nwithout the nets {sum(r[0] == 'SURVIVED' for r in results)} survive; "
+                    f"the nets kill {len(killed_by_nets)} of them")
+    alive = [f[0] for f, r in zip(faults, results) if r[-1] == "SURVIVED"]
+    broken = [f[0] for f, r in zip(faults, results) if r[0] == "BUILD-FAIL"]
     summary = (f"\n{len(faults)} faults: {len(faults) - len(alive) - len(broken)} killed, "
                f"{len(alive)} survived, {len(broken)} bad entries (BUILD-FAIL)"
                f" in {time.time() - started:.0f} s\n")
