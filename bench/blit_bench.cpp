@@ -177,7 +177,7 @@ double Median(std::vector<double> v) {
 // SDL's time over ours per picture: the four cases take turns, in a rotating
 // order, for `rounds` rounds of at least 2 ms each. "min" is the ratio of
 // the fastest round of each case, "median" the median of the rounds' ratios.
-void RatioTable(int rounds) {
+void RatioTable(int rounds, const std::string& only) {
   std::printf("\n%-13s %13s %13s %13s %13s\n", "picture", "RLE/ours", "plain/ours", "RLE/portable",
               "plain/portable");
   std::printf("%-13s %13s %13s %13s %13s\n", "", "min median", "min median", "min median",
@@ -186,6 +186,7 @@ void RatioTable(int rounds) {
   constexpr int kPairs[4][2] = {{3, 0}, {2, 0}, {3, 1}, {2, 1}};  // SDL case, our case
   double worst[4][2] = {{1e9, 1e9}, {1e9, 1e9}, {1e9, 1e9}, {1e9, 1e9}};
   for (const Picture& p : gPictures) {
+    if (!only.empty() && ("," + only + ",").find("," + p.name + ",") == std::string::npos) continue;
     int repeat = 1;
     while (Seconds(Ours, p, repeat) < 2e-3) repeat *= 2;
     std::vector<double> t[4];
@@ -274,17 +275,20 @@ BENCHMARK(BM_Present_SdlSoftwareRenderer);
 
 }  // namespace
 
-// Usage: blit_bench [--rounds=N] [Google Benchmark flags]. The ratio table is
-// printed first; each picture's cases are also Google Benchmark cases named
+// Usage: blit_bench [--rounds=N] [--pictures=A.BMP,B.BMP] [Google Benchmark flags]. The ratio table
+// is printed first; each picture's cases are also Google Benchmark cases named
 // KeyedBlit/<path>/<picture>, for --benchmark_filter.
 int main(int argc, char** argv) {
   int rounds = 21;
-  for (int i = 1; i < argc; ++i)
+  std::string only;  // comma-separated picture names; empty: all
+  for (int i = 1; i < argc; ++i) {
     if (std::strncmp(argv[i], "--rounds=", 9) == 0) rounds = std::max(1, std::atoi(argv[i] + 9));
+    if (std::strncmp(argv[i], "--pictures=", 11) == 0) only = argv[i] + 11;
+  }
   setenv("SDL_VIDEODRIVER", "offscreen", 0);
   SDL_Init(SDL_INIT_VIDEO);
   Setup(VORENDALITE_ASSET_DIR);
-  RatioTable(rounds);
+  RatioTable(rounds, only);
   const std::pair<const char*, void (*)(const Picture&, int)> paths[] = {
       {"ours", Ours},
       {"ours_portable", OursPortable},

@@ -139,20 +139,40 @@ __attribute__((always_inline)) inline void CopyRun(uint16_t* d, const uint16_t* 
   }
 }
 
+// A row of n pixels in blocks of 8, for rows with more runs than blocks.
+__attribute__((always_inline)) inline void KeyedRow(uint16_t* d, const uint16_t* s, int n,
+                                                    uint16_t key) {
+  if (n < 8) {
+    for (int i = 0; i < n; ++i)
+      if (s[i] != key) d[i] = s[i];
+    return;
+  }
+  const Pixels8 k = Pixels8{} + key;
+  int i = 0;
+  for (; i + 8 <= n; i += 8) KeyedBlock8(d + i, s + i, k);
+  if (i < n) KeyedBlock8(d + n - 8, s + n - 8, k);
+}
+
+// Copies the runs of each row; a row with more runs than blocks of 8 pixels
+// (fine detail such as digits) is merged block by block instead.
 __attribute__((always_inline)) inline void RunRows(uint16_t* d, ptrdiff_t dp, const Surface& src,
                                                    int left, int top, int right, int h) {
   const uint32_t* rows = src.runs.rowStart.data() + top;
   const uint16_t* const ends = src.runs.ends.data();
   const uint16_t* s = src.Row(top);
   const ptrdiff_t sp = src.pitch;
-  if (left == 0 && right == src.width) {
-    for (int j = 0; j < h; ++j, d += dp, s += sp)
-      for (const uint16_t *e = ends + rows[j], *end = ends + rows[j + 1]; e != end; e += 2)
-        CopyRun(d + e[0], s + e[0], e[1] - e[0]);
-    return;
-  }
+  const uint16_t key = src.runs.key;
+  const uint32_t dense = static_cast<uint32_t>(right - left) / 4;  // 2 ends a run, 8 pixels a block
   for (int j = 0; j < h; ++j, d += dp, s += sp) {
     const uint16_t *e = ends + rows[j], *end = ends + rows[j + 1];
+    if (rows[j + 1] - rows[j] > dense) {
+      KeyedRow(d, s + left, right - left, key);
+      continue;
+    }
+    if (left == 0 && right == src.width) {
+      for (; e != end; e += 2) CopyRun(d + e[0], s + e[0], e[1] - e[0]);
+      continue;
+    }
     while (e != end && e[1] <= left) e += 2;
     for (; e != end && e[0] < right; e += 2) {
       const int a = std::max<int>(e[0], left), b = std::min<int>(e[1], right);
