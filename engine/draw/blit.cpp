@@ -140,8 +140,8 @@ __attribute__((always_inline)) inline void CopyRun(uint16_t* d, const uint16_t* 
 }
 
 // A row of n pixels in blocks of 8, for rows with more runs than blocks.
-__attribute__((always_inline)) inline void KeyedRow(uint16_t* d, const uint16_t* s, int n,
-                                                    uint16_t key) {
+// Kept out of line: its key broadcast would otherwise cost every blit.
+__attribute__((noinline)) void KeyedRow(uint16_t* d, const uint16_t* s, int n, uint16_t key) {
   if (n < 8) {
     for (int i = 0; i < n; ++i)
       if (s[i] != key) d[i] = s[i];
@@ -162,11 +162,14 @@ __attribute__((always_inline)) inline void RunRows(uint16_t* d, ptrdiff_t dp, co
   const uint16_t* s = src.Row(top);
   const ptrdiff_t sp = src.pitch;
   const uint16_t key = src.runs.key;
-  const uint32_t dense = static_cast<uint32_t>(right - left) / 4;  // 2 ends a run, 8 pixels a block
+  // Ends (2 a run) past which a row goes block by block; never for spans
+  // narrower than two blocks, where a run or two is always cheaper.
+  const int n = right - left;
+  const uint32_t dense = n >= 16 ? static_cast<uint32_t>(n) / 4 : UINT32_MAX;
   for (int j = 0; j < h; ++j, d += dp, s += sp) {
     const uint16_t *e = ends + rows[j], *end = ends + rows[j + 1];
     if (rows[j + 1] - rows[j] > dense) {
-      KeyedRow(d, s + left, right - left, key);
+      KeyedRow(d, s + left, n, key);
       continue;
     }
     if (left == 0 && right == src.width) {
