@@ -13,6 +13,7 @@
 struct KeyRuns {
   std::vector<uint32_t> rowStart;    // height + 1 offsets into `ends`
   std::vector<uint16_t> ends;        // start and end column (exclusive) of each run
+  int firstRow = 0, endRow = 0;      // the rows with runs lie in [firstRow, endRow)
   uint32_t builtAt = 0, seenAt = 0;  // the surface's write count when built, when first asked
   uint16_t key = 0;
   bool built = false, seen = false;
