@@ -98,6 +98,124 @@ KeyedRowsFn BestKeyedRows() { return KeyedRowsPortable; }
 
 KeyedRowsFn KeyedRows = BestKeyedRows();
 
+// Runs this long go to the C library's copy, which uses the widest moves the
+// processor has.
+constexpr int kLongRun = 64;
+
+// Copies n >= 1 pixels in as few moves as it can: a short run in two moves
+// that overlap (the overlap gets the same values twice), a longer one in
+// blocks of 16 pixels with an overlapping last block.
+__attribute__((always_inline)) inline void CopyRun(uint16_t* d, const uint16_t* s, int n) {
+  if (n >= 16) {
+    if (n >= kLongRun) {
+      std::memcpy(d, s, sizeof(uint16_t) * static_cast<size_t>(n));
+      return;
+    }
+    int i = 0;
+    for (; i + 16 <= n; i += 16) std::memcpy(d + i, s + i, 32);
+    if (i < n) std::memcpy(d + n - 16, s + n - 16, 32);
+  } else if (n >= 8) {
+    Store8(d, Load8(s));
+    Store8(d + n - 8, Load8(s + n - 8));
+  } else if (n >= 4) {
+    uint64_t a, b;
+    std::memcpy(&a, s, 8);
+    std::memcpy(&b, s + n - 4, 8);
+    std::memcpy(d, &a, 8);
+    std::memcpy(d + n - 4, &b, 8);
+  } else if (n >= 2) {
+    uint32_t a, b;
+    std::memcpy(&a, s, 4);
+    std::memcpy(&b, s + n - 2, 4);
+    std::memcpy(d, &a, 4);
+    std::memcpy(d + n - 2, &b, 4);
+  } else {
+    *d = *s;
+  }
+}
+
+// Keyed rows from a picture's runs: h rows of columns [left, right) of the
+// source from row `top`; only the runs are read and written. A row with more
+// runs than blocks of 8 pixels (fine detail such as digits) is merged block
+// by block instead. The same code runs on every processor: built for AVX2 it
+// measured no faster, and slower on runs of 16 to 63 pixels.
+void KeyedRuns(uint16_t* d, ptrdiff_t dp, const Surface& src, int left, int top, int right, int h) {
+  // Empty rows at the top and bottom are skipped whole.
+  const int skip = std::max(0, src.runs.firstRow - top);
+  h = std::min(h, src.runs.endRow - top) - skip;
+  top += skip;
+  d += skip * dp;
+  const uint32_t* rows = src.runs.rowStart.data() + top;
+  const uint16_t* const ends = src.runs.ends.data();
+  const uint16_t* s = src.Row(top);
+  const ptrdiff_t sp = src.pitch;
+  const uint16_t key = src.runs.key;
+  // Ends (2 a run) past which a row goes block by block; never for spans
+  // narrower than two blocks, where a run or two is always cheaper.
+  const int n = right - left;
+  const uint32_t dense = n >= 16 ? static_cast<uint32_t>(n) / 4 : UINT32_MAX;
+  for (int j = 0; j < h; ++j, d += dp, s += sp) {
+    const uint16_t *e = ends + rows[j], *end = ends + rows[j + 1];
+    if (rows[j + 1] - rows[j] > dense) {
+      KeyedRowsPortable(d, 0, s + left, 0, n, 1, key);
+      continue;
+    }
+    if (left == 0 && right == src.width) {
+      for (; e != end; e += 2) CopyRun(d + e[0], s + e[0], e[1] - e[0]);
+      continue;
+    }
+    while (e != end && e[1] <= left) e += 2;
+    for (; e != end && e[0] < right; e += 2) {
+      const int a = std::max<int>(e[0], left), b = std::min<int>(e[1], right);
+      CopyRun(d + (a - left), s + a, b - a);
+    }
+  }
+}
+
+void BuildRuns(const Surface& src) {
+  KeyRuns& r = src.runs;
+  r.rowStart.clear();
+  r.ends.clear();
+  const uint16_t key = src.colorKey;
+  for (int y = 0; y < src.height; ++y) {
+    r.rowStart.push_back(static_cast<uint32_t>(r.ends.size()));
+    const uint16_t* s = src.Row(y);
+    for (int x = 0; x < src.width;) {
+      while (x < src.width && s[x] == key) ++x;
+      if (x == src.width) break;
+      r.ends.push_back(static_cast<uint16_t>(x));
+      while (x < src.width && s[x] != key) ++x;
+      r.ends.push_back(static_cast<uint16_t>(x));
+    }
+  }
+  r.rowStart.push_back(static_cast<uint32_t>(r.ends.size()));
+  r.firstRow = 0;
+  while (r.firstRow < src.height && r.rowStart[r.firstRow + 1] == r.rowStart[r.firstRow])
+    ++r.firstRow;
+  r.endRow = src.height;
+  while (r.endRow > r.firstRow && r.rowStart[r.endRow] == r.rowStart[r.endRow - 1]) --r.endRow;
+  r.builtAt = src.writes;
+  r.key = key;
+  r.built = true;
+}
+
+// The picture's runs when they hold its pixels and key as they are now. They
+// are built on the second keyed blit without a write between, so a picture
+// redrawn between its blits (a text buffer) never pays for them, and only
+// into the storage reserved with the picture.
+const KeyRuns* CurrentRuns(const Surface& src) {
+  KeyRuns& r = src.runs;
+  if (r.built && r.builtAt == src.writes && r.key == src.colorKey) return &r;
+  if (r.seen && r.seenAt == src.writes && r.rowStart.capacity() > static_cast<size_t>(src.height) &&
+      r.ends.capacity() >= static_cast<size_t>(src.height) * static_cast<size_t>(src.width + 1)) {
+    BuildRuns(src);
+    return &r;
+  }
+  r.seen = true;
+  r.seenAt = src.writes;
+  return nullptr;
+}
+
 void CopyRows(uint16_t* d, ptrdiff_t dp, const uint16_t* s, ptrdiff_t sp, int n, int h, bool keyed,
               uint16_t key) {
   if (keyed) {
@@ -113,6 +231,11 @@ uint16_t gRowCopy[kBmpMaxSide];
 }  // namespace
 
 void UsePortableKeyedBlit(bool on) { KeyedRows = on ? KeyedRowsPortable : BestKeyedRows(); }
+
+void ReserveKeyRuns(Surface& s) {
+  s.runs.rowStart.reserve(static_cast<size_t>(s.height) + 1);
+  s.runs.ends.reserve(static_cast<size_t>(s.height) * static_cast<size_t>(s.width + 1));
+}
 
 bool CutToSurfaces(int64_t x, int64_t y, int64_t left, int64_t top, int64_t w, int64_t h,
                    const Surface& src, const Surface& dst, Span& out) {
@@ -148,6 +271,12 @@ void CopySpan(Surface& dst, const Surface& src, const Span& s, bool keyed) {
   uint16_t* d = dst.Row(s.y) + s.x;
   const uint16_t* p = src.Row(s.top) + s.left;
   if (&dst != &src) {
+    if (keyed) {
+      if (CurrentRuns(src)) {
+        KeyedRuns(d, dst.pitch, src, s.left, s.top, s.left + s.width, s.height);
+        return;
+      }
+    }
     CopyRows(d, dst.pitch, p, src.pitch, s.width, s.height, keyed, src.colorKey);
     return;
   }

@@ -54,6 +54,10 @@ void CopySpan(Surface& dst, const Surface& src, const Span& s, bool keyed);
 // (for tests); false goes back to the best one.
 void UsePortableKeyedBlit(bool on);
 
+// Reserves the storage of a picture's key runs, so that building them later
+// (inside a frame) allocates nothing.
+void ReserveKeyRuns(Surface& s);
+
 // Writes `colour` to n pixels.
 void FillRow(uint16_t* d, int n, uint16_t colour);
 

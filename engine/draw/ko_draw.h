@@ -7,13 +7,32 @@
 #include <string>
 #include <vector>
 
-// A picture in memory: 5-6-5 pixels, rows `pitch` pixels apart.
+// The runs of pixels other than the key in each row of a picture, which the
+// keyed blit copies while skipping the rest. Kept for the pixels and key as
+// they were when built; storage is reserved with the picture.
+struct KeyRuns {
+  std::vector<uint32_t> rowStart;    // height + 1 offsets into `ends`
+  std::vector<uint16_t> ends;        // start and end column (exclusive) of each run
+  int firstRow = 0, endRow = 0;      // the rows with runs lie in [firstRow, endRow)
+  uint32_t builtAt = 0, seenAt = 0;  // the surface's write count when built, when first asked
+  uint16_t key = 0;
+  bool built = false, seen = false;
+};
+
+// A picture in memory: 5-6-5 pixels, rows `pitch` pixels apart. Pixels are
+// written only through the writable Row(), which counts the writes so that
+// the runs of the keyed blit know when they are stale.
 struct Surface {
   int width = 0, height = 0, pitch = 0;
   std::vector<uint16_t> pixels;
   uint16_t colorKey = 0;  // the pixel value a keyed blit leaves out
+  uint32_t writes = 0;
+  mutable KeyRuns runs;
 
-  uint16_t* Row(int y) { return pixels.data() + static_cast<ptrdiff_t>(y) * pitch; }
+  uint16_t* Row(int y) {
+    ++writes;
+    return pixels.data() + static_cast<ptrdiff_t>(y) * pitch;
+  }
   const uint16_t* Row(int y) const { return pixels.data() + static_cast<ptrdiff_t>(y) * pitch; }
 };
 

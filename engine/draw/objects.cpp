@@ -75,6 +75,7 @@ std::unique_ptr<Surface> MakeSurface(int width, int height) {
   s->height = height;
   s->pitch = width;
   s->pixels.assign(static_cast<size_t>(width) * static_cast<size_t>(height), 0);
+  detail::ReserveKeyRuns(*s);
   return s;
 }
 
@@ -92,6 +93,7 @@ std::unique_ptr<Surface> LoadBitmapSurface(const char* name, uint16_t& width, ui
   s->width = s->pitch = picture.width;
   s->height = picture.height;
   s->pixels = std::move(picture.pixels);
+  detail::ReserveKeyRuns(*s);
   return s;
 }
 
