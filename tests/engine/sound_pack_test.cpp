@@ -1,6 +1,6 @@
 // Sound packs on the headless output: the pack written from wave files and
-// read back, pack objects and streams played, reloaded and refilled, and
-// packs whose sizes lie.
+// read back, pack objects and streams played and refilled, and packs whose
+// sizes lie.
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -41,6 +41,11 @@ std::vector<uint8_t> Entry(const std::string& name, const std::vector<uint8_t>& 
                            const std::vector<uint8_t>& data) {
   return Entry(name, format, data, static_cast<uint32_t>(data.size()),
                static_cast<uint32_t>(format.size()));
+}
+
+// The entry of a whole wave file of the fixture's layout.
+std::vector<uint8_t> EntryOf(const std::string& name, const std::vector<uint8_t>& wave) {
+  return Entry(name, FormatOf(wave), {wave.begin() + 44, wave.end()});
 }
 
 std::vector<uint8_t> Mono16(const std::vector<int16_t>& samples) {
@@ -97,9 +102,9 @@ TEST_F(SoundPackTest, BuildPackJoinsAFoldersWavesUnderUpperCaseNamesAndLoadsThem
   EXPECT_EQ(koSound::BuildPack("sound.pak", "snd", 1), 1);
   // Appending takes the name after the last backslash.
   koSound::AppendPack("p.pak", "SND\\A.WAV");
-  EXPECT_EQ(Read("p.pak"), Entry("A.WAV", FormatOf(a), {a.begin() + 44, a.end()}));
-  std::vector<uint8_t> want = Entry("A.WAV", FormatOf(a), {a.begin() + 44, a.end()});
-  const std::vector<uint8_t> second = Entry("B.WAV", FormatOf(b), {b.begin() + 44, b.end()});
+  EXPECT_EQ(Read("p.pak"), EntryOf("A.WAV", a));
+  std::vector<uint8_t> want = EntryOf("A.WAV", a);
+  const std::vector<uint8_t> second = EntryOf("B.WAV", b);
   want.insert(want.end(), second.begin(), second.end());
   EXPECT_EQ(Read("sound.pak"), want);
   koSound::BuildPack("sound.pak", "snd", 0);  // without recreate, appended again
@@ -115,19 +120,6 @@ TEST_F(SoundPackTest, BuildPackJoinsAFoldersWavesUnderUpperCaseNamesAndLoadsThem
   koSound::Play(obj, -1);
   EXPECT_EQ(Render(1)[0], 2000);
   EXPECT_TRUE(headless::Boxes().empty());
-}
-
-TEST_F(SoundPackTest, LoadPackErrorsTakeNoObject) {
-  EXPECT_EQ(koSound::LoadPack("a.wav", 1), -1);  // no pack set
-  const std::vector<uint8_t> a = Mono16({1000});
-  PutPack(Entry("A.WAV", FormatOf(a), {a.begin() + 44, a.end()}));
-  EXPECT_EQ(koSound::LoadPack("b.wav", 1), -1);
-  EXPECT_EQ(koSound::LoadStream(std::string(31, 'a'), 0), -1);
-  const std::vector<std::string> want = {"koSound::LoadPack : パックファイル名が指定されていません",
-                                         "koSound::LoadPack : WAVEファイルを読み込めません",
-                                         "koSound::LoadStream : ファイル名が長すぎます"};
-  EXPECT_EQ(Errors(), want);
-  for (const SoundObject& o : gSoundObjects) EXPECT_EQ(o.used, 0);
 }
 
 TEST_F(SoundPackTest, HostilePacksAreReadOnlyWithinTheFile) {
@@ -195,7 +187,7 @@ TEST_F(SoundPackTest, AStreamPlayedOncePlaysItsDataWithoutGapsThenStops) {
   constexpr size_t kChunkFrames = 88200;        // two seconds of 16-bit mono
   const size_t frames = kChunkFrames * 11 / 2;  // 5.5 chunks
   const std::vector<uint8_t> w = Mono16(Long(frames));
-  PutPack(Entry("LONG.WAV", FormatOf(w), {w.begin() + 44, w.end()}));
+  PutPack(EntryOf("LONG.WAV", w));
   const int obj = koSound::LoadStream("long.wav", 0);
   ASSERT_GE(obj, 0);
   const SoundStream& s = gSoundObjects[obj].stream;
@@ -229,7 +221,7 @@ TEST_F(SoundPackTest, AStreamPlayedOncePlaysItsDataWithoutGapsThenStops) {
 TEST_F(SoundPackTest, ALoopedStreamGoesOnFromItsLoopPointAndRefillsWithoutTheHeap) {
   const size_t frames = 5 * 44100 + 1000;
   const std::vector<uint8_t> w = Mono16(Long(frames));
-  PutPack(Entry("LOOP.WAV", FormatOf(w), {w.begin() + 44, w.end()}));
+  PutPack(EntryOf("LOOP.WAV", w));
   const size_t loopFrame = 44100;
   const int obj = koSound::LoadStream("loop.wav", loopFrame * 2 + 1);  // held to a whole frame
   koSound::Play(obj, 0);
@@ -249,7 +241,7 @@ TEST_F(SoundPackTest, ALoopedStreamGoesOnFromItsLoopPointAndRefillsWithoutTheHea
 TEST_F(SoundPackTest, ARefillFollowsThePlayCursorRoundTheBuffer) {
   // 1000 bytes a second: refills of 2000 bytes into a buffer of 4000.
   const std::vector<uint8_t> w = soundtest::Wave(1, 1000, 8, std::vector<uint8_t>(20000, 128));
-  PutPack(Entry("R.WAV", FormatOf(w), {w.begin() + 44, w.end()}));
+  PutPack(EntryOf("R.WAV", w));
   const int obj = koSound::LoadStream("r.wav", 0);
   ASSERT_GE(obj, 0);
   const SoundStream& s = gSoundObjects[obj].stream;
@@ -270,35 +262,6 @@ TEST_F(SoundPackTest, ARefillFollowsThePlayCursorRoundTheBuffer) {
   EXPECT_EQ(s.wrapCursor, -1);
   // A cursor that has gone round the whole buffer, back below its last place.
   EXPECT_TRUE(refilledAt(500));
-}
-
-TEST_F(SoundPackTest, ReloadsRebuildPackAndStreamObjects) {
-  const std::vector<uint8_t> shortWave = Mono16({700, 700, 700});
-  const std::vector<uint8_t> longWave = Mono16(Long(6 * 44100));
-  std::vector<uint8_t> pack =
-      Entry("S.WAV", FormatOf(shortWave), {shortWave.begin() + 44, shortWave.end()});
-  const std::vector<uint8_t> l =
-      Entry("L.WAV", FormatOf(longWave), {longWave.begin() + 44, longWave.end()});
-  pack.insert(pack.end(), l.begin(), l.end());
-  PutPack(pack);
-  const int stream = koSound::LoadStream("l.wav", 400);
-  const int shortObj = koSound::LoadPack("s.wav", -2);
-  koSound::SetVolume(stream, -20, 0);
-  // The stream keeps the pack it was loaded from; the pack object reloads
-  // from the pack chosen now.
-  const std::vector<uint8_t> otherWave = Mono16({900, 900, 900});
-  Put("other.pak", Entry("S.WAV", FormatOf(otherWave), {otherWave.begin() + 44, otherWave.end()}));
-  koSound::SetPack("other.pak");
-  koSound::Restore();
-  EXPECT_EQ(gSoundObjects[shortObj].echoState, 0);
-  EXPECT_EQ(gSoundObjects[stream].stream.loopPoint - gSoundObjects[stream].stream.start, 400u);
-  koSound::PlayLoop(stream, -1);
-  const std::vector<int16_t> left = Stream(3 * 44100);
-  for (size_t i = 0; i < left.size(); i += 997) ASSERT_NEAR(left[i], Pattern(i) / 10, 1) << i;
-  koSound::Stop(stream, -1);
-  koSound::Play(shortObj, 1);
-  EXPECT_EQ(Render(1)[0], 900);
-  EXPECT_TRUE(headless::Boxes().empty());
 }
 
 }  // namespace
