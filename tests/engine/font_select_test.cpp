@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include "platform/fonts.h"
-#include "platform/sdl/font_match.h"
 #include "tests/engine/engine_fixture.h"
 #include "tests/engine/text_fixture.h"
 
@@ -74,24 +73,6 @@ TEST_F(TextTest, PlatformKeepsFontsAndSizesThemByCellOrEm) {
     ASSERT_NE(plat::OpenFont(r), 0);
   }
   EXPECT_EQ(plat::GetGlyph(a, U'A'), nullptr);
-}
-
-TEST(FontCoverageTest, SymbolFacesAreThoseWithASymbolCharacterMap) {
-  FcPattern* face = FcPatternCreate();
-  FcCharSet* greek = FcCharSetCreate();  // without a Latin letter, still an ordinary face
-  for (FcChar32 c = 0x3B1; c <= 0x3C9; ++c) FcCharSetAddChar(greek, c);
-  FcPatternAddCharSet(face, FC_CHARSET, greek);
-  EXPECT_EQ(plat::fonts::CoverageOf(face), plat::FontCoverage::kOther);
-  FcPatternAddBool(face, FC_SYMBOL, FcTrue);
-  EXPECT_EQ(plat::fonts::CoverageOf(face), plat::FontCoverage::kSymbol);
-  FcPatternDel(face, FC_SYMBOL);
-  FcLangSet* japanese = FcLangSetCreate();
-  FcLangSetAdd(japanese, reinterpret_cast<const FcChar8*>("ja"));
-  FcPatternAddLangSet(face, FC_LANG, japanese);
-  EXPECT_EQ(plat::fonts::CoverageOf(face), plat::FontCoverage::kJapanese);
-  FcLangSetDestroy(japanese);
-  FcCharSetDestroy(greek);
-  FcPatternDestroy(face);
 }
 
 TEST_F(EngineTest, StartBuildsTheFontListAndShutdownFreesTheFonts) {

@@ -95,14 +95,4 @@ TEST_F(TextDrawTest, LinesAlignAndAreCutToTheRectangle) {
   EXPECT_TRUE(Empty(BackInk()));
 }
 
-TEST_F(TextDrawTest, HostileRectanglesAndLongTextsStayInBounds) {
-  EXPECT_EQ(koDraw::DrawTextInRect(INT_MIN, INT_MIN, INT_MAX, INT_MAX,
-                                   std::string(100000, 'x').c_str(), 1),
-            24);
-  EXPECT_EQ(koDraw::DrawTextInRect(INT_MAX, 0, INT_MIN, 480, "a b c", 2), 3 * 24);
-  koDraw::SelectTextFont(1, INT_MAX, 0, 0, 0, 0);  // made at the largest size
-  EXPECT_EQ(Cell(), plat::kMaxFontPixels);
-  EXPECT_EQ(koDraw::MeasureTextInRect(0, 0, 640, 480, std::string(2200000, '\n').c_str()), INT_MAX);
-}
-
 }  // namespace

@@ -121,16 +121,4 @@ TEST(WaveReader, RefusesHostileFilesAndLeavesNothingBehind) {
   }
 }
 
-TEST(WaveReader, ReadsFilesAndFailsQuietlyOnMissingOnes) {
-  const std::string path = testing::TempDir() + "reader.wav";
-  soundtest::WriteFile(path, Riff({Chunk("fmt ", kPcm), Chunk("data", kSamples)}));
-  Bytes format = {1}, data = {1};
-  uint32_t formatSize = 1, dataSize = 1;
-  EXPECT_EQ(koSound::ReadWaveFile(path, format, formatSize, data, dataSize), 0);
-  EXPECT_EQ(data, kSamples);
-  EXPECT_EQ(koSound::ReadWaveFile(path + ".none", format, formatSize, data, dataSize), 1);
-  EXPECT_TRUE(format.empty() && data.empty());
-  EXPECT_EQ(koSound::ReadWaveFile(testing::TempDir(), format, formatSize, data, dataSize), 1);
-}
-
 }  // namespace
