@@ -82,8 +82,8 @@ TEST_F(EngineTest, PadZonesSplitAtHalfAndOneAndAHalfTheCentreAndButtonsRunOneToF
   Drain();
   koSystem::InitJoystick();
   // Zones at c / 2 = 16383 and c + c / 2 = 49150.
-  for (const auto& [x, want] : {std::pair{0u, -1}, {16383u, -1}, {16384u, 0}, {49149u, 0},
-                               {49150u, 1}, {65535u, 1}}) {
+  for (const auto& [x, want] :
+       {std::pair{0u, -1}, {16383u, -1}, {16384u, 0}, {49149u, 0}, {49150u, 1}, {65535u, 1}}) {
     headless::SetPad(0, 0, true, x, 32767);
     Drain();
     int dx, dy;

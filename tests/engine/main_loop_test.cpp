@@ -25,8 +25,8 @@ TEST_F(EngineTest, SceneEnteredIsSetOnExactlyTheFirstCallOfEachEntry) {
   };
   headless::Close(8);
   EXPECT_EQ(Run(), 0);
-  EXPECT_EQ(calls, (std::vector<SceneCall>{{1, 1}, {1, 0}, {1, 0}, {2, 1}, {2, 0}, {2, 1}, {2, 0},
-                                           {2, 0}}));
+  EXPECT_EQ(calls, (std::vector<SceneCall>{
+                       {1, 1}, {1, 0}, {1, 0}, {2, 1}, {2, 0}, {2, 1}, {2, 0}, {2, 0}}));
 }
 
 TEST_F(EngineTest, EscapeSavesArmsWaitOneAndQuitsOnce) {
@@ -127,8 +127,8 @@ TEST_F(EngineTest, CoveringTransitionHandsOverToTheNextScene) {
     const std::vector<SceneCall> calls = RunCoveringTransitionTo(next);
     // Two title frames, ten covering frames without any scene, then the next
     // scene, entered only when it is another one.
-    EXPECT_EQ(calls, (std::vector<SceneCall>{{1, 1}, {1, 0}, {next, next == 2}, {next, 0},
-                                             {next, 0}, {next, 0}}));
+    EXPECT_EQ(calls, (std::vector<SceneCall>{
+                         {1, 1}, {1, 0}, {next, next == 2}, {next, 0}, {next, 0}, {next, 0}}));
   }
 }
 

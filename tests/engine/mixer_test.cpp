@@ -102,7 +102,7 @@ TEST_F(MixerTest, VolumeAndPanFollowTheDecibelLawOnTheirChannels) {
   auto db = [](double hundredths) { return 10000.0 * std::pow(10.0, hundredths / 2000.0); };
   const Case cases[] = {
       {-600, 0, db(-600), db(-600)},
-      {0, -2173, 10000, db(-2173)},  // left of centre: only the right channel is lowered
+      {0, -2173, 10000, db(-2173)},        // left of centre: only the right channel is lowered
       {-1000, 500, db(-1500), db(-1000)},  // pan and volume add up
       {-9000, -2000, db(-9000), 0},        // together past -100 dB: silence
       {0, plat::kPanRight, 0, 10000},
@@ -155,7 +155,7 @@ TEST_F(MixerTest, EightBitStereoKeepsItsChannelsApart) {
 
 TEST_F(MixerTest, RefusesWhatItCannotPlayAndStaleHandles) {
   EXPECT_EQ(plat::CreateVoice({3, 1, 44100, 176400, 4, 32}, 64), plat::kNoVoice);  // float
-  EXPECT_EQ(plat::CreateVoice({1, 1, 44100, 88200, 4, 16}, 60), plat::kNoVoice);  // bad align
+  EXPECT_EQ(plat::CreateVoice({1, 1, 44100, 88200, 4, 16}, 60), plat::kNoVoice);   // bad align
   EXPECT_EQ(plat::CreateVoice(Mono16(), 1), plat::kNoVoice);  // less than one frame
   const plat::VoiceHandle h = Constant(1000, 10);
   EXPECT_FALSE(plat::SetVoicePosition(h, 20));

@@ -178,7 +178,8 @@ TEST_F(SoundObjectTest, ReleaseSilencesEverythingAndRestoreRebuildsTheTable) {
   EXPECT_EQ(plat::GetPrimaryFormat().avgBytesPerSec, 88200u);
   const plat::VoiceHandle kept = o.voices[1];
   EXPECT_EQ(koSound::SelectFormat(2, 50, 16), 0);
-  EXPECT_EQ(Errors(), std::vector<std::string>{"koSound::SelectFormat : 再生フォーマットを変更できません"});
+  EXPECT_EQ(Errors(),
+            std::vector<std::string>{"koSound::SelectFormat : 再生フォーマットを変更できません"});
   EXPECT_EQ(o.voices[1], kept);
   koSound::ReleaseObject(a);
   EXPECT_EQ(o.used, 0);

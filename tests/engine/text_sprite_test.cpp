@@ -30,8 +30,7 @@ TEST_F(TextSpriteTest, EachCharacterGetsItsRectangleAndTheBoxIsBlitted) {
   // The box reaches one character width past the last character.
   EXPECT_EQ(gCharRects[0], (DrawRect{10, 20, 10 + a + b + 2 * k_, 44}));
   EXPECT_EQ(BackInk(), SpriteInk());  // the keyed blit put the sprite in place
-  EXPECT_EQ(Count(*gBackSurface, BackInk(), 0xFFFF),
-            static_cast<int>(SpritePixels(0xFFFF).size()));
+  EXPECT_EQ(Count(*gBackSurface, BackInk(), 0xFFFF), static_cast<int>(SpritePixels(0xFFFF).size()));
   EXPECT_EQ(gTextDC.color, 0x000000u);  // the font comes back in a fresh context
   // The shadow is the glyph again, one pixel right and down, under it.
   koDraw::RenderTextSprite(10, 20, 400, 300, "A", 0x100);
@@ -133,7 +132,7 @@ TEST_F(SmoothTest, ShrinkMixesTheNeighbourhoodWithTheBackgroundAndFollowsTheClip
   EXPECT_EQ(Out(50, 60), Pixel(19, 19, 19));  // four white neighbours: (4 x 31 + 31) / 8
   EXPECT_EQ(Out(51, 60), Pixel(11, 11, 11));  // two
   EXPECT_EQ(Out(51, 61), Pixel((62 + 7 * 16) / 8, 7, 7));  // one, and 7/8 background
-  EXPECT_EQ(Out(52, 60), kMarker);                          // outside the shrunk area
+  EXPECT_EQ(Out(52, 60), kMarker);                         // outside the shrunk area
   for (int y = 1; y < 4; ++y)
     for (int x = 1; x < 4; ++x) Buffer(x + 10, y) = 0xFFFF;
   koDraw::ShrinkTextLine(100, 100, 10, 0, 20, 10);
