@@ -60,8 +60,9 @@ TEST_F(EngineTest, WaitSlotReadsOverFromTheFirstFrameAtItsDeadline) {
 TEST_F(EngineTest, WaitSlotsAcrossTheClockWrapAndWhenOff) {
   headless::Reset(0xFFFFFFF0u);
   koSystem::InitProcessState();
-  koSystem::SetWait(3, 100);
-  headless::AdvanceClock(50);  // past the wrap, the deadline not reached
+  koSystem::SetWait(3, 100);  // a deadline past the wrap, not yet reached
+  EXPECT_EQ(koSystem::IsWaitOver(3), 0);
+  headless::AdvanceClock(50);
   EXPECT_EQ(koSystem::IsWaitOver(3), 0);
   headless::AdvanceClock(50);
   EXPECT_EQ(koSystem::IsWaitOver(3), 1);
