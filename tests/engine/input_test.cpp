@@ -44,6 +44,10 @@ TEST_F(EngineTest, KeyEdgeGoesPressedHeldReleasedUp) {
       down ? headless::KeyDown(frame, 'Z') : headless::KeyUp(frame, 'Z');
     EXPECT_EQ(PollZ(static_cast<int>(c.states.size())), c.states);
   }
+  SetUp();  // a key held with Alt comes and goes as system key messages
+  headless::AtFrame(1, {plat::kMsgSysKeyDown, 'Z', 0});
+  headless::AtFrame(3, {plat::kMsgSysKeyUp, 'Z', 0});
+  EXPECT_EQ(PollZ(5), (std::vector<int>{0, 1, 3, 2, 0}));
 }
 
 TEST_F(EngineTest, KeyEdgesReadZeroDuringATransitionButTheKeyStillCounts) {
