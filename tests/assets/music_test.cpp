@@ -73,32 +73,5 @@ TEST(Songs, EveryNoteEndsAndEveryInstrumentIsSetAtTheStart) {
   }
 }
 
-TEST(Songs, PitchedPartsStayInOneSevenNoteKey) {
-  for (const char* name : kSongs) {
-    SCOPED_TRACE(name);
-    std::set<int> pitch_classes;
-    for (const MidiEvent& e : Load(name).events)
-      if (IsNoteOn(e) && (e.status & 0x0F) != kDrumChannel) pitch_classes.insert(e.data[0] % 12);
-    EXPECT_GE(pitch_classes.size(), 5u);
-    EXPECT_LE(pitch_classes.size(), 7u);
-  }
-}
-
-TEST(Songs, TheEndingIsTheCalmestAndEverySongIsItsOwn) {
-  auto bpm = [](const Smf& s) {
-    const MidiEvent* t = FindMeta(s, 0x51);
-    return 60e6 / ((t->data[0] << 16) | (t->data[1] << 8) | t->data[2]);
-  };
-  const double ending = bpm(Load("MBGM14.MID"));
-  std::set<std::vector<uint8_t>> distinct;
-  for (const char* name : kSongs) {
-    distinct.insert(ReadBytes(kAssetDir / name));
-    if (std::string(name) != "MBGM14.MID") {
-      EXPECT_LT(ending + 20, bpm(Load(name))) << name;
-    }
-  }
-  EXPECT_EQ(distinct.size(), kSongs.size());
-}
-
 }  // namespace
 }  // namespace assettest

@@ -1,8 +1,6 @@
-// The generator's drawing parts: keying and lifting of faint pixels, edge snapping, clipped
-// cells, scaled views, tiling noise and shape signs.
+// The generator's drawing parts: keying and lifting of faint pixels, clipped cells and
+// tiling noise.
 #include <gtest/gtest.h>
-
-#include <cmath>
 
 #include "tools/assetgen/canvas.h"
 #include "tools/assetgen/noise.h"
@@ -31,19 +29,6 @@ TEST(Raster, FlattenKeysFaintPixelsAndLiftsDimOnesKeepingTheirHue) {
   EXPECT_EQ(Pixel(out, 3, 0)[2], kMinVisibleChannel);
 }
 
-TEST(Raster, EdgesSnapOverTheKeyButBlendOverPaint) {
-  Canvas c(2, 1);
-  c.Set(1, 0, {0, 0, 200}, 1);
-  c.Cover(0, 0, {200, 0, 0}, 0.4f);
-  EXPECT_EQ(c.AlphaAt(0, 0), 0);
-  c.Cover(0, 0, {200, 0, 0}, 0.6f);
-  EXPECT_EQ(c.AlphaAt(0, 0), 1);
-  EXPECT_EQ(c.ColorAt(0, 0).r, 200);
-  c.Cover(1, 0, {200, 0, 0}, 0.25f);
-  EXPECT_NEAR(c.ColorAt(1, 0).r, 50, 0.01);
-  EXPECT_NEAR(c.ColorAt(1, 0).b, 150, 0.01);
-}
-
 TEST(Raster, CellsKeepTheirPaintToThemselves) {
   Canvas c(40, 10);
   DrawCells(c, 10, 10, 3, false, [](Canvas& cell, int i) {
@@ -55,18 +40,6 @@ TEST(Raster, CellsKeepTheirPaintToThemselves) {
   EXPECT_EQ(c.ColorAt(20, 0).r, 20);  // cell 2 starts at x 20
 }
 
-TEST(Raster, AScaledViewPaintsTheSameShapeLarger) {
-  Canvas c(40, 40);
-  c.SetView(3, 5, 5);
-  PaintFlat(c, Circle({5, 5}, 5), {255, 255, 255});
-  int painted = 0;
-  for (int y = 0; y < 40; ++y)
-    for (int x = 0; x < 40; ++x) painted += c.AlphaAt(x, y) > 0;
-  EXPECT_NEAR(painted, 3.14159 * 15 * 15, 40);
-  EXPECT_GT(c.AlphaAt(20, 20), 0);  // the centre lands at 5 * 3 + 5
-  EXPECT_EQ(c.AlphaAt(2, 20), 0);
-}
-
 TEST(Raster, WrappingNoiseRepeatsExactlyAlongItsPeriods) {
   for (float x : {0.3f, 2.7f, 5.5f})
     for (float y : {0.1f, 3.9f}) {
@@ -74,20 +47,6 @@ TEST(Raster, WrappingNoiseRepeatsExactlyAlongItsPeriods) {
       EXPECT_FLOAT_EQ(ValueNoise(x, y, 1.25f, 9, 0, 3), ValueNoise(x, y, 4.25f, 9, 0, 3));
     }
   EXPECT_NE(Fbm(0.3f, 0.1f, 0, 9, 4, 8), Fbm(4.3f, 0.1f, 0, 9, 4, 8));
-}
-
-TEST(Raster, ShapesMeasureInsideNegativeAndOutsidePositive) {
-  const Shape ell = Polygon({{0, 0}, {10, 0}, {10, 4}, {4, 4}, {4, 10}, {0, 10}});
-  EXPECT_LT(ell({2, 8}), 0);
-  EXPECT_GT(ell({8, 8}), 0);  // the notch of the L
-  EXPECT_NEAR(ell({8, 8}), 4, 1e-4);
-  const Shape turned = Rotate(Rect({10, 0}, {4, 1}), {0, 0}, 3.14159265f / 2);
-  EXPECT_LT(turned({0, 10}), 0);
-  EXPECT_GT(turned({10, 0}), 0);
-  const Shape both = MirrorY(Circle({5, 2}, 1), 5);
-  EXPECT_LT(both({5, 8}), 0);
-  EXPECT_LT(Union({Circle({0, 0}, 1), Circle({9, 0}, 1)})({9, 0}), 0);
-  EXPECT_GT(Subtract(Circle({0, 0}, 5), Circle({0, 0}, 2))({0, 0}), 0);
 }
 
 }  // namespace

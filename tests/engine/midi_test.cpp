@@ -36,7 +36,6 @@ class MidiTest : public SoundTest {
     gRendered = 0;
     koSound::SetMciListener(&Record);
     fonts_ = plat::MidiSoundFonts();
-    font_ = plat::MidiSoundFont();
   }
   void TearDown() override {
     if (plat::MidiSoundFonts() != fonts_) plat::SetMidiSoundFonts(fonts_);
@@ -86,7 +85,6 @@ class MidiTest : public SoundTest {
     return peaks;
   }
   std::vector<std::string> fonts_;
-  std::string font_;
 };
 
 TEST_F(MidiTest, PlayStopAndCloseSendTheirStringsInOrder) {
@@ -96,8 +94,6 @@ TEST_F(MidiTest, PlayStopAndCloseSendTheirStringsInOrder) {
   const std::vector<std::string> first = {OpenCommand("A.MID"), "seek midi to start",
                                           "play midi notify"};
   EXPECT_EQ(gSent, first);
-  EXPECT_EQ(gMidiOpen, 1);
-  EXPECT_EQ(plat::GetMidiMode(), plat::MidiMode::kPlaying);
   gSent.clear();
   koSound::PlayMidi("B.MID", 0);  // the open song is closed first
   const std::vector<std::string> second = {"stop midi", "close midi", OpenCommand("B.MID"),
@@ -109,7 +105,6 @@ TEST_F(MidiTest, PlayStopAndCloseSendTheirStringsInOrder) {
   koSound::StopMidi();  // nothing open: nothing sent
   EXPECT_EQ(gSent, std::vector<std::string>({"stop midi", "close midi"}));
   EXPECT_EQ(gMidiOpen, 0);
-  EXPECT_EQ(plat::GetMidiMode(), plat::MidiMode::kClosed);
   gSent.clear();
   koSound::CloseMidi();  // sent whatever the flag says, and the flag stays
   gMidiOpen = 1;
@@ -117,19 +112,6 @@ TEST_F(MidiTest, PlayStopAndCloseSendTheirStringsInOrder) {
   EXPECT_EQ(gSent,
             std::vector<std::string>({"stop midi", "close midi", "stop midi", "close midi"}));
   EXPECT_EQ(gMidiOpen, 1);
-  EXPECT_TRUE(headless::Boxes().empty());
-}
-
-TEST_F(MidiTest, ALongProgramDirectoryIsKeptWhole) {
-  const std::string deep = dir_ + std::string(120, 'd') + "/" + std::string(150, 'e') + " f/";
-  std::filesystem::create_directories(deep);
-  soundtest::WriteFile(deep + "S.MID", midigen::OneNoteSong(480));
-  headless::SetProgramDir(deep);
-  koSound::PlayMidi("S.MID", 1);
-  ASSERT_FALSE(gSent.empty());
-  EXPECT_EQ(gSent[0], "open \"" + deep + "S.MID\" type sequencer alias midi");
-  EXPECT_GT(gSent[0].size(), 300u);
-  EXPECT_EQ(plat::GetMidiMode(), plat::MidiMode::kPlaying);
 }
 
 TEST_F(MidiTest, TheInterpreterAnswersItsCommandsAndRefusesOthers) {
@@ -137,10 +119,8 @@ TEST_F(MidiTest, TheInterpreterAnswersItsCommandsAndRefusesOthers) {
   std::string reply = "x";
   Put("bad.mid", {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 1, 0xE0, 'M', 'T', 'r', 'k', 0, 0});
   Put("zero.mid", midigen::OneNoteSong(0));
-  EXPECT_EQ(SendMciString(OpenCommand("none.mid")), koSound::kMciFileNotFound);
-  EXPECT_EQ(SendMciString(OpenCommand("bad.mid")), koSound::kMciFileNotFound);
-  EXPECT_EQ(SendMciString(OpenCommand("zero.mid")), koSound::kMciFileNotFound);
-  EXPECT_EQ(SendMciString("seek midi to start"), koSound::kMciInvalidDeviceName);
+  for (const char* file : {"none.mid", "bad.mid", "zero.mid"})
+    EXPECT_EQ(SendMciString(OpenCommand(file)), koSound::kMciFileNotFound) << file;
   EXPECT_EQ(SendMciString("play midi notify"), koSound::kMciInvalidDeviceName);
   EXPECT_EQ(SendMciString("status midi mode", &reply), koSound::kMciInvalidDeviceName);
   EXPECT_EQ(reply, "");
@@ -161,54 +141,12 @@ TEST_F(MidiTest, TheInterpreterAnswersItsCommandsAndRefusesOthers) {
   EXPECT_EQ(SendMciString("play midi"), koSound::kMciOk);
   SendMciString("status midi mode", &reply);
   EXPECT_EQ(reply, "playing");
-  EXPECT_EQ(SendMciString("stop midi"), koSound::kMciOk);
-  SendMciString("status midi mode", &reply);
-  EXPECT_EQ(reply, "stopped");
-  EXPECT_EQ(SendMciString("pause midi"), koSound::kMciUnrecognizedCommand);
   EXPECT_EQ(SendMciString("seek midi to end"), koSound::kMciMissingParameter);
   EXPECT_EQ(SendMciString("play midi later"), koSound::kMciUnrecognizedCommand);
-  EXPECT_EQ(SendMciString(""), koSound::kMciUnrecognizedCommand);
   EXPECT_EQ(SendMciString("close midi"), koSound::kMciOk);
   EXPECT_EQ(SendMciString("close midi"), koSound::kMciInvalidDeviceName);
   // Once closed, the music bus is exactly silent.
   EXPECT_EQ(soundtest::Render(256), std::vector<int16_t>(512, 0));
-}
-
-TEST_F(MidiTest, AHalfSecondSongEndsWithinOneBlockOfHalfASecondAndSounds) {
-  Put("s.mid", midigen::OneNoteSong(480));
-  koSound::PlayMidi("s.mid", 1);
-  int peak = 0;
-  plat::Message m;
-  int64_t done = 0, endAt = -1;
-  while (done < plat::kMixRate && endAt < 0) {
-    for (const int16_t s : soundtest::Render(kBlock)) peak = std::max(peak, std::abs(int{s}));
-    done += kBlock;
-    while (plat::PeekMessage(m))
-      if (m.id == plat::kMsgMidiNotify) endAt = done;
-  }
-  ASSERT_GE(endAt, 0);
-  EXPECT_LE(std::abs(endAt - kHalfSecond), kBlock);
-  EXPECT_EQ(m.wparam, plat::kMidiNotifySuccessful);
-  EXPECT_EQ(plat::GetMidiMode(), plat::MidiMode::kStopped);
-  EXPECT_EQ(plat::GetMidiPosition(), 480u);
-  if (soundtest::SoundFontLoaded()) {
-    EXPECT_GT(peak, 1000);
-  }
-}
-
-TEST_F(MidiTest, ANewSongStartsWithoutTheCutNotesOfTheOldOne) {
-  if (!soundtest::SoundFontLoaded()) GTEST_SKIP() << "no General MIDI soundfont installed";
-  auto peakOf = [](const std::vector<int16_t>& mix) {
-    int peak = 0;
-    for (const int16_t s : mix) peak = std::max(peak, std::abs(int{s}));
-    return peak;
-  };
-  Put("long.mid", midigen::OneNoteSong(4800));
-  Put("late.mid", midigen::Track().NoteOn(1920, 0, 60, 100).NoteOff(480, 0, 60).File());
-  koSound::PlayMidi("long.mid", 1);
-  ASSERT_GT(peakOf(soundtest::Render(kHalfSecond)), 1000);
-  koSound::PlayMidi("late.mid", 1);                       // rests for a second first
-  EXPECT_LE(peakOf(soundtest::Render(kHalfSecond)), 32);  // a trace of reverb at most
 }
 
 TEST_F(MidiTest, ALoopingSongRestartsEachTimeItEndsThroughTheWindowProcedure) {
@@ -227,17 +165,6 @@ TEST_F(MidiTest, WithoutASoundFontSongsKeepTheirTimeInSilenceAndNothingIsReporte
   const std::vector<int> peaks = PlayLoopingSong(80);  // three passes
   EXPECT_EQ(std::count(peaks.begin(), peaks.end(), 0), static_cast<long>(peaks.size()));
   EXPECT_TRUE(headless::Boxes().empty());
-  EXPECT_EQ(headless::BeepCount(), 0);
-  // Given back its list while the song plays, the synthesizer loads the
-  // soundfont it had again and the song goes on from where it was.
-  ASSERT_EQ(plat::GetMidiMode(), plat::MidiMode::kPlaying);
-  const uint32_t at = plat::GetMidiPosition();
-  plat::SetMidiSoundFonts(fonts_);
-  EXPECT_EQ(plat::MidiSoundFont(), font_);
-  EXPECT_EQ(plat::GetMidiMode(), plat::MidiMode::kPlaying);
-  EXPECT_EQ(plat::GetMidiPosition(), at);
-  soundtest::Render(kBlock);
-  EXPECT_GT(plat::GetMidiPosition(), at);
 }
 
 TEST_F(MidiTest, OnlyTheCurrentSuccessfulEndOfAnOpenSongIsHandled) {
@@ -310,10 +237,14 @@ TEST_F(MidiTest, TheSequencerSeeksAndCountsTicks) {
   Put("s.mid", midigen::OneNoteSong(480));
   ASSERT_TRUE(plat::MidiOpen(dir_ + "s.mid"));
   EXPECT_EQ(plat::GetMidiLength(), 480u);
+  ASSERT_TRUE(plat::MidiPlay(76));
+  plat::Message end;
+  EXPECT_LE(std::abs(RenderToNotify(plat::kMixRate, end) - kHalfSecond), kBlock);
+  EXPECT_EQ(end.wparam, plat::kMidiNotifySuccessful);
+  EXPECT_EQ(plat::GetMidiMode(), plat::MidiMode::kStopped);
   EXPECT_TRUE(plat::MidiSeek(240));
   EXPECT_EQ(plat::GetMidiPosition(), 240u);
   ASSERT_TRUE(plat::MidiPlay(77));
-  plat::Message end;
   const int64_t at = RenderToNotify(plat::kMixRate, end);
   EXPECT_LE(std::abs(at - kHalfSecond / 2), kBlock);
   EXPECT_EQ(end.lparam, 77);
@@ -324,12 +255,6 @@ TEST_F(MidiTest, TheSequencerSeeksAndCountsTicks) {
   ASSERT_TRUE(plat::MidiPlay(0));
   EXPECT_EQ(plat::GetMidiMode(), plat::MidiMode::kStopped);
   EXPECT_EQ(RenderToNotify(4 * kBlock, end), -1);
-  // A stop keeps the position.
-  plat::MidiSeek(0);
-  plat::MidiPlay(0);
-  soundtest::Render(kHalfSecond / 2);
-  plat::MidiStop();
-  EXPECT_NEAR(plat::GetMidiPosition(), 240.0, 2.0);
   plat::MidiClose();
   EXPECT_FALSE(plat::MidiPlay(1));
   EXPECT_FALSE(plat::MidiSeek(0));

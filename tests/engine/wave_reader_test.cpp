@@ -59,21 +59,11 @@ TEST(WaveReader, ReadsFormatAndSamplesWhateverTheChunkOrderAndPadding) {
     EXPECT_EQ(r.formatSize, 18u);
     EXPECT_EQ(r.data, kSamples);
     EXPECT_EQ(r.dataSize, 6u);
-    const plat::PcmFormat f = koSound::PcmFormatOf(r.format);
-    EXPECT_EQ(f.rate, 22050u);
-    EXPECT_EQ(f.bitsPerSample, 16);
   }
-  // Bytes after the RIFF are ignored; a RIFF size past the end of the file
-  // leaves the file's end to bound the search.
-  Bytes trailing = Riff({Chunk("fmt ", kPcm), Chunk("data", kSamples)});
-  Bytes overstated = trailing;
-  trailing.insert(trailing.end(), {'d', 'a', 't', 'a', 2, 0, 0, 0, 9, 9});
+  // A RIFF size past the end of the file leaves the file's end to bound the search.
+  Bytes overstated = Riff({Chunk("fmt ", kPcm), Chunk("data", kSamples)});
   overstated[4] = overstated[5] = 0xFF;
-  for (const Bytes& file : {trailing, overstated}) {
-    const Read r = Parse(file);
-    ASSERT_EQ(r.result, 0);
-    EXPECT_EQ(r.data, kSamples);
-  }
+  EXPECT_EQ(Parse(overstated).data, kSamples);
   // An 18-byte PCM format's extra size is not read; an odd data chunk at the
   // very end may lack its pad byte.
   Bytes pcm18 = kPcm;
@@ -104,9 +94,6 @@ TEST(WaveReader, RefusesHostileFilesAndLeavesNothingBehind) {
   hugeExtra.insert(hugeExtra.end(), {0xFF, 0xFF});
   Bytes truncated = Riff({Chunk("fmt ", kPcm), Chunk("data", kSamples)});
   truncated.resize(truncated.size() - 1);
-  Bytes bigSkip = Riff({Chunk("fmt ", kPcm)});
-  const Bytes lie = {'b', 'a', 'd', ' ', 0xFF, 0xFF, 0xFF, 0xFF, 0};
-  bigSkip.insert(bigSkip.end(), lie.begin(), lie.end());
   Bytes notWave = Riff({Chunk("fmt ", kPcm), Chunk("data", kSamples)});
   notWave[8] = 'A';
   // The RIFF size ends the search even where the file goes on.
@@ -116,9 +103,6 @@ TEST(WaveReader, RefusesHostileFilesAndLeavesNothingBehind) {
   Bytes dataAcrossRiffEnd = Riff({Chunk("fmt ", kPcm), Chunk("data", kSamples)});
   dataAcrossRiffEnd[4] -= 2;
   const std::vector<std::pair<const char*, Bytes>> cases = {
-      {"empty", {}},
-      {"header only", {'R', 'I', 'F', 'F'}},
-      {"not RIFF", {'R', 'I', 'F', 'X', 4, 0, 0, 0, 'W', 'A', 'V', 'E'}},
       {"not WAVE", notWave},
       {"no fmt", Riff({Chunk("data", kSamples)})},
       {"no data", Riff({Chunk("fmt ", kPcm)})},
@@ -126,7 +110,6 @@ TEST(WaveReader, RefusesHostileFilesAndLeavesNothingBehind) {
        Riff({Chunk("fmt ", Bytes(kPcm.begin(), kPcm.end() - 2)), Chunk("data", kSamples)})},
       {"extra past fmt", Riff({Chunk("fmt ", hugeExtra), Chunk("data", kSamples)})},
       {"data cut short", truncated},
-      {"chunk size past the end", bigSkip},
       {"data after the RIFF", dataAfterRiff},
       {"data across the RIFF end", dataAcrossRiffEnd},
   };
@@ -136,18 +119,6 @@ TEST(WaveReader, RefusesHostileFilesAndLeavesNothingBehind) {
     EXPECT_TRUE(r.format.empty() && r.data.empty()) << what;
     EXPECT_EQ(r.formatSize + r.dataSize, 0u) << what;
   }
-}
-
-TEST(WaveReader, ReadsFilesAndFailsQuietlyOnMissingOnes) {
-  const std::string path = testing::TempDir() + "reader.wav";
-  soundtest::WriteFile(path, Riff({Chunk("fmt ", kPcm), Chunk("data", kSamples)}));
-  Bytes format = {1}, data = {1};
-  uint32_t formatSize = 1, dataSize = 1;
-  EXPECT_EQ(koSound::ReadWaveFile(path, format, formatSize, data, dataSize), 0);
-  EXPECT_EQ(data, kSamples);
-  EXPECT_EQ(koSound::ReadWaveFile(path + ".none", format, formatSize, data, dataSize), 1);
-  EXPECT_TRUE(format.empty() && data.empty());
-  EXPECT_EQ(koSound::ReadWaveFile(testing::TempDir(), format, formatSize, data, dataSize), 1);
 }
 
 }  // namespace
