@@ -33,6 +33,12 @@ TEST_F(EngineTest, KeyEdgeGoesPressedHeldReleasedUp) {
   EXPECT_EQ(PollZ(7), (std::vector<int>{0, 1, 3, 3, 2, 0, 0}));
 }
 
+TEST_F(EngineTest, AOneFramePressReadsPressedThenReleased) {
+  headless::KeyDown(1, 'Z');
+  headless::KeyUp(2, 'Z');
+  EXPECT_EQ(PollZ(4), (std::vector<int>{0, 1, 2, 0}));
+}
+
 TEST_F(EngineTest, KeyReleasedAndPressedBetweenPollsGoesFromReleasedToHeld) {
   headless::KeyDown(1, 'Z');
   headless::KeyUp(3, 'Z');
