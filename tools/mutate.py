@@ -222,6 +222,29 @@ def main():
     results = [None] * len(faults)
     lock = threading.Lock()
 
+    def report():
+        """The table so far: faults not yet run show as pending."""
+        head = "| # | fault | file | first failing test |" + (" with the nets |" if args.nets else "")
+        rows = [head, "|---|---|---|---|" + ("---|" if args.nets else "")]
+        done = [(f, r) for f, r in zip(faults, results) if r is not None]
+        for i, ((label, rel, _, _), result) in enumerate(zip(faults, results), 1):
+            first, with_nets = result or ("pending", "pending")
+            extra = f" {with_nets if first == 'SURVIVED' else '(as before)'} |" if args.nets else ""
+            rows.append(f"| {i} | `{label}` | {rel} | {first} |{extra}")
+        alive = [f[0] for f, r in done if r[-1] == "SURVIVED"]
+        broken = [f[0] for f, r in done if r[0] == "BUILD-FAIL"]
+        text = "\n".join(rows) + (
+            f"\n\n{len(done)} of {len(faults)} faults run: "
+            f"{len(done) - len(alive) - len(broken)} killed, {len(alive)} survived, "
+            f"{len(broken)} bad entries (BUILD-FAIL), in {time.time() - started:.0f} s\n")
+        if args.nets:
+            first_alive = sum(r[0] == "SURVIVED" for _, r in done)
+            text += (f"without the nets {first_alive} survive; the nets kill "
+                     f"{first_alive - len(alive)} of them\n")
+        pathlib.Path(args.report).parent.mkdir(parents=True, exist_ok=True)
+        pathlib.Path(args.report).write_text(text)
+        return text, alive, broken
+
     def worker(copy):
         while True:
             try:
@@ -233,6 +256,7 @@ def main():
                 results[i] = result
                 print(f"[{sum(r is not None for r in results)}/{len(faults)}] {label}: "
                       f"{' / '.join(dict.fromkeys(result))}", flush=True)
+                report()  # written as it goes, so a cut run still leaves its table
 
     threads = [threading.Thread(target=worker, args=(c,)) for c in copies]
     for t in threads:
@@ -240,31 +264,13 @@ def main():
     for t in threads:
         t.join()
 
-    if args.nets:
-        rows = ["| # | fault | file | first failing test | with the nets |", "|---|---|---|---|---|"]
-    else:
-        rows = ["| # | fault | file | first failing test |", "|---|---|---|---|"]
-    for i, ((label, rel, _, _), (first, with_nets)) in enumerate(zip(faults, results), 1):
-        extra = f" {with_nets if first == 'SURVIVED' else '(as before)'} |" if args.nets else ""
-        rows.append(f"| {i} | `{label}` | {rel} | {first} |{extra}")
-    if args.nets:
-        killed_by_nets = [f[0] for f, r in zip(faults, results) if r[0] == "SURVIVED" != r[1]]
-        rows.append(f"\nwithout the nets {sum(r[0] == 'SURVIVED' for r in results)} survive; "
-                    f"the nets kill {len(killed_by_nets)} of them")
-    alive = [f[0] for f, r in zip(faults, results) if r[-1] == "SURVIVED"]
-    broken = [f[0] for f, r in zip(faults, results) if r[0] == "BUILD-FAIL"]
-    summary = (f"\n{len(faults)} faults: {len(faults) - len(alive) - len(broken)} killed, "
-               f"{len(alive)} survived, {len(broken)} bad entries (BUILD-FAIL)"
-               f" in {time.time() - started:.0f} s\n")
-    pathlib.Path(args.report).parent.mkdir(parents=True, exist_ok=True)
-    pathlib.Path(args.report).write_text("\n".join(rows) + "\n" + summary)
-    print("\n".join(rows) + "\n" + summary)
+    text, alive, broken = report()
+    print(text)
     if alive:
         print("survived: " + ", ".join(alive))
     if broken:
         print("bad entries (do not build): " + ", ".join(broken))
     sys.exit(1 if alive or broken else 0)
-
 
 if __name__ == "__main__":
     main()

@@ -77,6 +77,9 @@ TEST_F(GameTest, HighScoreFileContentsAreReadSafely) {
     LoadHighScore();
     EXPECT_EQ(gHighScore, c.score) << c.bytes;
   }
+  // Only the file's 255 bytes are read: digits past them never count.
+  const std::string longer = std::string(255, ' ') + "42";
+  EXPECT_EQ(ParseHighScore(longer.data(), longer.size()), 0);
   fs::remove("score.dat");
   gHighScore = 500;
   LoadHighScore();

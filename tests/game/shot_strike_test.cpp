@@ -119,6 +119,16 @@ TEST_F(StrikeTest, SideShotsHaveTheirOwnBoxesAndPoints) {
   EXPECT_EQ(gScore, 100);
 }
 
+TEST_F(StrikeTest, TheLowerSideShotStrikesStrafer3OnlyFromHigherUp) {
+  Place(gStrafer3[0], 300, -10);  // inside the upper shot's gate (-30), not the lower's (-3)
+  gShotALower[0] = PlayerShot{290, -4, 20, 4, 1};  // lands at (310, 0)
+  Pass();
+  EXPECT_EQ(gScore, 0);
+  gShotAUpper[0] = PlayerShot{290, 4, 20, 4, 1};  // lands at (310, 0)
+  Pass();
+  EXPECT_EQ(gScore, 100);
+}
+
 TEST_F(StrikeTest, AKindWithHitPointsTakesTheShotAndIsHitAgainOnceItHasNone) {
   gZak52.x = 300;
   gZak52.y = 100;

@@ -86,10 +86,12 @@ TEST_F(WholeRunTest, AMinuteOfStage1PlaysExactlyAsRecorded) {
 }
 
 // A stage's waves played on a clock driven through its whole timeline, then
-// its boss section with the boss held inside its attack range.
+// its boss section with the boss held inside its attack range. The stages
+// share out the levels of play, so that the rows of every mode run.
 struct StageRun {
   int stage;
   int scene;
+  int difficulty, extra;
   float bossOpens;  // clock value at which the boss section opens
   BossState* boss;
   int32_t* counter;
@@ -138,6 +140,8 @@ TEST_P(StageRunTest, AStageAndItsAttackingBossPlayExactlyAsRecorded) {
   At(kPlay, [&] {
     if (r.scene != SceneStage1) ChangeScene(r.scene, 3, 30);
     gStageClock = 0.0f;
+    gDifficulty = r.difficulty;
+    gDifficultyExtra = r.extra;
   });
   std::ostringstream summary;
   Every([&](int f) {
@@ -159,14 +163,15 @@ TEST_P(StageRunTest, AStageAndItsAttackingBossPlayExactlyAsRecorded) {
 
 INSTANTIATE_TEST_SUITE_P(
     Stages, StageRunTest,
-    ::testing::Values(StageRun{1, SceneStage1, kStage1Switch + 330, &gBoss1, &gBoss1AttackCount, 3},
-                      StageRun{2, SceneStage2, 1460, &gBoss2, &gBoss2AttackCount, 1},
-                      StageRun{3, SceneStage3, 1900, &gBoss3, &gBoss3AttackCount, 2},
-                      StageRun{4, SceneStage4, 1310, &gBoss4, &gBoss4AttackCounter, 1},
-                      StageRun{5, SceneStage5, 1310, &gBoss5, &gBoss5AttackCounter, 1},
-                      StageRun{6, SceneStage6, 1260, &gBoss6, &gBoss6AttackCounter, 1},
-                      StageRun{7, SceneStage7, 1270, &gBoss7, &gBoss7AttackCounter, 1},
-                      StageRun{8, SceneStage8, 1810, &gBoss8, &gBoss8AttackCounter, 1}),
+    ::testing::Values(StageRun{1, SceneStage1, 1, 0, kStage1Switch + 330, &gBoss1,
+                               &gBoss1AttackCount, 3},
+                      StageRun{2, SceneStage2, 1, 1, 1460, &gBoss2, &gBoss2AttackCount, 1},
+                      StageRun{3, SceneStage3, 2, 0, 1900, &gBoss3, &gBoss3AttackCount, 2},
+                      StageRun{4, SceneStage4, 1, 0, 1310, &gBoss4, &gBoss4AttackCounter, 1},
+                      StageRun{5, SceneStage5, 1, 1, 1310, &gBoss5, &gBoss5AttackCounter, 1},
+                      StageRun{6, SceneStage6, 2, 0, 1260, &gBoss6, &gBoss6AttackCounter, 1},
+                      StageRun{7, SceneStage7, 1, 0, 1270, &gBoss7, &gBoss7AttackCounter, 1},
+                      StageRun{8, SceneStage8, 1, 1, 1810, &gBoss8, &gBoss8AttackCounter, 1}),
     [](const auto& info) { return "Stage" + std::to_string(info.param.stage); });
 
 }  // namespace
