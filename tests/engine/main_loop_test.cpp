@@ -102,6 +102,16 @@ TEST_F(EngineTest, SteadyFramesAllocateNothing) {
   EXPECT_EQ(allocations, 0u);
 }
 
+// A test that reads the count before its first Start, in a process where an
+// earlier test counted, finds none.
+TEST(AllocCounterTest, StopLeavesNoCountForTheNextReading) {
+  alloc_counter::Start();
+  int* volatile kept = new int(1);  // volatile: the pair cannot be elided
+  delete kept;
+  EXPECT_GT(alloc_counter::Stop(), 0u);
+  EXPECT_EQ(alloc_counter::Stop(), 0u);
+}
+
 // A covering transition runs instead of the scene; the scene changes when it ends.
 std::vector<SceneCall> RunCoveringTransitionTo(int next) {
   std::vector<SceneCall> calls;

@@ -4,7 +4,7 @@
 
 namespace alloc_counter {
 void Start();
-// Stops counting and returns the allocations made since Start.
+// Stops counting and returns the allocations made since the last Start or Stop.
 size_t Stop();
 // Leaves out what the calling thread allocates while it lives, as another
 // thread would (the audio thread's rendering, say).
