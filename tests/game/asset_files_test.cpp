@@ -9,8 +9,6 @@
 #include "engine/draw/bmp.h"
 #include "engine/sound/ko_sound.h"
 #include "platform/audio.h"
-#include "platform/headless/headless.h"
-#include "platform/midi.h"
 #include "tests/game/game_fixture.h"
 
 namespace {
@@ -55,28 +53,6 @@ TEST_F(GameTest, BothSoundsReadWithTheEngineReader) {
     EXPECT_EQ(pcm.rate, 22050u) << name;
     EXPECT_GT(dataSize, 22050u * 2 * 60 / 1000) << name;  // at least 60 ms
   }
-}
-
-TEST_F(GameTest, EverySongPlaysToItsEndWithinALoopOfOneToTwoMinutes) {
-  const auto songs = AssetsEndingIn(".MID");
-  EXPECT_EQ(songs.size(), 8u);
-  ASSERT_TRUE(plat::MidiInit());
-  std::vector<int16_t> block(2 * 4096);
-  for (const auto& song : songs) {
-    ASSERT_TRUE(plat::MidiOpen(song.string())) << song;
-    ASSERT_TRUE(plat::MidiPlay(1));
-    int64_t frames = 0;
-    while (plat::GetMidiMode() == plat::MidiMode::kPlaying && frames < 130 * plat::kMixRate) {
-      headless::RenderAudio(block.data(), 4096);
-      frames += 4096;
-    }
-    const double seconds = static_cast<double>(frames) / plat::kMixRate;
-    EXPECT_EQ(plat::GetMidiMode(), plat::MidiMode::kStopped) << song;
-    EXPECT_GE(seconds, 60.0) << song;
-    EXPECT_LE(seconds, 120.1) << song;
-    EXPECT_EQ(plat::GetMidiPosition(), plat::GetMidiLength()) << song;
-  }
-  plat::MidiClose();
 }
 
 }  // namespace

@@ -60,36 +60,4 @@ TEST_F(GameOverTest, TheLastLifeRaisesThePromptWhichStaysOnScreenWhileTheGamePau
   EXPECT_EQ(typeTwoShot.active, 1);  // ship type 2's shots are not taken away
 }
 
-TEST_F(GameOverTest, TheCaptionGrows30PixelsASecondCentredAndStartsAtItsLastHeight) {
-  const uint16_t yellow = 0xFFE0;
-  uint16_t above = 0, top = 0, bottom = 0, below = 0, left = 0, right = 0;
-  float grown = 0;
-  uint16_t tallTop = 0, tallBottom = 0;
-  At(kPlay, [&] {
-    gPicMymy = Picture(140, 100, yellow);
-    gGameOver = 1;
-    gGameOverBarHeight = 101.5f;
-  });
-  At(kPlay + 1, [&] {
-    // 101 rows from (480 - 101) / 2 = 189 (truncated), 300 columns from 170.
-    above = Pixel(300, 188), top = Pixel(300, 189), bottom = Pixel(300, 289);
-    below = Pixel(300, 290), left = Pixel(170, 250), right = Pixel(469, 250);
-  });
-  At(kPlay + 61, [&] {
-    grown = gGameOverBarHeight;
-    gGameOverBarHeight = 2000.0f;  // a later game over: taller than the screen
-  });
-  At(kPlay + 62, [&] { tallTop = Pixel(300, 0), tallBottom = Pixel(300, 479); });
-  RunFrames(kPlay + 63);
-  EXPECT_NE(above, yellow);
-  EXPECT_EQ(top, yellow);
-  EXPECT_EQ(bottom, yellow);
-  EXPECT_NE(below, yellow);
-  EXPECT_EQ(left, yellow);
-  EXPECT_EQ(right, yellow);
-  EXPECT_NEAR(grown, 101.5f + 30.0f * 61 / 60, 0.05f);
-  EXPECT_EQ(tallTop, yellow);
-  EXPECT_EQ(tallBottom, yellow);
-}
-
 }  // namespace

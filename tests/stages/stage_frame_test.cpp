@@ -1,9 +1,9 @@
 #include <cmath>
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "game/assets.h"
-#include "game/backgrounds.h"
 #include "game/scenes.h"
 #include "player/bomb.h"
 #include "player/shots.h"
@@ -94,51 +94,30 @@ TEST_F(StageFrameTest, TheContinueKeysDoNothingDuringAnSPause) {
 // Stages 2 and 3 hold the ship from their entry until their clock, 20 and 18
 // units a second, reaches exactly 16; stage 1 keeps a lock.
 TEST_F(StageFrameTest, LaterStagesHoldTheShipUntilTheirClockReaches16) {
-  struct Step {
-    float clock;
-    int locked;
-    bool operator==(const Step&) const = default;
-  };
-  std::vector<Step> stage1, stage2, stage3;
   const float justBelow = std::nextafter(16.0f, 0.0f);
-  auto record = [](std::vector<Step>& v) { v.push_back({gStageClock, gControlLocked}); };
-  At(kPlay, [&] {
-    gControlLocked = 1;
-    gStageClock = ClockLandingOn(16.0f);
-  });
-  At(kPlay + 1, [&] { record(stage1); });
-  At(kPlay + 2, [&] { EnterStage(SceneStage2); });
-  At(kPlay + 3, [&] {
-    record(stage2);
-    gStageClock = ClockLandingOn(justBelow);
-  });
-  At(kPlay + 4, [&] {
-    record(stage2);
-    gStageClock = ClockLandingOn(16.0f);
-  });
-  At(kPlay + 5, [&] {
-    record(stage2);
-    EnterStage(SceneStage3);
-  });
-  At(kPlay + 6, [&] {
-    record(stage3);
-    gStageClock = ClockLandingOn(justBelow, 18.0f);
-  });
-  At(kPlay + 7, [&] {
-    record(stage3);
-    gStageClock = ClockLandingOn(16.0f, 18.0f);
-  });
-  At(kPlay + 8, [&] { record(stage3); });
-  RunFrames(kPlay + 9);
-  EXPECT_EQ(stage1, (std::vector<Step>{{16.0f, 1}}));
-  ASSERT_EQ(stage2.size(), 3u);
-  EXPECT_EQ(stage2[0].locked, 1);  // after the entry frame
-  EXPECT_EQ(stage2[1], (Step{justBelow, 1}));
-  EXPECT_EQ(stage2[2], (Step{16.0f, 0}));
-  ASSERT_EQ(stage3.size(), 3u);
-  EXPECT_EQ(stage3[0].locked, 1);
-  EXPECT_EQ(stage3[1], (Step{justBelow, 1}));
-  EXPECT_EQ(stage3[2], (Step{16.0f, 0}));
+  std::vector<int> locked;
+  int f = kPlay;
+  for (auto [scene, speed] :
+       {std::pair{SceneStage1, 20.0f}, {SceneStage2, 20.0f}, {SceneStage3, 18.0f}}) {
+    At(f, [scene] {
+      if (scene == SceneStage1)
+        gControlLocked = 1;
+      else
+        EnterStage(scene);
+    });
+    At(f + 2, [&, speed] {
+      locked.push_back(gControlLocked);
+      gStageClock = ClockLandingOn(justBelow, speed);
+    });
+    At(f + 3, [&, speed] {
+      locked.push_back(gControlLocked);
+      gStageClock = ClockLandingOn(16.0f, speed);
+    });
+    At(f + 4, [&] { locked.push_back(gControlLocked); });
+    f += 5;
+  }
+  RunFrames(f);
+  EXPECT_EQ(locked, (std::vector<int>{1, 1, 1, 1, 1, 0, 1, 1, 0}));
 }
 
 TEST_F(StageFrameTest, Stage1RunsItsSecondClockOnlyOnceTheFirstStandsAtMinus90OrBelow) {
@@ -158,22 +137,6 @@ TEST_F(StageFrameTest, Stage1RunsItsSecondClockOnlyOnceTheFirstStandsAtMinus90Or
   EXPECT_NEAR(clock2AtSwitch, 20.0f / 60, 0.01f);
   EXPECT_EQ(clockAtSwitch, -90.0f);  // below 0 the first clock stands still
   EXPECT_EQ(clock2Above, 0.0f);
-}
-
-// Background mode 1: only the particles, in stages 2 and 3.
-TEST_F(StageFrameTest, BackgroundMode1MovesTheParticlesOfStages2And3Only) {
-  std::vector<float> moved;
-  auto place = [] {
-    gBackgroundMode = 1;
-    gBackgroundParticles[0].x = 300.0f;
-    gBackgroundParticles[0].speed = 60.0f;
-  };
-  auto record = [&] { moved.push_back(300.0f - gBackgroundParticles[0].x); };
-  OneFrameInEachStage(place, record);
-  ASSERT_EQ(moved.size(), 3u);
-  EXPECT_EQ(moved[0], 0.0f);
-  EXPECT_NEAR(moved[1], 1.0f, 0.05f);
-  EXPECT_NEAR(moved[2], 1.0f, 0.05f);
 }
 
 // The power item moves 10 pixels a frame: stages 1 and 3 draw it where it
@@ -208,22 +171,6 @@ TEST_F(StageFrameTest, PlayerShotsDrawOverBombShots) {
   RunFrames(kPlay + 2);
   EXPECT_EQ(shared, kShot);
   EXPECT_EQ(bombOnly, kBomb);
-}
-
-TEST_F(StageFrameTest, TheShotLimitIsClearedOnAFrameWithoutAFlyingShot) {
-  int limitWithShot = -1, limitWithout = -1;
-  At(kPlay, [&] {
-    gShotLimit = 12;
-    gShotAMain[1] = PlayerShot{300, 300, 0, 0, 1};
-  });
-  At(kPlay + 1, [&] {
-    limitWithShot = gShotLimit;
-    gShotAMain[1].active = 0;
-  });
-  At(kPlay + 2, [&] { limitWithout = gShotLimit; });
-  RunFrames(kPlay + 3);
-  EXPECT_EQ(limitWithShot, 12);
-  EXPECT_EQ(limitWithout, 0);
 }
 
 // A bomb flag without the fire flag off: stage 1 leaves the bomb alone,
