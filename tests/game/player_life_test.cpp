@@ -1,7 +1,6 @@
 #include <utility>
 #include <vector>
 
-#include "game/assets.h"
 #include "player/life.h"
 #include "player/shots.h"
 #include "tests/game/player_fixture.h"
@@ -60,31 +59,6 @@ TEST_F(LifeTest, ADeathRunsFiftyFramesOfRingsChargesOnceAndRespawns) {
     EXPECT_EQ(f.life, 0);
     EXPECT_EQ(f.x, -500.0f);
   }
-}
-
-TEST_F(LifeTest, TheShipIsDrawnOnEveryRespawnFrameButNotOnTheFrameOfAnUndoneHit) {
-  const uint16_t pink = 0xF81F;
-  int drawnWhileRespawning = 0, respawnFrames = 0;
-  uint16_t hitFrame = 0;
-  At(kPlay, [&] {
-    gPlayerSprite = Picture(80, 60, pink);
-    gPlayerX = 300.0f;
-    gPlayerY = 300.0f;
-    gRespawning = 1;  // as after a continue
-  });
-  Every([&](int f) {
-    if (f <= kPlay || f == kPlay + 101) return;
-    if (gRespawning || f == kPlay + 250) {
-      ++respawnFrames;
-      drawnWhileRespawning += Pixel(340, 330) == pink;
-    }
-  });
-  At(kPlay + 100, [&] { gPlayerAlive = 0; });
-  At(kPlay + 101, [&] { hitFrame = Pixel(340, 330); });
-  RunFrames(kPlay + 260);
-  EXPECT_NE(hitFrame, pink);
-  EXPECT_EQ(respawnFrames, 249);  // the undone hit added one frame to the period
-  EXPECT_EQ(drawnWhileRespawning, 249);
 }
 
 }  // namespace

@@ -98,17 +98,6 @@ TEST_F(StrikeTest, AShotCulledThisFrameIsCountedAndStrikesOnceMore) {
   EXPECT_EQ(gScore, 50);
 }
 
-TEST_F(StrikeTest, PositionsAreTruncatedTowardZero) {
-  Place(gZak1[0], -0.75f, 200);  // corner 0: the box reaches 60
-  gShotAMain[0] = PlayerShot{40, 210, 20, 0, 1};
-  Pass();
-  EXPECT_EQ(gScore, 50);
-  Place(gZak1[0], -1.0f, 200);  // corner -1: the box ends at 59
-  gShotAMain[0] = PlayerShot{40, 210, 20, 0, 1};
-  Pass();
-  EXPECT_EQ(gScore, 50);
-}
-
 TEST_F(StrikeTest, AKindWithHitPointsTakesTheShotAndIsHitAgainOnceItHasNone) {
   gZak52.x = 300;
   gZak52.y = 100;

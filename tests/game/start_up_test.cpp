@@ -37,30 +37,6 @@ TEST_F(GameTest, AMissingPictureKeepsTheNumbersAfterIt) {
   EXPECT_EQ(gPicContinu1, 79);
 }
 
-TEST_F(GameTest, AMissingShipPictureIsReportedOnceHoweverManyGamesStart) {
-  headless::SetProgramDir(AssetsWithout(dir_ / "assets", "MYME1.BMP"));
-  headless::OnFrame([](int f) {
-    if (f % 4 == 0) gScene = 1, gPrevScene = 0;
-    if (f % 4 == 1) gKey = plat::kVkReturn;
-  });
-  headless::Close(40);
-  EXPECT_EQ(Run(), 0);
-  ASSERT_EQ(headless::Boxes().size(), 1u);
-  EXPECT_NE(headless::Boxes()[0].text.find("koDraw::LoadObject"), std::string::npos);
-  EXPECT_EQ(gPlayerSprite, 0);  // the ship draws object 0
-}
-
-TEST_F(GameTest, WithoutASoundDeviceTheSoundsAreMissingSilently) {
-  headless::SetAudioDevice(false);
-  headless::Close(1);
-  EXPECT_EQ(Run(), 0);
-  EXPECT_EQ(gSndShot, -1);
-  EXPECT_EQ(gSndBom, -1);
-  EXPECT_TRUE(headless::Boxes().empty());
-  EXPECT_EQ(gPicBack1, 73);
-  EXPECT_EQ(gHighScore, 500);
-}
-
 TEST_F(GameTest, TheTitlePictureIsTheFirstFrameAndEscapeSavesTheHighScore) {
   std::vector<uint16_t> shown, title;
   headless::OnFrame([&](int f) {

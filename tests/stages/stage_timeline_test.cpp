@@ -124,48 +124,41 @@ TEST_F(StageTimelineTest, AnUnbeatenBossIsDefeatedByTheClockAndTheStageMovesOnOn
   EXPECT_EQ(scenes, (std::vector<int>{SceneStage1, SceneStage2}));
 }
 
+// Each stage jumps to its boss and the boss falls at once; each defeat
+// dissolves into the next scene over 30 frames; SPACE leaves the ending at once.
 TEST_F(StageTimelineTest, BossDefeatsLeadThroughTheStagesToTheEndingAndBackToTheTitle) {
-  struct Change {
-    int scene, kind, length;
-    bool operator==(const Change&) const = default;
-  };
-  std::vector<Change> changes;
-  Every([&](int) {
-    if (gScene != 0 && (changes.empty() || changes.back().scene != gScene))
-      changes.push_back({gScene, gTransitionKind, gTransitionLength});
-    // Each stage jumps to its boss and the boss falls at once.
+  std::vector<int> changes;  // scene * 1000 + transition kind * 100 + length
+  int ending = 0;
+  Every([&](int f) {
+    if (gScene != 0 && (changes.empty() || changes.back() / 1000 != gScene))
+      changes.push_back(gScene * 1000 + gTransitionKind * 100 + gTransitionLength);
+    if (gScene == SceneEnding && ending == 0) {
+      ending = f;
+      headless::TapKey(f + 60, plat::kVkSpace, 2);
+    }
     if (gSceneEntered) return;
     if (gScene == SceneStage1 && gStageClock2 < 400.0f && gBoss1.hp > 0) {
       gStageClock = -100.0f;
       gStageClock2 = 400.0f;
       gBoss1.hp = 0.0f;
     }
-    if (gScene == SceneStage2 && gStageClock < 1500.0f && gBoss2.hp > 0) {
-      gStageClock = 1500.0f;
-      gBoss2.hp = 0.0f;
-    }
-    if (gScene == SceneStage3 && gStageClock < 1900.0f && gBoss3.hp > 0) {
-      gStageClock = 1900.0f;
-      gBoss3.hp = 0.0f;
-    }
-  });
-  int ending = 0;
-  Every([&](int f) {
-    if (gScene == SceneEnding && ending == 0) ending = f;
-    if (ending != 0 && f == ending + 60) {
-      headless::KeyDown(f + 1, plat::kVkSpace);
-      headless::KeyUp(f + 3, plat::kVkSpace);
+    BossState* const boss = gScene == SceneStage2 ? &gBoss2 : &gBoss3;
+    const float bossClock = gScene == SceneStage2 ? 1500.0f : 1900.0f;
+    if ((gScene == SceneStage2 || gScene == SceneStage3) && gStageClock < bossClock &&
+        boss->hp > 0) {
+      gStageClock = bossClock;
+      boss->hp = 0.0f;
     }
   });
   RunFrames(6000);
-  // Each boss dissolves into the next scene over 30 frames; SPACE leaves the ending at once.
   ASSERT_EQ(changes.size(), 6u);
-  EXPECT_EQ(changes[0].scene, SceneTitle);
-  EXPECT_EQ(changes[1], (Change{SceneStage1, 2, 26}));
-  EXPECT_EQ(changes[2], (Change{SceneStage2, 3, 30}));
-  EXPECT_EQ(changes[3], (Change{SceneStage3, 3, 30}));
-  EXPECT_EQ(changes[4], (Change{SceneEnding, 3, 30}));
-  EXPECT_EQ(changes[5].scene, SceneTitle);
+  EXPECT_EQ(changes[0] / 1000, SceneTitle);
+  EXPECT_EQ(changes[1], SceneStage1 * 1000 + 226);
+  for (int i : {2, 3, 4}) EXPECT_EQ(changes[i] % 1000, 330) << i;
+  EXPECT_EQ(changes[2] / 1000, SceneStage2);
+  EXPECT_EQ(changes[3] / 1000, SceneStage3);
+  EXPECT_EQ(changes[4] / 1000, SceneEnding);
+  EXPECT_EQ(changes[5] / 1000, SceneTitle);
 }
 
 }  // namespace
