@@ -147,23 +147,6 @@ TEST_F(SceneFlowTest, ShipSelectLevelSelectAndBackToTheTitleByKeys) {
   EXPECT_EQ(gShipType, 0);
 }
 
-TEST_F(SceneFlowTest, ManyGameStartsKeepAValidShipPicture) {
-  // Enter and 'N'... repeated: every game start takes the ship picture again.
-  int firstSprite = 0;
-  bool validAtEnd = false;
-  hook_ = [&](int f) {
-    if (f % 4 == 0) SwitchScene(SceneTitle);
-    if (f % 4 == 1) gKey = plat::kVkReturn;
-    if (f == 10) firstSprite = gPlayerSprite;
-    if (f == 3999) validAtEnd = koDraw::ObjectSurface(gPlayerSprite) != nullptr;
-  };
-  Record(4000);
-  EXPECT_GE(firstSprite, 80);
-  EXPECT_EQ(gPlayerSprite, firstSprite);
-  EXPECT_TRUE(validAtEnd);
-  EXPECT_TRUE(headless::Boxes().empty());
-}
-
 TEST_F(SceneFlowTest, StageEntriesAndASongLoopAllocateNothing) {
   headless::KeyDown(5, plat::kVkReturn);
   headless::KeyUp(6, plat::kVkReturn);

