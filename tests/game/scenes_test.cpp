@@ -1,12 +1,10 @@
 #include "game/scenes.h"
 
 #include <functional>
-#include <string>
 #include <vector>
 
 #include "engine/draw/ko_draw.h"
 #include "engine/sound/ko_sound.h"
-#include "game/assets.h"
 #include "game/game_state.h"
 #include "platform/keys.h"
 #include "platform/midi.h"
@@ -115,36 +113,6 @@ TEST_F(SceneFlowTest, GivingUpReturnsToTheTitleNineSecondsLater) {
     }
   // 9000 ms at 60 frames a second, counted from the frame after 'N'.
   EXPECT_NEAR(titleFrame, 52 + 540, 2);
-}
-
-// Ship select at 3 and 20 (by seam), level select at 60, 80 and 100, the title at 120.
-TEST_F(SceneFlowTest, ShipSelectLevelSelectAndBackToTheTitleByKeys) {
-  std::vector<int> modes;  // difficulty * 10 + extra
-  std::string sprite;
-  int blitModeBeforeTitle = -1;
-  hook_ = [&](int f) {
-    if (f == 3 || f == 20) SwitchScene(SceneShipSelect);
-    if (f == 32) sprite = gDrawObjects[gPlayerSprite].name;
-    if (f == 52 || f == 72 || f == 92 || f == 112)
-      modes.push_back(gDifficulty * 10 + gDifficultyExtra);
-    if (f == 60 || f == 80 || f == 100) SwitchScene(SceneLevelSelect);
-    if (f == 120) {
-      blitModeBeforeTitle = gExplosionBlitMode;
-      SwitchScene(SceneTitle);
-    }
-  };
-  headless::TapKey(10, plat::kVkF1 + 4);  // F5: on with ship type 1
-  headless::TapKey(30, plat::kVkF1 + 5);  // F6: ship type 2
-  headless::TapKey(40, 'B');
-  for (int i = 0; i < 4; ++i) headless::TapKey(50 + 20 * i, plat::kVkF1 + (i + 1) % 4);
-  Record(122);
-  EXPECT_EQ(records_[11].scene, SceneLevelSelect);
-  EXPECT_EQ(sprite, "MYME2.BMP");
-  for (int f : {51, 71, 91, 111}) EXPECT_EQ(records_[f].scene, SceneStage1) << f;
-  EXPECT_EQ(modes, (std::vector<int>{20, 11, 21, 10}));  // F2, F3, F4, F1
-  EXPECT_EQ(blitModeBeforeTitle, 1);                     // 'B' holds until the title's first frame
-  EXPECT_EQ(gExplosionBlitMode, 0);
-  EXPECT_EQ(gShipType, 0);
 }
 
 TEST_F(SceneFlowTest, StageEntriesAndASongLoopAllocateNothing) {

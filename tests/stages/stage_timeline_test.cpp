@@ -5,12 +5,10 @@
 #include <span>
 #include <vector>
 
-#include "bosses/boss1_laser.h"
 #include "bosses/boss_bodies.h"
 #include "enemies/gun_zak.h"
 #include "enemies/template_kinds.h"
 #include "enemies/zak52.h"
-#include "enemies/zak60.h"
 #include "game/scenes.h"
 #include "platform/keys.h"
 #include "tests/game/player_fixture.h"
@@ -40,17 +38,6 @@ TEST_F(StageTimelineTest, Zak52DyingPast1840StopsTheFirstClockAndStartsTheSecond
     EXPECT_GT(gStageClock2, 0.0f);
   });
   RunFrames(kPlay + 5);
-}
-
-TEST_F(StageTimelineTest, Stage3SetsTheMidBossesExplodingFromTheBossesApproach) {
-  At(kPlay, [] { EnterStage(SceneStage3, 1749.9f); });
-  At(kPlay + 2, [] {
-    EXPECT_EQ(gZak52.dying, 1);
-    EXPECT_EQ(gZak60A.dying, 1);
-    EXPECT_EQ(gZak60C.dying, 1);
-    EXPECT_EQ(gZak60B.dying, 0);  // not among them
-  });
-  RunFrames(kPlay + 3);
 }
 
 // Stage 3 would start Zak1B slots at the right edge without ever moving or
@@ -88,25 +75,6 @@ TEST_F(StageTimelineTest, Stage3FiresNoShotItNeverShows) {
   });
   RunFrames(kPlay + 1800);
   EXPECT_GT(gStageClock, 1500.0f);
-}
-
-TEST_F(StageTimelineTest, TheStage1LaserRunsTwiceOnTheFrameAfterTheCounterStoodAt1350) {
-  At(kPlay, [] {
-    gStageClock = -100.0f;
-    gStageClock2 = 400.0f;
-    gBoss1.hp = 500.0f;
-    gBoss1AttackCount = 1349;
-  });
-  At(kPlay + 1, [] {
-    EXPECT_EQ(gBoss1AttackCount, 1350);
-    gBoss1LaserFrame = 0;
-  });
-  At(kPlay + 2, [] {
-    EXPECT_EQ(gBoss1LaserFrame, 2);  // 1180..1350 and 1350..1500 both held 1350
-    EXPECT_EQ(gBoss1AttackCount, 1351);
-  });
-  At(kPlay + 3, [] { EXPECT_EQ(gBoss1LaserFrame, 3); });
-  RunFrames(kPlay + 4);
 }
 
 // The stage-1 boss reads the second clock, which a hand-over leaves standing:
