@@ -67,7 +67,6 @@ TEST_F(SceneFlowTest, StageOneRestartsItselfOnR) {
   headless::KeyDown(5, plat::kVkReturn);
   headless::KeyUp(6, plat::kVkReturn);
   headless::TapKey(50, 'R');
-  std::vector<int> entered;
   hook_ = [&](int f) {
     if (f == 40) {
       gStageClock = 300.0f;
