@@ -1,3 +1,4 @@
+#include <cmath>
 #include <vector>
 
 #include "game/assets.h"
@@ -9,6 +10,21 @@ namespace {
 using PowerItemTest = PlayerTest;
 
 void ParkItem() { gPowerItem = PowerItem{-500.0f, 500.0f, 0.0f, 0, 0, 0, {0, 0}}; }
+
+// Stage 1's last window releases on both its bounds, and not just past them.
+TEST_F(PowerItemTest, Stage1ReleasesTheLastItemOnBothBoundsOfItsWindow) {
+  std::vector<int> released;
+  const float targets[] = {1900.0f, 1950.0f, std::nextafter(1950.0f, 1e9f)};
+  for (int i = 0; i < 3; ++i) {
+    At(kPlay + 2 * i, [&, i] {
+      ParkItem();
+      gStageClock = ClockLandingOn(targets[i]);
+    });
+    At(kPlay + 2 * i + 1, [&] { released.push_back(gPowerItem.active); });
+  }
+  RunFrames(kPlay + 7);
+  EXPECT_EQ(released, (std::vector<int>{1, 1, 0}));
+}
 
 TEST_F(PowerItemTest, TheTouchBoxIsInclusiveAndCountsADeadShip) {
   struct Case {

@@ -31,6 +31,18 @@ TEST_F(ShipTest, AKeyActsFromItsSecondFrameAndATapDoesNothing) {
   EXPECT_GT(xThirdFrame, x0);
 }
 
+// A key pressed again on the frame after a one-frame tap counts as held at once.
+TEST_F(ShipTest, AKeyPressedAgainRightAfterATapIsHeldAtOnce) {
+  std::vector<int> states;
+  headless::TapKey(kPlay, plat::kVkLeft);
+  headless::KeyDown(kPlay + 2, plat::kVkLeft);
+  Every([&](int f) {
+    if (f > kPlay && f <= kPlay + 3) states.push_back(gKeyStateLeft);
+  });
+  RunFrames(kPlay + 4);
+  EXPECT_EQ(states, (std::vector<int>{1, 2, 3}));
+}
+
 TEST_F(ShipTest, EdgesHoldTheShipAtExactly0And480And420) {
   std::vector<float> xs, ys;
   headless::KeyDown(kPlay, plat::kVkLeft);

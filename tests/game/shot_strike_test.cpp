@@ -83,6 +83,18 @@ TEST_F(StrikeTest, AShotCulledThisFrameIsCountedAndStrikesOnceMore) {
   EXPECT_EQ(gScore, 50);
 }
 
+// Strafer3 at y -10: below the main and upper shots' gate at -30, above the
+// lower side shot's at -3.
+TEST_F(StrikeTest, TheLowerSideShotStrikesStrafer3OnlyFromHigherUp) {
+  Place(gStrafer3[0], 300, -10);
+  gShotALower[0] = PlayerShot{280, -14, 20, 4, 1};  // lands at (300, -10)
+  Pass();
+  EXPECT_EQ(gScore, 0);
+  gShotAUpper[0] = PlayerShot{280, -6, 20, 4, 1};  // lands at (300, -10)
+  Pass();
+  EXPECT_EQ(gScore, 100);
+}
+
 TEST_F(StrikeTest, AKindWithHitPointsTakesTheShotAndIsHitAgainOnceItHasNone) {
   gZak52.x = 300;
   gZak52.y = 100;

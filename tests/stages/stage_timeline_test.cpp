@@ -5,6 +5,7 @@
 #include <span>
 #include <vector>
 
+#include "bosses/boss1_laser.h"
 #include "bosses/boss_bodies.h"
 #include "enemies/gun_zak.h"
 #include "enemies/template_kinds.h"
@@ -28,9 +29,10 @@ TEST_F(StageTimelineTest, Zak52DyingPast1840StopsTheFirstClockAndStartsTheSecond
     gStageClock = 1839.9f;
     gStageClock2 = 0.0f;
   });
-  At(kPlay + 1, [] {
+  At(kPlay + 1, [&] {
     EXPECT_GT(gStageClock, 1840.0f);  // Zak52 lives: the clock runs on
     gZak52.dying = 1;
+    gStageClock = ClockLandingOn(1840.0f);  // the switch holds from 1840 itself
   });
   At(kPlay + 2, [] { EXPECT_EQ(gStageClock, -100.0f); });
   At(kPlay + 4, [] {
@@ -79,7 +81,26 @@ TEST_F(StageTimelineTest, Stage3FiresNoShotItNeverShows) {
 
 // The stage-1 boss reads the second clock, which a hand-over leaves standing:
 // the defeat that handed over must not time the next stage's boss out too.
-TEST_F(StageTimelineTest, AnUnbeatenBossIsDefeatedByTheClockAndTheStageMovesOnOnce) {
+TEST_F(StageTimelineTest, TheStage1LaserRunsTwiceOnTheFrameAfterTheCounterStoodAt1350) {
+  At(kPlay, [] {
+    gStageClock = -100.0f;
+    gStageClock2 = 400.0f;
+    gBoss1.hp = 500.0f;
+    gBoss1AttackCount = 1349;
+  });
+  At(kPlay + 1, [] {
+    EXPECT_EQ(gBoss1AttackCount, 1350);
+    gBoss1LaserFrame = 0;
+  });
+  At(kPlay + 2, [] {
+    EXPECT_EQ(gBoss1LaserFrame, 2);  // 1180..1350 and 1350..1500 both held 1350
+    EXPECT_EQ(gBoss1AttackCount, 1351);
+  });
+  At(kPlay + 3, [] { EXPECT_EQ(gBoss1LaserFrame, 3); });
+  RunFrames(kPlay + 4);
+}
+
+TEST_F(StageTimelineTest, AnUnbeatenBossIsDefeatedByTheClockAndTheStageMovesOn) {
   std::vector<int> scenes;
   At(kPlay, [] {
     gStageClock = -100.0f;
@@ -90,6 +111,23 @@ TEST_F(StageTimelineTest, AnUnbeatenBossIsDefeatedByTheClockAndTheStageMovesOnOn
   });
   RunFrames(kPlay + 2000);
   EXPECT_EQ(scenes, (std::vector<int>{SceneStage1, SceneStage2}));
+}
+
+// The second clock outlives the hand-over's reset: a defeat that hands over
+// inside the time-out window must not time the reset boss out again.
+TEST_F(StageTimelineTest, AHandOverInsideTheTimeOutWindowIsNotTimedOutAgain) {
+  int scene = 0;
+  float defeatClock = -1;
+  At(kPlay, [] {
+    gStageClock = -100.0f;
+    gStageClock2 = 10050.0f;
+    gBoss1.hp = 0.0f;
+    gBoss1.defeatClock = 119.9f;  // the frame's draw hands over
+  });
+  At(kPlay + 1, [&] { scene = gScene, defeatClock = gBoss1.defeatClock; });
+  RunFrames(kPlay + 2);
+  EXPECT_EQ(scene, SceneStage2);
+  EXPECT_EQ(defeatClock, 0.0f);
 }
 
 // Each stage jumps to its boss and the boss falls at once; each defeat
