@@ -5,7 +5,9 @@
 
 #include "bosses/boss_bodies.h"
 #include "bosses/boss_state.h"
+#include "enemies/divers.h"
 #include "game/scenes.h"
+#include "player/power_item.h"
 #include "tests/game/player_fixture.h"
 
 namespace {
@@ -124,6 +126,25 @@ TEST_F(StagesTest, OnlyStage8SleepsAndOnceAFrame) {
   }
   RunFrames(kPlay + 65);
   EXPECT_EQ(sleeps, (std::vector<int>{0, 0, 0, 0, 0, 0, 0, 5}));
+}
+
+// Stage 4's first dive lasts to 500, and its item window, shared with stage 8,
+// releases on its upper bound.
+TEST_F(StagesTest, Stage4DivesTo500AndReleasesItsItemAt350) {
+  int divers = 0, item = -1;
+  At(kPlay, [] { EnterStage(SceneStage4, 470.0f); });
+  Every([&](int f) {
+    if (f > kPlay + 2 && f < kPlay + 12) gStageClock = 470.0f;
+  });
+  At(kPlay + 12, [&] {
+    for (const auto& r : gDiver80L) divers += r.alive != 0;
+    gPowerItem.active = 0;
+    gStageClock = ClockLandingOn(350.0f, 16.0f);
+  });
+  At(kPlay + 13, [&] { item = gPowerItem.active; });
+  RunFrames(kPlay + 14);
+  EXPECT_GT(divers, 0);
+  EXPECT_EQ(item, 1);
 }
 
 }  // namespace
