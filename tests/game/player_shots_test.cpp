@@ -47,6 +47,23 @@ TEST_F(ShotTest, ZShiftAndButton1EachAdvanceTheCadence) {
   EXPECT_EQ(counters, (std::vector<int>{1, 4, 7, 10, 13}));
 }
 
+// Firing needs the shot limit below 12; a flying shot keeps the limit set.
+TEST_F(ShotTest, FiringStopsFromAShotLimitOf12) {
+  int before = 0, at11 = -1, at12 = -1;
+  headless::KeyDown(kPlay, 'Z');
+  Every([&](int f) {
+    if (f < kPlay + 2) return;
+    gShotAMain[0] = PlayerShot{300, 300, 0, 0, 1};
+    gShotLimit = f < kPlay + 6 ? 11 : 12;
+  });
+  At(kPlay + 2, [&] { before = gFireCounterA; });
+  At(kPlay + 6, [&] { at11 = gFireCounterA - before, before = gFireCounterA; });
+  At(kPlay + 10, [&] { at12 = gFireCounterA - before; });
+  RunFrames(kPlay + 11);
+  EXPECT_EQ(at11, 4);
+  EXPECT_EQ(at12, 0);
+}
+
 // Nothing starts the two up families, but the shot pass flies them, culls them
 // above y -60 and counts them; and a frame's draw of ship type 1 clears the flash.
 TEST_F(ShotTest, TheUnstartedFamiliesFlyAndCountAndType1sDrawClearsTheFlash) {

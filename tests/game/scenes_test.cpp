@@ -1,5 +1,6 @@
 #include "game/scenes.h"
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -112,6 +113,21 @@ TEST_F(SceneFlowTest, GivingUpReturnsToTheTitleNineSecondsLater) {
     }
   // 9000 ms at 60 frames a second, counted from the frame after 'N'.
   EXPECT_NEAR(titleFrame, 52 + 540, 2);
+}
+
+TEST_F(SceneFlowTest, TransitionKind13KeepsThePictureCapturedBefore) {
+  std::vector<bool> kept;
+  hook_ = [&](int f) {
+    if (f != 5) return;
+    for (int kind : {13, 12}) {
+      Surface* s = koDraw::ObjectSurface(1);
+      std::fill(s->pixels.begin(), s->pixels.end(), uint16_t{0x1234});
+      ChangeScene(SceneTitle, kind, 10);
+      kept.push_back(std::ranges::all_of(s->pixels, [](uint16_t p) { return p == 0x1234; }));
+    }
+  };
+  Record(6);
+  EXPECT_EQ(kept, (std::vector<bool>{true, false}));
 }
 
 TEST_F(SceneFlowTest, StageEntriesAndASongLoopAllocateNothing) {

@@ -98,12 +98,12 @@ TEST_F(StrikeTest, TheLowerSideShotStrikesStrafer3OnlyFromHigherUp) {
 TEST_F(StrikeTest, AKindWithHitPointsTakesTheShotAndIsHitAgainOnceItHasNone) {
   gZak52.x = 300;
   gZak52.y = 100;
-  gZak52.hp = 0.5f;
+  gZak52.hp = 95.0f * 0.5f;  // the strike takes it to exactly 0
   gZak52.alive = 1;
   gShotAMain[0] = PlayerShot{360, 150, 20, 0, 1};
   Pass();
   EXPECT_EQ(gShotAMain[0].active, 0);
-  EXPECT_EQ(gZak52.hp, 0.5f - 95.0f * 0.5f);
+  EXPECT_EQ(gZak52.hp, 0.0f);
   EXPECT_EQ(gZak52.dying, 1);
   EXPECT_EQ(gScore, 300);
   gShotAMain[1] = PlayerShot{360, 150, 20, 0, 1};
@@ -169,6 +169,10 @@ TEST_F(StrikeTest, TheBombSparesZak3FromThenOnInsteadOfHittingIt) {
   gShotAMain[0] = PlayerShot{280, 210, 20, 0, 1};
   Pass();  // neither bomb nor shot strikes it now
   EXPECT_EQ(gScore, 200);
+  Place(gZak3[2], 300, -65);               // on the bomb's gate
+  gBombShots[1] = BombAt(260, -20, 0.0f);  // the bomb's top edge
+  Pass();
+  EXPECT_EQ(gZak3[2].hitSkip, 1);
 }
 
 TEST_F(StrikeTest, TheBombStrikesZak50AOnlyAtOnePixelColumn) {
@@ -190,6 +194,22 @@ TEST_F(StrikeTest, TheBombTestsOnlyTheFirstTwoVolleyZakASlots) {
   EXPECT_EQ(gVolleyZakA[1].dying, 1);
   EXPECT_EQ(gVolleyZakA[2].dying, 0);
   EXPECT_EQ(gScore, 200);
+}
+
+TEST_F(StrikeTest, ShipType2PaysEachBossItsOwnPointsAndItsRightShotSparesZak50AFrom440) {
+  gShipType = 2;
+  PlaceBoss(gBoss8, 100, 50);
+  gShotBMain[0] = PlayerShot{300, 222, 0, 20, 1};  // climbs 22 to y 200
+  Pass();
+  EXPECT_EQ(gScore, 350);
+  for (float x : {439.0f, 440.0f}) {
+    gScore = 0;
+    gZak50A.x = x;
+    gZak50A.y = 100;
+    gShotBRight[0] = PlayerShot{504, 120, 6, 20, 1};  // lands at (510, 100)
+    Pass();
+    EXPECT_EQ(gScore, x < 440.0f ? 100 : 0) << x;
+  }
 }
 
 TEST_F(StrikeTest, TheSlotsNoKindOwnsAreStruckByShotsAndBombWithoutPoints) {

@@ -79,6 +79,10 @@ TEST_F(GameTest, HudShowsItsFieldsWithTheirLabels) {
     EXPECT_TRUE(blank(440, 6, 30, 10));                       // no lives field below 0
     EXPECT_TRUE(sameAs(410, 6, gPicMymy, 200, 70, 24, 10));   // but both labels
     EXPECT_TRUE(sameAs(490, 6, gPicMymy, 170, 70, 24, 10));
+    gLives = 0;  // a field of zero lives still shows
+    koDraw::ClearScreen();
+    DrawHud();
+    EXPECT_TRUE(sameAs(440, 6, gPicMymy, 8, 70, 7, 10));
     gLives = 1000;  // a field shows only its first characters: "100"
     koDraw::ClearScreen();
     DrawHud();
