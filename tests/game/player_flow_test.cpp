@@ -10,30 +10,20 @@ namespace {
 
 using PlayerFlowTest = PlayerTest;
 
-// A whole game on the headless backend: fly and fire for 30 seconds, die until
-// the continue prompt, continue, die again, give up and reach the title.
+// A game on the headless backend, firing and bombing: die until the continue
+// prompt, continue, die again, give up and reach the title.
 TEST_F(PlayerFlowTest, DeathsContinueGiveUpAndTheTitleWithoutAllocating) {
-  constexpr int kFlyUntil = kPlay + 30 * 60;
-  enum Phase { kFlying, kDying, kContinued, kGivenUp, kTitle } phase = kFlying;
-  std::vector<int> prompts;  // frames at which a prompt came up
-  prompts.reserve(4);
+  enum Phase { kDying, kContinued, kGivenUp, kTitle } phase = kDying;
+  int prompts = 0, deaths = 0, deathsAfterContinue = 0, livesAtContinue = 0;
+  int answerFrame = -1, answer = 0, titleFrame = -1;
   // Frames that allocated, and the one that stopped the music at the game over:
   // the music's stop goes through the MIDI player's command strings and is
   // the one allocation allowed, on a frame that is no steady play frame.
   std::vector<int> allocatingFrames;
   allocatingFrames.reserve(64);
   int musicStopFrame = -1;
-  int deaths = 0, deathsAfterContinue = 0, shotsSeen = 0, bombsSeen = 0;
-  int livesAtContinue = 0, titleFrame = -1, answerFrame = -1, answer = 0;
-  headless::SetPad(0, 0, true);
   headless::KeyDown(kPlay, 'Z');
-  headless::KeyDown(kPlay, plat::kVkUp);
-  // Weave up and down with the stick while firing; drop a bomb now and then.
-  for (int t = kPlay + 60, weave = 0; t < kFlyUntil; t += 120, ++weave) {
-    headless::SetPad(t, 0, true, 32767, 65535, weave % 4 == 0 ? 3 : 1);
-    headless::SetPad(t + 60, 0, true, 32767, 0, 1);
-  }
-  headless::SetPad(kFlyUntil, 0, true);
+  for (int f = kPlay + 30; f < kPlay + 3000; f += 200) headless::TapKey(f, 'X', 3);
   Every([&](int f) {
     if (f < kPlay || phase == kTitle) return;
     if (f > kPlay && alloc_counter::Stop() > 0) allocatingFrames.push_back(f - 1);
@@ -44,23 +34,20 @@ TEST_F(PlayerFlowTest, DeathsContinueGiveUpAndTheTitleWithoutAllocating) {
     // The prompt's answer: what the key handler stores while a key is down.
     if (f == answerFrame) gKey = answer;
     if (f == answerFrame + 1) gKey = 0;
-    for (const PlayerShot& s : gShotAMain) shotsSeen += s.active;
-    bombsSeen += gBombActive;
     const bool prompt = gContinuePrompt && gPaused;
-    if (phase == kFlying && f >= kFlyUntil) phase = kDying;
-    if ((phase == kDying || phase == kContinued) && !prompt && gPlayerAlive && !gRespawning) {
+    if (phase != kGivenUp && !prompt && gPlayerAlive && !gRespawning) {
       gPlayerAlive = 0;  // an enemy bullet's hit
       (phase == kDying ? deaths : deathsAfterContinue) += 1;
     }
     if (prompt && phase == kDying) {
-      prompts.push_back(f);
+      ++prompts;
       phase = kContinued;
       answerFrame = f + 5, answer = 'Y';
       livesAtContinue = -1;
     }
     if (phase == kContinued && livesAtContinue < 0 && !gPaused) livesAtContinue = gLives;
     if (prompt && phase == kContinued && livesAtContinue > 0) {
-      prompts.push_back(f);
+      ++prompts;
       phase = kGivenUp;
       answerFrame = f + 5, answer = 'N';
     }
@@ -71,13 +58,11 @@ TEST_F(PlayerFlowTest, DeathsContinueGiveUpAndTheTitleWithoutAllocating) {
       headless::Close(f + 2);
     }
   });
-  RunFrames(kFlyUntil + 40000);
-  EXPECT_GT(shotsSeen, 1000);
-  EXPECT_GT(bombsSeen, 100);
+  RunFrames(kPlay + 40000);
   EXPECT_EQ(deaths, 49);  // 777 lives at 16 a death
   EXPECT_EQ(livesAtContinue, 111);
   EXPECT_EQ(deathsAfterContinue, 7);
-  EXPECT_EQ(prompts.size(), 2u);
+  EXPECT_EQ(prompts, 2);
   EXPECT_GT(titleFrame, 0);
   EXPECT_TRUE(allocatingFrames.empty() || allocatingFrames == std::vector<int>{musicStopFrame})
       << allocatingFrames.size() << " frames allocated, the first " << allocatingFrames[0];

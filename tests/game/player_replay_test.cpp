@@ -1,7 +1,6 @@
 #include <vector>
 
 #include "player/replay.h"
-#include "player/shots.h"
 #include "tests/game/player_fixture.h"
 
 namespace {
@@ -48,47 +47,6 @@ TEST_F(ReplayTest, RReplaysTheRecordedPathFrameForFrameAndThenTheRestOfTheTrack)
   std::vector<ShipFrame> expected = recorded;
   for (int i = kRecords; i < kRecords + 5; ++i) expected.push_back({3, 100.0f + i, 50.0f});
   EXPECT_EQ(replayed, expected);
-}
-
-TEST_F(ReplayTest, RDuringPlaybackStartsItAgainFromTheFirstRecord) {
-  ShipFrame first{}, again{};
-  headless::KeyDown(kPlay, plat::kVkRight);
-  headless::TapKey(kPlay + 60, 'R');
-  At(kPlay + 62, [&] { first = Ship(); });
-  headless::TapKey(kPlay + 100, 'R');
-  At(kPlay + 102, [&] { again = Ship(); });
-  RunFrames(kPlay + 103);
-  EXPECT_EQ(again, first);
-  EXPECT_EQ(first.x, 60.0f);  // the first stage frame stood at the start position
-}
-
-TEST_F(ReplayTest, ReplayedMainShotsFlyAndLeaveAtTheHeightsTheRecordingGaveThem) {
-  constexpr int kR = 150;
-  std::vector<int> recordedY, replayedY, replayedX;
-  int stillFlying = -1;
-  // Recording: climbing while firing, so every shot has its own height.
-  headless::KeyDown(kPlay, plat::kVkUp);
-  headless::KeyDown(kPlay, 'Z');
-  headless::KeyUp(kPlay + 60, 'Z');
-  headless::TapKey(kR, 'R');
-  // Playback: the same key a frame later, so the live shots start elsewhere.
-  headless::KeyDown(kR + 1 + (kPlay - kFirstStageFrame) + 1, 'Z');
-  const int shotFrame = kPlay + 4 - kFirstStageFrame;  // slot 1's frame, counted from the start
-  Every([&](int f) {
-    if (f == kFirstStageFrame + shotFrame + 2) recordedY.push_back(gShotAMain[1].y);
-    if (f == kR + 1 + shotFrame + 3) {
-      replayedY.push_back(gShotAMain[1].y);
-      replayedX.push_back(gShotAMain[1].x);
-    }
-    if (f == kR + 1 + shotFrame + 4) replayedX.push_back(gShotAMain[1].x);
-    if (f == kR + 1 + shotFrame + 40) stillFlying = gShotAMain[1].active;
-  });
-  RunFrames(kR + 1 + shotFrame + 41);
-  ASSERT_EQ(recordedY.size(), 1u);
-  ASSERT_EQ(replayedY.size(), 1u);
-  EXPECT_EQ(replayedY[0], recordedY[0]);
-  EXPECT_EQ(replayedX[1] - replayedX[0], 20);
-  EXPECT_EQ(stillFlying, 0);
 }
 
 TEST_F(ReplayTest, TheTrackHolds32000FramesAndItsPlaybackEndsStandingStill) {

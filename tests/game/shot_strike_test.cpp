@@ -52,39 +52,24 @@ TEST_F(StrikeTest, AMainShotStrikesZak1OnEveryFrameOfTheOverlapAndFliesOn) {
   EXPECT_EQ(gShotAMain[0].x, 430);
 }
 
-TEST_F(StrikeTest, ABossTakesTheShotInItsFirstFrameInsideAndLosesHitPointsByFrameTime) {
-  PlaceBoss(gBoss1, 100, 50);
-  gShotAMain[0] = PlayerShot{139, 110, 20, 0, 1};  // lands at 159: one short of the box
-  Pass();
-  EXPECT_EQ(gShotAMain[0].active, 1);
-  EXPECT_EQ(gBoss1.hp, 620.0f);
-  Pass();
-  EXPECT_EQ(gShotAMain[0].active, 0);
-  EXPECT_EQ(gBoss1.hp, 620.0f - 50.0f * 0.5f);
-  EXPECT_EQ(gBoss1.hit, 1);
-  EXPECT_EQ(gScore, 50);
-}
-
-TEST_F(StrikeTest, AShotTakenByOneTargetStillStrikesTheTargetsAfterIt) {
+TEST_F(StrikeTest, BossesTakeAShotFromItsFirstFrameInsideAllAtOnceButNotAboveOrPassedOver) {
   PlaceBoss(gBoss1, 100, 50);
   PlaceBoss(gBoss2, 100, 50);
-  gShotAMain[0] = PlayerShot{180, 110, 20, 0, 1};
+  gShotAMain[0] = PlayerShot{139, 110, 20, 0, 1};  // lands at 159: one short of the box
   Pass();
-  EXPECT_EQ(gBoss1.hp, 595.0f);
+  EXPECT_EQ(gBoss1.hp, 620.0f);
+  Pass();  // the shot boss 1 takes still strikes boss 2; hit points go by frame time
+  EXPECT_EQ(gShotAMain[0].active, 0);
+  EXPECT_EQ(gBoss1.hp, 620.0f - 50.0f * 0.5f);
   EXPECT_EQ(gBoss2.hp, 595.0f);
+  EXPECT_EQ(gBoss1.hit, 1);
   EXPECT_EQ(gScore, 100);
-  Pass();  // gone now
-  EXPECT_EQ(gScore, 100);
-}
-
-TEST_F(StrikeTest, BossesAboveTheScreenOrPassedOverAreNeverStruck) {
   PlaceBoss(gBoss1, 100, -0.5f);
   PlaceBoss(gBoss2, 100, 50);
   gBoss2.hitSkip = 1;
   gShotAMain[0] = PlayerShot{180, 110, 20, 0, 1};
   Pass();
-  EXPECT_EQ(gBoss1.hp, 620.0f);
-  EXPECT_EQ(gBoss2.hp, 620.0f);
+  EXPECT_EQ(gBoss1.hp + gBoss2.hp, 1240.0f);
   EXPECT_EQ(gShotAMain[0].active, 1);
 }
 
@@ -98,23 +83,14 @@ TEST_F(StrikeTest, AShotCulledThisFrameIsCountedAndStrikesOnceMore) {
   EXPECT_EQ(gScore, 50);
 }
 
-TEST_F(StrikeTest, PositionsAreTruncatedTowardZero) {
-  Place(gZak1[0], -0.75f, 200);  // corner 0: the box reaches 60
-  gShotAMain[0] = PlayerShot{40, 210, 20, 0, 1};
-  Pass();
-  EXPECT_EQ(gScore, 50);
-  Place(gZak1[0], -1.0f, 200);  // corner -1: the box ends at 59
-  gShotAMain[0] = PlayerShot{40, 210, 20, 0, 1};
-  Pass();
-  EXPECT_EQ(gScore, 50);
-}
-
-TEST_F(StrikeTest, SideShotsHaveTheirOwnBoxesAndPoints) {
-  Place(gZak1[0], 300, 200);
-  gShotAUpper[0] = PlayerShot{330, 236, 20, 4, 1};  // lands at (350, 232): outside y -40..+30
+// Strafer3 at y -10: below the main and upper shots' gate at -30, above the
+// lower side shot's at -3.
+TEST_F(StrikeTest, TheLowerSideShotStrikesStrafer3OnlyFromHigherUp) {
+  Place(gStrafer3[0], 300, -10);
+  gShotALower[0] = PlayerShot{280, -14, 20, 4, 1};  // lands at (300, -10)
   Pass();
   EXPECT_EQ(gScore, 0);
-  gShotALower[0] = PlayerShot{330, 226, 20, 4, 1};  // lands at (350, 230)
+  gShotAUpper[0] = PlayerShot{280, -6, 20, 4, 1};  // lands at (300, -10)
   Pass();
   EXPECT_EQ(gScore, 100);
 }
@@ -132,12 +108,12 @@ TEST_F(StrikeTest, TheLowerSideShotStrikesStrafer3OnlyFromHigherUp) {
 TEST_F(StrikeTest, AKindWithHitPointsTakesTheShotAndIsHitAgainOnceItHasNone) {
   gZak52.x = 300;
   gZak52.y = 100;
-  gZak52.hp = 0.5f;
+  gZak52.hp = 95.0f * 0.5f;  // the strike takes it to exactly 0
   gZak52.alive = 1;
   gShotAMain[0] = PlayerShot{360, 150, 20, 0, 1};
   Pass();
   EXPECT_EQ(gShotAMain[0].active, 0);
-  EXPECT_EQ(gZak52.hp, 0.5f - 95.0f * 0.5f);
+  EXPECT_EQ(gZak52.hp, 0.0f);
   EXPECT_EQ(gZak52.dying, 1);
   EXPECT_EQ(gScore, 300);
   gShotAMain[1] = PlayerShot{360, 150, 20, 0, 1};
@@ -153,21 +129,6 @@ TEST_F(StrikeTest, AHitPointKindPastItsLimitIsNotStruck) {
   Pass();
   EXPECT_EQ(gZak52.hp, 280.0f);
   EXPECT_EQ(gScore, 0);
-}
-
-TEST_F(StrikeTest, DirectAwardsAddNoBombBonusButClampAndRaiseTheHighScore) {
-  gShipType = 2;
-  gBombStock = 5;
-  gScore = 100;
-  Place(gBig90A[0], 300, 200);
-  gShotBMain[0] = PlayerShot{300, 222, 0, 20, 1};  // climbs 22 to y 200
-  Pass();
-  EXPECT_EQ(gScore, 120);
-  gScore = kScoreMax - 5;
-  gShotBMain[0] = PlayerShot{300, 222, 0, 20, 1};
-  Pass();
-  EXPECT_EQ(gScore, kScoreMax);
-  EXPECT_EQ(gHighScore, kScoreMax);
 }
 
 TEST_F(StrikeTest, ShipType2CountsStrikesOnZak60AAndScoresTheTwentyFifth) {
@@ -206,14 +167,6 @@ TEST_F(StrikeTest, BombShotsStepInTruncatedPixelsAndLeaveBeforeTheyStrike) {
   EXPECT_EQ(gScore, 200);  // only the shot still inside struck
 }
 
-TEST_F(StrikeTest, ABombShotStrikesOnEveryFrameAndIsNeverUsedUp) {
-  Place(gZak1[0], 300, 200);
-  gBombShots[0] = BombAt(220, 200, 0.0f);  // 40 a frame: 260 .. 420
-  for (int frame = 0; frame < 5; ++frame) Pass();
-  EXPECT_EQ(gScore, 3 * 200);  // 260, 300, 340 inside 220 .. 370
-  EXPECT_EQ(gBombShots[0].active, 1);
-}
-
 TEST_F(StrikeTest, TheBombSparesZak3FromThenOnInsteadOfHittingIt) {
   Place(gZak3[1], 300, 200);
   gZak3[1].frame1 = 4;
@@ -226,6 +179,10 @@ TEST_F(StrikeTest, TheBombSparesZak3FromThenOnInsteadOfHittingIt) {
   gShotAMain[0] = PlayerShot{280, 210, 20, 0, 1};
   Pass();  // neither bomb nor shot strikes it now
   EXPECT_EQ(gScore, 200);
+  Place(gZak3[2], 300, -65);               // on the bomb's gate
+  gBombShots[1] = BombAt(260, -20, 0.0f);  // the bomb's top edge
+  Pass();
+  EXPECT_EQ(gZak3[2].hitSkip, 1);
 }
 
 TEST_F(StrikeTest, TheBombStrikesZak50AOnlyAtOnePixelColumn) {
@@ -247,6 +204,22 @@ TEST_F(StrikeTest, TheBombTestsOnlyTheFirstTwoVolleyZakASlots) {
   EXPECT_EQ(gVolleyZakA[1].dying, 1);
   EXPECT_EQ(gVolleyZakA[2].dying, 0);
   EXPECT_EQ(gScore, 200);
+}
+
+TEST_F(StrikeTest, ShipType2PaysEachBossItsOwnPointsAndItsRightShotSparesZak50AFrom440) {
+  gShipType = 2;
+  PlaceBoss(gBoss8, 100, 50);
+  gShotBMain[0] = PlayerShot{300, 222, 0, 20, 1};  // climbs 22 to y 200
+  Pass();
+  EXPECT_EQ(gScore, 350);
+  for (float x : {439.0f, 440.0f}) {
+    gScore = 0;
+    gZak50A.x = x;
+    gZak50A.y = 100;
+    gShotBRight[0] = PlayerShot{504, 120, 6, 20, 1};  // lands at (510, 100)
+    Pass();
+    EXPECT_EQ(gScore, x < 440.0f ? 100 : 0) << x;
+  }
 }
 
 TEST_F(StrikeTest, TheSlotsNoKindOwnsAreStruckByShotsAndBombWithoutPoints) {

@@ -1,7 +1,6 @@
 // The attack schedules of the bosses of stages 4 to 8 played through the real
-// frames: overlapping rows, the gate, the drops on hp bands and on the
-// schedule, and the boss-8 attacks drawn under the enemies.
-#include <cmath>
+// frames: overlapping rows, the gate, the drops on hp bands, and the boss-8
+// attacks drawn under the enemies.
 #include <vector>
 
 #include "bosses/boss_bodies.h"
@@ -65,46 +64,6 @@ TEST_F(LateBossTest, Boss4DropsOnItsHpBandsOutsideNormalPlay) {
   std::vector<int> expected;
   for (const Band& b : bands) expected.push_back(b.fired);
   EXPECT_EQ(fired, expected);
-}
-
-// Boss 8 fires its drops from its schedule, counters 390..460 and 1140..1200.
-TEST_F(LateBossTest, Boss8DropsOnItsScheduleRows) {
-  std::vector<int> fired;
-  At(kPlay, [] { EnterStage(SceneStage8, 1900.0f); });
-  const int counters[] = {388, 389, 459, 460, 1138, 1139, 1199, 1200};
-  int f = kPlay + 2;
-  for (int c : counters) {
-    At(f, [c] {
-      for (DropSlot& s : gBoss8Drop1) s.active = 0;
-      gBoss8.hp = 600.0f;
-      gBoss8AttackCounter = c;  // this frame runs c + 1
-    });
-    At(f + 1, [&] { fired.push_back(gBoss8Drop1[0].active); });
-    f += 1;
-  }
-  RunFrames(f + 1);
-  EXPECT_EQ(fired, (std::vector<int>{0, 1, 1, 0, 0, 1, 1, 0}));
-}
-
-// Extra play flies boss 4's fan volleys a second time each frame.
-TEST_F(LateBossTest, Boss4FanVolleysFlyTwiceInExtraPlay) {
-  std::vector<float> steps;  // pixels per frame-time step of a bullet, normal then extra
-  for (int extra : {0, 1}) {
-    const int f = kPlay + 4 * extra;
-    At(f, [extra] {
-      EnterStage(SceneStage4, 1400.0f);
-      gDifficultyExtra = extra;
-    });
-    At(f + 2, [] { gBoss4FanVolley6[0] = FanVolleySlot{0, 0, 300, 200, 0, 0, 0, 1}; });
-    At(f + 3, [&] {
-      const FanVolleySlot& b = gBoss4FanVolley6[0];
-      steps.push_back(std::hypot(b.x - 300.0f, b.y - 200.0f) / gFrameScale);
-    });
-  }
-  RunFrames(kPlay + 8);
-  ASSERT_EQ(steps.size(), 2u);
-  EXPECT_GT(steps[0], 0.0f);
-  EXPECT_NEAR(steps[1], 2.0f * steps[0], 0.01f * steps[0]);
 }
 
 // Stage 8 runs its boss's attacks before its enemies: a Strafer3 hides a
