@@ -81,6 +81,19 @@ class DrawTest : public ::testing::Test {
   void Fold() {
     for (uint16_t p : gBackSurface->pixels) hash_ = (hash_ ^ p) * 1099511628211ull;
   }
+  void AddText(const std::string& text) {
+    for (unsigned char c : text) Add(c);
+    Add(-1);
+  }
+  // Folds picture records 0 to 11 as they stand.
+  void AddRecords() {
+    for (int n = 0; n < 12; ++n) {
+      const koDrawObject& r = gDrawObjects[n];
+      AddText(r.name);
+      Add(r.surface != nullptr, r.width, r.height, r.colorKey, r.fromPack);
+      if (r.surface) Add(r.surface->colorKey, r.surface->pixels[0], r.surface->pixels.size());
+    }
+  }
   void ExpectGolden() {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     const std::string key = std::string(info->test_suite_name()) + "." + info->name();

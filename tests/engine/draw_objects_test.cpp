@@ -107,19 +107,6 @@ class ObjectTableTest : public DrawTest {
     AddText(LastBoxText());
     return n;
   }
-  // Folds records 0 to 11 as they stand.
-  void AddRecords() {
-    for (int n = 0; n < 12; ++n) {
-      const koDrawObject& r = gDrawObjects[n];
-      AddText(r.name);
-      Add(r.surface != nullptr, r.width, r.height, r.colorKey, r.fromPack);
-      if (r.surface) Add(r.surface->colorKey, r.surface->pixels[0]);
-    }
-  }
-  void AddText(const std::string& text) {
-    for (unsigned char c : text) Add(c);
-    Add(-1);
-  }
 };
 
 // Numbers are taken lowest first and released ones reused; names match
