@@ -27,10 +27,7 @@ Pixels Decode(const std::vector<uint8_t>& file) {
   koDraw::BmpPicture p;
   return koDraw::DecodeBmp(file.data(), file.size(), p) ? p.pixels : Pixels{};
 }
-bool Refused(const std::vector<uint8_t>& file) {
-  koDraw::BmpPicture p;
-  return !koDraw::DecodeBmp(file.data(), file.size(), p);
-}
+bool Refused(const std::vector<uint8_t>& file) { return Decode(file).empty(); }
 // A one-row layout of w pixels.
 bmpgen::BmpLayout Row(int w, int bpp, int compression, const std::vector<uint32_t>& values) {
   bmpgen::BmpLayout s;
