@@ -22,14 +22,15 @@ TEST_F(ClipTransitionTest, EveryPatternStepByStep) {
           koDraw::SetClip(r.left, r.top, r.right, r.bottom);
           gClipTransitionState = 0;
           koSystem::SeedRand(pattern + band);
-          Add(koDraw::StartClipTransition(direction, pattern, 0.0f, band), gClipTransitionPattern);
+          Add({koDraw::StartClipTransition(direction, pattern, 0.0f, band),
+               gClipTransitionPattern});
           for (int i = 0; i < 20 && gClipTransitionState > 0; ++i) {
-            Add(gClipRect.left, gClipRect.top, gClipRect.right, gClipRect.bottom);
+            Add({gClipRect.left, gClipRect.top, gClipRect.right, gClipRect.bottom});
             koDraw::StepClipTransition();
           }
-          Add(gClipRect.left, gClipRect.top, gClipRect.right, gClipRect.bottom);
-          Add(gClipTransitionState, gClipTransitionOpened, gClipTransitionClosed);
-          Add(koDraw::StepClipTransition(), koSystem::Rand());
+          Add({gClipRect.left, gClipRect.top, gClipRect.right, gClipRect.bottom});
+          Add({gClipTransitionState, gClipTransitionOpened, gClipTransitionClosed});
+          Add({koDraw::StepClipTransition(), koSystem::Rand()});
         }
   ExpectGolden();
 }

@@ -72,11 +72,15 @@ class DrawTest : public ::testing::Test {
   // Golden check: Add() folds values into a hash, Fold() the whole back surface;
   // ExpectGolden() compares it with this test's line in
   // tests/engine/expected/draw_golden.txt (VORENDALITE_REWRITE_GOLDEN=1 rewrites it).
-  template <class... T>
-  void Add(T... v) {
-    ((hash_ = (hash_ ^ static_cast<uint64_t>(std::llround(static_cast<double>(v) * 1024))) *
-              1099511628211ull),
-     ...);
+  // Several values go in braces, Add({a, b}), which evaluates them in order.
+  struct Values {
+    template <class... T>
+    Values(T... v) : list{static_cast<double>(v)...} {}  // NOLINT: converts on purpose
+    std::vector<double> list;
+  };
+  void Add(const Values& v) {
+    for (double d : v.list)
+      hash_ = (hash_ ^ static_cast<uint64_t>(std::llround(d * 1024))) * 1099511628211ull;
   }
   void Fold() {
     for (uint16_t p : gBackSurface->pixels) hash_ = (hash_ ^ p) * 1099511628211ull;
@@ -90,8 +94,8 @@ class DrawTest : public ::testing::Test {
     for (int n = 0; n < 12; ++n) {
       const koDrawObject& r = gDrawObjects[n];
       AddText(r.name);
-      Add(r.surface != nullptr, r.width, r.height, r.colorKey, r.fromPack);
-      if (r.surface) Add(r.surface->colorKey, r.surface->pixels[0], r.surface->pixels.size());
+      Add({r.surface != nullptr, r.width, r.height, r.colorKey, r.fromPack});
+      if (r.surface) Add({r.surface->colorKey, r.surface->pixels[0], r.surface->pixels.size()});
     }
   }
   void ExpectGolden() {

@@ -1,13 +1,10 @@
 // The screen's start-up, the picture object table and the colour-key rules.
-#include <cstring>
 #include <string>
 
 #include "tests/engine/draw_fixture.h"
 #include "tests/support/bmp_builder.h"
 
 namespace {
-
-const std::string kNoBitmap = "koDraw::LoadObject : BMPファイルを読み込めません";
 
 // A 24-bit picture of w x h, every pixel `rgb` unless `pixel` says otherwise.
 std::vector<uint8_t> Picture24(int w, int h, std::function<uint32_t(int, int)> pixel) {
@@ -37,8 +34,8 @@ TEST_F(DrawTest, PixelFormatsAndTables) {
   for (int i = 0; i < 10000; ++i) ASSERT_EQ(gMeltRandomTable[i], koSystem::Rand() % 3) << i;
   for (int pass = 0; pass < 2; ++pass) {
     const PixelFormat& f = gPixelFormat;
-    for (const auto* c : {&f.red, &f.green, &f.blue}) Add(c->shift, c->max, c->place);
-    Add(f.halfMask, f.white);
+    for (const auto* c : {&f.red, &f.green, &f.blue}) Add({c->shift, c->max, c->place});
+    Add({f.halfMask, f.white});
     fold(gRgbSplitTable);
     fold(gCrossfadeTable);
     fold(gAdditiveTable);
@@ -51,20 +48,6 @@ TEST_F(DrawTest, PixelFormatsAndTables) {
   // A palettised display has no masks to analyse.
   EXPECT_EQ(koDraw::AnalysePixelFormat(0, 0x03E0, 0x001F), 0);
   ExpectGolden();
-}
-
-TEST_F(DrawTest, ScreenLeavesInternalObjectsClearAndTheRestFree) {
-  const char* names[4] = {"内部用１", "内部用２", "内部用３", "内部用４"};
-  for (int n = 0; n < 4; ++n) {
-    const koDrawObject& rec = gDrawObjects[n];
-    EXPECT_STREQ(rec.name, names[n]);
-    ASSERT_NE(rec.surface, nullptr);
-    EXPECT_EQ(rec.width * 1000 + rec.height, 640480);
-    EXPECT_EQ(rec.surface->pixels, std::vector<uint16_t>(640 * 480, 0));
-  }
-  for (int n = 4; n < kDrawObjectCount; ++n) ASSERT_EQ(gDrawObjects[n].surface, nullptr);
-  EXPECT_EQ(gClipRect.right, 640);
-  EXPECT_EQ(gPresentTarget.bottom, 480);
 }
 
 TEST_F(DrawTest, ScreenWithoutFrameOutputReportsAndShutsDown) {
@@ -167,7 +150,7 @@ TEST_F(ObjectTableTest, KeysSwapRestoreAndRelease) {
   WriteFile("a.bmp", Plain24(0xFF0000));
   WriteFile("b.bmp", Plain24(0x0000FF));
   const int n = Load("a.bmp");
-  Add(koDraw::SwapObject("b.bmp", n, 1), koDraw::SwapObject(gDrawObjects[n].name, n, 1));
+  Add({koDraw::SwapObject("b.bmp", n, 1), koDraw::SwapObject(gDrawObjects[n].name, n, 1)});
   AddRecords();
   Add(koDraw::SwapObject("gone.bmp", n, 1));
   AddText(LastBoxText());
@@ -181,7 +164,7 @@ TEST_F(ObjectTableTest, KeysSwapRestoreAndRelease) {
   WriteFile("a.bmp", Plain24(0x00FF00));
   koDraw::Restore();
   AddRecords();
-  Add(gColorKey, gUseCornerKey);  // the key of the last object reloaded
+  Add({gColorKey, gUseCornerKey});  // the key of the last object reloaded
   koDraw::Release();
   EXPECT_EQ(gBackSurface, nullptr);
   AddRecords();

@@ -88,7 +88,7 @@ TEST_F(PackTest, WriterLaysOutRecordsAndAppends) {
   for (const char* pack : {"sub.pak", "top.pak", "none.pak"})
     for (uint8_t b : ReadFile(pack)) Add(b);
   koDraw::SetPack("sub.pak");
-  Add(koDraw::LoadPack("a.bmp", 1), koDraw::LoadPack("sub/a.bmp", 1));
+  Add({koDraw::LoadPack("a.bmp", 1), koDraw::LoadPack("sub/a.bmp", 1)});
   AddRecords();
   ExpectGolden();
 }
@@ -110,7 +110,7 @@ TEST_F(PackTest, ReadersSwapAndRestore) {
   UsePack(Record(2, 1, "A.BMP", {0x7C00, 0x0001}) + Record(3, 1, "K.BMP", {0, 0x03E0, 1}) +
           Record(3, 2, "B.BMP", {1, 2, 3, 4, 5, 6}));
   koDraw::UseCornerColorKey();
-  Add(koDraw::LoadPack("a.bmp", 1), koDraw::LoadPack("K.BMP", 2));
+  Add({koDraw::LoadPack("a.bmp", 1), koDraw::LoadPack("K.BMP", 2)});
   koDraw::SetColorKey(0x00FF00);
   Add(koDraw::LoadPack("k.bmp", 2));
   koDraw::SetColorKey(0);
@@ -119,7 +119,7 @@ TEST_F(PackTest, ReadersSwapAndRestore) {
   koDraw::Blit(0, 0, k, 0, 0, 3, 1);
   Fold();
   const int n = koDraw::CreateObject(8, 8, 2);
-  Add(koDraw::SwapPack("b.bmp", n, 1), koDraw::SwapPack("c.bmp", n, 1));
+  Add({koDraw::SwapPack("b.bmp", n, 1), koDraw::SwapPack("c.bmp", n, 1)});
   AddText(LastBoxText());
   AddRecords();
   koDraw::ReleaseObject(n);

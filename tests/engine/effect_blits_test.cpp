@@ -1,5 +1,6 @@
-// The blend, channel, table, neighbour, ripple and turned blits, each drawn
-// on a patterned screen the same set of ways and compared with its golden hash.
+// The effect blits (blend, channel, table, neighbour, ripple, turned, edge,
+// glow and row effects), each drawn on a patterned screen the same set of ways
+// and compared with its golden hash, with the phases and places they keep.
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -31,6 +32,15 @@ class EffectBlitTest : public DrawTest {
   void SetUp() override {
     DrawTest::SetUp();
     sprite_ = MakeObject(40, 36, [](int x, int y) { return Pattern(x, y, 1); });
+    gFrameScale = 1.0f;
+    gWavePhase = gTileOffsetX = gTileOffsetY = 0.0f;
+    gScrollWavePhase = gScrollWaveOffset = gBandWavePhase = gBandScroll = gRollPhase = 0.0f;
+    gWaveSign = 1;
+    gGlowRandomPos = 0;
+  }
+  void AddPhases() {
+    Add({gWavePhase, gWaveSign, gTileOffsetX, gTileOffsetY, gScrollWavePhase, gScrollWaveOffset});
+    Add({gBandWavePhase, gBandScroll, gRollPhase, gGlowRandomPos, koSystem::Rand()});
   }
   // Draws op whole, in part, cut by the clip on every edge, across the screen's
   // edges, from a rectangle reaching past the picture, without a picture (also
@@ -40,17 +50,18 @@ class EffectBlitTest : public DrawTest {
     for (int y = 0; y < 480; ++y)
       for (int x = 0; x < 640; ++x) Back(x, y) = Pattern(x, y, 7) | 1;
     const int n = sprite_;
-    Add(op(10, 10, n, 0, 0, 40, 36), op(60, 10, n, 5, 3, 25, 30));
+    Add({op(10, 10, n, 0, 0, 40, 36), op(60, 10, n, 5, 3, 25, 30)});
     koDraw::SetClip(112, 14, 132, 30);
     Add(op(100, 10, n, 0, 0, 40, 36));
     koDraw::SetClip(0, 0, 640, 480);
-    Add(op(-7, 460, n, 0, 0, 40, 36), op(620, -9, n, 0, 0, 40, 36));
-    Add(op(200, 10, n, -3, -3, 100, 100), op(300, 10, 9999, 0, 0, 40, 36));
-    Add(op(300, 10, -1, 0, 0, 40, 36), op(700, 10, 9999, 0, 0, 40, 36));
-    Add(op(INT_MIN, INT_MIN, n, INT_MIN, INT_MIN, INT_MAX, INT_MAX),
-        op(INT_MAX, 0, n, 0, 0, 40, 36));
-    Add(op(400, 10, n, 30, 30, 10, 10), op(500, 10, n, INT_MIN, 0, 4, 4));
+    Add({op(-7, 460, n, 0, 0, 40, 36), op(620, -9, n, 0, 0, 40, 36)});
+    Add({op(200, 10, n, -3, -3, 100, 100), op(300, 10, 9999, 0, 0, 40, 36)});
+    Add({op(300, 10, -1, 0, 0, 40, 36), op(700, 10, 9999, 0, 0, 40, 36)});
+    Add({op(INT_MIN, INT_MIN, n, INT_MIN, INT_MIN, INT_MAX, INT_MAX),
+         op(INT_MAX, 0, n, 0, 0, 40, 36)});
+    Add({op(400, 10, n, 30, 30, 10, 10), op(500, 10, n, INT_MIN, 0, 4, 4)});
     Fold();
+    AddPhases();
   }
   int sprite_ = 0;
 };
@@ -173,6 +184,108 @@ TEST_F(EffectBlitTest, Turned) {
   Add(koDraw::BlitSpinTiled(INT_MIN, INT_MIN, INT_MAX, INT_MAX, 45, sprite_, 0, 0, 4, 4));
   Fold();
   ExpectGolden();
+}
+
+// Edge stretches repeat the edge column or row (held to the picture) to the
+// screen's edge, also past a clip; refraction lifts rows by red and level,
+// never reading past the rectangle or the clip; glow rays fade a step at a
+// time in each direction, shifted, from the random table, saturating.
+TEST_F(EffectBlitTest, EdgeRefractAndGlow) {
+  for (int direction : {0, 1, 2, 3, 4, -1})
+    for (int edge : {1, 0, 65535, -1})
+      Scene([&](int x, int y, int n, int l, int t, int r, int b) {
+        return koDraw::BlitEdgeStretch(x, y, direction, edge, n, l, t, r, b);
+      });
+  for (float level : {0.0f, 0.5f, 1.0f, 1e30f, -1e30f, kNan})
+    Scene([&](int x, int y, int n, int l, int t, int r, int b) {
+      return koDraw::BlitRefract(x, y, level, n, l, t, r, b);
+    });
+  const int glows[][5] = {{0, 0, 0, 0x10, 0}, {0, 0, 0, 0x18, 0}, {0, 0, 0, 0x41, 0},
+                          {1, 0, 0, 0xFF, 1}, {0, 2, 3, 0x2A, 1}, {40, -1, 5, 0xFF, 0}};
+  for (const auto& [red, green, blue, directions, copy] : glows)
+    Scene([&](int x, int y, int n, int l, int t, int r, int b) {
+      return koDraw::BlitGlow(x, y, red, green, blue, directions, copy, n, l, t, r, b);
+    });
+  gGlowRandomPos = 9999;  // back to the start, not a random place
+  Add({koDraw::BlitGlow(100, 40, 0, 0, 0, 0, 1, sprite_, 1, 0, 2, 1), gGlowRandomPos});
+  ExpectGolden();
+}
+
+// Waves shift rows by the cosine of the source row (in groups), alternating
+// sides from call to call; phases wrap once at 360 going up.
+TEST_F(EffectBlitTest, Waves) {
+  const int waves[][3] = {{0, 0, 0}, {20, 8, 0}, {20, 0, 0}, {10, 0, 1}, {INT_MIN, -1, 1}};
+  for (const auto& [amplitude, divisor, alternate] : waves)
+    for (float phase : {45.7f, 359.5f, 359.0f}) {
+      gWavePhase = gScrollWavePhase = gBandWavePhase = phase;
+      gScrollWaveOffset = phase / 2;
+      Scene([&](int x, int y, int n, int l, int t, int r, int b) {
+        koDraw::BlitWave(x, y, amplitude, divisor, 1.0f, n, l, t, r, b, alternate);
+        koDraw::BlitWaveScroll(x, Far(y, 60), amplitude, divisor, 1.0f, -7.0f, n, l, t, r, b);
+        koDraw::BlitWaveBand(Far(y, 120), Far(y, 160), amplitude, divisor, 1.0f, 3.0f, n, l, t, r,
+                             b);
+        return 0;
+      });
+    }
+  // An offset left by a taller rectangle wraps once by this call's height.
+  gScrollWaveOffset = 150.0f;
+  koDraw::BlitWaveScroll(10, 100, 0, 0, 0.0f, 0.0f, sprite_, 0, 0, 40, 36);
+  // The tiled background covers the screen at its offsets, then advances
+  // them, holding the ends of its range.
+  gTileOffsetX = -69.0f;
+  gTileOffsetY = 2.0f;
+  koDraw::DrawTiledBackground(-1.0f, 1.0f, sprite_, 0, 0, 40, 36);
+  Fold();
+  AddPhases();
+  gTileOffsetX = -39.0f;
+  gTileOffsetY = -1.0f;
+  koDraw::DrawTiledBackground(-1.0f, 1.0f, sprite_, 0, 0, 40, 36);
+  koDraw::DrawTiledBackground(kInf, -1e30f, sprite_, 0, 0, 40, 36);
+  koDraw::DrawTiledBackground(1.0f, 1.0f, sprite_, 0, 0, 0, 10);  // no tile
+  Fold();
+  AddPhases();
+  ExpectGolden();
+}
+
+// Rows repeated, skipped (randomly for negative steps), jittered from -range
+// to range - 1 (0: a keyed blit), and rolled opaque over a drum whose phase
+// wraps at the height one way each.
+TEST_F(EffectBlitTest, RowPicks) {
+  for (int step : {3, 1, 0, -3, INT_MIN, INT_MAX})
+    Scene([&](int x, int y, int n, int l, int t, int r, int b) {
+      koDraw::BlitRowRepeat(x, y, step, n, l, t, r, b);
+      koDraw::BlitRowSkip(x, Far(y, 60), step, n, l, t, r, b);
+      koDraw::BlitRowJitter(x, Far(y, 120), step, n, l, t, r, b);
+      return 0;
+    });
+  const std::pair<int, float> rolls[] = {{1, 3.0f}, {1, 5.0f}, {0, 2.0f}, {0, 7.0f}, {1, 1e38f}};
+  for (const auto& [down, speed] : rolls)
+    for (float phase : {0.0f, 3.5f, 2.5f}) {
+      gRollPhase = phase;
+      Scene([&](int x, int y, int n, int l, int t, int r, int b) {
+        koDraw::BlitRoll(x, y, down, speed, n, l, t, r, b);
+        return 0;
+      });
+    }
+  ExpectGolden();
+}
+
+TEST_F(EffectBlitTest, RandomRowsDrawTheirNumbersForCutRowsToo) {
+  // Cutting rows at the top and bottom of the clip leaves the rows between as
+  // an uncut call draws them, and takes as many random numbers.
+  std::vector<uint16_t> whole[2];
+  int after[2];
+  for (int cut = 0; cut < 2; ++cut) {
+    gBackSurface->pixels.assign(gBackSurface->pixels.size(), 0);
+    if (cut) koDraw::SetClip(0, 120, 640, 140);
+    koSystem::SeedRand(7);
+    koDraw::BlitRowJitter(100, 100, 5, sprite_, 0, 0, 40, 36);
+    koDraw::BlitRowSkip(300, 100, -4, sprite_, 0, 0, 40, 36);
+    after[cut] = koSystem::Rand();
+    whole[cut] = {gBackSurface->Row(120), gBackSurface->Row(136)};
+  }
+  EXPECT_EQ(whole[1], whole[0]);
+  EXPECT_EQ(after[1], after[0]);
 }
 
 }  // namespace

@@ -26,10 +26,10 @@ class PresentTest : public DrawTest {
     koDraw::FillRect(0, 0, 640, 480, kNew);
     koDraw::Present();
     Fold();
-    Add(gTransitionCount, gTransitionState, gPauseTileX, gPauseTileY, gPauseScroll);
+    Add({gTransitionCount, gTransitionState, gPauseTileX, gPauseTileY, gPauseScroll});
   }
   void AddClip() {
-    Add(gClipRect.left, gClipRect.top, gClipRect.right, gClipRect.bottom, gClipTransitionState);
+    Add({gClipRect.left, gClipRect.top, gClipRect.right, gClipRect.bottom, gClipTransitionState});
   }
 };
 
@@ -69,7 +69,7 @@ TEST_F(PresentTest, KindZeroCoversWithTileFramesCountingUp) {
   koDraw::StartTransition();
   for (int s = 1; s <= 10; ++s) Frame();
   koDraw::StartTransitionBack();
-  Add(gTransitionCount, gTransitionState);
+  Add({gTransitionCount, gTransitionState});
   ExpectGolden();
 }
 
@@ -136,7 +136,7 @@ TEST_F(PresentTest, SetPausePictureReloadsEachPictureByItsOwnNumber) {
     write("page.bmp", 8, rgb);
     if (tile) write("tile.bmp", 64, rgb >> 8);
     koDraw::SetPausePicture("page.bmp", "tile.bmp", 8);
-    Add(gPausePicture, gPauseTile, koDraw::ObjectSurface(0)->pixels[0]);
+    Add({gPausePicture, gPauseTile, koDraw::ObjectSurface(0)->pixels[0]});
     for (int n : {gPausePicture, gPauseTile}) Add(koDraw::ObjectSurface(n)->Row(0)[0]);
   };
   koDraw::SetPausePicture("page.bmp", "tile.bmp", 300);
@@ -154,14 +154,14 @@ TEST_F(PresentTest, SetPausePictureReloadsEachPictureByItsOwnNumber) {
 // rows before columns, and a closing one ends crossed, drawing nothing.
 TEST_F(PresentTest, ClipTransitionStepsOpenAndClose) {
   gFrameScale = 0.0f;
-  Add(koDraw::StartClipTransition(0, 1, 0.0f, 0), koDraw::StartClipTransition(0, 2, 0.0f, 0));
+  Add({koDraw::StartClipTransition(0, 1, 0.0f, 0), koDraw::StartClipTransition(0, 2, 0.0f, 0)});
   AddClip();
   Add(koDraw::StepClipTransition());
   AddClip();
   gFrameScale = 0.5f;
   gClipTransitionSpeed = 600.0f;
   for (int i = 0; i < 2; ++i, AddClip()) koDraw::StepClipTransition();
-  Add(gClipTransitionOpened, koDraw::StepClipTransition());
+  Add({gClipTransitionOpened, koDraw::StepClipTransition()});
 
   koDraw::SetClip(100, 100, 301, 201);
   koDraw::StartClipTransition(0, 8, 0.0f, 10);
@@ -177,7 +177,7 @@ TEST_F(PresentTest, ClipTransitionStepsOpenAndClose) {
   Fold();
   // A new start first puts the saved rectangle back.
   koDraw::StartClipTransition(1, 7, 0.0f, 0);
-  Add(gClipTransitionSaved.left, gClipTransitionSaved.bottom);
+  Add({gClipTransitionSaved.left, gClipTransitionSaved.bottom});
   koDraw::EndClipTransition();
   AddClip();
   Add(koDraw::StartClipTransition(0, 10, 0.0f, 0));  // no such pattern
@@ -194,7 +194,7 @@ TEST_F(PresentTest, FpsMeterCountsFramesOverTwoSeconds) {
     for (int i = 0; i < frames; ++i) koDraw::ShowFps();
     headless::AdvanceClock(ms);
     koDraw::ShowFps();
-    Add(gFps, gFpsMin, gFpsMax, gFpsFrames, gFpsMeterTime - headless::Now());
+    Add({gFps, gFpsMin, gFpsMax, gFpsFrames, gFpsMeterTime - headless::Now()});
     AddText(gFpsText);
   }
   EXPECT_STREQ(gFpsText, "499.5 fps ( max 499.5 / min 45.0 )");

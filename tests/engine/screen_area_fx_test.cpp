@@ -26,8 +26,8 @@ class AreaFxTest : public DrawTest {
   }
   void Check() {
     Fold();
-    Add(gMeltRun, gMeltRandomPos, gMeltFadeRun, gMeltFadeRandomPos, gNoiseRandomPos,
-        gChannelNoiseRandomPos);
+    Add({gMeltRun, gMeltRandomPos, gMeltFadeRun, gMeltFadeRandomPos, gNoiseRandomPos,
+         gChannelNoiseRandomPos});
   }
 };
 
@@ -83,7 +83,7 @@ TEST_F(AreaFxTest, NoiseAddsTableValuesRowByRowWithinFiveBits) {
 // of the screen; the magnifiers enlarge through the buffer, then draw back
 // unkeyed and clipped.
 TEST_F(AreaFxTest, MosaicAndMagnifiers) {
-  Add(koDraw::MosaicCircle(100, 100, 3, 2), koDraw::MosaicCircle(95, 95, 0, 2));
+  Add({koDraw::MosaicCircle(100, 100, 3, 2), koDraw::MosaicCircle(95, 95, 0, 2)});
   Add(koDraw::MosaicCircle(200, 200, 4, 0));  // no step: nothing
   koDraw::MosaicCircle(300, 100, 20, 5);
   koDraw::MosaicCircle(0, 0, 3, 4);

@@ -9,8 +9,8 @@ class TunnelTest : public DrawTest {
   template <class... A>
   void Build(A... a) {
     koDraw::BuildTunnelMap(a...);
-    Add(gTunnelMapWidth, gTunnelTextureWidth, gTunnelTextureHeight);
-    for (int i = 0; i < 640 * 480; ++i) Add(gTunnelMap[i].u, gTunnelMap[i].v);
+    Add({gTunnelMapWidth, gTunnelTextureWidth, gTunnelTextureHeight});
+    for (int i = 0; i < 640 * 480; ++i) Add({gTunnelMap[i].u, gTunnelMap[i].v});
   }
 };
 
