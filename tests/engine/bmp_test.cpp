@@ -149,7 +149,8 @@ TEST(BmpDecode, HostileFilesAreRefused) {
   const std::vector<uint8_t> file = bmpgen::Build(good);
   ASSERT_FALSE(Refused(file));
   EXPECT_TRUE(Refused({}));
-  EXPECT_TRUE(Refused({file.begin(), file.begin() + 20}));  // cut inside the header
+  EXPECT_TRUE(Refused({file.begin(), file.begin() + 20}));  // cut inside the core header
+  EXPECT_TRUE(Refused({file.begin(), file.begin() + 48}));  // and inside the info header
   EXPECT_TRUE(Refused({file.begin(), file.end() - 4}));     // rows cut short
   // Offset, value and size of one field: the signature, pixels past the end and
   // inside the header, a header past the end or of unknown size, widths and
