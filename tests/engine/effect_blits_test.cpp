@@ -46,7 +46,15 @@ class EffectBlitTest : public DrawTest {
   // edges, from a rectangle reaching past the picture, without a picture (also
   // wholly clipped away), with extreme and reversed rectangles; folds the
   // screen and every result.
-  void Scene(const Op& op) {
+  void Scene(const Op& draw) {
+    // Each call folds the phases it leaves: a wrap shows even where the
+    // drawing looks the same.
+    const auto op = [&](int x, int y, int n, int l, int t, int r, int b) {
+      const int result = draw(x, y, n, l, t, r, b);
+      Add({result, gWavePhase, gScrollWavePhase, gScrollWaveOffset, gBandWavePhase, gBandScroll,
+           gRollPhase, gGlowRandomPos});
+      return result;
+    };
     for (int y = 0; y < 480; ++y)
       for (int x = 0; x < 640; ++x) Back(x, y) = Pattern(x, y, 7) | 1;
     const int n = sprite_;
