@@ -45,7 +45,8 @@ TEST_F(PresentTest, PresentShowsTheBackSurface) {
 TEST_F(PresentTest, OverlayKindsFrameByFrame) {
   const int cases[][3] = {{1, 26, 26},  {2, 26, 26},  {3, 30, 30}, {4, 26, 3},  {5, 26, 26},
                           {6, 26, 26},  {7, 26, 26},  {8, 26, 26}, {9, 26, 26}, {10, 26, 26},
-                          {11, 26, 26}, {12, 26, 26}, {13, 5, 3},  {2, 0, 3},   {9, 0, 3}};
+                          {11, 26, 26}, {12, 26, 26}, {13, 5, 3},  {2, 0, 3},   {9, 0, 3},
+                          {3, 2, 3},    {4, 1, 2}};  // the last two count past the length
   for (const auto& [kind, length, count] : cases) {
     gTransitionKind = kind;
     gTransitionLength = length;
