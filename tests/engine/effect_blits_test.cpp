@@ -268,7 +268,7 @@ TEST_F(EffectBlitTest, RowPicks) {
     });
   const std::pair<int, float> rolls[] = {{1, 3.0f}, {1, 5.0f}, {0, 2.0f}, {0, 7.0f}, {1, 1e38f}};
   for (const auto& [down, speed] : rolls)
-    for (float phase : {0.0f, 3.5f, 2.5f}) {
+    for (float phase : {0.0f, 3.5f, 2.5f, 33.0f}) {  // 33 + 3 reaches the height, 36
       gRollPhase = phase;
       Scene([&](int x, int y, int n, int l, int t, int r, int b) {
         koDraw::BlitRoll(x, y, down, speed, n, l, t, r, b);
