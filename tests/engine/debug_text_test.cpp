@@ -1,5 +1,6 @@
 // Debug text and the frames-per-second line.
 #include <cstring>
+#include <tuple>
 #include <vector>
 
 #include "tests/engine/text_fixture.h"
@@ -64,36 +65,28 @@ TEST_F(DebugTextTest, PrintFormatsAndCutsOnACharacterBoundary) {
   EXPECT_EQ(Frame(), DebugFrame(x, 10, std::string(255, 'a')));
 }
 
+// The caller's selection is over after debug text: its text draws nothing
+// any more.
 TEST_F(DebugTextTest, LeavesItsOwnFontAndColoursAndNoSelection) {
-  const auto expectDebugState = [](const char* after) {
-    EXPECT_STREQ(gTextLogFont.faceName, "標準ゴシック") << after;
-    EXPECT_EQ(gTextLogFont.height, 12) << after;
-    EXPECT_EQ(gTextLogFont.escapement, 0) << after;
-    EXPECT_EQ(gTextLogFont.weight, 400) << after;
-    EXPECT_EQ(gTextLogFont.italic, 0) << after;
-    EXPECT_EQ(gTextLogFont.charset, kJapaneseCharset) << after;
-    EXPECT_EQ(gTextHeight, 12) << after;
-    EXPECT_EQ(gTextColor, 0xFFFFFFu) << after;
-    EXPECT_EQ(gTextShadowColor, 0x800000u) << after;
-    EXPECT_EQ(gTextDC.target, kTextToNone) << after;
+  const auto state = [] {
+    const auto& f = gTextLogFont;
+    return std::make_tuple(std::string(f.faceName), f.height, f.escapement, f.weight, f.italic,
+                           f.charset, gTextHeight, gTextColor, gTextShadowColor, gTextDC.target);
   };
-  const auto callerSelects = [] {
+  const auto want = std::make_tuple(std::string("標準ゴシック"), 12, 0, 400, 0, kJapaneseCharset,
+                                    12, 0xFFFFFFu, 0x800000u, kTextToNone);
+  const std::function<void()> calls[] = {[] { koDraw::DebugText(0, 0, "debug"); },
+                                         [] { koDraw::ShowFps(); },
+                                         [] { koDraw::DebugText(0, 0, nullptr); }};
+  for (const auto& call : calls) {
     koDraw::SelectTextFontByName("IPAMincho", 30, 15, 1, 1, 1);
     koDraw::SetTextColors(0x0000FF, 0x00FF00, 1);
-  };
-  callerSelects();
-  koDraw::DebugText(0, 0, "debug");
-  expectDebugState("DebugText");
-  // The caller's selection is over: its text draws nothing any more.
-  Clear();
-  koDraw::DrawTextAt(100, 100, "after");
-  EXPECT_TRUE(Empty(BackInk()));
-  callerSelects();
-  koDraw::ShowFps();
-  expectDebugState("ShowFps");
-  callerSelects();
-  koDraw::DebugText(0, 0, nullptr);  // nothing to draw, the state all the same
-  expectDebugState("DebugText of nothing");
+    call();
+    EXPECT_TRUE(state() == want);
+    Clear();
+    koDraw::DrawTextAt(100, 100, "after");
+    EXPECT_TRUE(Empty(BackInk()));
+  }
 }
 
 }  // namespace

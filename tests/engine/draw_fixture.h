@@ -3,9 +3,13 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -65,5 +69,54 @@ class DrawTest : public ::testing::Test {
     return headless::Boxes().empty() ? "" : headless::Boxes().back().text;
   }
 
+  // Golden check: Add() folds values into a hash, Fold() the whole back surface;
+  // ExpectGolden() compares it with this test's line in
+  // tests/engine/expected/draw_golden.txt (VORENDALITE_REWRITE_GOLDEN=1 rewrites it).
+  // Several values go in braces, Add({a, b}), which evaluates them in order.
+  struct Values {
+    template <class... T>
+    Values(T... v) : list{static_cast<double>(v)...} {}  // NOLINT: converts on purpose
+    std::vector<double> list;
+  };
+  void Add(const Values& v) {
+    for (double d : v.list)
+      hash_ = (hash_ ^ static_cast<uint64_t>(std::llround(d * 1024))) * 1099511628211ull;
+  }
+  void Fold() {
+    for (uint16_t p : gBackSurface->pixels) hash_ = (hash_ ^ p) * 1099511628211ull;
+  }
+  void AddText(const std::string& text) {
+    for (unsigned char c : text) Add(c);
+    Add(-1);
+  }
+  // Folds picture records 0 to 11 as they stand.
+  void AddRecords() {
+    for (int n = 0; n < 12; ++n) {
+      const koDrawObject& r = gDrawObjects[n];
+      AddText(r.name);
+      Add({r.surface != nullptr, r.width, r.height, r.colorKey, r.fromPack});
+      if (r.surface) Add({r.surface->colorKey, r.surface->pixels[0], r.surface->pixels.size()});
+    }
+  }
+  void ExpectGolden() {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    const std::string key = std::string(info->test_suite_name()) + "." + info->name();
+    const std::string path =
+        std::string(VORENDALITE_SOURCE_DIR) + "/tests/engine/expected/draw_golden.txt";
+    std::map<std::string, std::string> lines;
+    std::ifstream in(path);
+    for (std::string k, v; in >> k >> v;) lines[k] = v;
+    char got[17];
+    std::snprintf(got, sizeof got, "%016llx", static_cast<unsigned long long>(hash_));
+    if (!std::getenv("VORENDALITE_REWRITE_GOLDEN")) {
+      EXPECT_EQ(lines[key], got) << key << " differs from its golden hash";
+      return;
+    }
+    lines[key] = got;
+    std::ofstream out(path);
+    for (const auto& [k, v] : lines) out << k << ' ' << v << '\n';
+  }
+
   std::string dir_;
+  uint64_t hash_ = 14695981039346656037ull;
 };

@@ -64,28 +64,21 @@ class ExtremeArgsTest : public DrawTest {
 };
 
 TEST_F(ExtremeArgsTest, Blits) {
+  using A8 = std::array<int, 8>;
   UnderEveryClip([&] {
-    using A7 = std::array<int, 7>;
-    const A7 blit{3, 2, sprite_, 0, 0, 7, 5};
-    Sweep(blit, [](const A7& a) { koDraw::Blit(a[0], a[1], a[2], a[3], a[4], a[5], a[6]); });
-    Sweep(blit, [](const A7& a) { koDraw::BlitOpaque(a[0], a[1], a[2], a[3], a[4], a[5], a[6]); });
-    Sweep(blit, [](const A7& a) { koDraw::BlitHalf(a[0], a[1], a[2], a[3], a[4], a[5], a[6]); });
-    Sweep(blit, [](const A7& a) { koDraw::BlitAdd(a[0], a[1], a[2], a[3], a[4], a[5], a[6]); });
-    Sweep(blit, [](const A7& a) {
+    Sweep(A8{3, 2, sprite_, 0, 0, 7, 5, 1}, [](const A8& a) {
+      koDraw::Blit(a[0], a[1], a[2], a[3], a[4], a[5], a[6]);
+      koDraw::BlitOpaque(a[0], a[1], a[2], a[3], a[4], a[5], a[6]);
+      koDraw::BlitHalf(a[0], a[1], a[2], a[3], a[4], a[5], a[6]);
+      koDraw::BlitAdd(a[0], a[1], a[2], a[3], a[4], a[5], a[6]);
       koDraw::BlitAddLevel(a[0], a[1], 0.5f, a[2], a[3], a[4], a[5], a[6]);
+      koDraw::BlitMirror(a[0], a[1], a[7], a[2], a[3], a[4], a[5], a[6]);
     });
-    using A8 = std::array<int, 8>;
-    Sweep(A8{3, 2, 1, sprite_, 0, 0, 7, 5},
-          [](const A8& a) { koDraw::BlitMirror(a[0], a[1], a[2], a[3], a[4], a[5], a[6], a[7]); });
-    for (int destination : {other_, sprite_}) {  // into another object, and into itself
-      const A8 into{destination, 1, 1, sprite_, 0, 0, 7, 5};
-      Sweep(into, [](const A8& a) {
+    for (int destination : {other_, sprite_})  // into another object, and into itself
+      Sweep(A8{destination, 1, 1, sprite_, 0, 0, 7, 5}, [](const A8& a) {
         koDraw::BlitToObject(a[0], a[1], a[2], a[3], a[4], a[5], a[6], a[7]);
-      });
-      Sweep(into, [](const A8& a) {
         koDraw::BlitOpaqueToObject(a[0], a[1], a[2], a[3], a[4], a[5], a[6], a[7]);
       });
-    }
   });
   for (float level : {NAN, INFINITY, -INFINITY, 1e30f, -1e30f, -1.0f, 2.0f})
     koDraw::BlitAddLevel(0, 0, level, sprite_, 0, 0, 7, 5);
@@ -94,25 +87,20 @@ TEST_F(ExtremeArgsTest, Blits) {
 
 TEST_F(ExtremeArgsTest, StretchesFillsAndCapture) {
   using A9 = std::array<int, 9>;
-  const A9 stretch{3, 2, sprite_, 0, 0, 7, 5, 11, 9};
-  Sweep(stretch, [](const A9& a) {
+  Sweep(A9{3, 2, sprite_, 0, 0, 7, 5, 11, 9}, [](const A9& a) {
     koDraw::BlitStretch(a[0], a[1], a[2], a[3], a[4], a[5], a[6], a[7], a[8]);
-  });
-  Sweep(stretch, [](const A9& a) {
     koDraw::BlitStretchOpaque(a[0], a[1], a[2], a[3], a[4], a[5], a[6], a[7], a[8]);
   });
   using A5 = std::array<int, 5>;
   Sweep(A5{other_, 0, 0, 32, 24},
         [](const A5& a) { koDraw::CaptureScreen(a[0], a[1], a[2], a[3], a[4]); });
-  Sweep(A5{2, 3, 20, 15, 0x1234}, [](const A5& a) {
-    koDraw::FillRect(a[0], a[1], a[2], a[3], static_cast<uint32_t>(a[4]));
-    koDraw::FillBlack(a[0], a[1], a[2], a[3]);
-    koDraw::FillWhite(a[0], a[1], a[2], a[3]);
-    koDraw::DrawFrame(a[0], a[1], a[2], a[3]);
-    koDraw::InvertRectangle(a[0], a[1], a[2], a[3]);
-  });
   UnderEveryClip([] {
     Sweep(A5{2, 3, 20, 15, 0x1234}, [](const A5& a) {
+      koDraw::FillRect(a[0], a[1], a[2], a[3], static_cast<uint32_t>(a[4]));
+      koDraw::FillBlack(a[0], a[1], a[2], a[3]);
+      koDraw::FillWhite(a[0], a[1], a[2], a[3]);
+      koDraw::DrawFrame(a[0], a[1], a[2], a[3]);
+      koDraw::InvertRectangle(a[0], a[1], a[2], a[3]);
       koDraw::HalfToneRect(a[0], a[1], a[2], a[3], static_cast<uint16_t>(a[4]));
     });
   });
@@ -123,31 +111,20 @@ TEST_F(ExtremeArgsTest, StretchesFillsAndCapture) {
 }
 
 TEST_F(ExtremeArgsTest, LinesAndShapes) {
-  using A6 = std::array<int, 6>;
-  Sweep(A6{1, 2, 20, 15, 0xFFFFFF, 1}, [](const A6& a) {
+  using A7 = std::array<int, 7>;
+  Sweep(A7{1, 2, 20, 15, 0xFFFFFF, 1, 3}, [](const A7& a) {
     koDraw::DrawLine(a[0], a[1], a[2], a[3], static_cast<uint32_t>(a[4]), a[5]);
-  });
-  Sweep(A6{1, 2, 20, 15, 0xFFFFFF, 3}, [](const A6& a) {
-    koDraw::DrawLine(a[0], a[1], a[2], a[3], static_cast<uint32_t>(a[4]), a[5]);
-  });
-  using A3 = std::array<int, 3>;
-  Sweep(A3{4, 5, 0xFF}, [](const A3& a) {
-    koDraw::SetPixel(a[0], a[1], static_cast<uint32_t>(a[2]));
+    koDraw::DrawLine(a[0], a[1], a[2], a[3], static_cast<uint32_t>(a[4]), a[6]);
+    koDraw::SetPixel(a[0], a[1], static_cast<uint32_t>(a[4]));
     int r, g, b;
     koDraw::GetPixelRGB(a[0], a[1], &r, &g, &b);
+    koDraw::DrawRectangle(a[0], a[1], a[2], a[3], 0xFF00, static_cast<uint32_t>(a[4]), a[6]);
   });
-  using A7 = std::array<int, 7>;
-  for (int pen : {1, 3})
-    Sweep(A7{2, 3, 20, 15, 0xFF00, 0xFF, pen}, [](const A7& a) {
-      koDraw::DrawRectangle(a[0], a[1], a[2], a[3], static_cast<uint32_t>(a[4]),
-                            static_cast<uint32_t>(a[5]), a[6]);
-    });
   using A8 = std::array<int, 8>;
-  for (int mode : {0, 1, 2})
-    Sweep(A8{1, 1, 30, 4, 12, 22, 1, mode}, [](const A8& a) {
-      const DrawPoint p[3] = {{a[0], a[1]}, {a[2], a[3]}, {a[4], a[5]}};
-      koDraw::DrawPolygon(p, 3, 0xFF, 0xFF0000, a[6], a[7]);
-    });
+  Sweep(A8{1, 1, 30, 4, 12, 22, 1, 0}, [](const A8& a) {
+    const DrawPoint p[4] = {{a[0], a[1]}, {a[2], a[3]}, {a[4], a[5]}, {a[2], a[5]}};
+    for (int mode : {0, 1, 2, a[7]}) koDraw::DrawPolygon(p, 3, 0xFF, 0xFF0000, a[6], mode);
+  });
   using A9 = std::array<int, 9>;
   Sweep(A9{0, 0, 10, 20, 20, 0, 30, 20, 1}, kFewExtremes, [](const A9& a) {
     const DrawPoint p[4] = {{a[0], a[1]}, {a[2], a[3]}, {a[4], a[5]}, {a[6], a[7]}};
