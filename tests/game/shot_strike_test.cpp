@@ -86,16 +86,6 @@ TEST_F(StrikeTest, AShotCulledThisFrameIsCountedAndStrikesOnceMore) {
 // Strafer3 at y -10: below the main and upper shots' gate at -30, above the
 // lower side shot's at -3.
 TEST_F(StrikeTest, TheLowerSideShotStrikesStrafer3OnlyFromHigherUp) {
-  Place(gStrafer3[0], 300, -10);
-  gShotALower[0] = PlayerShot{280, -14, 20, 4, 1};  // lands at (300, -10)
-  Pass();
-  EXPECT_EQ(gScore, 0);
-  gShotAUpper[0] = PlayerShot{280, -6, 20, 4, 1};  // lands at (300, -10)
-  Pass();
-  EXPECT_EQ(gScore, 100);
-}
-
-TEST_F(StrikeTest, TheLowerSideShotStrikesStrafer3OnlyFromHigherUp) {
   Place(gStrafer3[0], 300, -10);  // inside the upper shot's gate (-30), not the lower's (-3)
   gShotALower[0] = PlayerShot{290, -4, 20, 4, 1};  // lands at (310, 0)
   Pass();
