@@ -1,6 +1,6 @@
-// The shared kind design on Zak1, Zak2 and Zak7A: spawn values and the order
-// of their draws, the body and explosion drawing, the move with its bounds,
-// the marker and the freeze of a wreck freed while it explodes.
+// The shared kind design on Zak1, Zak2 and Zak1B: spawn values and the order
+// of their draws, the explosion drawing, the marker, the freeze of a wreck
+// freed while it explodes and the steering towards the ship's row.
 #include <cmath>
 
 #include "enemies/template_kinds.h"
@@ -121,6 +121,29 @@ TEST_F(KindTest, AZak2FreedWhileExplodingFreezesUntilItsNextSpawnWhichKeepsTheRo
   EXPECT_EQ(gZak2[0].alive, 0);
   EXPECT_EQ(gZak2Markers[0].locked, 0);  // the end of the explosion parks the marker
   EXPECT_EQ(gZak2Markers[0].x, -500);
+}
+
+TEST_F(KindTest, Zak1BAndZak2BCloseOnTheShipsRowAfterEveryMove) {
+  gPlayerY = 260.0f;
+  gFrameScale = 0.1f;
+  gZak1B[0] = {0, 0, 0, 300.0f, 200.0f, 100.0f, 3.0f, 0, 1, 0};
+  gZak2B[0] = {0, 0, 0, 300.0f, 262.0f, 100.0f, 0.0f, 0, 1, 0};
+  MoveZak1B(0);
+  MoveZak2B(0);
+  EXPECT_FLOAT_EQ(gZak1B[0].y, 200.3f);  // the spawn speed acts on the first move only
+  EXPECT_FLOAT_EQ(gZak1B[0].x, 290.0f);
+  EXPECT_EQ(gZak1B[0].vy, 50.0f);
+  EXPECT_EQ(gZak2B[0].vy, -55.0f);
+  gZak1B[0].y = 270.0f;
+  MoveZak1B(0);
+  EXPECT_EQ(gZak1B[0].vy, -50.0f);
+  gZak1B[0].y = 260.0f + 5.0f;
+  MoveZak1B(0);  // lands exactly on the ship's row: vy keeps its value
+  EXPECT_EQ(gZak1B[0].y, 260.0f);
+  EXPECT_EQ(gZak1B[0].vy, -50.0f);
+  gZak1B[1].vy = 7.0f;  // a free slot is not steered
+  MoveZak1B(0);
+  EXPECT_EQ(gZak1B[1].vy, 7.0f);
 }
 
 }  // namespace

@@ -24,22 +24,6 @@ TEST_F(WeaponTest, TheBKindsShotsLeaveTheirMuzzleAfterOneSpareDrawAndTheSpeed) {
   EXPECT_EQ(gZak2BShot[2].alive, 1);
 }
 
-TEST_F(WeaponTest, Zak9StreamsDrawTheirFallSpeedPerBulletAndDoNotLeaveAtTheSides) {
-  gZak9[0] = {0, 0, 0, 600.0f, 100.0f, 0.0f, 0.0f, 0, 1, 0};
-  const std::vector<int> r = NextRands(3);
-  FireZak9Stream5(0);
-  EXPECT_EQ(gZak9Stream5[0].x, 632.0f);
-  EXPECT_EQ(gZak9Stream5[0].y, 120.0f);
-  EXPECT_EQ(gZak9Stream5[0].vx, 46.0f);
-  for (int i = 0; i < 3; ++i) EXPECT_EQ(gZak9Stream5[i].vy, R(r[i] % 50 + 100));
-  gPlayerAlive = 0;
-  gFrameScale = 1.0f;
-  MoveZak9Stream5(0);
-  EXPECT_EQ(gZak9Stream5[0].x, 678.0f);  // past the right edge, still falling
-  EXPECT_EQ(gZak9Stream5[0].alive, 1);
-  EXPECT_EQ(gZak9Stream5[1].alive, 0);  // fired from a free slot's parked place
-}
-
 TEST_F(WeaponTest, FallingStreamsLeaveOnlyByTheBottomAndOnlySomeUnderABomb) {
   struct Case {
     void (*move)(int);

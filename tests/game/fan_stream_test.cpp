@@ -53,13 +53,7 @@ std::function<void(int, float, float)> Owner(Record (&table)[N]) {
 
 std::vector<Stream> AllStreams() { return {FIVE(Zak51L, kZak51Fan), FIVE(VolleyZakA, kCraftFan)}; }
 
-class FanStreamTest : public EnemyTest {
- protected:
-  void SetUp() override {
-    EnemyTest::SetUp();
-    gPicVal11 = Strip(16, 1);
-  }
-};
+using FanStreamTest = EnemyTest;
 
 TEST_F(FanStreamTest, FireStartsEachFreeBulletAtItsOwnSlotsMuzzleWithTheStreamsSpeeds) {
   for (const Stream& s : AllStreams()) {

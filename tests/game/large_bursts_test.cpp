@@ -103,41 +103,4 @@ TEST_F(BurstTest, TheRingOfZak51ALeavesInThirtyDegreeStepsCountedFromItsFirstBul
   EXPECT_EQ(gZak51AShot1[0].speed, 130.0f);
 }
 
-TEST_F(BurstTest, BulletsFlyTheirLineAndAreFreedOffTheScreenOrByABombButNotByTheShip) {
-  Place(gZak50B, 100.0f, 100.0f);
-  gPlayerX = 500.0f;
-  gPlayerY = 150.0f;  // aim point level with the muzzle (192, 170)
-  for (int i = 0; i < 5; ++i) FireZak50BShot1(i, 0);
-  gFrameScale = 0.25f;
-  gPlayerAlive = 0;
-  MoveZak50BShot1(0);
-  const BurstShotRecord& middle = gZak50BShot1[2];
-  EXPECT_NEAR(middle.x, 192.0f + 70.0f, 1e-3f);
-  EXPECT_NEAR(middle.y, 170.0f, 1e-3f);
-  EXPECT_NEAR(gZak50BShot1[0].y, 170.0f + 70.0f * std::sin(-2 * kFan), 1e-3f);
-  // Bounds -16..640 by -16..480, included.
-  const float places[][2] = {{640, 100}, {640.5f, 100}, {-16, -16}, {100, -16.5f}, {100, 480}};
-  const int kept[] = {1, 0, 1, 0, 1};
-  for (int i = 0; i < 5; ++i) {
-    BurstShotRecord& s = gZak50BShot1[i];
-    s.alive = 1;
-    s.speed = 0.0f;
-    s.x = places[i][0];
-    s.y = places[i][1];
-  }
-  MoveZak50BShot1(0);
-  for (int i = 0; i < 5; ++i) EXPECT_EQ(gZak50BShot1[i].alive, kept[i]) << i;
-  EXPECT_EQ(gZak50BShot1[1].x, -500.0f);
-  // The ship's box 14..30 by 24..30 is hit; the bullet flies on.
-  gPlayerAlive = 1;
-  gZak50BShot1[0].x = gPlayerX + 30.0f;
-  gZak50BShot1[0].y = gPlayerY + 24.0f;
-  MoveZak50BShot1(0);
-  EXPECT_EQ(gPlayerAlive, 0);
-  EXPECT_EQ(gZak50BShot1[0].alive, 1);
-  gBombActive = 1;
-  MoveZak50BShot1(0);
-  EXPECT_TRUE(AliveSlots(gZak50BShot1).empty());
-}
-
 }  // namespace

@@ -27,30 +27,6 @@ class VolleyZakTest : public EnemyTest {
   }
 };
 
-TEST_F(VolleyZakTest, ACraftFliesDownAndLeftAndVolleyZakAsThirdSlotKeepsItsOwnMarker) {
-  gVolleyZakA[2] = Flying(540, -90, 40, 20);  // the entry corner lies on the bounds
-  gVolleyZakB[1] = Flying(20, 470, 40, 20);
-  MoveVolleyZakA(0);
-  MoveVolleyZakB(0);
-  EXPECT_EQ(gVolleyZakA[2].x, 520.0f);
-  EXPECT_EQ(gVolleyZakA[2].y, -80.0f);
-  EXPECT_EQ(gVolleyZakB[1].alive, 0);  // at x 0, past the left bound: freed
-  EXPECT_EQ(gVolleyZakB[1].x, -500.0f);
-  // Leaving by the bottom with markers on 0 and 2: entry 0 is inside the keep
-  // area, entry 2 is not; VolleyZakB's moves never touch entry 2.
-  gVolleyZakA[0] = Flying(300, 479, 0, 10);
-  gVolleyZakA[2] = Flying(300, 479, 0, 10);
-  gVolleyZakAMarkers[0] = {315, 480, 1, 0};
-  gVolleyZakAMarkers[2] = {315, 481, 1, 0};
-  MoveVolleyZakB(0);
-  EXPECT_EQ(gVolleyZakAMarkers[2].locked, 1);
-  MoveVolleyZakA(0);
-  EXPECT_EQ(gVolleyZakA[0].alive + gVolleyZakA[2].alive, 0);
-  EXPECT_EQ(gVolleyZakAMarkers[0].locked, 1);
-  EXPECT_EQ(gVolleyZakAMarkers[2].locked, 0);
-  EXPECT_EQ(gVolleyZakAMarkers[2].y, 500);
-}
-
 TEST_F(VolleyZakTest, VolleyZakAsWreckDriftsOnWhileVolleyZakBsStopsDead) {
   gVolleyZakA[2] = Flying(300, 100, 2, 4);
   gVolleyZakB[1] = Flying(300, 100, 2, 4);

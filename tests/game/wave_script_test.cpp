@@ -1,8 +1,9 @@
-// The scripted wave kinds' tickers, slot starts, phase scripts, fire gates
-// and bounds, run on every kind where the kinds differ.
+// The scripted wave kinds' tickers, slot starts, phase scripts, fire gates,
+// TwinGunZak's cells drawn by the phase clock and the aimed shots' fixed
+// speeds per bullet slot.
 #include <array>
+#include <cmath>
 
-#include "game/reset.h"
 #include "tests/game/wave_fixture.h"
 
 namespace {
@@ -140,63 +141,71 @@ TEST_F(WaveScriptTest, GunZakFiresFromEveryCraftInBandTwoOnlyInTheModesItsGateAl
   }
 }
 
-TEST_F(WaveScriptTest, TwinGunZakFiresShot1InBandTwoAndShot2InBandThreeCAndDOnlyInExtraMode) {
-  gFrameScale = 0.0625f;  // 25 units/s: 1.5625 a move
-  auto live = [](AimedShotRecord* shots, int n) {
-    int count = 0;
-    for (int i = 0; i < n; ++i) count += shots[i].alive;
-    return count;
-  };
-  Fly(gTwinGunZakA[0], 100.0f, 100.0f, 11.0f - 1.5625f);
-  Fly(gTwinGunZakA[1], 200.0f, 100.0f, 21.0f - 1.5625f);
-  MoveTwinGunZakA(0);
-  EXPECT_EQ(live(gTwinGunZakAShot1, 4), 4);
-  EXPECT_EQ(live(gTwinGunZakAShot2, 5), 5);
-  EXPECT_EQ(gTwinGunZakAShot1[3].x, gTwinGunZakA[0].x + 40.0f);
-  EXPECT_EQ(gTwinGunZakAShot2[0].y, gTwinGunZakA[1].y + 50.0f);
-  for (int extra : {0, 1}) {
-    gDifficulty = 2;
-    gDifficultyExtra = extra;
-    for (WaveOps k : {kWaveKinds[2], kWaveKinds[3]}) {
-      Fly(k.slots[0], 100.0f, 300.0f, 20.0f - 1.5625f);
-      Fly(k.slots[1], 200.0f, 300.0f, 30.0f - 1.5625f);
-      k.move(0);
-    }
-    EXPECT_EQ(live(gTwinGunZakCShot1, 4) + live(gTwinGunZakDShot1, 4), 8 * extra);
-    EXPECT_EQ(live(gTwinGunZakCShot2, 5) + live(gTwinGunZakDShot2, 5), 10 * extra);
+TEST_F(WaveScriptTest, TwinGunZakDrawsEveryCellWhoseBandHoldsTheClockAndNoneAbove100) {
+  const struct {
+    float t;
+    std::vector<int> cells;
+  } cases[] = {{0, {0}},     {5, {0}},     {10, {0, 1}}, {15.5f, {1}}, {20, {1, 2}},
+               {30, {2, 3}}, {40, {3, 4}}, {100, {4}},   {100.5f, {}}, {-0.5f, {}}};
+  for (const auto& c : cases) {
+    gTwinGunZakA[3] = {};
+    gTwinGunZakA[3].x = 200.7f;
+    gTwinGunZakA[3].y = -20.2f;  // truncated towards zero
+    gTwinGunZakA[3].phaseTimer = c.t;
+    EXPECT_EQ(Render([] { DrawTwinGunZakA(0); }), Render([&] {
+                for (int cell : c.cells)
+                  koDraw::Blit(200, -20, gPicZak12, 100 * cell, 0, 100 * cell + 100, 100);
+              }))
+        << c.t;
   }
+  // The other three kinds' strips are never loaded: the engine's scratch object.
+  EXPECT_EQ(gPicTwinGunZakB + gPicTwinGunZakC + gPicTwinGunZakD, kNoPicture);
 }
 
-TEST_F(WaveScriptTest, MoveFreesSlotsOutsideTheBoundsAndLeavesTheExplosionRunning) {
-  struct Case {
-    void (*move)(int);
-    WaveZakRecord* slots;
-    float x, y;
-    int alive;
-  };
-  const Case cases[] = {
-      {MoveTwinGunZakA, gTwinGunZakA, 540.0f, 480.0f, 1},
-      {MoveTwinGunZakA, gTwinGunZakA, 540.5f, 0, 0},
-      {MoveGunZakC, gGunZakC, 640, -100, 1},
-      {MoveGunZakC, gGunZakC, 0, -100.5f, 0},
-  };
-  for (size_t c = 0; c < std::size(cases); ++c) {
-    WaveZakRecord& r = cases[c].slots[4];
-    r = {};
-    r.alive = 1;
-    r.dying = 1;  // the explosion is not stopped by leaving
-    r.frame = 3;
-    r.x = cases[c].x;
-    r.y = cases[c].y;
-    r.phaseTimer = 50.0f;
-    cases[c].move(0);
-    EXPECT_EQ(r.alive, cases[c].alive) << c;
-    EXPECT_EQ(r.dying, 1) << c;
-    EXPECT_EQ(r.frame, 3) << c;
-    if (!cases[c].alive) {
-      EXPECT_EQ(r.y, 500.0f) << c;
-    }
-  }
+using WaveShotTest = WaveTest;
+
+TEST_F(WaveShotTest, AStartSetsEveryBulletsSpeedFromTheFixedOriginSlot) {
+  gTwinGunZakA[0].x = 100.0f;
+  gTwinGunZakA[0].y = 60.5f;
+  gTwinGunZakA[2].x = 300.0f;  // not the origin, whichever craft calls the fire
+  gTwinGunZakAShot1[1] = {0, 0, 7.0f, 8.0f, 0, 0, 0, 0, 0, 0, 0, 999.0f, 0, 1};
+  gTwinGunZakAShot1[3] = gTwinGunZakAShot1[1];
+  const int draws = NextRands(1)[0];
+  FireTwinGunZakAShot1(2);
+  const float speeds[] = {230, 270, 310, 350};
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(gTwinGunZakAShot1[i].speed, speeds[i]) << i;
+  EXPECT_EQ(koSystem::Rand(), draws);  // no random draw taken
+  const AimedShotRecord& s = gTwinGunZakAShot1[2];
+  EXPECT_EQ(s.x, 140.0f);
+  EXPECT_EQ(s.y, 110.5f);
+  EXPECT_EQ(s.originX, 140.0f);
+  EXPECT_EQ(s.dx, 300.0f + 22.0f - 140.0f);
+  EXPECT_EQ(s.dy, 200.0f + 22.0f - 110.5f);
+  EXPECT_FLOAT_EQ(s.angle, std::atan(s.dy / s.dx));
+  EXPECT_EQ(gTwinGunZakAShot1[1].x, 7.0f);  // in flight: only its speed changed
+  // With every bullet in flight a fire changes nothing, speeds included.
+  for (AimedShotRecord& b : gTwinGunZakAShot1) b.speed = 1.0f;
+  FireTwinGunZakAShot1(0);
+  for (const AimedShotRecord& b : gTwinGunZakAShot1) EXPECT_EQ(b.speed, 1.0f);
+}
+
+TEST_F(WaveShotTest, GunZakFiresEachFreeBulletFromItsOwnCraftWithOneSpeedDrawEach) {
+  gGunZakD[0].x = 200.0f;
+  gGunZakD[0].y = 100.0f;
+  gGunZakD[2].x = 400.0f;
+  gGunZakD[2].y = 300.0f;
+  gGunZakDShot[1].alive = 1;
+  for (int i = 3; i < 5; ++i) gGunZakDShot[i].alive = 1;
+  const std::vector<int> r = NextRands(2);
+  FireGunZakDShot(0);
+  EXPECT_EQ(gGunZakDShot[0].x, 242.0f);
+  EXPECT_EQ(gGunZakDShot[0].y, 150.0f);
+  EXPECT_EQ(gGunZakDShot[0].speed, static_cast<float>(r[0] % 100 + 210));
+  EXPECT_EQ(gGunZakDShot[2].x, 442.0f);
+  EXPECT_EQ(gGunZakDShot[2].speed, static_cast<float>(r[1] % 100 + 210));
+  EXPECT_EQ(gGunZakDShot[2].spare1 + gGunZakDShot[2].spare2, 600.0f);
+  EXPECT_EQ(gGunZakDShot[2].originY, 350.0f);
+  EXPECT_EQ(gGunZakDShot[1].speed, 0.0f);  // in flight: untouched
 }
 
 }  // namespace

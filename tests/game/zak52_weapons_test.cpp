@@ -120,34 +120,4 @@ TEST_F(Zak52WeaponTest, AStreamVolleyLeavesFourMuzzlesAndAFreeSlotRestartsItWhol
   }
 }
 
-TEST_F(Zak52WeaponTest, StreamBulletsAreParkedPastXMinus20OrByABombAndHitOnlyTheShip) {
-  gFrameScale = 0.0f;
-  gZak52Stream[0] = {0, 0, -20.0f, 100, 0, 0, 0, 1};
-  gZak52Stream[1] = {0, 0, -20.5f, 100, 0, 0, 0, 1};
-  MoveZak52Stream(0);
-  EXPECT_EQ(gZak52Stream[0].alive, 1);
-  EXPECT_EQ(gZak52Stream[1].alive, 0);
-  EXPECT_EQ(gZak52Stream[1].x, -500.0f);
-  EXPECT_EQ(gZak52Stream[1].y, 500.0f);
-  gBombActive = 1;
-  MoveZak52Stream(0);
-  EXPECT_EQ(gZak52Stream[0].alive, 0);
-  gBombActive = 0;
-  // The ship's box: 10 to 30 right of and 20 to 30 below its corner; no penalty.
-  struct Case {
-    float dx, dy;
-    bool hit;
-  };
-  for (const Case c :
-       {Case{10, 20, true}, Case{30, 30, true}, Case{9.5f, 25, false}, Case{20, 30.5f, false}}) {
-    gPlayerAlive = 1;
-    gScore = 10000;
-    gZak52Stream[3] = {0, 0, gPlayerX + c.dx, gPlayerY + c.dy, 0, 0, 0, 1};
-    MoveZak52Stream(0);
-    EXPECT_EQ(gPlayerAlive, c.hit ? 0 : 1) << c.dx << ", " << c.dy;
-    EXPECT_EQ(gZak52Stream[3].alive, 1);  // it flies on
-    EXPECT_EQ(gScore, 10000);
-  }
-}
-
 }  // namespace

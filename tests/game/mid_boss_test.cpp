@@ -1,7 +1,9 @@
-// The mid-bosses' explosion and hit.
+// The mid-bosses' explosion, hit and the stages' spread schedules.
+#include "enemies/mid_boss.h"
+
 #include <vector>
 
-#include "enemies/mid_boss.h"
+#include "enemies/spread_schedule.h"
 #include "tests/game/mid_boss_fixture.h"
 
 namespace {
@@ -66,6 +68,50 @@ TEST_F(MidBossBodyTest, TheCraftFliesOnAndKeepsItsScriptWhileItExplodes) {
   DrawZak52();
   EXPECT_EQ(gZak52.x, 300.0f - kDash);
   EXPECT_EQ(gZak52.frame, 1);
+}
+
+using MidBossScheduleTest = MidBossTest;
+
+// Runs `steps` schedule steps and counts the spread ticks (one tick per step at most).
+template <typename Block>
+int TicksOver(Block& b, int steps, void (*schedule)()) {
+  int ticks = 0;
+  for (int i = 0; i < steps; ++i) {
+    const int32_t before = b.spreadTick;
+    schedule();
+    ticks += b.spreadTick != before;
+  }
+  return ticks;
+}
+
+TEST_F(MidBossScheduleTest, TheSpreadRunsOnlyWhileTheCraftHasBetween20And250HitPoints) {
+  for (const float hp : {280.0f, 250.0f, 20.0f, 5.0f}) {
+    gZak60A.hp = hp;
+    ScheduleZak60ASpread();
+    EXPECT_EQ(gZak60A.spreadClock, 0) << hp;
+  }
+  gZak60A.hp = 249.5f;
+  gZak60A.dying = 1;
+  ScheduleZak60ASpread();
+  EXPECT_EQ(gZak60A.spreadClock, 0);
+  gZak60A.dying = 0;
+  ScheduleZak60ASpread();
+  EXPECT_EQ(gZak60A.spreadClock, 1);
+  gZak60A.hp = 20.5f;
+  ScheduleZak60ASpread();
+  EXPECT_EQ(gZak60A.spreadClock, 2);
+}
+
+TEST_F(MidBossScheduleTest, EachScheduleTicksInItsWindowsAndWrapsTo9) {
+  gZak52.hp = gZak60A.hp = gZak60B.hp = gZak60C.hp = 100.0f;
+  EXPECT_EQ(TicksOver(gZak52, 1401, [] { ScheduleZak52Spread(kZak52Stage1Spread); }), 478);
+  EXPECT_EQ(gZak52.spreadClock, 9);
+  EXPECT_EQ(TicksOver(gZak52, 1, [] { ScheduleZak52Spread(kZak52Stage1Spread); }), 1);  // 10
+  EXPECT_EQ(TicksOver(gZak60A, 1401, ScheduleZak60ASpread), 478);
+  EXPECT_EQ(TicksOver(gZak60B, 1401, ScheduleZak60BSpread), 548);
+  EXPECT_EQ(TicksOver(gZak60C, 90, ScheduleZak60CSpread), 81);
+  EXPECT_EQ(TicksOver(gZak60C, 9, ScheduleZak60CSpread), 0);  // 91 to 99
+  EXPECT_EQ(gZak60C.spreadClock, 99);
 }
 
 }  // namespace

@@ -1,35 +1,10 @@
-// The bars of the Zak54 kinds and the muzzle streams: muzzles, growth up to
-// 200, the taller ship box, whole volleys placed at once, the spread that
-// grows with the number of live bullets, the fall, the bomb and the cells.
+// The muzzle streams: whole volleys placed at once, the spread that grows
+// with the number of live bullets, and the cells.
 #include "tests/game/large_fixture.h"
 
 namespace {
 
-using BarTest = LargeTest;
 using MuzzleStreamTest = LargeTest;
-
-TEST_F(BarTest, ABarGrowsTo200AndAtFullWidthHitsAShipFrom60LeftTo170RightAnd54AboveTo24Below) {
-  gZak54CBar1 = {0, 100, 50, 420.0f, 1};
-  for (int i = 0; i < 49; ++i) DrawZak54CBar1();
-  EXPECT_EQ(gZak54CBar1.width, 196);
-  EXPECT_EQ(Render([] { DrawZak54CBar1(); }),
-            Render([] { koDraw::Blit(100, 50, gPicBlzs12, 0, 0, 200, 20); }));
-  DrawZak54CBar1();
-  EXPECT_EQ(gZak54CBar1.width, 200);
-  struct Case {
-    float dx, dy;  // ship minus bar
-    int hit;
-  };
-  const Case cases[] = {{-60, -54, 1},  {170, 24, 1},   {-60.5f, 0, 0},
-                        {170.5f, 0, 0}, {0, -54.5f, 0}, {0, 24.5f, 0}};
-  for (const Case& c : cases) {
-    gPlayerAlive = 1;
-    gPlayerX = 100.0f + c.dx;
-    gPlayerY = 50.0f + c.dy;
-    DrawZak54CBar1();
-    EXPECT_EQ(gPlayerAlive, 1 - c.hit) << c.dx << ", " << c.dy;
-  }
-}
 
 TEST_F(MuzzleStreamTest, AFireStartsEveryFreeBulletAndPutsTheWholeVolleyBackAtItsMuzzles) {
   Place(gZak50C, 200.0f, 100.0f);
