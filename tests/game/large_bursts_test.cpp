@@ -38,7 +38,7 @@ TEST_F(BurstTest, EachGroupFiresWholeAtItsCountAndTheTimersWrapAtThePeriod) {
   EXPECT_EQ(gZak50AShot[2].x, 11.0f);
 }
 
-TEST_F(BurstTest, Zak50BShot1FiresItsLastGroupFiveCountsAfterTheFourth) {
+TEST_F(BurstTest, Zak50BShot1FiresItsLastGroupFiveCountsAfterTheFourthAndTheSideBurstsAt60) {
   Place(gZak50B, 300.0f, 100.0f);
   for (int call = 1; call <= 64; ++call) TickZak50BShot1(0);
   EXPECT_EQ(AliveSlots(gZak50BShot1), Range(0, 20));
@@ -51,6 +51,8 @@ TEST_F(BurstTest, Zak50BShot1FiresItsLastGroupFiveCountsAfterTheFourth) {
   EXPECT_EQ(AliveSlots(gZak50BShot2), Range(0, 5));
   EXPECT_EQ(gZak50BShot2[0].x, 302.0f);  // from the left muzzle
   EXPECT_EQ(gZak50BShot2[0].speed, 160.0f);
+  for (int call = 1; call <= 60; ++call) TickZak50BShot3(0);
+  EXPECT_EQ(gZak50BShot3[0].x, 522.0f);  // from the right muzzle
 }
 
 TEST_F(BurstTest, AFanLeavesAtTwelveDegreeStepsAboutTheAimLineInEveryQuadrant) {
