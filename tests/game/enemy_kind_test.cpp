@@ -68,6 +68,23 @@ TEST_F(KindTest, Zak1ExplodesInItsModesCopiesForThirtyDrawsThenIsFreeAndParked) 
   EXPECT_EQ(gZak1[0].y, 500.0f);
 }
 
+// The stage runs draw explosions in mode 0 only: Zak2B's mode-1 copies, frame 1.
+TEST_F(KindTest, Zak2BsSmallCopiesFlyOutOfTheLargeOneInMode1) {
+  gZak2B[0] = {0, 0, 0, 100.0f, 200.0f, 0.0f, 0.0f, 1, 1, 0};
+  HitZak2B(0);
+  Render([] { DrawZak2B(0); });
+  const int s = gPicZbak2b, t = gPicZbak6b;
+  EXPECT_EQ(Render([] { DrawZak2B(0); }), Render([&] {
+              DrawCopies({{Copy::kAdd, s, 80, 100, 200},
+                          {Copy::kAdd, t, 40, 116, 214},
+                          {Copy::kAdd, t, 40, 126, 225},
+                          {Copy::kAdd, t, 40, 114, 223},
+                          {Copy::kAdd, t, 40, 126, 214},
+                          {Copy::kAdd, t, 40, 125, 215}},
+                         1);
+            }));
+}
+
 TEST_F(KindTest, Zak2IsFreedOutsideItsBoxAndItsMarkerKeptOnlyInsideTheKeepArea) {
   for (int i = 0; i < 3; ++i) {
     gZak2[i].alive = 1;

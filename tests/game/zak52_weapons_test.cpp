@@ -93,31 +93,4 @@ TEST_F(Zak52WeaponTest, APatternBulletTakesTheShipAnd2000PointsInItsTallBox) {
   }
 }
 
-TEST_F(Zak52WeaponTest, AStreamVolleyLeavesFourMuzzlesAndAFreeSlotRestartsItWhole) {
-  gZak52.x = 100.5f;
-  gZak52.y = 20.25f;
-  FireZak52Stream(0);
-  const std::vector<std::pair<float, float>> muzzles = {
-      {230.5f, 60.25f}, {190.5f, 60.25f}, {190.5f, 160.25f}, {230.5f, 160.25f}};
-  for (int i = 0; i < 4; ++i) {
-    EXPECT_EQ(gZak52Stream[i].alive, 1);
-    EXPECT_EQ(gZak52Stream[i].x, muzzles[i].first) << i;
-    EXPECT_EQ(gZak52Stream[i].y, muzzles[i].second) << i;
-    EXPECT_EQ(gZak52Stream[i].vx, 0.0f);  // the move sets the speed
-  }
-  gFrameScale = 0.25f;
-  MoveZak52Stream(0);
-  EXPECT_EQ(gZak52Stream[0].x, 230.5f - 42.5f);
-  EXPECT_EQ(gZak52Stream[0].y, 60.25f);  // the bullets keep their height
-  EXPECT_EQ(gZak52Stream[0].vx, 170.0f);
-  FireZak52Stream(0);  // every slot busy: nothing
-  EXPECT_EQ(gZak52Stream[3].x, 230.5f - 42.5f);
-  gZak52Stream[2].alive = 0;
-  FireZak52Stream(0);  // one free slot: all four go back to their muzzles
-  for (int i = 0; i < 4; ++i) {
-    EXPECT_EQ(gZak52Stream[i].alive, 1);
-    EXPECT_EQ(gZak52Stream[i].x, muzzles[i].first) << i;
-  }
-}
-
 }  // namespace
