@@ -1,11 +1,10 @@
-// The five-way falling fans, on Zak51L's and VolleyZakA's: muzzle, speeds,
+// The five-way falling fans, on VolleyZakA's: muzzle, speeds,
 // drift and the y-only keep area that a bomb does not clear.
 #include <functional>
 #include <span>
 #include <string>
 
 #include "enemies/volley_zak.h"
-#include "enemies/zak51_side.h"
 #include "tests/game/enemy_fixture.h"
 
 namespace {
@@ -14,11 +13,6 @@ struct Expected {
   float muzzleX, muzzleY, vx, vy, xSign, minDY;
 };
 // Straight down, then the left and right of two pairs.
-constexpr Expected kZak51Fan[5] = {{112, 50, 0, 110, 0, 24},
-                                   {112, 50, 10, 105, -1, 24},
-                                   {112, 50, 10, 105, 1, 24},
-                                   {112, 50, 20, 96, -1, 24},
-                                   {112, 50, 20, 96, 1, 24}};
 constexpr Expected kCraftFan[5] = {{37, 40, 0, 130, 0, 24},
                                    {37, 44, 20, 130, -1, 24},
                                    {37, 44, 20, 130, 1, 24},
@@ -51,7 +45,7 @@ std::function<void(int, float, float)> Owner(Record (&table)[N]) {
   FAN_STREAM(kind, 1, fan), FAN_STREAM(kind, 2, fan), FAN_STREAM(kind, 3, fan), \
       FAN_STREAM(kind, 4, fan), FAN_STREAM(kind, 5, fan)
 
-std::vector<Stream> AllStreams() { return {FIVE(Zak51L, kZak51Fan), FIVE(VolleyZakA, kCraftFan)}; }
+std::vector<Stream> AllStreams() { return {FIVE(VolleyZakA, kCraftFan)}; }
 
 using FanStreamTest = EnemyTest;
 

@@ -99,6 +99,11 @@ TEST_F(BurstTest, TheRingOfZak51ALeavesInThirtyDegreeStepsCountedFromItsFirstBul
   FireZak51AShot2(13);
   EXPECT_NEAR(std::remainder(gZak51AShot2[13].angle, 2.0f * kPi), kPi / 6.0f, 1e-5f);
   EXPECT_GT(gZak51AShot2[13].angle, 2.0f * kPi);
+  // The ring timers wrap at 660.
+  for (int call = 61; call < 660; ++call) TickZak51AShot2(0);
+  EXPECT_EQ(gZak51AShot2[0].timer, 659);
+  TickZak51AShot2(0);
+  EXPECT_EQ(gZak51AShot2[0].timer, 0);
   // Zak51A's fan burst: 70 counts of 430.
   for (int call = 1; call <= 70; ++call) TickZak51AShot1(0);
   EXPECT_EQ(AliveSlots(gZak51AShot1), Range(0, 5));

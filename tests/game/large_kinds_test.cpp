@@ -1,6 +1,5 @@
-// The single large kinds: entry values and their draws, the straight flight
-// and the bounds, the body and the eight-copy explosion, the end of the
-// explosion with and without hitSkip, the Zak54 and Zak50C phase scripts.
+// The single large kinds: the entry that adds draws, the eight-copy
+// explosion, its end with and without hitSkip, and the Zak54 phase script.
 #include <vector>
 
 #include "tests/game/large_fixture.h"
@@ -103,36 +102,6 @@ TEST_F(LargeKindTest, Zak54EntersStandsFiringItsBarsThenLeavesAndLaterRoundsOnly
   MoveZak54A(0);  // 120.7: between the leaving band and the restart
   EXPECT_FLOAT_EQ(gZak54A.x, x);
   EXPECT_FLOAT_EQ(gZak54A.phaseTimer, 120.7f);
-}
-
-TEST_F(LargeKindTest, Zak50CDivesStandsFiringItsStreamThenSinksWhileLeaving) {
-  gFrameScale = 1.0f / 40.0f;
-  SpawnZak50C(0);
-  float x = 540.0f, y = -150.0f;
-  for (int t = 1; t <= 40; ++t) {
-    MoveZak50C(0);
-    x -= 200.0f * gFrameScale;
-    y += 170.0f * gFrameScale;
-  }
-  EXPECT_FLOAT_EQ(gZak50C.x, x);
-  EXPECT_FLOAT_EQ(gZak50C.y, y);
-  EXPECT_EQ(gZak50CStream[0].alive, 0);
-  MoveZak50C(0);  // 41: fires and stands
-  EXPECT_EQ(gZak50C.vx, 0.0f);
-  EXPECT_FLOAT_EQ(gZak50C.x, x);
-  for (const ShotRecord& s : gZak50CStream) EXPECT_EQ(s.alive, 1);
-  EXPECT_FLOAT_EQ(gZak50CStream[3].x, x + 60.0f);
-  for (int t = 42; t <= 71; ++t) MoveZak50C(0);
-  EXPECT_FLOAT_EQ(gZak50C.x, x - 150.0f * gFrameScale);
-  EXPECT_FLOAT_EQ(gZak50C.y, y + 280.0f * gFrameScale);
-  // Its box: -100..540 by -160..480, bounds included.
-  Place(gZak50C, 540.0f, -160.0f);
-  gZak50C.phaseTimer = 45.0f;
-  MoveZak50C(0);
-  EXPECT_EQ(gZak50C.alive, 1);
-  gZak50C.x = -100.5f;
-  MoveZak50C(0);
-  EXPECT_EQ(gZak50C.alive, 0);
 }
 
 using LargeKindInPlayTest = PlayerTest;

@@ -116,12 +116,6 @@ TEST_F(MidBossSpreadTest, ATouchInTheInclusiveBoxTakesTheShipAnd2000PointsOnce) 
   k.move();
   EXPECT_EQ(gPlayerAlive, 0);
   EXPECT_EQ(gScore, 8000);
-  // The wide bullets of the Zak60 kinds use the same box.
-  gPlayerAlive = 1;
-  Kinds()[1].up[0] = {0, 349, 225, 12, 1, 1};
-  Kinds()[1].move();
-  EXPECT_EQ(gPlayerAlive, 0);
-  EXPECT_EQ(gScore, 6000);
 }
 
 }  // namespace
