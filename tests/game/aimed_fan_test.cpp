@@ -79,17 +79,4 @@ TEST_F(AimedFanTest, MoveKeepsBulletsOnTheScreenAndItsLeftAndTopBorder) {
   EXPECT_EQ(gDiver80LFan[0].alive, 0);
 }
 
-TEST_F(AimedFanTest, ABulletInTheShipsBoxKillsTheShipAndFliesOn) {
-  gPlayerX = 200.0f;
-  gPlayerY = 200.0f;
-  StillBullet(214.0f, 224.0f);  // the box's corner: (14, 24) from the ship's
-  MoveDiver80LFan(0);
-  EXPECT_EQ(gPlayerAlive, 0);
-  EXPECT_EQ(gDiver80LFan[0].alive, 1);
-  StillBullet(213.9f, 224.0f);
-  gPlayerAlive = 1;
-  MoveDiver80LFan(0);
-  EXPECT_EQ(gPlayerAlive, 1);
-}
-
 }  // namespace

@@ -104,10 +104,6 @@ TEST_F(BurstTest, TheRingOfZak51ALeavesInThirtyDegreeStepsCountedFromItsFirstBul
   EXPECT_EQ(gZak51AShot2[0].timer, 659);
   TickZak51AShot2(0);
   EXPECT_EQ(gZak51AShot2[0].timer, 0);
-  // Zak51A's fan burst: 70 counts of 430.
-  for (int call = 1; call <= 70; ++call) TickZak51AShot1(0);
-  EXPECT_EQ(AliveSlots(gZak51AShot1), Range(0, 5));
-  EXPECT_EQ(gZak51AShot1[0].speed, 130.0f);
 }
 
 }  // namespace

@@ -75,22 +75,4 @@ TEST_F(Zak52WeaponTest, BurstBStaysInsideTheOpenScreenBoxWhileBurstAOnlyMindsThe
   }
 }
 
-TEST_F(Zak52WeaponTest, APatternBulletTakesTheShipAnd2000PointsInItsTallBox) {
-  gPlayerX = 300.0f;
-  gPlayerY = 200.0f;
-  struct Case {
-    int x, y;
-    bool hit;
-  };
-  for (const Case c :
-       {Case{310, 156, true}, Case{337, 244, true}, Case{320, 155, false}, Case{320, 245, false}}) {
-    gPlayerAlive = 1;
-    gScore = 10000;
-    Poise(gZak52BurstA[0], 10.5f, 15, c.x, c.y);
-    MoveZak52BurstA();
-    EXPECT_EQ(gPlayerAlive, c.hit ? 0 : 1) << c.x << ", " << c.y;
-    EXPECT_EQ(gScore, c.hit ? 8000 : 10000);
-  }
-}
-
 }  // namespace
