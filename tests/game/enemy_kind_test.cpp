@@ -1,6 +1,6 @@
-// The shared kind design on Zak1, Zak2 and Zak7A: spawn values and the order
-// of their draws, the body and explosion drawing, the move with its bounds,
-// the marker and the freeze of a wreck freed while it explodes.
+// The shared kind design on Zak1, Zak2 and Zak1B: spawn values and the order
+// of their draws, the explosion drawing, the marker, the freeze of a wreck
+// freed while it explodes and the steering towards the ship's row.
 #include <cmath>
 
 #include "enemies/template_kinds.h"
@@ -26,18 +26,7 @@ TEST_F(KindTest, SpawnStartsOnlyFreeSlotsWithTheirDrawsInOrder) {
   EXPECT_EQ(gZak1[0].vy, 7.0f);
   EXPECT_EQ(gZak1[0].hitSkip, 1);
   EXPECT_EQ(gZak1[1].x, 123.0f);  // live: not restarted, no draws taken
-  EXPECT_EQ(gZak1[2].y, static_cast<float>(r[2] % 410 + 20));
-  EXPECT_EQ(gZak1[2].vx, static_cast<float>(r[3] % 70 + 90));
-}
-
-TEST_F(KindTest, AFreeSlotOfAnAlwaysDrawnKindDrawsNothingAndALiveOneItsBodyAtTheTruncatedPlace) {
-  EXPECT_TRUE(Blank(Render([] { DrawZak1(0); })));
-  gZak1[2].alive = 1;
-  gZak1[2].x = 100.9f;
-  gZak1[2].y = -10.5f;  // truncated towards zero: -10
-  const auto drawn = Render([] { DrawZak1(0); });
-  const auto expected = Render([] { koDraw::Blit(100, -10, gPicZak1, 0, 0, 60, 50); });
-  EXPECT_EQ(drawn, expected);
+  EXPECT_EQ(gZak1[2].vx, static_cast<float>(r[3] % 70 + 90));  // the next free slot
 }
 
 TEST_F(KindTest, Zak1ExplodesInItsModesCopiesForThirtyDrawsThenIsFreeAndParked) {
@@ -78,21 +67,21 @@ TEST_F(KindTest, Zak1ExplodesInItsModesCopiesForThirtyDrawsThenIsFreeAndParked) 
   EXPECT_EQ(gZak1[0].y, 500.0f);
 }
 
-TEST_F(KindTest, Zak1MovesLeftAndIsFreedOnlyBeyondMinus60) {
-  gZak1[0].alive = 1;
-  gZak1[0].x = 0.0f;
-  gZak1[0].y = 100.0f;
-  gZak1[0].vx = 120.0f;
-  gZak1[0].vy = 1000.0f;  // not applied by this kind
-  MoveZak1(0);
-  EXPECT_EQ(gZak1[0].x, -60.0f);
-  EXPECT_EQ(gZak1[0].y, 100.0f);
-  EXPECT_EQ(gZak1[0].alive, 1);
-  gFrameScale = 0.001f;
-  MoveZak1(0);
-  EXPECT_EQ(gZak1[0].alive, 0);
-  EXPECT_EQ(gZak1[0].x, -500.0f);
-  EXPECT_EQ(gZak1[0].y, 500.0f);
+// The stage runs draw explosions in mode 0 only: Zak2B's mode-1 copies, frame 1.
+TEST_F(KindTest, Zak2BsSmallCopiesFlyOutOfTheLargeOneInMode1) {
+  gZak2B[0] = {0, 0, 0, 100.0f, 200.0f, 0.0f, 0.0f, 1, 1, 0};
+  HitZak2B(0);
+  Render([] { DrawZak2B(0); });
+  const int s = gPicZbak2b, t = gPicZbak6b;
+  EXPECT_EQ(Render([] { DrawZak2B(0); }), Render([&] {
+              DrawCopies({{Copy::kAdd, s, 80, 100, 200},
+                          {Copy::kAdd, t, 40, 116, 214},
+                          {Copy::kAdd, t, 40, 126, 225},
+                          {Copy::kAdd, t, 40, 114, 223},
+                          {Copy::kAdd, t, 40, 126, 214},
+                          {Copy::kAdd, t, 40, 125, 215}},
+                         1);
+            }));
 }
 
 TEST_F(KindTest, Zak2IsFreedOutsideItsBoxAndItsMarkerKeptOnlyInsideTheKeepArea) {
@@ -122,24 +111,6 @@ TEST_F(KindTest, Zak2IsFreedOutsideItsBoxAndItsMarkerKeptOnlyInsideTheKeepArea) 
   EXPECT_EQ(gZak2Markers[0].x, -500);
 }
 
-TEST_F(KindTest, Zak2DrawsItsBodyOnlyWhileAliveAndALockedMarkerOverIt) {
-  gZak2[1].alive = 1;
-  gZak2[1].x = 200.0f;
-  gZak2[1].y = 300.0f;
-  gZak2Markers[1].locked = 1;
-  gPicTargetMarker = Strip(60, 1);
-  const auto drawn = Render([] { DrawZak2(0); });
-  EXPECT_EQ(drawn, Render([] {
-              koDraw::Blit(200, 300, gPicZak2, 0, 0, 80, 100);
-              koDraw::Blit(210, 320, gPicTargetMarker, 0, 0, 60, 60);
-            }));
-  EXPECT_EQ(gZak2Markers[1].x, 210);
-  EXPECT_EQ(gZak2Markers[1].y, 320);
-  // Free but standing on the screen: nothing shows.
-  gZak2[1].alive = 0;
-  EXPECT_TRUE(Blank(Render([] { DrawZak2(0); })));
-}
-
 TEST_F(KindTest, AZak2FreedWhileExplodingFreezesUntilItsNextSpawnWhichKeepsTheRow) {
   gZak2[0].alive = 1;
   gZak2[0].x = 300.0f;
@@ -166,6 +137,29 @@ TEST_F(KindTest, AZak2FreedWhileExplodingFreezesUntilItsNextSpawnWhichKeepsTheRo
   EXPECT_EQ(gZak2[0].alive, 0);
   EXPECT_EQ(gZak2Markers[0].locked, 0);  // the end of the explosion parks the marker
   EXPECT_EQ(gZak2Markers[0].x, -500);
+}
+
+TEST_F(KindTest, Zak1BAndZak2BCloseOnTheShipsRowAfterEveryMove) {
+  gPlayerY = 260.0f;
+  gFrameScale = 0.1f;
+  gZak1B[0] = {0, 0, 0, 300.0f, 200.0f, 100.0f, 3.0f, 0, 1, 0};
+  gZak2B[0] = {0, 0, 0, 300.0f, 262.0f, 100.0f, 0.0f, 0, 1, 0};
+  MoveZak1B(0);
+  MoveZak2B(0);
+  EXPECT_FLOAT_EQ(gZak1B[0].y, 200.3f);  // the spawn speed acts on the first move only
+  EXPECT_FLOAT_EQ(gZak1B[0].x, 290.0f);
+  EXPECT_EQ(gZak1B[0].vy, 50.0f);
+  EXPECT_EQ(gZak2B[0].vy, -55.0f);
+  gZak1B[0].y = 270.0f;
+  MoveZak1B(0);
+  EXPECT_EQ(gZak1B[0].vy, -50.0f);
+  gZak1B[0].y = 260.0f + 5.0f;
+  MoveZak1B(0);  // lands exactly on the ship's row: vy keeps its value
+  EXPECT_EQ(gZak1B[0].y, 260.0f);
+  EXPECT_EQ(gZak1B[0].vy, -50.0f);
+  gZak1B[1].vy = 7.0f;  // a free slot is not steered
+  MoveZak1B(0);
+  EXPECT_EQ(gZak1B[1].vy, 7.0f);
 }
 
 }  // namespace

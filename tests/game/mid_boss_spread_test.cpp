@@ -13,26 +13,21 @@ struct SpreadKind {
   void (*tick)();
   void (*fire)(int);
   void (*move)();
-  void (*draw)(int);
   SpreadShotRecord *mid, *up, *down;
   float *x, *y;
   int32_t* clock;
   int32_t* tickCount;
   int midSlow, midFast;  // straight row's step
   int slantSlowX, slantSlowY, slantFastX, slantFastY;
-  int freeBelowX;  // x below this frees a bullet
-  int width;       // of every row's picture
 };
 
-#define SPREAD(K)                                                                          \
-#K, Tick##K##Spread, Fire##K##Spread, Move##K##Spread, Draw##K##Spread, g##K##SpreadMid, \
-      g##K##SpreadUp, g##K##SpreadDown, &g##K.x, &g##K.y, &g##K.spreadClock, &g##K.spreadTick
+#define SPREAD(K)                                                                         \
+#K, Tick##K##Spread, Fire##K##Spread, Move##K##Spread, g##K##SpreadMid, g##K##SpreadUp, \
+      g##K##SpreadDown, &g##K.x, &g##K.y, &g##K.spreadClock, &g##K.spreadTick
 const std::vector<SpreadKind>& Kinds() {
   static const std::vector<SpreadKind> kinds = {
-      {SPREAD(Zak52), 10, 20, 10, 3, 20, 5, -59, 60},
-      {SPREAD(Zak60A), 12, 12, 5, 2, 10, 5, -139, 140},
-      {SPREAD(Zak60B), 12, 12, 5, 2, 10, 5, -139, 140},
-      {SPREAD(Zak60C), 12, 12, 5, 2, 10, 5, -139, 140},
+      {SPREAD(Zak52), 10, 20, 10, 3, 20, 5},
+      {SPREAD(Zak60A), 12, 12, 5, 2, 10, 5},
   };
   return kinds;
 }
@@ -95,30 +90,6 @@ TEST_F(MidBossSpreadTest, FireStartsEachFreeRowAtTheTruncatedMuzzleWithTheClocks
   }
 }
 
-TEST_F(MidBossSpreadTest, BulletsStepPerCallAndAreFreedWhereTheyArePastTheLeftEdge) {
-  for (const SpreadKind& k : Kinds()) {
-    gBombActive = 1;  // no bomb test
-    gPlayerAlive = 0;
-    k.mid[0] = {0, k.freeBelowX + 10, 100, 10, 0, 1};  // lands on freeBelowX: stays
-    k.mid[1] = {0, k.freeBelowX + 9, 100, 10, 0, 1};   // one further: freed
-    k.up[2] = {0, 300, 2, 10, 5, 1};                   // leaves by the top and flies on
-    k.down[2] = {0, 300, 478, 10, 5, 1};               // and by the bottom
-    k.move();
-    EXPECT_EQ(k.mid[0].alive, 1) << k.name;
-    EXPECT_EQ(k.mid[0].x, k.freeBelowX);
-    EXPECT_EQ(k.mid[1].alive, 0) << k.name;
-    EXPECT_EQ(k.mid[1].x, k.freeBelowX - 1);  // not parked
-    EXPECT_EQ(k.mid[1].y, 100);
-    EXPECT_EQ(k.up[2].x, 290);
-    EXPECT_EQ(k.up[2].y, -3);
-    EXPECT_EQ(k.down[2].y, 483);
-    k.move();
-    EXPECT_EQ(k.up[2].alive + k.down[2].alive, 2) << k.name;
-    EXPECT_EQ(k.mid[1].x, k.freeBelowX - 1);  // a free bullet stands
-    FreeAll(k);
-  }
-}
-
 TEST_F(MidBossSpreadTest, ATouchInTheInclusiveBoxTakesTheShipAnd2000PointsOnce) {
   gPlayerX = 300.7f;  // truncated: 300
   gPlayerY = 200.9f;  // truncated: 200
@@ -145,33 +116,6 @@ TEST_F(MidBossSpreadTest, ATouchInTheInclusiveBoxTakesTheShipAnd2000PointsOnce) 
   k.move();
   EXPECT_EQ(gPlayerAlive, 0);
   EXPECT_EQ(gScore, 8000);
-  // The wide bullets of the Zak60 kinds use the same box.
-  gPlayerAlive = 1;
-  Kinds()[1].up[0] = {0, 349, 225, 12, 1, 1};
-  Kinds()[1].move();
-  EXPECT_EQ(gPlayerAlive, 0);
-  EXPECT_EQ(gScore, 6000);
-}
-
-TEST_F(MidBossSpreadTest, DrawShowsLiveBulletsWholeRisingThenFallingThenStraight) {
-  for (const SpreadKind& k : Kinds()) {
-    k.up[5] = {0, 50, 60, 0, 0, 1};
-    k.down[5] = {0, 50, 60, 0, 0, 1};
-    k.mid[5] = {0, 50, 60, 0, 0, 1};
-    k.mid[6] = {0, 50, 300, 0, 0, 0};  // free: not drawn
-    auto pixels = Render([&] { k.draw(0); });
-    EXPECT_EQ(pixels[60 * 640 + 50], kMid) << k.name;
-    EXPECT_EQ(pixels[99 * 640 + 50 + k.width - 1], kMid);
-    EXPECT_EQ(pixels[99 * 640 + 50 + k.width], kBackground);
-    EXPECT_EQ(pixels[100 * 640 + 50], kBackground);
-    EXPECT_EQ(pixels[300 * 640 + 50], kBackground);
-    k.mid[5].alive = 0;
-    pixels = Render([&] { k.draw(0); });
-    EXPECT_EQ(pixels[60 * 640 + 50], kDown) << k.name;
-    k.down[5].alive = 0;
-    pixels = Render([&] { k.draw(0); });
-    EXPECT_EQ(pixels[60 * 640 + 50], kUp) << k.name;
-  }
 }
 
 }  // namespace

@@ -13,30 +13,23 @@
 struct WaveOps {
   std::string name;
   WaveZakRecord* slots;
-  void (*spawnSlot)(int);
   void (*tick)(int);
   void (*move)(int);
-  void (*draw)(int);
-  void (*hit)(int);
 };
 
 inline const WaveOps kWaveKinds[] = {
-    {"TwinGunZakA", gTwinGunZakA, SpawnSlotTwinGunZakA, TickWaveTwinGunZakA, MoveTwinGunZakA,
-     DrawTwinGunZakA, HitTwinGunZakA},
-    {"TwinGunZakB", gTwinGunZakB, SpawnSlotTwinGunZakB, TickWaveTwinGunZakB, MoveTwinGunZakB,
-     DrawTwinGunZakB, HitTwinGunZakB},
-    {"TwinGunZakC", gTwinGunZakC, SpawnSlotTwinGunZakC, TickWaveTwinGunZakC, MoveTwinGunZakC,
-     DrawTwinGunZakC, HitTwinGunZakC},
-    {"TwinGunZakD", gTwinGunZakD, SpawnSlotTwinGunZakD, TickWaveTwinGunZakD, MoveTwinGunZakD,
-     DrawTwinGunZakD, HitTwinGunZakD},
-    {"GunZakA", gGunZakA, SpawnSlotGunZakA, TickWaveGunZakA, MoveGunZakA, DrawGunZakA, HitGunZakA},
-    {"GunZakB", gGunZakB, SpawnSlotGunZakB, TickWaveGunZakB, MoveGunZakB, DrawGunZakB, HitGunZakB},
-    {"GunZakC", gGunZakC, SpawnSlotGunZakC, TickWaveGunZakC, MoveGunZakC, DrawGunZakC, HitGunZakC},
-    {"GunZakD", gGunZakD, SpawnSlotGunZakD, TickWaveGunZakD, MoveGunZakD, DrawGunZakD, HitGunZakD},
-    {"Zak4A", gZak4A, SpawnSlotZak4A, TickWaveZak4A, MoveZak4A, DrawZak4A, HitZak4A},
-    {"Zak4B", gZak4B, SpawnSlotZak4B, TickWaveZak4B, MoveZak4B, DrawZak4B, HitZak4B},
-    {"Zak4C", gZak4C, SpawnSlotZak4C, TickWaveZak4C, MoveZak4C, DrawZak4C, HitZak4C},
-    {"Zak4D", gZak4D, SpawnSlotZak4D, TickWaveZak4D, MoveZak4D, DrawZak4D, HitZak4D},
+    {"TwinGunZakA", gTwinGunZakA, TickWaveTwinGunZakA, MoveTwinGunZakA},
+    {"TwinGunZakB", gTwinGunZakB, TickWaveTwinGunZakB, MoveTwinGunZakB},
+    {"TwinGunZakC", gTwinGunZakC, TickWaveTwinGunZakC, MoveTwinGunZakC},
+    {"TwinGunZakD", gTwinGunZakD, TickWaveTwinGunZakD, MoveTwinGunZakD},
+    {"GunZakA", gGunZakA, TickWaveGunZakA, MoveGunZakA},
+    {"GunZakB", gGunZakB, TickWaveGunZakB, MoveGunZakB},
+    {"GunZakC", gGunZakC, TickWaveGunZakC, MoveGunZakC},
+    {"GunZakD", gGunZakD, TickWaveGunZakD, MoveGunZakD},
+    {"Zak4A", gZak4A, TickWaveZak4A, MoveZak4A},
+    {"Zak4B", gZak4B, TickWaveZak4B, MoveZak4B},
+    {"Zak4C", gZak4C, TickWaveZak4C, MoveZak4C},
+    {"Zak4D", gZak4D, TickWaveZak4D, MoveZak4D},
 };
 
 class WaveTest : public EnemyTest {

@@ -1,0 +1,115 @@
+// The mid-bosses' explosion, hit and the stages' spread schedules.
+#include "enemies/mid_boss.h"
+
+#include <vector>
+
+#include "enemies/spread_schedule.h"
+#include "tests/game/mid_boss_fixture.h"
+
+namespace {
+
+using MidBossBodyTest = MidBossTest;
+
+// The pixel of a patterned strip at column u, row v.
+uint16_t StripPixel(int picture, int u, int v) { return koDraw::ObjectSurface(picture)->Row(v)[u]; }
+
+TEST_F(MidBossBodyTest, TheExplosionDrawsPlainCopiesWhateverTheBlitMode) {
+  gZak52.x = 200.4f;
+  gZak52.y = 150.6f;
+  gZak52.dying = 1;
+  gZak52.frame = 2;
+  auto draw = [](int mode) {
+    gExplosionBlitMode = mode;
+    gZak52.frame = 2;
+    return Render(DrawZak52);
+  };
+  const auto mode1 = draw(1);
+  EXPECT_EQ(draw(0), mode1);
+  EXPECT_EQ(draw(5), mode1);
+  auto at = [&](int x, int y) { return mode1[y * 640 + x]; };
+  const int X = 200, Y = 150, f = 2;
+  // Only the second large copy reaches (X + 214, Y + 75): its last column, row 40.
+  EXPECT_EQ(at(X + 214, Y + 75), StripPixel(gPicZbak3b, 80 * f + 79, 40));
+  // Small copies: the first alone at its far corner, the fifth on top at its own corner.
+  EXPECT_EQ(at(X + 75 + 4 * f + 39, Y + 55 + 6 * f + 39), StripPixel(gPicZbak6b, 40 * f + 39, 39));
+  EXPECT_EQ(at(X + 75 - 5 * f, Y + 55 + 5 * f), StripPixel(gPicZbak6b, 40 * f, 0));
+  // No body under the explosion.
+  EXPECT_NE(at(X + 250, Y + 190), kBody);
+}
+
+// The stages read the dying flag kept after the explosion as the craft's destruction.
+TEST_F(MidBossBodyTest, AnExplosionRuns32DrawsThenFreesTheCraftButKeepsItDying) {
+  gZak52.alive = 1;
+  gZak52.hitSkip = 1;
+  HitZak52();
+  for (int i = 0; i < 31; ++i) {
+    DrawZak52();
+    ASSERT_EQ(gZak52.alive, 1) << i;
+  }
+  DrawZak52();  // the 32nd frame ends it
+  EXPECT_EQ(gZak52.alive, 0);
+  EXPECT_EQ(gZak52.x, -500.0f);
+  EXPECT_EQ(gZak52.row + gZak52.frame, 0);
+  EXPECT_EQ(gZak52.dying, 1);
+  EXPECT_EQ(gZak52.hitSkip, 1);
+}
+
+TEST_F(MidBossBodyTest, TheCraftFliesOnAndKeepsItsScriptWhileItExplodes) {
+  gZak52.alive = 1;
+  gZak52.x = 300.0f;
+  gZak52.y = 200.0f;
+  gZak52.phaseTimer = 151.0f;  // the dash to the left
+  HitZak52();
+  HitZak52();  // a second hit changes nothing but the sound
+  EXPECT_EQ(gZak52.frame, 0);
+  MoveZak52();
+  DrawZak52();
+  EXPECT_EQ(gZak52.x, 300.0f - kDash);
+  EXPECT_EQ(gZak52.frame, 1);
+}
+
+using MidBossScheduleTest = MidBossTest;
+
+// Runs `steps` schedule steps and counts the spread ticks (one tick per step at most).
+template <typename Block>
+int TicksOver(Block& b, int steps, void (*schedule)()) {
+  int ticks = 0;
+  for (int i = 0; i < steps; ++i) {
+    const int32_t before = b.spreadTick;
+    schedule();
+    ticks += b.spreadTick != before;
+  }
+  return ticks;
+}
+
+TEST_F(MidBossScheduleTest, TheSpreadRunsOnlyWhileTheCraftHasBetween20And250HitPoints) {
+  for (const float hp : {280.0f, 250.0f, 20.0f, 5.0f}) {
+    gZak60A.hp = hp;
+    ScheduleZak60ASpread();
+    EXPECT_EQ(gZak60A.spreadClock, 0) << hp;
+  }
+  gZak60A.hp = 249.5f;
+  gZak60A.dying = 1;
+  ScheduleZak60ASpread();
+  EXPECT_EQ(gZak60A.spreadClock, 0);
+  gZak60A.dying = 0;
+  ScheduleZak60ASpread();
+  EXPECT_EQ(gZak60A.spreadClock, 1);
+  gZak60A.hp = 20.5f;
+  ScheduleZak60ASpread();
+  EXPECT_EQ(gZak60A.spreadClock, 2);
+}
+
+TEST_F(MidBossScheduleTest, EachScheduleTicksInItsWindowsAndWrapsTo9) {
+  gZak52.hp = gZak60A.hp = gZak60B.hp = gZak60C.hp = 100.0f;
+  EXPECT_EQ(TicksOver(gZak52, 1401, [] { ScheduleZak52Spread(kZak52Stage1Spread); }), 478);
+  EXPECT_EQ(gZak52.spreadClock, 9);
+  EXPECT_EQ(TicksOver(gZak52, 1, [] { ScheduleZak52Spread(kZak52Stage1Spread); }), 1);  // 10
+  EXPECT_EQ(TicksOver(gZak60A, 1401, ScheduleZak60ASpread), 478);
+  EXPECT_EQ(TicksOver(gZak60B, 1401, ScheduleZak60BSpread), 548);
+  EXPECT_EQ(TicksOver(gZak60C, 90, ScheduleZak60CSpread), 81);
+  EXPECT_EQ(TicksOver(gZak60C, 9, ScheduleZak60CSpread), 0);  // 91 to 99
+  EXPECT_EQ(gZak60C.spreadClock, 99);
+}
+
+}  // namespace
