@@ -26,13 +26,11 @@ TEST_F(LightningTest, BothWhipsLaunchWholeFromTheirPointsAtTheSameShipPosition) 
   FireBoss2Lightning1();
   FireBoss2Lightning2();
   for (int i = 0; i < kLightningNodes; ++i) {
-    EXPECT_EQ(gBoss2Lightning1[i].active, 1);
-    EXPECT_EQ(gBoss2Lightning1[i].x, 294.0f);
-    EXPECT_EQ(gBoss2Lightning1[i].y, 94.0f);
-    EXPECT_EQ(gBoss2Lightning2[i].y, 294.0f);
-    EXPECT_EQ(gBoss2Lightning1[i].speed, 260.0f + 20.0f * i);
-    EXPECT_NEAR(gBoss2Lightning1[i].angle, kPi / 4, 1e-6);
-    EXPECT_NEAR(gBoss2Lightning2[i].angle, -kPi / 4, 1e-6);
+    const LightningNode &a = gBoss2Lightning1[i], &b = gBoss2Lightning2[i];
+    EXPECT_TRUE(a.active == 1 && a.x == 294.0f && a.y == 94.0f && b.y == 294.0f) << i;
+    EXPECT_EQ(a.speed, 260.0f + 20.0f * i);
+    EXPECT_NEAR(a.angle, kPi / 4, 1e-6);
+    EXPECT_NEAR(b.angle, -kPi / 4, 1e-6);
   }
   // A flying whip is not launched again.
   gBoss2.x = 0.0f;

@@ -15,7 +15,7 @@ struct Member {
   HomingMissile* missiles;
   TargetMarker* markers;
   int count;
-  void (*launch)(), (*update)(), (*draw)();
+  void (*launch)(), (*update)();
   int (*dying)(int slot);
   float speed, launchY;
   int xBound;  // also the loss x
@@ -26,7 +26,7 @@ struct Member {
 
 // clang-format off
 #define MEMBER(K, n, speed, launchY, bound, low, groupA, ...)                                \
-  {#K, gHoming##K, g##K##Markers, n, LaunchHoming##K, UpdateHoming##K, DrawHoming##K,       \
+  {#K, gHoming##K, g##K##Markers, n, LaunchHoming##K, UpdateHoming##K,                       \
    [](int s) { return g##K[s].dying; }, speed, launchY, bound, low, groupA, __VA_ARGS__}
 // clang-format on
 const Member kMembers[] = {
