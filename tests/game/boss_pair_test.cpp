@@ -96,14 +96,22 @@ TEST_F(PairShotTest, ChainsLayTheirArcAndBossOnesIsPlacedAndFalls) {
   EXPECT_TRUE(gBoss1Chain[0].x == 300.0f - 105.0f && gBoss1Chain[0].y == 164.0f + 100.0f);
 }
 
-TEST_F(PairShotTest, BossOnesChainHoldsFireWhileTheLaserIsAnchored) {
+// Boss 1's chain fires its five groups on counts 25 to 125 of its 140-call
+// cycle, and holds fire while the laser is anchored.
+TEST_F(PairShotTest, BossOnesChainFiresOnItsCountsAndHoldsWhileTheLaserIsAnchored) {
   ResetAllPairs();
   gBoss1LaserAnchored = 1;
   for (int c = 0; c < 140; ++c) TickBoss1Chain();
   EXPECT_EQ(LiveCount(gBoss1Chain, kChainSlots), 0);
   gBoss1LaserAnchored = 0;
-  for (int c = 0; c < 25; ++c) TickBoss1Chain();
-  EXPECT_EQ(LiveCount(gBoss1Chain, kChainSlots), 7);
+  std::vector<int> fired;  // call * 100 + first slot of the group that went live
+  for (int c = 1; c <= 140; ++c) {
+    TickBoss1Chain();
+    for (int s = 0; s < kChainSlots; s += 7)
+      if (gBoss1Chain[s].active) fired.push_back(c * 100 + s);
+    for (PairShotSlot& s : gBoss1Chain) ParkSlot(s);
+  }
+  EXPECT_EQ(fired, (std::vector<int>{2500, 5007, 7514, 10021, 12528}));
 }
 
 TEST_F(PairShotTest, HitBoxesAreInclusiveAtBothEndsAndAHitLeavesTheShotFlying) {
