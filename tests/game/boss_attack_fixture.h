@@ -7,7 +7,6 @@
 #include <functional>
 
 #include "bosses/boss_state.h"
-#include "engine/draw/ko_draw.h"
 #include "engine/system/ko_system.h"
 #include "game/game_state.h"
 #include "tests/game/player_fixture.h"
@@ -42,14 +41,4 @@ class AttackDrawTest : public PlayerTest {
     });
     RunFrames(kPlay + 1);
   }
-  // A strip of 20 x 20 cells, cell c filled with colour CellColour(c).
-  static int Strip(int cells, int cellHeight = 20) {
-    const int n = koDraw::CreateObject(20 * cells, cellHeight, 1);
-    Surface* s = koDraw::ObjectSurface(n);
-    for (int y = 0; y < cellHeight; ++y)
-      for (int x = 0; x < 20 * cells; ++x) s->Row(y)[x] = CellColour(x / 20);
-    return n;
-  }
-  static uint16_t CellColour(int cell) { return static_cast<uint16_t>(0x1000 + cell); }
-  static uint16_t Back(int x, int y) { return gBackSurface->Row(y)[x]; }
 };

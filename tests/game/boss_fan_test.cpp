@@ -1,11 +1,10 @@
 #include <vector>
 
 #include "bosses/fan_volleys.h"
+#include "bosses/late_fans.h"
 #include "enemies/kind.h"
-#include "game/assets.h"
 #include "player/parking.h"
 #include "tests/game/boss_attack_fixture.h"
-#include "tests/game/boss_test_helpers.h"
 
 namespace {
 
@@ -60,25 +59,6 @@ TEST_F(FanVolleyTest, AWindowFiresWavesOnItsCountsAndTheNextWindowResumesTheCycl
             (std::vector<std::pair<int, int>>{{30, 0}}));
 }
 
-TEST_F(FanVolleyTest, TheColumnKindsCountsAndTheBossThreeKindsSlowCycle) {
-  ResetAllFans();
-  EXPECT_EQ(Firings(TickBoss2FanVolley3, gBoss2FanVolley3, 170),
-            (std::vector<std::pair<int, int>>{{10, 0},
-                                              {20, 5},
-                                              {30, 10},
-                                              {60, 15},
-                                              {70, 20},
-                                              {80, 25},
-                                              {110, 30},
-                                              {120, 35},
-                                              {130, 40},
-                                              {140, 45}}));
-  const auto fired = Firings(TickBoss3FanVolley4, gBoss3FanVolley4, 900);
-  ASSERT_EQ(fired.size(), 10u);
-  EXPECT_EQ(fired.front(), (std::pair<int, int>{80, 0}));
-  EXPECT_EQ(fired.back(), (std::pair<int, int>{800, 45}));
-}
-
 TEST_F(FanVolleyTest, MembersSpreadFiveFoldOnEverySlotAndTheWaveFliesOnItsSpeeds) {
   ResetAllFans();
   gFrameScale = 0.02f;
@@ -91,23 +71,10 @@ TEST_F(FanVolleyTest, MembersSpreadFiveFoldOnEverySlotAndTheWaveFliesOnItsSpeeds
   EXPECT_EQ(gBoss2FanVolley2[1].y, y1);
   EXPECT_NEAR(gBoss2FanVolley2[4].y - gBoss2FanVolley2[0].y, 4.0f, 1e-4);  // outer pair
   EXPECT_NEAR(gBoss2FanVolley2[3].y - gBoss2FanVolley2[1].y, 2.0f, 1e-4);  // inner pair
-  EXPECT_NEAR(gBoss2FanVolley2[2].y, 100.6f, 1e-4);
   EXPECT_NEAR(gBoss2FanVolley2[2].x, 198.0f, 1e-4);
-  EXPECT_EQ(gBoss2FanVolley2[2].vx, -100.0f);
-  EXPECT_EQ(gBoss2FanVolley2[2].vy, 30.0f);
-  // Idle slots drift too; the chevron spreads up and down at 80 px/s.
+  // Idle slots drift too.
   EXPECT_NEAR(gBoss2FanVolley2[5].y, 498.0f, 1e-4);
   EXPECT_EQ(gBoss2FanVolley2[5].x, -500.0f);
-  gBoss2FanVolley1[0] = {0, 0, 300.0f, 200.0f, 0, 0, 0, 1};
-  MoveBoss2FanVolley1();
-  EXPECT_NEAR(gBoss2FanVolley1[0].y, 200.0f - 80.0f * 0.02f, 1e-4);
-  EXPECT_NEAR(gBoss2FanVolley1[0].x, 300.0f - 176.0f * 0.02f, 1e-4);
-  EXPECT_EQ(gBoss2FanVolley1[0].vy, 0.0f);  // a kind without a vertical speed leaves it alone
-  // The stage-4 column kinds spread across: the outer pair at 100 px/s each way.
-  gBoss2FanVolley4[4] = {0, 0, 300.0f, 200.0f, 0, 0, 0, 1};
-  MoveBoss2FanVolley4();
-  EXPECT_NEAR(gBoss2FanVolley4[4].x, 300.0f + (100.0f - 180.0f) * 0.02f, 1e-4);
-  EXPECT_NEAR(gBoss2FanVolley4[4].y, 200.0f + 40.0f * 0.02f, 1e-4);
 }
 
 TEST_F(FanVolleyTest, EachKindLeavesOnlyAtItsOwnEdgeOrInABomb) {
@@ -142,28 +109,37 @@ TEST_F(FanVolleyTest, EachKindLeavesOnlyAtItsOwnEdgeOrInABomb) {
     for (int s = 0; s < kFanVolleySlots; ++s) EXPECT_TRUE(Parked(t[s])) << s;
 }
 
-using FanDrawTest = AttackDrawTest;
-
-TEST_F(FanDrawTest, AnimatedKindsDrawLiveCellsAndPlainKindsBlitEverySlot) {
-  std::vector<uint16_t> seen;
-  std::vector<int> frames;
-  InGame([&] {
-    const int savedBullet = gPicBullet20;
-    gPicVal2024 = Strip(24);
-    gPicBullet20 = Picture(20, 20, 0x0777);
-    ResetAllFans();
-    gBoss2FanVolley5[0] = {23, 0, 100.7f, 50.9f, 0, 0, 0, 1};
-    gBoss2FanVolley5[1] = {4, 0, 200.0f, 50.0f, 0, 0, 0, 0};  // idle, off its parking
-    DrawBoss2FanVolley5();
-    gBoss3FanVolley5[1] = {4, 0, 300.0f, 50.0f, 0, 0, 0, 0};  // idle, yet drawn
-    DrawBoss3FanVolley5();
-    seen = {Back(100, 50), Back(119, 69), Back(120, 50),
-            Back(200, 50), Back(300, 50), Back(319, 69)};
-    frames = {gBoss2FanVolley5[0].frame, gBoss2FanVolley5[1].frame, gBoss3FanVolley5[1].frame};
-    gPicBullet20 = savedBullet;
-  });
-  EXPECT_EQ(seen, (std::vector<uint16_t>{CellColour(23), CellColour(23), 0, 0, 0x0777, 0x0777}));
-  EXPECT_EQ(frames, (std::vector<int>{0, 4, 4}));
+TEST_F(FanVolleyTest, ARefiredWavePullsLiveFanMembersToTheirRowsAndFiveWayMembersHome) {
+  ResetAllFans();
+  gBoss4 = BossState{100.0f, 40.0f, 0.0f, 0.0f, 0.0f, 0, 0};
+  gBoss6 = gBoss4;
+  // Fan: member 2 idle, the others live and moved.
+  for (int m = 0; m < kFanWave; ++m)
+    gBoss4FanVolley1[5 + m] = {0, 0, 50.0f + m, 300.0f, 0, 0, 0, m == 2 ? 0 : 1};
+  for (int s = 5; s < 10; ++s) FireBoss4FanVolley1(s, 5);
+  const float ys[] = {100, 123, 130, 123, 100};
+  for (int m = 0; m < kFanWave; ++m) {
+    EXPECT_EQ(gBoss4FanVolley1[5 + m].x, m == 2 ? 310.0f : 50.0f + m) << m;
+    EXPECT_EQ(gBoss4FanVolley1[5 + m].y, ys[m]) << m;
+  }
+  // Five-way: the live members go back to their launch points.
+  for (int m = 0; m < kFanWave; ++m)
+    gBoss6FiveWay1[m] = {0, 0, 7.0f, 300.0f, 0, 0, 0, m == 0 ? 0 : 1};
+  for (int s = 0; s < 5; ++s) FireBoss6FiveWay1(s, 0);
+  const float fiveRows[] = {90, 113, 120, 113, 90};
+  for (int m = 0; m < kFanWave; ++m) {
+    EXPECT_EQ(gBoss6FiveWay1[m].active, 1);
+    EXPECT_EQ(gBoss6FiveWay1[m].x, 176.0f + 22.0f * m) << m;
+    EXPECT_EQ(gBoss6FiveWay1[m].y, fiveRows[m]) << m;
+  }
+  // A wave whose five members all fly fires nothing and moves nothing.
+  gBoss6FiveWay1[2].x = 1.0f;
+  for (int s = 0; s < 5; ++s) FireBoss6FiveWay1(s, 0);
+  EXPECT_EQ(gBoss6FiveWay1[2].x, 1.0f);
+  // A slot outside the wave it is given starts nothing.
+  FireBoss8FanVolley2(12, 5);
+  FireBoss8FanVolley2(50, 50);
+  EXPECT_TRUE(Parked(gBoss8FanVolley2[12]));
 }
 
 }  // namespace

@@ -1,29 +1,21 @@
-// The homing missiles of the twelve lockable enemy kinds: launch conditions
-// and start points, steering, flying on, loss before contact, the contact
-// window, the strike, the opening spread of group A and the idle frames.
-#include <numbers>
-
+// The homing missiles of the lockable enemy kinds (one row per group and the
+// two-slot Big90A): launch conditions and start points, loss before contact,
+// the contact window, the strike, the opening spread of group A, and the
+// bolt (bent by the launch vector for group A, straight for group B).
 #include "enemies/big90.h"
-#include "enemies/divers.h"
-#include "enemies/gunners.h"
 #include "enemies/template_kinds.h"
-#include "enemies/volley_zak.h"
 #include "enemies/zak4.h"
 #include "homing/enemy_homing.h"
-#include "homing/lock_on.h"
 #include "tests/game/homing_fixture.h"
-#include "tests/support/alloc_counter.h"
 
 namespace {
-
-constexpr float kPi = std::numbers::pi_v<float>;
 
 struct Member {
   const char* name;
   HomingMissile* missiles;
   TargetMarker* markers;
   int count;
-  void (*launch)(), (*update)(), (*draw)();
+  void (*launch)(), (*update)();
   int (*dying)(int slot);
   float speed, launchY;
   int xBound;  // also the loss x
@@ -34,53 +26,19 @@ struct Member {
 
 // clang-format off
 #define MEMBER(K, n, speed, launchY, bound, low, groupA, ...)                                \
-  {#K, gHoming##K, g##K##Markers, n, LaunchHoming##K, UpdateHoming##K, DrawHoming##K,       \
+  {#K, gHoming##K, g##K##Markers, n, LaunchHoming##K, UpdateHoming##K,                       \
    [](int s) { return g##K[s].dying; }, speed, launchY, bound, low, groupA, __VA_ARGS__}
 // clang-format on
 const Member kMembers[] = {
     MEMBER(Zak2, 3, 700, 10, 540, 20, true, {-1, -1, 1}),
-    MEMBER(Zak3, 3, 700, 10, 540, 20, true, {1, 1, -1}),
-    MEMBER(Diver80L, 3, 700, 10, 540, 20, true, {-1, -1, 1}),
-    MEMBER(Diver80R, 3, 700, 10, 540, 20, true, {1, 1, -1}),
-    MEMBER(Gunner80L, 3, 700, 10, 540, 20, true, {-1, -1, 1}),
-    MEMBER(Gunner80R, 3, 700, 10, 540, 20, true, {1, 1, -1}),
     MEMBER(Big90A, 3, 700, 10, 540, 20, true, {-1, -1, -1}),
-    MEMBER(VolleyZakA, 3, 700, 10, 540, 20, true, {1, 1, 1}),
-    MEMBER(Zak4A, 5, 750, 10, 540, 20, false, {}),
     MEMBER(Zak4B, 5, 750, 9, 541, 21, false, {}),
-    MEMBER(Zak4C, 5, 750, 9, 542, 22, false, {}),
-    MEMBER(Zak4D, 5, 750, 8, 543, 23, false, {}),
 };
 #undef MEMBER
 // Big90A's missile 2 has no slot to strike.
 int Targets(const Member& k) { return k.name == std::string("Big90A") ? 2 : k.count; }
 
 using HomingEnemyTest = HomingTest;
-
-TEST_F(HomingEnemyTest, IdleFramesParkEverythingDrawNothingAndAllocateNothing) {
-  for (const Member& k : kMembers) {
-    k.missiles[0].x = -510.0f;  // an idle missile pushed off its park point is parked again
-    k.missiles[0].y = 503.0f;
-    Lock(k.markers[1], 200, 100);  // a lock alone launches nothing
-  }
-  const std::vector<int> rands = NextRands(1);
-  const auto frame = [] {
-    for (const Member& k : kMembers) k.draw();
-    for (const Member& k : kMembers) k.update();
-  };
-  alloc_counter::Start();
-  for (int i = 0; i < 3; ++i) frame();
-  EXPECT_EQ(alloc_counter::Stop(), 0u);
-  EXPECT_TRUE(Blank(Render(frame)));
-  EXPECT_EQ(koSystem::Rand(), rands[0]);  // no random number was drawn
-  EXPECT_EQ(gScore, 0);
-  for (const Member& k : kMembers) {
-    SCOPED_TRACE(k.name);
-    EXPECT_TRUE(homing::MissilesAtStart({k.missiles, static_cast<size_t>(k.count)}));
-    EXPECT_EQ(k.markers[1].locked, 1);
-    EXPECT_EQ(k.markers[1].x, 200);
-  }
-}
 
 TEST_F(HomingEnemyTest, LaunchTakesLockedOnScreenMarkersWithIdleMissiles) {
   gPlayerX = 300.7f;
@@ -101,87 +59,21 @@ TEST_F(HomingEnemyTest, LaunchTakesLockedOnScreenMarkersWithIdleMissiles) {
     k.missiles[2].spreadTimer = 300.0f;
     Lock(k.markers[2], k.xBound - 1, 479);
     k.launch();
-    EXPECT_TRUE(Parked(k.missiles[0]));
-    EXPECT_TRUE(Parked(k.missiles[1]));
+    EXPECT_TRUE(Parked(k.missiles[0]) && Parked(k.missiles[1]));
     const HomingMissile& m = k.missiles[2];
-    if (Targets(k) < 3) {
-      EXPECT_TRUE(Parked(m));
-      continue;
-    }
-    EXPECT_EQ(m.active, 1);
-    EXPECT_EQ(m.x, 320.7f);
-    EXPECT_EQ(m.y, 200.2f + k.launchY);
-    EXPECT_EQ(m.speed, k.speed);
-    EXPECT_EQ(m.angle, 1.25f);  // heading and aim are left as they were
-    EXPECT_EQ(m.dx, 3.0f);
-    if (k.groupA) {
-      EXPECT_EQ(m.launchDx, static_cast<float>(k.xBound - 1 + 20) - 320.7f);
-      EXPECT_EQ(m.launchDy, 499.0f - (200.2f + k.launchY));
-      EXPECT_EQ(m.spreadTimer, 0.0f);
-    } else {
-      EXPECT_EQ(m.launchDx, 0.0f);
-      EXPECT_EQ(m.launchDy, 0.0f);
-      EXPECT_EQ(m.spreadTimer, 300.0f);
-    }
+    EXPECT_EQ(Parked(m), Targets(k) < 3);  // none at Big90A's third marker
+    if (Targets(k) < 3) continue;
+    EXPECT_TRUE(m.x == 320.7f && m.y == 200.2f + k.launchY && m.speed == k.speed);
+    EXPECT_TRUE(m.angle == 1.25f && m.dx == 3.0f);  // heading and aim are left as they were
+    EXPECT_EQ(m.launchDx, k.groupA ? static_cast<float>(k.xBound - 1 + 20) - 320.7f : 0.0f);
+    EXPECT_EQ(m.launchDy, k.groupA ? 499.0f - (200.2f + k.launchY) : 0.0f);
+    EXPECT_EQ(m.spreadTimer, k.groupA ? 0.0f : 300.0f);
     // A flying missile is not launched again.
     gPlayerX = 100.0f;
     k.launch();
     EXPECT_EQ(m.x, 320.7f);
     gPlayerX = 300.7f;
   }
-}
-
-TEST_F(HomingEnemyTest, SteeringHeadsForTheAimPointInEveryDirection) {
-  struct Case {
-    float dx, dy, angle;
-  };
-  const Case cases[] = {
-      {0, 50, kPi / 2},
-      {0, -50, static_cast<float>(kPi / 2 + std::numbers::pi)},
-      {0, 0, static_cast<float>(kPi / 2 + std::numbers::pi)},
-      {40, 30, static_cast<float>(std::atan(0.75))},
-      {40, -30, static_cast<float>(std::atan(-0.75))},
-      {-40, 30, static_cast<float>(static_cast<float>(std::atan(-0.75)) + std::numbers::pi)},
-      {-40, -30, static_cast<float>(static_cast<float>(std::atan(0.75)) + std::numbers::pi)},
-      {-40, 0, static_cast<float>(std::numbers::pi)},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.dx << ", " << c.dy);
-    HomingMissile& m = gHomingZak4A[0];
-    m = {};
-    m.active = 1;
-    m.speed = 750.0f;
-    m.x = 300.0f;
-    m.y = 200.0f;
-    Lock(gZak4AMarkers[0], static_cast<int>(300 + c.dx) - 20, static_cast<int>(200 + c.dy) - 20);
-    UpdateHomingZak4A();
-    EXPECT_EQ(m.dx, c.dx);
-    EXPECT_EQ(m.dy, c.dy);
-    EXPECT_EQ(m.angle, c.angle);
-    float x = 300.0f, y = 200.0f;
-    Step(x, y, c.angle, 750.0f, kDt);
-    EXPECT_EQ(m.x, x);
-    EXPECT_EQ(m.y, y);
-  }
-}
-
-TEST_F(HomingEnemyTest, WithItsMarkerOffScreenAMissileFliesOnAlongItsHeading) {
-  gPlayerX = 300.0f;
-  gPlayerY = 300.0f;
-  Lock(gZak4BMarkers[0], 300, 100);
-  LaunchHomingZak4B();
-  HomingMissile& m = gHomingZak4B[0];
-  EXPECT_EQ(m.angle, kParkedAngle);  // a fresh launch keeps the reset's heading
-  gZak4BMarkers[0].x = 541;          // past Zak4B's bound: no steering
-  UpdateHomingZak4B();
-  float x = 320.0f, y = 309.0f;
-  Step(x, y, kParkedAngle, 750.0f, kDt);
-  EXPECT_EQ(m.x, x);
-  EXPECT_EQ(m.y, y);
-  EXPECT_EQ(m.dx, 0.0f);
-  gZak4BMarkers[0].x = 540;  // back on screen: it turns
-  UpdateHomingZak4B();
-  EXPECT_EQ(m.dx, 560.0f - x);
 }
 
 TEST_F(HomingEnemyTest, LossBoundsParkTheMissileAndKeepTheLock) {
@@ -236,10 +128,8 @@ TEST_F(HomingEnemyTest, TheContactWindowIncludesItsEdgesAndStrikesTheSlot) {
       EXPECT_EQ(gScore, c.strikes ? 300 : 0);
       if (c.strikes) {
         EXPECT_TRUE(Parked(k.missiles[slot]));
-        EXPECT_EQ(k.markers[slot].locked, 0);
-        EXPECT_EQ(k.markers[slot].x, -500);
-        EXPECT_EQ(k.markers[slot].y, 500);
-        EXPECT_EQ(k.markers[slot].spare, 7);
+        const TargetMarker& t = k.markers[slot];
+        EXPECT_TRUE(t.x == -500 && t.y == 500 && t.locked == 0 && t.spare == 7);
       }
       for (int s = 0; s < Targets(k); ++s) EXPECT_EQ(k.dying(s), s == slot && c.strikes) << s;
       ResetGameState();
@@ -320,56 +210,39 @@ TEST_F(HomingEnemyTest, TheSpreadEndsForGoodOnceItsOwnClockPassesThirty) {
   EXPECT_EQ(gHomingZak2[1].y, before.y + 0.0f + 700.0f * 0.05f / 10.0f);  // still pushed by 0
 }
 
-TEST_F(HomingEnemyTest, AnIdleLowerMissileStaysPushedUntilItsNextLossTest) {
-  // Missile 0 was lost during its spread; missile 1 flies and spreads.
-  gHomingZak2[0] = {-500, 500, 0, 0, 0, 0, 0, kParkedAngle, 700, 0};
-  gHomingZak2[2] = {-500, 500, 0, 0, 0, 0, 0, kParkedAngle, 700, 0};
-  gHomingZak2[1] = {300, 200, 1, 0, 0, 0, 0, kParkedAngle, 700, 0};
-  Lock(gZak2Markers[1], 280, 300);
-  UpdateHomingZak2();
-  EXPECT_EQ(gHomingZak2[0].x, -500.0f - 700.0f * kDt / 2.0f);  // after its own loss test
-  EXPECT_EQ(gHomingZak2[0].active, 0);
-  EXPECT_TRUE(Parked(gHomingZak2[2]));  // a higher slot is parked again in the same Update
-  UpdateHomingZak2();
-  // Pushed once more by missile 1, then parked by its own loss test.
-  EXPECT_EQ(gHomingZak2[0].x, -500.0f - 700.0f * kDt / 2.0f);
-  gHomingZak2[1].active = 0;
-  UpdateHomingZak2();
-  EXPECT_TRUE(Parked(gHomingZak2[0]));
-}
+// ------------------------------------------------------------------ the bolt
 
-TEST_F(HomingEnemyTest, AMissileChasesALiveZak2AndSetsItExploding) {
-  SpawnZak2(0);
-  gZak2[1].x = 420.0f;  // slot 1 somewhere ahead of the ship
-  gZak2[1].y = 120.0f;
-  gPlayerX = 150.0f;
-  gPlayerY = 300.0f;
-  LockMarkerZak2(1);
-  DrawZak2(0);  // the kind puts the locked marker on the slot
-  LaunchHomingZak2();
-  ASSERT_EQ(gHomingZak2[1].active, 1);
-  int frames = 0;
-  while (gZak2[1].dying == 0 && gHomingZak2[1].active == 1 && frames < 120) {
-    MoveZak2(0);
-    DrawZak2(0);
-    DrawHomingZak2();
-    UpdateHomingZak2();
-    ++frames;
+struct Line {
+  int x1, y1, x2, y2, width;
+};
+
+// Red 0; the first line is full blue.
+void DrawLines(const std::vector<Line>& lines, int green, int blue) {
+  for (size_t i = 0; i < lines.size(); ++i) {
+    const Line& l = lines[i];
+    const uint32_t colour =
+        256u * static_cast<uint32_t>(green) + 65536u * static_cast<uint32_t>(i == 0 ? 255 : blue);
+    koDraw::DrawLine(l.x1, l.y1, l.x2, l.y2, colour, l.width);
   }
-  EXPECT_EQ(gZak2[1].dying, 1);
-  EXPECT_EQ(gScore, 300);
-  EXPECT_EQ(gZak2Markers[1].locked, 0);
-  EXPECT_TRUE(Parked(gHomingZak2[1]));
-  EXPECT_GT(frames, 10);  // it flew there
 }
 
-TEST_F(HomingEnemyTest, TheResetLeavesTheSpreadClockAlone) {
-  gHomingZak3[1].spreadTimer = 12.5f;
-  gHomingZak3[1].active = 1;
-  gHomingZak3[1].angle = 2.0f;
-  ResetGameState();
-  EXPECT_EQ(gHomingZak3[1].spreadTimer, 12.5f);
-  EXPECT_TRUE(homing::MissilesAtStart(gHomingZak3));
+TEST_F(HomingEnemyTest, AGroupABoltBendsByNinthsOfItsLaunchVector) {
+  gPlayerX = 100.9f;  // truncated to (100, 200)
+  gPlayerY = 200.5f;
+  gHomingZak2[1] = {400, 300, 1, 0, 0, -90.7f, 45.3f, 0, 700, 0};  // its own place is not drawn
+  gZak2Markers[1] = {50, 60, 1, 0};
+  const std::vector<int> r = NextRands(5);
+  const auto drawn = Render(DrawHomingZak2);
+  EXPECT_EQ(koSystem::Rand(), r[4]);  // four numbers for the one flying missile
+  const int j = r[0] % 5 - r[1] % 5;
+  const std::vector<Line> bolt = {
+      {127 + j, 240, 77 + j, 240, 7}, {77 + j, 240, 47 + j, 245, 6}, {47 + j, 245, 37 + j, 250, 5},
+      {37 + j, 250, 37 + j, 260, 4},  {37 + j, 260, 47 + j, 270, 3}, {47 + j, 270, 47 + j, 280, 2},
+      {47 + j, 280, 79, 89, 2},
+  };
+  const auto expected = Render([&] { DrawLines(bolt, 155 - r[2] % 100, 255 - r[3] % 100); });
+  EXPECT_TRUE(drawn == expected);
+  EXPECT_FALSE(Blank(drawn));
 }
 
 }  // namespace
