@@ -87,28 +87,106 @@ __attribute__((target("avx2"))) void KeyedRowsAvx2(uint16_t* d, ptrdiff_t dp, co
     if (i < n) KeyedBlock16(d + n - 16, s + n - 16, k);
   }
 }
-
-KeyedRowsFn BestKeyedRows() {
-  __builtin_cpu_init();
-  return __builtin_cpu_supports("avx2") ? KeyedRowsAvx2 : KeyedRowsPortable;
-}
-#else
-KeyedRowsFn BestKeyedRows() { return KeyedRowsPortable; }
 #endif
 
-KeyedRowsFn KeyedRows = BestKeyedRows();
+// Narrow spans merge every block and store it without a branch: on spans
+// this narrow that costs less than finding the runs or testing the blocks.
+// The last block of a row overlaps the one before; it is read first, since a
+// read overlapping an earlier store in part waits for that store.
+constexpr int kNarrow = 32;
 
-// Runs this long go to the C library's copy, which uses the widest moves the
-// processor has.
+inline Pixels8 Merged8(const uint16_t* d, const uint16_t* s, Pixels8 key) {
+  const Pixels8 v = Load8(s);
+  const Pixels8 m = reinterpret_cast<Pixels8>(v == key);
+  return (v & ~m) | (Load8(d) & m);
+}
+
+typedef uint16_t Pixels4 __attribute__((vector_size(8)));
+
+inline Pixels4 Merged4(const uint16_t* d, const uint16_t* s, Pixels4 key) {
+  Pixels4 v, old;
+  std::memcpy(&v, s, sizeof v);
+  std::memcpy(&old, d, sizeof old);
+  const Pixels4 m = reinterpret_cast<Pixels4>(v == key);
+  return (v & ~m) | (old & m);
+}
+
+void MergeRowsPortable(uint16_t* d, ptrdiff_t dp, const uint16_t* s, ptrdiff_t sp, int n, int h,
+                       uint16_t key) {
+  if (n >= 8) {
+    const Pixels8 k = Pixels8{} + key;
+    for (int j = 0; j < h; ++j, d += dp, s += sp) {
+      const Pixels8 last = Merged8(d + n - 8, s + n - 8, k);
+      for (int i = 0; i + 8 < n; i += 8) Store8(d + i, Merged8(d + i, s + i, k));
+      Store8(d + n - 8, last);
+    }
+  } else if (n >= 4) {
+    const Pixels4 k = Pixels4{} + key;
+    for (int j = 0; j < h; ++j, d += dp, s += sp) {
+      const Pixels4 first = Merged4(d, s, k), last = Merged4(d + n - 4, s + n - 4, k);
+      std::memcpy(d, &first, 8);
+      std::memcpy(d + n - 4, &last, 8);
+    }
+  } else {
+    for (int j = 0; j < h; ++j, d += dp, s += sp)
+      for (int i = 0; i < n; ++i) d[i] = s[i] == key ? d[i] : s[i];
+  }
+}
+
+#if defined(__x86_64__)
+__attribute__((target("avx2"))) inline __m256i Merged16(const uint16_t* d, const uint16_t* s,
+                                                        __m256i key) {
+  const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s));
+  const __m256i old = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(d));
+  return _mm256_blendv_epi8(v, old, _mm256_cmpeq_epi16(v, key));
+}
+
+__attribute__((target("avx2"))) void MergeRowsAvx2(uint16_t* d, ptrdiff_t dp, const uint16_t* s,
+                                                   ptrdiff_t sp, int n, int h, uint16_t key) {
+  if (n < 16) {
+    MergeRowsPortable(d, dp, s, sp, n, h, key);
+    return;
+  }
+  const __m256i k = _mm256_set1_epi16(static_cast<short>(key));
+  for (int j = 0; j < h; ++j, d += dp, s += sp) {
+    const __m256i first = Merged16(d, s, k), last = Merged16(d + n - 16, s + n - 16, k);
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(d), first);
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + n - 16), last);
+  }
+}
+#endif
+
+// Runs this long go to the long copier.
 constexpr int kLongRun = 64;
+using CopyFn = void (*)(uint16_t* d, const uint16_t* s, int n);
+
+void CopyLongPortable(uint16_t* d, const uint16_t* s, int n) {
+  std::memcpy(d, s, sizeof(uint16_t) * static_cast<size_t>(n));
+}
+
+#if defined(__x86_64__)
+// 32-byte moves whose stores, but the first and the last, are aligned, so
+// that none of them is split across two cache lines.
+__attribute__((target("avx2"))) void CopyLongAvx2(uint16_t* d, const uint16_t* s, int n) {
+  using V = __m256i;
+  _mm256_storeu_si256(reinterpret_cast<V*>(d), _mm256_loadu_si256(reinterpret_cast<const V*>(s)));
+  int i = static_cast<int>(32 - (reinterpret_cast<uintptr_t>(d) & 31)) / 2;
+  for (; i + 16 <= n; i += 16)
+    _mm256_store_si256(reinterpret_cast<V*>(d + i),
+                       _mm256_loadu_si256(reinterpret_cast<const V*>(s + i)));
+  _mm256_storeu_si256(reinterpret_cast<V*>(d + n - 16),
+                      _mm256_loadu_si256(reinterpret_cast<const V*>(s + n - 16)));
+}
+#endif
 
 // Copies n >= 1 pixels in as few moves as it can: a short run in two moves
 // that overlap (the overlap gets the same values twice), a longer one in
 // blocks of 16 pixels with an overlapping last block.
+template <CopyFn Long>
 __attribute__((always_inline)) inline void CopyRun(uint16_t* d, const uint16_t* s, int n) {
   if (n >= 16) {
     if (n >= kLongRun) {
-      std::memcpy(d, s, sizeof(uint16_t) * static_cast<size_t>(n));
+      Long(d, s, n);
       return;
     }
     int i = 0;
@@ -137,8 +215,8 @@ __attribute__((always_inline)) inline void CopyRun(uint16_t* d, const uint16_t* 
 // Keyed rows from a picture's runs: h rows of columns [left, right) of the
 // source from row `top`; only the runs are read and written. A row with more
 // runs than blocks of 8 pixels (fine detail such as digits) is merged block
-// by block instead. The same code runs on every processor: built for AVX2 it
-// measured no faster, and slower on runs of 16 to 63 pixels.
+// by block instead.
+template <KeyedRowsFn Blocks, CopyFn Long>
 void KeyedRuns(uint16_t* d, ptrdiff_t dp, const Surface& src, int left, int top, int right, int h) {
   // Empty rows at the top and bottom are skipped whole.
   const int skip = std::max(0, src.runs.firstRow - top);
@@ -157,20 +235,45 @@ void KeyedRuns(uint16_t* d, ptrdiff_t dp, const Surface& src, int left, int top,
   for (int j = 0; j < h; ++j, d += dp, s += sp) {
     const uint16_t *e = ends + rows[j], *end = ends + rows[j + 1];
     if (rows[j + 1] - rows[j] > dense) {
-      KeyedRowsPortable(d, 0, s + left, 0, n, 1, key);
+      Blocks(d, 0, s + left, 0, n, 1, key);
       continue;
     }
     if (left == 0 && right == src.width) {
-      for (; e != end; e += 2) CopyRun(d + e[0], s + e[0], e[1] - e[0]);
+      for (; e != end; e += 2) CopyRun<Long>(d + e[0], s + e[0], e[1] - e[0]);
       continue;
     }
     while (e != end && e[1] <= left) e += 2;
     for (; e != end && e[0] < right; e += 2) {
       const int a = std::max<int>(e[0], left), b = std::min<int>(e[1], right);
-      CopyRun(d + (a - left), s + a, b - a);
+      CopyRun<Long>(d + (a - left), s + a, b - a);
     }
   }
 }
+
+using KeyedRunsFn = void (*)(uint16_t* d, ptrdiff_t dp, const Surface& src, int left, int top,
+                             int right, int h);
+
+// The keyed row code of one processor kind: block by block, narrow spans,
+// and from the runs.
+struct KeyedCode {
+  KeyedRowsFn rows, narrow;
+  KeyedRunsFn runs;
+};
+
+constexpr KeyedCode kPortable{KeyedRowsPortable, MergeRowsPortable,
+                              KeyedRuns<KeyedRowsPortable, CopyLongPortable>};
+
+const KeyedCode* BestKeyedCode() {
+#if defined(__x86_64__)
+  static constexpr KeyedCode kAvx2{KeyedRowsAvx2, MergeRowsAvx2,
+                                   KeyedRuns<KeyedRowsAvx2, CopyLongAvx2>};
+  __builtin_cpu_init();
+  if (__builtin_cpu_supports("avx2")) return &kAvx2;
+#endif
+  return &kPortable;
+}
+
+const KeyedCode* gKeyed = BestKeyedCode();
 
 void BuildRuns(const Surface& src) {
   KeyRuns& r = src.runs;
@@ -219,7 +322,7 @@ const KeyRuns* CurrentRuns(const Surface& src) {
 void CopyRows(uint16_t* d, ptrdiff_t dp, const uint16_t* s, ptrdiff_t sp, int n, int h, bool keyed,
               uint16_t key) {
   if (keyed) {
-    KeyedRows(d, dp, s, sp, n, h, key);
+    gKeyed->rows(d, dp, s, sp, n, h, key);
     return;
   }
   for (int j = 0; j < h; ++j, d += dp, s += sp) std::memcpy(d, s, sizeof(uint16_t) * n);
@@ -230,7 +333,7 @@ uint16_t gRowCopy[kBmpMaxSide];
 
 }  // namespace
 
-void UsePortableKeyedBlit(bool on) { KeyedRows = on ? KeyedRowsPortable : BestKeyedRows(); }
+void UsePortableKeyedBlit(bool on) { gKeyed = on ? &kPortable : BestKeyedCode(); }
 
 void ReserveKeyRuns(Surface& s) {
   s.runs.rowStart.reserve(static_cast<size_t>(s.height) + 1);
@@ -272,8 +375,12 @@ void CopySpan(Surface& dst, const Surface& src, const Span& s, bool keyed) {
   const uint16_t* p = src.Row(s.top) + s.left;
   if (&dst != &src) {
     if (keyed) {
+      if (s.width <= kNarrow) {
+        gKeyed->narrow(d, dst.pitch, p, src.pitch, s.width, s.height, src.colorKey);
+        return;
+      }
       if (CurrentRuns(src)) {
-        KeyedRuns(d, dst.pitch, src, s.left, s.top, s.left + s.width, s.height);
+        gKeyed->runs(d, dst.pitch, src, s.left, s.top, s.left + s.width, s.height);
         return;
       }
     }
