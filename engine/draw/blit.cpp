@@ -115,6 +115,14 @@ void MergeRowsPortable(uint16_t* d, ptrdiff_t dp, const uint16_t* s, ptrdiff_t s
                        uint16_t key) {
   if (n >= 8) {
     const Pixels8 k = Pixels8{} + key;
+    if (n <= 16) {
+      for (int j = 0; j < h; ++j, d += dp, s += sp) {
+        const Pixels8 first = Merged8(d, s, k), last = Merged8(d + n - 8, s + n - 8, k);
+        Store8(d, first);
+        Store8(d + n - 8, last);
+      }
+      return;
+    }
     for (int j = 0; j < h; ++j, d += dp, s += sp) {
       const Pixels8 last = Merged8(d + n - 8, s + n - 8, k);
       for (int i = 0; i + 8 < n; i += 8) Store8(d + i, Merged8(d + i, s + i, k));
@@ -328,6 +336,13 @@ void CopyRows(uint16_t* d, ptrdiff_t dp, const uint16_t* s, ptrdiff_t sp, int n,
   for (int j = 0; j < h; ++j, d += dp, s += sp) std::memcpy(d, s, sizeof(uint16_t) * n);
 }
 
+// A keyed span no wider than kNarrow onto another surface.
+__attribute__((always_inline)) inline void KeyedNarrow(Surface& dst, const Surface& src,
+                                                       const Span& s) {
+  gKeyed->narrow(dst.Row(s.y) + s.x, dst.pitch, src.Row(s.top) + s.left, src.pitch, s.width,
+                 s.height, src.colorKey);
+}
+
 // One source row of a blit within one picture; no surface is wider.
 uint16_t gRowCopy[kBmpMaxSide];
 
@@ -340,43 +355,13 @@ void ReserveKeyRuns(Surface& s) {
   s.runs.ends.reserve(static_cast<size_t>(s.height) * static_cast<size_t>(s.width + 1));
 }
 
-bool CutToSurfaces(int64_t x, int64_t y, int64_t left, int64_t top, int64_t w, int64_t h,
-                   const Surface& src, const Surface& dst, Span& out) {
-  if (left < 0) {
-    x -= left;
-    w += left;
-    left = 0;
-  }
-  if (top < 0) {
-    y -= top;
-    h += top;
-    top = 0;
-  }
-  if (x < 0) {
-    left -= x;
-    w += x;
-    x = 0;
-  }
-  if (y < 0) {
-    top -= y;
-    h += y;
-    y = 0;
-  }
-  w = std::min({w, src.width - left, dst.width - x});
-  h = std::min({h, src.height - top, dst.height - y});
-  if (w <= 0 || h <= 0) return false;
-  out = {static_cast<int>(x),   static_cast<int>(y), static_cast<int>(left),
-         static_cast<int>(top), static_cast<int>(w), static_cast<int>(h)};
-  return true;
-}
-
 void CopySpan(Surface& dst, const Surface& src, const Span& s, bool keyed) {
   uint16_t* d = dst.Row(s.y) + s.x;
   const uint16_t* p = src.Row(s.top) + s.left;
   if (&dst != &src) {
     if (keyed) {
       if (s.width <= kNarrow) {
-        gKeyed->narrow(d, dst.pitch, p, src.pitch, s.width, s.height, src.colorKey);
+        KeyedNarrow(dst, src, s);
         return;
       }
       if (CurrentRuns(src)) {
@@ -430,12 +415,18 @@ namespace {
 
 using detail::Span;
 
-void BlitOnto(Surface* dst, int x, int y, int object, int left, int top, int right, int bottom,
-              bool keyed) {
+// Inlined into each blit, with the narrow keyed span (a sprite, a cell) done
+// here: most blits of a frame are such.
+__attribute__((always_inline)) inline void BlitOnto(Surface* dst, int x, int y, int object,
+                                                    int left, int top, int right, int bottom,
+                                                    bool keyed) {
   const Surface* src = ObjectSurface(object);
   Span s;
   if (!dst || !src || !detail::ClipBlit(x, y, left, top, right, bottom, *src, *dst, s)) return;
-  detail::CopySpan(*dst, *src, s, keyed);
+  if (keyed && s.width <= detail::kNarrow && dst != src)
+    detail::KeyedNarrow(*dst, *src, s);
+  else
+    detail::CopySpan(*dst, *src, s, keyed);
 }
 
 // Nearest-neighbour stretch onto the back surface: destination pixel i of
