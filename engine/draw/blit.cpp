@@ -95,49 +95,53 @@ __attribute__((target("avx2"))) void KeyedRowsAvx2(uint16_t* d, ptrdiff_t dp, co
 // read overlapping an earlier store in part waits for that store.
 constexpr int kNarrow = 32;
 
-inline Pixels8 Merged8(const uint16_t* d, const uint16_t* s, Pixels8 key) {
-  const Pixels8 v = Load8(s);
-  const Pixels8 m = reinterpret_cast<Pixels8>(v == key);
-  return (v & ~m) | (Load8(d) & m);
-}
-
 typedef uint16_t Pixels4 __attribute__((vector_size(8)));
+typedef uint16_t Pixels2 __attribute__((vector_size(4)));
 
-inline Pixels4 Merged4(const uint16_t* d, const uint16_t* s, Pixels4 key) {
-  Pixels4 v, old;
+// A block of V's lanes: the source pixels but where they are the key.
+template <typename V>
+inline V Merged(const uint16_t* d, const uint16_t* s, V key) {
+  V v, old;
   std::memcpy(&v, s, sizeof v);
   std::memcpy(&old, d, sizeof old);
-  const Pixels4 m = reinterpret_cast<Pixels4>(v == key);
+  const V m = reinterpret_cast<V>(v == key);
   return (v & ~m) | (old & m);
+}
+
+// Rows of n pixels, lanes(V) <= n <= 2 lanes(V): two blocks, the last
+// overlapping the first.
+template <typename V>
+inline void MergeRowsOf2(uint16_t* d, ptrdiff_t dp, const uint16_t* s, ptrdiff_t sp, int n, int h,
+                         uint16_t key) {
+  constexpr int kLanes = sizeof(V) / sizeof(uint16_t);
+  const V k = V{} + key;
+  for (int j = 0; j < h; ++j, d += dp, s += sp) {
+    const V first = Merged(d, s, k), last = Merged(d + n - kLanes, s + n - kLanes, k);
+    std::memcpy(d, &first, sizeof first);
+    std::memcpy(d + n - kLanes, &last, sizeof last);
+  }
 }
 
 void MergeRowsPortable(uint16_t* d, ptrdiff_t dp, const uint16_t* s, ptrdiff_t sp, int n, int h,
                        uint16_t key) {
-  if (n >= 8) {
+  if (n > 16) {
     const Pixels8 k = Pixels8{} + key;
-    if (n <= 16) {
-      for (int j = 0; j < h; ++j, d += dp, s += sp) {
-        const Pixels8 first = Merged8(d, s, k), last = Merged8(d + n - 8, s + n - 8, k);
-        Store8(d, first);
-        Store8(d + n - 8, last);
-      }
-      return;
-    }
     for (int j = 0; j < h; ++j, d += dp, s += sp) {
-      const Pixels8 last = Merged8(d + n - 8, s + n - 8, k);
-      for (int i = 0; i + 8 < n; i += 8) Store8(d + i, Merged8(d + i, s + i, k));
+      const Pixels8 last = Merged(d + n - 8, s + n - 8, k);
+      for (int i = 0; i + 8 < n; i += 8) Store8(d + i, Merged(d + i, s + i, k));
       Store8(d + n - 8, last);
     }
+  } else if (n >= 8) {
+    MergeRowsOf2<Pixels8>(d, dp, s, sp, n, h, key);
   } else if (n >= 4) {
-    const Pixels4 k = Pixels4{} + key;
-    for (int j = 0; j < h; ++j, d += dp, s += sp) {
-      const Pixels4 first = Merged4(d, s, k), last = Merged4(d + n - 4, s + n - 4, k);
-      std::memcpy(d, &first, 8);
-      std::memcpy(d + n - 4, &last, 8);
-    }
+    MergeRowsOf2<Pixels4>(d, dp, s, sp, n, h, key);
+  } else if (n >= 2) {
+    MergeRowsOf2<Pixels2>(d, dp, s, sp, n, h, key);
   } else {
-    for (int j = 0; j < h; ++j, d += dp, s += sp)
-      for (int i = 0; i < n; ++i) d[i] = s[i] == key ? d[i] : s[i];
+    for (int j = 0; j < h; ++j, d += dp, s += sp) {
+      const uint16_t keep = static_cast<uint16_t>(-(*s == key));
+      *d = static_cast<uint16_t>((*s & ~keep) | (*d & keep));
+    }
   }
 }
 
@@ -157,8 +161,9 @@ __attribute__((target("avx2"))) void MergeRowsAvx2(uint16_t* d, ptrdiff_t dp, co
   }
   const __m256i k = _mm256_set1_epi16(static_cast<short>(key));
   for (int j = 0; j < h; ++j, d += dp, s += sp) {
-    const __m256i first = Merged16(d, s, k), last = Merged16(d + n - 16, s + n - 16, k);
-    _mm256_storeu_si256(reinterpret_cast<__m256i*>(d), first);
+    const __m256i last = Merged16(d + n - 16, s + n - 16, k);
+    for (int i = 0; i + 16 < n; i += 16)
+      _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + i), Merged16(d + i, s + i, k));
     _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + n - 16), last);
   }
 }
@@ -269,12 +274,12 @@ struct KeyedCode {
 };
 
 constexpr KeyedCode kPortable{KeyedRowsPortable, MergeRowsPortable,
-                              KeyedRuns<KeyedRowsPortable, CopyLongPortable>};
+                              KeyedRuns<MergeRowsPortable, CopyLongPortable>};
 
 const KeyedCode* BestKeyedCode() {
 #if defined(__x86_64__)
   static constexpr KeyedCode kAvx2{KeyedRowsAvx2, MergeRowsAvx2,
-                                   KeyedRuns<KeyedRowsAvx2, CopyLongAvx2>};
+                                   KeyedRuns<MergeRowsAvx2, CopyLongAvx2>};
   __builtin_cpu_init();
   if (__builtin_cpu_supports("avx2")) return &kAvx2;
 #endif
