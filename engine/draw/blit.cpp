@@ -184,7 +184,13 @@ __attribute__((target("avx2"))) void CopyLongAvx2(uint16_t* d, const uint16_t* s
   using V = __m256i;
   _mm256_storeu_si256(reinterpret_cast<V*>(d), _mm256_loadu_si256(reinterpret_cast<const V*>(s)));
   int i = static_cast<int>(32 - (reinterpret_cast<uintptr_t>(d) & 31)) / 2;
-  for (; i + 16 <= n; i += 16)
+  for (; i + 32 <= n; i += 32) {
+    const V a = _mm256_loadu_si256(reinterpret_cast<const V*>(s + i));
+    const V b = _mm256_loadu_si256(reinterpret_cast<const V*>(s + i + 16));
+    _mm256_store_si256(reinterpret_cast<V*>(d + i), a);
+    _mm256_store_si256(reinterpret_cast<V*>(d + i + 16), b);
+  }
+  if (i + 16 <= n)
     _mm256_store_si256(reinterpret_cast<V*>(d + i),
                        _mm256_loadu_si256(reinterpret_cast<const V*>(s + i)));
   _mm256_storeu_si256(reinterpret_cast<V*>(d + n - 16),
@@ -241,12 +247,17 @@ void KeyedRuns(uint16_t* d, ptrdiff_t dp, const Surface& src, int left, int top,
   const uint16_t* s = src.Row(top);
   const ptrdiff_t sp = src.pitch;
   const uint16_t key = src.runs.key;
-  // Ends (2 a run) past which a row goes block by block; never for spans
-  // narrower than two blocks, where a run or two is always cheaper.
+  // Ends (2 a run) past which a row goes block by block (spans here are
+  // wider than kNarrow).
   const int n = right - left;
-  const uint32_t dense = n >= 16 ? static_cast<uint32_t>(n) / 4 : UINT32_MAX;
+  const uint32_t dense = static_cast<uint32_t>(n) / 4;
   for (int j = 0; j < h; ++j, d += dp, s += sp) {
     const uint16_t *e = ends + rows[j], *end = ends + rows[j + 1];
+    if (end - e == 2) {  // one run, the commonest row: no loop
+      const int a = std::max<int>(e[0], left), b = std::min<int>(e[1], right);
+      if (a < b) CopyRun<Long>(d + (a - left), s + a, b - a);
+      continue;
+    }
     if (rows[j + 1] - rows[j] > dense) {
       Blocks(d, 0, s + left, 0, n, 1, key);
       continue;
