@@ -87,28 +87,125 @@ __attribute__((target("avx2"))) void KeyedRowsAvx2(uint16_t* d, ptrdiff_t dp, co
     if (i < n) KeyedBlock16(d + n - 16, s + n - 16, k);
   }
 }
-
-KeyedRowsFn BestKeyedRows() {
-  __builtin_cpu_init();
-  return __builtin_cpu_supports("avx2") ? KeyedRowsAvx2 : KeyedRowsPortable;
-}
-#else
-KeyedRowsFn BestKeyedRows() { return KeyedRowsPortable; }
 #endif
 
-KeyedRowsFn KeyedRows = BestKeyedRows();
+// Narrow spans merge every block and store it without a branch: on spans
+// this narrow that costs less than finding the runs or testing the blocks.
+// The last block of a row overlaps the one before; it is read first, since a
+// read overlapping an earlier store in part waits for that store.
+constexpr int kNarrow = 32;
 
-// Runs this long go to the C library's copy, which uses the widest moves the
-// processor has.
+typedef uint16_t Pixels4 __attribute__((vector_size(8)));
+typedef uint16_t Pixels2 __attribute__((vector_size(4)));
+
+// A block of V's lanes: the source pixels but where they are the key.
+template <typename V>
+inline V Merged(const uint16_t* d, const uint16_t* s, V key) {
+  V v, old;
+  std::memcpy(&v, s, sizeof v);
+  std::memcpy(&old, d, sizeof old);
+  const V m = reinterpret_cast<V>(v == key);
+  return (v & ~m) | (old & m);
+}
+
+// Rows of n pixels, lanes(V) <= n <= 2 lanes(V): two blocks, the last
+// overlapping the first.
+template <typename V>
+inline void MergeRowsOf2(uint16_t* d, ptrdiff_t dp, const uint16_t* s, ptrdiff_t sp, int n, int h,
+                         uint16_t key) {
+  constexpr int kLanes = sizeof(V) / sizeof(uint16_t);
+  const V k = V{} + key;
+  for (int j = 0; j < h; ++j, d += dp, s += sp) {
+    const V first = Merged(d, s, k), last = Merged(d + n - kLanes, s + n - kLanes, k);
+    std::memcpy(d, &first, sizeof first);
+    std::memcpy(d + n - kLanes, &last, sizeof last);
+  }
+}
+
+void MergeRowsPortable(uint16_t* d, ptrdiff_t dp, const uint16_t* s, ptrdiff_t sp, int n, int h,
+                       uint16_t key) {
+  if (n > 16) {
+    const Pixels8 k = Pixels8{} + key;
+    for (int j = 0; j < h; ++j, d += dp, s += sp) {
+      const Pixels8 last = Merged(d + n - 8, s + n - 8, k);
+      for (int i = 0; i + 8 < n; i += 8) Store8(d + i, Merged(d + i, s + i, k));
+      Store8(d + n - 8, last);
+    }
+  } else if (n >= 8) {
+    MergeRowsOf2<Pixels8>(d, dp, s, sp, n, h, key);
+  } else if (n >= 4) {
+    MergeRowsOf2<Pixels4>(d, dp, s, sp, n, h, key);
+  } else if (n >= 2) {
+    MergeRowsOf2<Pixels2>(d, dp, s, sp, n, h, key);
+  } else {
+    for (int j = 0; j < h; ++j, d += dp, s += sp) {
+      const uint16_t keep = static_cast<uint16_t>(-(*s == key));
+      *d = static_cast<uint16_t>((*s & ~keep) | (*d & keep));
+    }
+  }
+}
+
+#if defined(__x86_64__)
+__attribute__((target("avx2"))) inline __m256i Merged16(const uint16_t* d, const uint16_t* s,
+                                                        __m256i key) {
+  const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s));
+  const __m256i old = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(d));
+  return _mm256_blendv_epi8(v, old, _mm256_cmpeq_epi16(v, key));
+}
+
+__attribute__((target("avx2"))) void MergeRowsAvx2(uint16_t* d, ptrdiff_t dp, const uint16_t* s,
+                                                   ptrdiff_t sp, int n, int h, uint16_t key) {
+  if (n < 16) {
+    MergeRowsPortable(d, dp, s, sp, n, h, key);
+    return;
+  }
+  const __m256i k = _mm256_set1_epi16(static_cast<short>(key));
+  for (int j = 0; j < h; ++j, d += dp, s += sp) {
+    const __m256i last = Merged16(d + n - 16, s + n - 16, k);
+    for (int i = 0; i + 16 < n; i += 16)
+      _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + i), Merged16(d + i, s + i, k));
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + n - 16), last);
+  }
+}
+#endif
+
+// Runs this long go to the long copier.
 constexpr int kLongRun = 64;
+using CopyFn = void (*)(uint16_t* d, const uint16_t* s, int n);
+
+void CopyLongPortable(uint16_t* d, const uint16_t* s, int n) {
+  std::memcpy(d, s, sizeof(uint16_t) * static_cast<size_t>(n));
+}
+
+#if defined(__x86_64__)
+// 32-byte moves whose stores, but the first and the last, are aligned, so
+// that none of them is split across two cache lines.
+__attribute__((target("avx2"))) void CopyLongAvx2(uint16_t* d, const uint16_t* s, int n) {
+  using V = __m256i;
+  _mm256_storeu_si256(reinterpret_cast<V*>(d), _mm256_loadu_si256(reinterpret_cast<const V*>(s)));
+  int i = static_cast<int>(32 - (reinterpret_cast<uintptr_t>(d) & 31)) / 2;
+  for (; i + 32 <= n; i += 32) {
+    const V a = _mm256_loadu_si256(reinterpret_cast<const V*>(s + i));
+    const V b = _mm256_loadu_si256(reinterpret_cast<const V*>(s + i + 16));
+    _mm256_store_si256(reinterpret_cast<V*>(d + i), a);
+    _mm256_store_si256(reinterpret_cast<V*>(d + i + 16), b);
+  }
+  if (i + 16 <= n)
+    _mm256_store_si256(reinterpret_cast<V*>(d + i),
+                       _mm256_loadu_si256(reinterpret_cast<const V*>(s + i)));
+  _mm256_storeu_si256(reinterpret_cast<V*>(d + n - 16),
+                      _mm256_loadu_si256(reinterpret_cast<const V*>(s + n - 16)));
+}
+#endif
 
 // Copies n >= 1 pixels in as few moves as it can: a short run in two moves
 // that overlap (the overlap gets the same values twice), a longer one in
 // blocks of 16 pixels with an overlapping last block.
+template <CopyFn Long>
 __attribute__((always_inline)) inline void CopyRun(uint16_t* d, const uint16_t* s, int n) {
   if (n >= 16) {
     if (n >= kLongRun) {
-      std::memcpy(d, s, sizeof(uint16_t) * static_cast<size_t>(n));
+      Long(d, s, n);
       return;
     }
     int i = 0;
@@ -137,8 +234,9 @@ __attribute__((always_inline)) inline void CopyRun(uint16_t* d, const uint16_t* 
 // Keyed rows from a picture's runs: h rows of columns [left, right) of the
 // source from row `top`; only the runs are read and written. A row with more
 // runs than blocks of 8 pixels (fine detail such as digits) is merged block
-// by block instead. The same code runs on every processor: built for AVX2 it
-// measured no faster, and slower on runs of 16 to 63 pixels.
+// by block instead. Only the merge and the long copy differ by processor:
+// the rest built for AVX2 measured slower on runs of 16 to 63 pixels.
+template <KeyedRowsFn Blocks, CopyFn Long>
 void KeyedRuns(uint16_t* d, ptrdiff_t dp, const Surface& src, int left, int top, int right, int h) {
   // Empty rows at the top and bottom are skipped whole.
   const int skip = std::max(0, src.runs.firstRow - top);
@@ -150,27 +248,57 @@ void KeyedRuns(uint16_t* d, ptrdiff_t dp, const Surface& src, int left, int top,
   const uint16_t* s = src.Row(top);
   const ptrdiff_t sp = src.pitch;
   const uint16_t key = src.runs.key;
-  // Ends (2 a run) past which a row goes block by block; never for spans
-  // narrower than two blocks, where a run or two is always cheaper.
+  // Ends (2 a run) past which a row goes block by block (spans here are
+  // wider than kNarrow).
   const int n = right - left;
-  const uint32_t dense = n >= 16 ? static_cast<uint32_t>(n) / 4 : UINT32_MAX;
+  const uint32_t dense = static_cast<uint32_t>(n) / 4;
   for (int j = 0; j < h; ++j, d += dp, s += sp) {
     const uint16_t *e = ends + rows[j], *end = ends + rows[j + 1];
+    if (end - e == 2) {  // one run, the commonest row: no loop
+      const int a = std::max<int>(e[0], left), b = std::min<int>(e[1], right);
+      if (a < b) CopyRun<Long>(d + (a - left), s + a, b - a);
+      continue;
+    }
     if (rows[j + 1] - rows[j] > dense) {
-      KeyedRowsPortable(d, 0, s + left, 0, n, 1, key);
+      Blocks(d, 0, s + left, 0, n, 1, key);
       continue;
     }
     if (left == 0 && right == src.width) {
-      for (; e != end; e += 2) CopyRun(d + e[0], s + e[0], e[1] - e[0]);
+      for (; e != end; e += 2) CopyRun<Long>(d + e[0], s + e[0], e[1] - e[0]);
       continue;
     }
     while (e != end && e[1] <= left) e += 2;
     for (; e != end && e[0] < right; e += 2) {
       const int a = std::max<int>(e[0], left), b = std::min<int>(e[1], right);
-      CopyRun(d + (a - left), s + a, b - a);
+      CopyRun<Long>(d + (a - left), s + a, b - a);
     }
   }
 }
+
+using KeyedRunsFn = void (*)(uint16_t* d, ptrdiff_t dp, const Surface& src, int left, int top,
+                             int right, int h);
+
+// The keyed row code of one processor kind: block by block, narrow spans,
+// and from the runs.
+struct KeyedCode {
+  KeyedRowsFn rows, narrow;
+  KeyedRunsFn runs;
+};
+
+constexpr KeyedCode kPortable{KeyedRowsPortable, MergeRowsPortable,
+                              KeyedRuns<MergeRowsPortable, CopyLongPortable>};
+
+const KeyedCode* BestKeyedCode() {
+#if defined(__x86_64__)
+  static constexpr KeyedCode kAvx2{KeyedRowsAvx2, MergeRowsAvx2,
+                                   KeyedRuns<MergeRowsAvx2, CopyLongAvx2>};
+  __builtin_cpu_init();
+  if (__builtin_cpu_supports("avx2")) return &kAvx2;
+#endif
+  return &kPortable;
+}
+
+const KeyedCode* gKeyed = BestKeyedCode();
 
 void BuildRuns(const Surface& src) {
   KeyRuns& r = src.runs;
@@ -219,10 +347,17 @@ const KeyRuns* CurrentRuns(const Surface& src) {
 void CopyRows(uint16_t* d, ptrdiff_t dp, const uint16_t* s, ptrdiff_t sp, int n, int h, bool keyed,
               uint16_t key) {
   if (keyed) {
-    KeyedRows(d, dp, s, sp, n, h, key);
+    gKeyed->rows(d, dp, s, sp, n, h, key);
     return;
   }
   for (int j = 0; j < h; ++j, d += dp, s += sp) std::memcpy(d, s, sizeof(uint16_t) * n);
+}
+
+// A keyed span no wider than kNarrow onto another surface.
+__attribute__((always_inline)) inline void KeyedNarrow(Surface& dst, const Surface& src,
+                                                       const Span& s) {
+  gKeyed->narrow(dst.Row(s.y) + s.x, dst.pitch, src.Row(s.top) + s.left, src.pitch, s.width,
+                 s.height, src.colorKey);
 }
 
 // One source row of a blit within one picture; no surface is wider.
@@ -230,41 +365,11 @@ uint16_t gRowCopy[kBmpMaxSide];
 
 }  // namespace
 
-void UsePortableKeyedBlit(bool on) { KeyedRows = on ? KeyedRowsPortable : BestKeyedRows(); }
+void UsePortableKeyedBlit(bool on) { gKeyed = on ? &kPortable : BestKeyedCode(); }
 
 void ReserveKeyRuns(Surface& s) {
   s.runs.rowStart.reserve(static_cast<size_t>(s.height) + 1);
   s.runs.ends.reserve(static_cast<size_t>(s.height) * static_cast<size_t>(s.width + 1));
-}
-
-bool CutToSurfaces(int64_t x, int64_t y, int64_t left, int64_t top, int64_t w, int64_t h,
-                   const Surface& src, const Surface& dst, Span& out) {
-  if (left < 0) {
-    x -= left;
-    w += left;
-    left = 0;
-  }
-  if (top < 0) {
-    y -= top;
-    h += top;
-    top = 0;
-  }
-  if (x < 0) {
-    left -= x;
-    w += x;
-    x = 0;
-  }
-  if (y < 0) {
-    top -= y;
-    h += y;
-    y = 0;
-  }
-  w = std::min({w, src.width - left, dst.width - x});
-  h = std::min({h, src.height - top, dst.height - y});
-  if (w <= 0 || h <= 0) return false;
-  out = {static_cast<int>(x),   static_cast<int>(y), static_cast<int>(left),
-         static_cast<int>(top), static_cast<int>(w), static_cast<int>(h)};
-  return true;
 }
 
 void CopySpan(Surface& dst, const Surface& src, const Span& s, bool keyed) {
@@ -272,8 +377,12 @@ void CopySpan(Surface& dst, const Surface& src, const Span& s, bool keyed) {
   const uint16_t* p = src.Row(s.top) + s.left;
   if (&dst != &src) {
     if (keyed) {
+      if (s.width <= kNarrow) {
+        KeyedNarrow(dst, src, s);
+        return;
+      }
       if (CurrentRuns(src)) {
-        KeyedRuns(d, dst.pitch, src, s.left, s.top, s.left + s.width, s.height);
+        gKeyed->runs(d, dst.pitch, src, s.left, s.top, s.left + s.width, s.height);
         return;
       }
     }
@@ -323,12 +432,18 @@ namespace {
 
 using detail::Span;
 
-void BlitOnto(Surface* dst, int x, int y, int object, int left, int top, int right, int bottom,
-              bool keyed) {
+// Inlined into each blit, with the narrow keyed span (a sprite, a cell) done
+// here: most blits of a frame are such.
+__attribute__((always_inline)) inline void BlitOnto(Surface* dst, int x, int y, int object,
+                                                    int left, int top, int right, int bottom,
+                                                    bool keyed) {
   const Surface* src = ObjectSurface(object);
   Span s;
   if (!dst || !src || !detail::ClipBlit(x, y, left, top, right, bottom, *src, *dst, s)) return;
-  detail::CopySpan(*dst, *src, s, keyed);
+  if (keyed && s.width <= detail::kNarrow && dst != src)
+    detail::KeyedNarrow(*dst, *src, s);
+  else
+    detail::CopySpan(*dst, *src, s, keyed);
 }
 
 // Nearest-neighbour stretch onto the back surface: destination pixel i of

@@ -1,5 +1,6 @@
 // Pieces shared by the drawing files: the blit clip and the row loops.
 #pragma once
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -37,12 +38,40 @@ inline bool ClipToClipRect(int64_t& x, int64_t& y, int64_t& left, int64_t& top, 
 
 // Cuts a blit to the source picture and to the destination surface, so no
 // pixel outside either is touched. False when nothing remains.
-bool CutToSurfaces(int64_t x, int64_t y, int64_t left, int64_t top, int64_t w, int64_t h,
-                   const Surface& src, const Surface& dst, Span& out);
+inline bool CutToSurfaces(int64_t x, int64_t y, int64_t left, int64_t top, int64_t w, int64_t h,
+                          const Surface& src, const Surface& dst, Span& out) {
+  if (left < 0) {
+    x -= left;
+    w += left;
+    left = 0;
+  }
+  if (top < 0) {
+    y -= top;
+    h += top;
+    top = 0;
+  }
+  if (x < 0) {
+    left -= x;
+    w += x;
+    x = 0;
+  }
+  if (y < 0) {
+    top -= y;
+    h += y;
+    y = 0;
+  }
+  w = std::min({w, src.width - left, dst.width - x});
+  h = std::min({h, src.height - top, dst.height - y});
+  if (w <= 0 || h <= 0) return false;
+  out = {static_cast<int>(x),   static_cast<int>(y), static_cast<int>(left),
+         static_cast<int>(top), static_cast<int>(w), static_cast<int>(h)};
+  return true;
+}
 
 // Both cuts, for a source rectangle given as left, top, right, bottom.
-inline bool ClipBlit(int x, int y, int left, int top, int right, int bottom, const Surface& src,
-                     const Surface& dst, Span& out) {
+__attribute__((always_inline)) inline bool ClipBlit(int x, int y, int left, int top, int right,
+                                                    int bottom, const Surface& src,
+                                                    const Surface& dst, Span& out) {
   int64_t X = x, Y = y, L = left, T = top, W = int64_t{right} - left, H = int64_t{bottom} - top;
   return ClipToClipRect(X, Y, L, T, W, H) && CutToSurfaces(X, Y, L, T, W, H, src, dst, out);
 }

@@ -194,7 +194,10 @@ constexpr uint16_t ColorRefTo565(uint32_t colour) {
 
 // Picture objects and BMP loading.
 // The surface of object `number`; null for a bad number or a record without one.
-Surface* ObjectSurface(int number);
+inline Surface* ObjectSurface(int number) {
+  if (number < 0 || number >= kDrawObjectCount) return nullptr;
+  return gDrawObjects[number].surface.get();
+}
 std::unique_ptr<Surface> MakeSurface(int width, int height);
 int LoadObject(const char* name, int kind);
 int CreateObject(int width, int height, int kind);

@@ -64,11 +64,6 @@ void GiveColorKey(koDrawObject& rec) {
 using detail::GiveColorKey;
 using detail::NameTooLong;
 
-Surface* ObjectSurface(int number) {
-  if (number < 0 || number >= kDrawObjectCount) return nullptr;
-  return gDrawObjects[number].surface.get();
-}
-
 std::unique_ptr<Surface> MakeSurface(int width, int height) {
   auto s = std::make_unique<Surface>();
   s->width = width;
