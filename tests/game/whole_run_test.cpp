@@ -7,8 +7,11 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "bosses/boss_bodies.h"
 #include "bosses/boss_state.h"
@@ -96,6 +99,7 @@ struct StageRun {
   BossState* boss;
   int32_t* counter;
   int counterExtra;  // attack counts added per frame, so the schedule comes round
+  int cycleFrames;   // frames of the natural-rate sweep of the boss's schedule
 };
 
 void PrintTo(const StageRun& r, std::ostream* os) { *os << "Stage" << r.stage; }
@@ -161,17 +165,94 @@ TEST_P(StageRunTest, AStageAndItsAttackingBossPlayExactlyAsRecorded) {
   ExpectSummary(summary.str(), "stage" + std::to_string(r.stage) + "_boss_run.txt");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Stages, StageRunTest,
-    ::testing::Values(StageRun{1, SceneStage1, 1, 0, kStage1Switch + 330, &gBoss1,
-                               &gBoss1AttackCount, 3},
-                      StageRun{2, SceneStage2, 1, 1, 1460, &gBoss2, &gBoss2AttackCount, 1},
-                      StageRun{3, SceneStage3, 2, 0, 1900, &gBoss3, &gBoss3AttackCount, 2},
-                      StageRun{4, SceneStage4, 1, 0, 1310, &gBoss4, &gBoss4AttackCounter, 1},
-                      StageRun{5, SceneStage5, 1, 1, 1310, &gBoss5, &gBoss5AttackCounter, 1},
-                      StageRun{6, SceneStage6, 2, 0, 1260, &gBoss6, &gBoss6AttackCounter, 1},
-                      StageRun{7, SceneStage7, 1, 0, 1270, &gBoss7, &gBoss7AttackCounter, 1},
-                      StageRun{8, SceneStage8, 1, 1, 1810, &gBoss8, &gBoss8AttackCounter, 1}),
-    [](const auto& info) { return "Stage" + std::to_string(info.param.stage); });
+constexpr StageRun kStageRuns[] = {
+    {1, SceneStage1, 1, 0, kStage1Switch + 330, &gBoss1, &gBoss1AttackCount, 3, 0},
+    {2, SceneStage2, 1, 1, 1460, &gBoss2, &gBoss2AttackCount, 1, 1500},
+    {3, SceneStage3, 2, 0, 1900, &gBoss3, &gBoss3AttackCount, 2, 0},
+    {4, SceneStage4, 1, 0, 1310, &gBoss4, &gBoss4AttackCounter, 1, 1100},
+    {5, SceneStage5, 1, 1, 1310, &gBoss5, &gBoss5AttackCounter, 1, 1000},
+    {6, SceneStage6, 2, 0, 1260, &gBoss6, &gBoss6AttackCounter, 1, 960},
+    {7, SceneStage7, 1, 0, 1270, &gBoss7, &gBoss7AttackCounter, 1, 1300},
+    {8, SceneStage8, 1, 1, 1810, &gBoss8, &gBoss8AttackCounter, 1, 1220}};
+
+INSTANTIATE_TEST_SUITE_P(Stages, StageRunTest, ::testing::ValuesIn(kStageRuns),
+                         [](const auto& info) {
+                           return "Stage" + std::to_string(info.param.stage);
+                         });
+
+// Folds a frame's pixels into a digest, eight bytes at a time.
+uint64_t Fold(uint64_t h) {
+  const auto& frame = headless::LastFrame();
+  const auto* bytes = reinterpret_cast<const std::byte*>(frame.data());
+  for (size_t i = 0; i + 8 <= frame.size() * 2; i += 8) {
+    uint64_t w;
+    std::memcpy(&w, bytes + i, 8);
+    h = (h ^ w) * 1099511628211ull;
+  }
+  return h;
+}
+
+// The windows' ends, which the fast runs above skip over: the stage clock swept
+// one unit a frame with every enemy slot and the power item taken back after
+// each frame, so each kind shows the first and last clock at which it started;
+// then the boss's schedule once round at its natural rate, every frame folded
+// into a digest printed each 100 counts.
+TEST_P(StageRunTest, WindowEndsAreAsRecorded) {
+  const StageRun r = GetParam();
+  const int sweepFrames = static_cast<int>(r.bossOpens);
+  const int bossFrom = kPlay + sweepFrames;
+  At(kPlay, [&] {
+    if (r.scene != SceneStage1) ChangeScene(r.scene, 3, 30);
+    gStageClock = 0.0f;
+    gDifficulty = r.difficulty;
+    gDifficultyExtra = r.extra;
+  });
+  // Per kind, the runs of clock values at which a slot started; a gap of more
+  // than kGap units begins a new run.
+  constexpr int kGap = 50;
+  std::vector<std::pair<int, int>> runs[kTBoss1 + 1];
+  uint64_t digest = 0;
+  int lastCount = 0;
+  std::ostringstream summary;
+  Every([&](int f) {
+    const int t = f - kPlay;
+    if (t > 1 && t <= sweepFrames + 1) {
+      for (int k = 0; k <= kTBoss1; ++k) {
+        bool started = false;
+        if (k == kTBoss1) {
+          started = gPowerItem.active != 0;
+          gPowerItem.active = 0;
+        } else {
+          for (int slot = 0; slot < kTargets[k].slots; ++slot) {
+            int32_t& alive = SlotField(kTargets[k].hitSkip + 1, kTargets[k].stride, slot);
+            started |= alive != 0;
+            if (k != kTZak52) alive = 0;
+          }
+        }
+        if (!started) continue;
+        if (runs[k].empty() || t - 1 - runs[k].back().second > kGap) runs[k].push_back({t - 1, 0});
+        runs[k].back().second = t - 1;
+      }
+    }
+    if (t > 0 && t <= sweepFrames) DriveClock(r, static_cast<float>(t));
+    if (f <= bossFrom) return;
+    if (r.boss->hp > kBossHpCap) r.boss->hp = kBossHpCap;
+    digest = Fold(digest);
+    if (*r.counter % 100 == 0 && *r.counter != lastCount) {
+      summary << "count=" << *r.counter << " frames=" << std::hex << digest << std::dec << "\n";
+      digest = 0;
+    }
+    lastCount = *r.counter;
+  });
+  RunFrames(bossFrom + r.cycleFrames + 1);
+  std::ostringstream windows;
+  for (int k = 0; k <= kTBoss1; ++k) {
+    if (runs[k].empty()) continue;
+    windows << "kind " << k << ":";
+    for (const auto& [from, to] : runs[k]) windows << " " << from << ".." << to;
+    windows << "\n";
+  }
+  ExpectSummary(windows.str() + summary.str(), "stage" + std::to_string(r.stage) + "_windows.txt");
+}
 
 }  // namespace
