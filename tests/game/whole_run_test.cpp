@@ -182,13 +182,12 @@ INSTANTIATE_TEST_SUITE_P(Stages, StageRunTest, ::testing::ValuesIn(kStageRuns),
                            return "Stage" + std::to_string(info.param.stage);
                          });
 
-// Folds a frame's pixels into a digest, eight bytes at a time.
-uint64_t Fold(uint64_t h) {
-  const auto& frame = headless::LastFrame();
-  const auto* bytes = reinterpret_cast<const std::byte*>(frame.data());
-  for (size_t i = 0; i + 8 <= frame.size() * 2; i += 8) {
+// Folds `bytes` bytes at `data` into a digest, eight at a time.
+uint64_t Fold(uint64_t h, const void* data, size_t bytes) {
+  const auto* p = static_cast<const std::byte*>(data);
+  for (size_t i = 0; i + 8 <= bytes; i += 8) {
     uint64_t w;
-    std::memcpy(&w, bytes + i, 8);
+    std::memcpy(&w, p + i, 8);
     h = (h ^ w) * 1099511628211ull;
   }
   return h;
@@ -198,7 +197,8 @@ uint64_t Fold(uint64_t h) {
 // one unit a frame with every enemy slot and the power item taken back after
 // each frame, so each kind shows the first and last clock at which it started;
 // then, once the boss has come in, its schedule once round at its natural
-// rate, every frame folded into a digest printed each 100 counts.
+// rate, every frame and the boss's own tables (some bullets draw nothing
+// headless) folded into a digest printed each 100 counts.
 TEST_P(StageRunTest, WindowEndsAreAsRecorded) {
   const StageRun r = GetParam();
   const int sweepFrames = static_cast<int>(r.bossOpens);
@@ -213,6 +213,10 @@ TEST_P(StageRunTest, WindowEndsAreAsRecorded) {
   // than kGap units begins a new run.
   constexpr int kGap = 50;
   std::vector<std::pair<int, int>> runs[kTBoss1 + 1];
+  const std::string prefix = "gBoss" + std::to_string(r.stage);
+  std::vector<ResetTable> bossTables;
+  for (const ResetTable& table : ResetTables())
+    if (std::string(table.name).starts_with(prefix)) bossTables.push_back(table);
   uint64_t digest = 0;
   int lastCount = 0, attackFrom = 0;
   std::ostringstream summary;
@@ -244,7 +248,9 @@ TEST_P(StageRunTest, WindowEndsAreAsRecorded) {
     if (attackFrom == 0) attackFrom = f;
     if (f - attackFrom > r.cycleFrames) return;
     if (r.boss->hp > kBossHpCap) r.boss->hp = kBossHpCap;
-    digest = Fold(digest);
+    const auto& frame = headless::LastFrame();
+    digest = Fold(digest, frame.data(), frame.size() * sizeof(frame[0]));
+    for (const ResetTable& table : bossTables) digest = Fold(digest, table.data, table.bytes);
     if (*r.counter % 100 == 0 && *r.counter != lastCount) {
       summary << "count=" << *r.counter << " frames=" << std::hex << digest << std::dec << "\n";
       digest = 0;
