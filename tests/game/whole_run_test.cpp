@@ -99,7 +99,7 @@ struct StageRun {
   BossState* boss;
   int32_t* counter;
   int counterExtra;  // attack counts added per frame, so the schedule comes round
-  int cycleFrames;   // frames of the natural-rate sweep of the boss's schedule
+  int cycleFrames;   // frames of the natural-rate sweep of the boss's schedule (0: none)
 };
 
 void PrintTo(const StageRun& r, std::ostream* os) { *os << "Stage" << r.stage; }
@@ -212,7 +212,8 @@ TEST_P(StageRunTest, WindowEndsAreAsRecorded) {
   // Per kind, the runs of clock values at which a slot started; a gap of more
   // than kGap units begins a new run.
   constexpr int kGap = 50;
-  std::vector<std::pair<int, int>> runs[kTBoss1 + 1];
+  constexpr int kPowerItem = kTBoss1;  // the row after the enemy kinds
+  std::vector<std::pair<int, int>> runs[kPowerItem + 1];
   const std::string prefix = "gBoss" + std::to_string(r.stage);
   std::vector<ResetTable> bossTables;
   for (const ResetTable& table : ResetTables())
@@ -223,9 +224,9 @@ TEST_P(StageRunTest, WindowEndsAreAsRecorded) {
   Every([&](int f) {
     const int t = f - kPlay;
     if (t > 1 && t <= sweepFrames + 1) {
-      for (int k = 0; k <= kTBoss1; ++k) {
+      for (int k = 0; k <= kPowerItem; ++k) {
         bool started = false;
-        if (k == kTBoss1) {
+        if (k == kPowerItem) {
           started = gPowerItem.active != 0;
           gPowerItem.active = 0;
         } else {
@@ -259,9 +260,9 @@ TEST_P(StageRunTest, WindowEndsAreAsRecorded) {
   });
   RunFrames(bossFrom + (r.cycleFrames > 0 ? kBossEntryFrames + r.cycleFrames : 0) + 1);
   std::ostringstream windows;
-  for (int k = 0; k <= kTBoss1; ++k) {
+  for (int k = 0; k <= kPowerItem; ++k) {
     if (runs[k].empty()) continue;
-    windows << "kind " << k << ":";
+    windows << (k == kPowerItem ? "power item" : "kind " + std::to_string(k)) << ":";
     for (const auto& [from, to] : runs[k]) windows << " " << from << ".." << to;
     windows << "\n";
   }
