@@ -15,6 +15,7 @@ class StrikeBoundsTest : public EnemyTest {
     EnemyTest::SetUp();
     ResetGameState();
     gScore = 0;
+    gBombStock = 0;  // AddScore then adds the points alone
     gDifficulty = 1;
     gDifficultyExtra = 0;
   }
@@ -27,7 +28,7 @@ bool Strikes(std::span<const StrikeRule> rules, TargetId target, float x, float 
   SlotField(t.x, t.stride, 0) = x;
   SlotField(t.y, t.stride, 0) = y;
   SlotField(t.hitSkip, t.stride, 0) = 0;
-  SlotField(t.hitSkip + 1, t.stride, 0) = 1;
+  if (target < kTBoss1) SlotField(t.hitSkip + 1, t.stride, 0) = 1;  // an enemy's alive word
   for (const StrikeRule& r : rules) {
     if (r.target != target) continue;
     const int64_t before = gScore;
@@ -46,6 +47,15 @@ TEST_F(StrikeBoundsTest, GatesOpenOnTheirBoundOrJustInsideIt) {
   // Ship type 2's right shot meets Zak50A only left of 440.
   EXPECT_FALSE(Strikes(kBRightShotStrikes, kTZak50A, 440.0f, 200.0f));
   EXPECT_TRUE(Strikes(kBRightShotStrikes, kTZak50A, 439.5f, 200.0f));
+}
+
+TEST_F(StrikeBoundsTest, ShipType2sMainShotScoresEachBossItsOwnPoints) {
+  constexpr int kPoints[] = {150, 150, 250, 250, 350, 250, 250, 350};
+  for (int b = 0; b < 8; ++b) {
+    gScore = 0;
+    EXPECT_TRUE(Strikes(kBMainShotStrikes, static_cast<TargetId>(kTBoss1 + b), 200.0f, 100.0f));
+    EXPECT_EQ(gScore, kPoints[b]) << "boss " << b + 1;
+  }
 }
 
 TEST_F(StrikeBoundsTest, HitPointsRunningOutToExactlyZeroHitTheKind) {
