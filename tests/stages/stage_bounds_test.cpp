@@ -1,11 +1,12 @@
 // Stage-frame conditions met exactly on their bounds: stage 1's clock switch,
-// and a boss defeat handing over inside its time-out window.
+// a boss defeat handing over inside its time-out window, the ship's fire gate.
 #include <cmath>
 
 #include "bosses/boss_bodies.h"
 #include "bosses/boss_state.h"
 #include "enemies/zak52.h"
 #include "game/scenes.h"
+#include "platform/keys.h"
 #include "tests/game/player_fixture.h"
 
 namespace {
@@ -41,6 +42,16 @@ TEST_F(StageBoundsTest, ABossHandingOverInsideItsTimeOutLeavesItsRecordReset) {
     EXPECT_EQ(gBoss1.defeatClock, 0.0f);
   });
   RunFrames(kPlay + 2);
+}
+
+// Nothing in play raises the shot limit; the gate still shuts from 12 on.
+TEST_F(StageBoundsTest, TheShipFiresOnlyWhileTheShotLimitIsBelow12) {
+  constexpr int kSwitch = kPlay + 30;
+  headless::KeyDown(kPlay, 'Z');
+  Every([](int f) { gShotLimit = f < kSwitch ? 12 : 11; });
+  At(kSwitch, [] { EXPECT_EQ(gLiveShotsA, 0); });
+  At(kSwitch + 30, [] { EXPECT_GT(gLiveShotsA, 0); });
+  RunFrames(kSwitch + 31);
 }
 
 }  // namespace
