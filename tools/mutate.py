@@ -137,7 +137,7 @@ class Copy:
         rc, out = run(cmd, self.folder, self.env, TEST_TIMEOUT)
         if rc == 0:
             return None
-        m = re.search(r"^\[  FAILED  \] (\S+)", out, re.M)
+        m = re.search(r"^\[  FAILED  \] ([^\s,]+)", out, re.M)
         if m:
             return m.group(1)
         if rc is None:

@@ -7,8 +7,11 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "bosses/boss_bodies.h"
 #include "bosses/boss_state.h"
@@ -96,13 +99,16 @@ struct StageRun {
   BossState* boss;
   int32_t* counter;
   int counterExtra;  // attack counts added per frame, so the schedule comes round
+  int cycleFrames;   // frames of the natural-rate sweep of the boss's schedule (0: none)
 };
 
 void PrintTo(const StageRun& r, std::ostream* os) { *os << "Stage" << r.stage; }
 
 constexpr int kWaveFrames = 12 * kSecond;
 constexpr int kBossFrames = 14 * kSecond;
-constexpr float kBossHpCap = 580.0f;  // below every stage's attack gate
+constexpr float kBossHpCap = 580.0f;
+constexpr int kBossEntryFrames =
+    15 * kSecond;  // the slowest boss's way in  // below every stage's attack gate
 // Stage 1 runs its first clock to Zak52's switch, then its second clock.
 constexpr float kStage1Switch = 1840.0f;
 
@@ -161,17 +167,106 @@ TEST_P(StageRunTest, AStageAndItsAttackingBossPlayExactlyAsRecorded) {
   ExpectSummary(summary.str(), "stage" + std::to_string(r.stage) + "_boss_run.txt");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Stages, StageRunTest,
-    ::testing::Values(StageRun{1, SceneStage1, 1, 0, kStage1Switch + 330, &gBoss1,
-                               &gBoss1AttackCount, 3},
-                      StageRun{2, SceneStage2, 1, 1, 1460, &gBoss2, &gBoss2AttackCount, 1},
-                      StageRun{3, SceneStage3, 2, 0, 1900, &gBoss3, &gBoss3AttackCount, 2},
-                      StageRun{4, SceneStage4, 1, 0, 1310, &gBoss4, &gBoss4AttackCounter, 1},
-                      StageRun{5, SceneStage5, 1, 1, 1310, &gBoss5, &gBoss5AttackCounter, 1},
-                      StageRun{6, SceneStage6, 2, 0, 1260, &gBoss6, &gBoss6AttackCounter, 1},
-                      StageRun{7, SceneStage7, 1, 0, 1270, &gBoss7, &gBoss7AttackCounter, 1},
-                      StageRun{8, SceneStage8, 1, 1, 1810, &gBoss8, &gBoss8AttackCounter, 1}),
-    [](const auto& info) { return "Stage" + std::to_string(info.param.stage); });
+constexpr StageRun kStageRuns[] = {
+    {1, SceneStage1, 1, 0, kStage1Switch + 330, &gBoss1, &gBoss1AttackCount, 3, 0},
+    {2, SceneStage2, 1, 1, 1460, &gBoss2, &gBoss2AttackCount, 1, 1500},
+    {3, SceneStage3, 2, 0, 1900, &gBoss3, &gBoss3AttackCount, 2, 0},
+    {4, SceneStage4, 1, 0, 1310, &gBoss4, &gBoss4AttackCounter, 1, 1100},
+    {5, SceneStage5, 1, 1, 1310, &gBoss5, &gBoss5AttackCounter, 1, 1000},
+    {6, SceneStage6, 2, 0, 1260, &gBoss6, &gBoss6AttackCounter, 1, 960},
+    {7, SceneStage7, 1, 0, 1270, &gBoss7, &gBoss7AttackCounter, 1, 1300},
+    {8, SceneStage8, 1, 1, 1810, &gBoss8, &gBoss8AttackCounter, 1, 1220}};
+
+INSTANTIATE_TEST_SUITE_P(Stages, StageRunTest, ::testing::ValuesIn(kStageRuns),
+                         [](const auto& info) {
+                           return "Stage" + std::to_string(info.param.stage);
+                         });
+
+// Folds `bytes` bytes at `data` into a digest, eight at a time.
+uint64_t Fold(uint64_t h, const void* data, size_t bytes) {
+  const auto* p = static_cast<const std::byte*>(data);
+  for (size_t i = 0; i + 8 <= bytes; i += 8) {
+    uint64_t w;
+    std::memcpy(&w, p + i, 8);
+    h = (h ^ w) * 1099511628211ull;
+  }
+  return h;
+}
+
+// The windows' ends, which the fast runs above skip over: the stage clock swept
+// one unit a frame with every enemy slot and the power item taken back after
+// each frame, so each kind shows the first and last clock at which it started;
+// then, once the boss has come in, its schedule once round at its natural
+// rate, every frame and the boss's own tables (some bullets draw nothing
+// headless) folded into a digest printed each 100 counts.
+TEST_P(StageRunTest, WindowEndsAreAsRecorded) {
+  const StageRun r = GetParam();
+  const int sweepFrames = static_cast<int>(r.bossOpens);
+  const int bossFrom = kPlay + sweepFrames;
+  At(kPlay, [&] {
+    if (r.scene != SceneStage1) ChangeScene(r.scene, 3, 30);
+    gStageClock = 0.0f;
+    gDifficulty = r.difficulty;
+    gDifficultyExtra = r.extra;
+  });
+  // Per kind, the runs of clock values at which a slot started; a gap of more
+  // than kGap units begins a new run.
+  constexpr int kGap = 50;
+  constexpr int kPowerItem = kTBoss1;  // the row after the enemy kinds
+  std::vector<std::pair<int, int>> runs[kPowerItem + 1];
+  const std::string prefix = "gBoss" + std::to_string(r.stage);
+  std::vector<ResetTable> bossTables;
+  for (const ResetTable& table : ResetTables())
+    if (std::string(table.name).starts_with(prefix)) bossTables.push_back(table);
+  uint64_t digest = 0;
+  int lastCount = 0, attackFrom = 0;
+  std::ostringstream summary;
+  Every([&](int f) {
+    const int t = f - kPlay;
+    if (t > 1 && t <= sweepFrames + 1) {
+      for (int k = 0; k <= kPowerItem; ++k) {
+        bool started = false;
+        if (k == kPowerItem) {
+          started = gPowerItem.active != 0;
+          gPowerItem.active = 0;
+        } else {
+          for (int slot = 0; slot < kTargets[k].slots; ++slot) {
+            int32_t& alive = SlotField(kTargets[k].hitSkip + 1, kTargets[k].stride, slot);
+            started |= alive != 0;
+            if (k != kTZak52) alive = 0;
+          }
+        }
+        if (!started) continue;
+        if (runs[k].empty() || t - 1 - runs[k].back().second > kGap) runs[k].push_back({t - 1, 0});
+        runs[k].back().second = t - 1;
+      }
+    }
+    if (t > 0 && t <= sweepFrames) DriveClock(r, static_cast<float>(t));
+    // The boss attacks once it has come in (a parked boss waits at -500, 500),
+    // for one round of its schedule.
+    const bool inPlace = r.boss->x > -100.0f && r.boss->x < 600.0f && r.boss->y >= 0.0f;
+    if (f <= bossFrom || (attackFrom == 0 && !inPlace)) return;
+    if (attackFrom == 0) attackFrom = f;
+    if (f - attackFrom > r.cycleFrames) return;
+    if (r.boss->hp > kBossHpCap) r.boss->hp = kBossHpCap;
+    const auto& frame = headless::LastFrame();
+    digest = Fold(digest, frame.data(), frame.size() * sizeof(frame[0]));
+    for (const ResetTable& table : bossTables) digest = Fold(digest, table.data, table.bytes);
+    if (*r.counter % 100 == 0 && *r.counter != lastCount) {
+      summary << "count=" << *r.counter << " frames=" << std::hex << digest << std::dec << "\n";
+      digest = 0;
+    }
+    lastCount = *r.counter;
+  });
+  RunFrames(bossFrom + (r.cycleFrames > 0 ? kBossEntryFrames + r.cycleFrames : 0) + 1);
+  std::ostringstream windows;
+  for (int k = 0; k <= kPowerItem; ++k) {
+    if (runs[k].empty()) continue;
+    windows << (k == kPowerItem ? "power item" : "kind " + std::to_string(k)) << ":";
+    for (const auto& [from, to] : runs[k]) windows << " " << from << ".." << to;
+    windows << "\n";
+  }
+  ExpectSummary(windows.str() + summary.str(), "stage" + std::to_string(r.stage) + "_windows.txt");
+}
 
 }  // namespace
