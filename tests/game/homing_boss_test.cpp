@@ -85,6 +85,19 @@ TEST_F(HomingBossTest, AStrikeHitsTheBossScoresAndCostsHitPointsForThatFrame) {
   EXPECT_NEAR(500.0f - gBoss2.hp, 2.5f, 0.001f);
 }
 
+// Set A draws the bolt (its lines are the enemy bolt's); set B, even boss 1's
+// with its launch vector, draws nothing and takes no random numbers.
+TEST_F(HomingBossTest, SetADrawsABoltAndSetBDrawsNothing) {
+  for (const BossSet& k : kSets) {
+    SCOPED_TRACE(k.name);
+    Lock(k.markers[0], 400, 50);
+    k.launch();
+    const std::vector<int> r = NextRands(5);
+    EXPECT_EQ(Blank(Render(k.draw)), !k.setA);
+    EXPECT_EQ(koSystem::Rand(), r[k.setA ? 4 : 0]);
+  }
+}
+
 TEST_F(HomingBossTest, ASetAMissileFromAShipNearTheLeftEdgeIsLostAtOnce) {
   gPlayerX = 90.0f;  // set A starts at x 70; set B at 150
   Lock(gBoss4MarkersA[0], 70, 300);
