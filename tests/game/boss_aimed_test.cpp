@@ -6,10 +6,8 @@
 #include "bosses/aimed_volleys.h"
 #include "bosses/attack_kind.h"
 #include "bosses/late_aimed.h"
-#include "game/assets.h"
 #include "player/parking.h"
 #include "tests/game/boss_attack_fixture.h"
-#include "tests/game/boss_test_helpers.h"
 
 namespace {
 
@@ -40,49 +38,6 @@ TEST_F(AimedVolleyTest, AGroupOfFiveFansOutAboutTheAimAndTurnsWholeWhenAimingLef
   for (int s = 0; s < 5; ++s) FireBoss1AimedVolley2(s, 0);
   for (int m = 0; m < 5; ++m)
     EXPECT_NEAR(gBoss1AimedVolley2[m].angle, -base + (m - 2) * 12.0f * kDeg + kPi, 1e-5) << m;
-}
-
-TEST_F(AimedVolleyTest, AnAimStraightBelowHasNoHalfTurnAndOneAboveOrOnTheStartHasIt) {
-  struct Case {
-    float playerY;
-    float centre;
-  };
-  // Start point of boss 3's seventh-slot volley: (210, 130); aim x = 190 + 20.
-  for (const Case c :
-       {Case{300.0f, kPi / 2}, Case{10.0f, kPi / 2 + kPi}, Case{110.0f, 1.5f * kPi}}) {
-    ResetAll();
-    gPlayerX = 190.0f, gPlayerY = c.playerY;
-    for (int s = 0; s < 7; ++s) FireBoss3AimedVolley4(s, 0);
-    EXPECT_EQ(gBoss3AimedVolley4[3].dx, 0.0f);
-    EXPECT_NEAR(gBoss3AimedVolley4[3].angle, c.centre, 1e-5) << c.playerY;
-    EXPECT_NEAR(gBoss3AimedVolley4[0].angle, c.centre - 36.0f * kDeg, 1e-5) << c.playerY;
-  }
-}
-
-TEST_F(AimedVolleyTest, TickFiresEachGroupOnItsCountAndSkipsLiveMembers) {
-  ResetAll();
-  std::vector<std::pair<int, int>> fired;  // (call, first slot of the newly live run)
-  std::vector<int> wasLive(25, 0);
-  for (int call = 1; call <= 260 + 40; ++call) {
-    TickBoss1AimedVolley2();
-    for (int s = 0; s < 25; ++s) {
-      if (gBoss1AimedVolley2[s].active && !wasLive[s] && s % 5 == 0) fired.push_back({call, s});
-      wasLive[s] = gBoss1AimedVolley2[s].active;
-    }
-    if (call == 40) gBoss1AimedVolley2[0].active = 0;  // leave 1 to 4 live
-    if (call == 100) {
-      for (int s = 1; s < 5; ++s) gBoss1AimedVolley2[s].active = 0;
-      gBoss1AimedVolley2[3].active = 1;  // still live when the group comes round again
-      gBoss1AimedVolley2[3].x = 77.0f;
-    }
-  }
-  const std::vector<std::pair<int, int>> expected = {{40, 0},   {80, 5},   {120, 10},
-                                                     {160, 15}, {200, 20}, {300, 0}};
-  EXPECT_EQ(fired, expected);
-  EXPECT_EQ(gBoss1AimedVolley2[0].timer, 40);  // 300 calls of a 260-call cycle
-  EXPECT_EQ(gBoss1AimedVolley2[24].timer, 40);
-  EXPECT_EQ(gBoss1AimedVolley2[3].x, 77.0f);  // the live member was not fired again
-  EXPECT_EQ(gBoss1AimedVolley2[4].x, 210.0f);
 }
 
 TEST_F(AimedVolleyTest, MoveStepsYThenXAndFreesStrictlyBeyondTheScreen) {
@@ -146,29 +101,6 @@ TEST_F(AimedVolleyTest, BossOneFormsTestIdleSlotsTooTheOthersSkipThem) {
   }
 }
 
-TEST_F(AimedVolleyTest, ARunningBombFreesEveryBulletBeforeItCanHit) {
-  ResetAll();
-  gBombActive = 1;
-  gPlayerX = 100.0f, gPlayerY = 100.0f;
-  gBoss1.x = -100.0f, gBoss1.y = -30.0f;  // the volley starts at (110, 100), inside the ship's box
-  for (int call = 0; call < 40; ++call) TickBoss1AimedVolley2();
-  EXPECT_EQ(gBoss1AimedVolley2[0].active, 1);
-  MoveBoss1AimedVolley2();
-  for (int s = 0; s < 5; ++s) EXPECT_TRUE(Parked(gBoss1AimedVolley2[s])) << s;
-  EXPECT_EQ(gPlayerAlive, 1);
-}
-
-TEST_F(AimedVolleyTest, FireOutsideTheTableOrItsGroupStartsNothing) {
-  ResetAll();
-  FireBoss1AimedVolley2(25, 20);
-  FireBoss1AimedVolley2(-1, 0);
-  FireBoss1AimedVolley2(7, 0);  // slot 7 is not in the group that starts at 0
-  FireBoss3AimedShot1(200);
-  FireBoss2AimedShot1(-1);
-  for (const AimedVolleySlot& s : gBoss1AimedVolley2) EXPECT_EQ(s.active, 0);
-  for (const AimedShotSlot& s : gBoss3AimedShot1) EXPECT_EQ(s.active, 0);
-}
-
 // Boss 5's seven-bullet volleys fire groups 0 to 3 at 30, 60, 90 and 120 of a
 // 150-call cycle; group 4's count of 150 lies past the timer's last value.
 TEST_F(AimedVolleyTest, TheFifthGroupOfBossFivesSevenBulletVolleysNeverFires) {
@@ -187,24 +119,5 @@ TEST_F(AimedVolleyTest, TheFifthGroupOfBossFivesSevenBulletVolleysNeverFires) {
 }
 
 using AimedDrawTest = AttackDrawTest;
-
-TEST_F(AimedDrawTest, RingsAndStringsAnimateEverySlotAndWrapAStartCellPastTheirStrip) {
-  std::vector<int> frames;
-  uint16_t drawn = 0;
-  InGame([&] {
-    gPicVal201 = ColourStrip(7, 20, 20, 0x1000);
-    ResetAll();
-    gBoss1AimedShot2[0].frame = 9;  // a start cell the 7-cell strip does not have
-    gBoss1AimedShot2[1].frame = 6;
-    gBoss1AimedShot2[2].frame = 2;
-    gBoss1AimedShot2[2].active = 1;
-    gBoss1AimedShot2[2].x = 300.0f, gBoss1AimedShot2[2].y = 300.0f;
-    DrawBoss1AimedShot2();
-    drawn = BackPixel(310, 310);
-    for (int s = 0; s < 3; ++s) frames.push_back(gBoss1AimedShot2[s].frame);
-  });
-  EXPECT_EQ(drawn, 0x1002);
-  EXPECT_EQ(frames, (std::vector<int>{0, 0, 3}));
-}
 
 }  // namespace

@@ -106,25 +106,6 @@ TEST_P(BossBodyTest, DamageFlamesShowByHitPointsAndRunAcrossOrDownTheBody) {
   RunFrames(kPlay + 1);
 }
 
-// Locked part marks show over the body in the sets the boss draws; unlocked
-// marks never show.
-TEST_P(BossBodyTest, LockedPartMarksShowOverTheBody) {
-  const BodyCase& c = GetParam();
-  At(kPlay, [&] {
-    Pictures(c);
-    gPicLockMarker = Picture(60, 60, kMark);
-    c.marksA[1] = TargetMarker{110, 110, 1, 0};
-    c.marksB[1] = TargetMarker{200, 240, 1, 0};
-    c.marksB[2] = TargetMarker{300, 240, 0, 0};
-    DrawAt(c, 1000.0f, 0);
-    EXPECT_EQ(BackPixel(169, 169), c.drawsMarksA ? kMark : kBody);
-    EXPECT_EQ(BackPixel(200, 240), c.drawsMarksB ? kMark : kBody);
-    EXPECT_EQ(BackPixel(300, 240), kBody);
-    c.marksA[1].locked = c.marksB[1].locked = 0;
-  });
-  RunFrames(kPlay + 1);
-}
-
 // A hit sets the flag and sounds once per call; the next draw looks like any
 // other frame and clears the flag. The hit points are the caller's business.
 TEST_P(BossBodyTest, AHitSoundsAndIsClearedByTheNextDraw) {

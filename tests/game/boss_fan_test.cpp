@@ -1,5 +1,3 @@
-#include <vector>
-
 #include "bosses/fan_volleys.h"
 #include "bosses/late_fans.h"
 #include "enemies/kind.h"
@@ -15,67 +13,7 @@ void ResetAllFans() {
 
 bool Parked(const FanVolleySlot& s) { return s.active == 0 && s.x == kParkX && s.y == kParkY; }
 
-// The slots that became live on each call of `tick`, as (call, first slot).
-std::vector<std::pair<int, int>> Firings(void (*tick)(), const FanVolleySlot* slots, int calls) {
-  std::vector<std::pair<int, int>> fired;
-  std::vector<int> wasLive(kFanVolleySlots);
-  for (int s = 0; s < kFanVolleySlots; ++s) wasLive[s] = slots[s].active;
-  for (int call = 1; call <= calls; ++call) {
-    tick();
-    for (int s = 0; s < kFanVolleySlots; ++s) {
-      if (slots[s].active && !wasLive[s] && s % kFanWave == 0) fired.push_back({call, s});
-      wasLive[s] = slots[s].active;
-    }
-  }
-  return fired;
-}
-
 using FanVolleyTest = AttackTest;
-
-TEST_F(FanVolleyTest, AWindowFiresWavesOnItsCountsAndTheNextWindowResumesTheCycle) {
-  ResetAllFans();
-  gBoss2.x = 400.0f, gBoss2.y = 100.0f;
-  // The first 71-call window of the chevron fires waves 0 and 1.
-  EXPECT_EQ(Firings(TickBoss2FanVolley1, gBoss2FanVolley1, 71),
-            (std::vector<std::pair<int, int>>{{30, 0}, {60, 5}}));
-  const float xs[] = {154, 144, 140, 144, 154};
-  for (int m = 0; m < kFanWave; ++m) {
-    EXPECT_EQ(gBoss2FanVolley1[m].x, 400.0f + xs[m]) << m;
-    EXPECT_EQ(gBoss2FanVolley1[m].y, 240.0f) << m;
-  }
-  // The timers stood still at 71: the next window fires wave 2 on its 19th call.
-  EXPECT_EQ(Firings(TickBoss2FanVolley1, gBoss2FanVolley1, 19),
-            (std::vector<std::pair<int, int>>{{19, 10}}));
-  EXPECT_EQ(gBoss2FanVolley1[0].timer, 90);
-  // Across the wrap at 340 the timers pass 0, which fires nothing, and wave 0
-  // fires again 30 calls later once its bullets are gone.
-  ResetAllFans();
-  Firings(TickBoss2FanVolley1, gBoss2FanVolley1, 339);
-  for (FanVolleySlot& s : gBoss2FanVolley1) ParkSlot(s);
-  TickBoss2FanVolley1();
-  EXPECT_EQ(gBoss2FanVolley1[0].timer, 0);
-  for (const FanVolleySlot& s : gBoss2FanVolley1) EXPECT_EQ(s.active, 0);
-  EXPECT_EQ(Firings(TickBoss2FanVolley1, gBoss2FanVolley1, 30),
-            (std::vector<std::pair<int, int>>{{30, 0}}));
-}
-
-TEST_F(FanVolleyTest, MembersSpreadFiveFoldOnEverySlotAndTheWaveFliesOnItsSpeeds) {
-  ResetAllFans();
-  gFrameScale = 0.02f;
-  for (int m = 0; m < kFanWave; ++m) gBoss2FanVolley2[m] = {0, 0, 200.0f, 100.0f, 0, 0, 0, 1};
-  MoveBoss2FanVolley2();
-  float y0 = 100.0f, y1 = 100.0f;
-  for (int r = 0; r < 5; ++r) y0 += -20.0f * 0.02f, y1 += -10.0f * 0.02f;
-  y0 += 30.0f * 0.02f, y1 += 30.0f * 0.02f;
-  EXPECT_EQ(gBoss2FanVolley2[0].y, y0);
-  EXPECT_EQ(gBoss2FanVolley2[1].y, y1);
-  EXPECT_NEAR(gBoss2FanVolley2[4].y - gBoss2FanVolley2[0].y, 4.0f, 1e-4);  // outer pair
-  EXPECT_NEAR(gBoss2FanVolley2[3].y - gBoss2FanVolley2[1].y, 2.0f, 1e-4);  // inner pair
-  EXPECT_NEAR(gBoss2FanVolley2[2].x, 198.0f, 1e-4);
-  // Idle slots drift too.
-  EXPECT_NEAR(gBoss2FanVolley2[5].y, 498.0f, 1e-4);
-  EXPECT_EQ(gBoss2FanVolley2[5].x, -500.0f);
-}
 
 TEST_F(FanVolleyTest, EachKindLeavesOnlyAtItsOwnEdgeOrInABomb) {
   ResetAllFans();

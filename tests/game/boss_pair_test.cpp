@@ -1,4 +1,3 @@
-#include <tuple>
 #include <vector>
 
 #include "bosses/boss1_laser.h"
@@ -43,20 +42,6 @@ TEST_F(PairShotTest, PairsFireSideBySideAndTheLastTwoPairsOfTheShortCycleNeverFl
     for (int s = 0; s < kPairShotSlots; ++s) starts[s] += gBoss1PairShot2[s].active;
   }
   for (int s = 0; s < kPairShotSlots; ++s) EXPECT_EQ(starts[s], s < 16 ? 3 : 0) << s;
-}
-
-TEST_F(PairShotTest, ALiveGroupIsNotRefiredAndAFireOutsideItsGroupStartsNothing) {
-  ResetAllPairs();
-  gBoss1.x = 0.0f, gBoss1.y = 0.0f;
-  gBoss1FallShot3[1] = {0, 0, 55.0f, 66.0f, 0, 0, 0, 1};
-  FireBoss1FallShot3(0, 0);
-  FireBoss1FallShot3(1, 0);
-  EXPECT_TRUE(gBoss1FallShot3[0].x == 110.0f && gBoss1FallShot3[0].y == 170.0f);
-  // Its mate's Fire moves the live one across but not down: it was not restarted.
-  EXPECT_TRUE(gBoss1FallShot3[1].x == 310.0f && gBoss1FallShot3[1].y == 66.0f);
-  FireBoss1FallShot4(3, 0);
-  FireBoss1FallShot4(20, 20);
-  EXPECT_EQ(LiveCount(gBoss1FallShot4, kPairShotSlots), 0);
 }
 
 TEST_F(PairShotTest, TheBossThreePairsReadTheBossCrosswiseAndLeaveAtTheLeftEdge) {
@@ -114,30 +99,6 @@ TEST_F(PairShotTest, BossOnesChainFiresOnItsCountsAndHoldsWhileTheLaserIsAnchore
   EXPECT_EQ(fired, (std::vector<int>{2500, 5007, 7514, 10021, 12528}));
 }
 
-TEST_F(PairShotTest, HitBoxesAreInclusiveAtBothEndsAndAHitLeavesTheShotFlying) {
-  struct Case {
-    void (*move)();
-    PairShotSlot* slot;
-    float dx, dy;
-    bool hits;
-  };
-  const Case cases[] = {
-      {MoveBoss2Chain, &gBoss2Chain[3], -10, -10, true},
-      {MoveBoss2Chain, &gBoss2Chain[3], -10, -10.1f, false},
-      {MoveBoss1FallShot4, &gBoss1FallShot4[0], 10, 20, true},
-      {MoveBoss1FallShot4, &gBoss1FallShot4[0], 10, 19.9f, false},
-  };
-  for (const Case& c : cases) {
-    ResetAllPairs();
-    gPlayerAlive = 1;
-    gFrameScale = 0.0f;
-    *c.slot = {0, 0, gPlayerX + c.dx, gPlayerY + c.dy, 0, 0, 0, 1};
-    c.move();
-    EXPECT_EQ(gPlayerAlive, c.hits ? 0 : 1) << c.dx << ", " << c.dy;
-    EXPECT_EQ(c.slot->active, 1);
-  }
-}
-
 using DropTest = AttackTest;
 
 TEST_F(DropTest, TheDriftComesInOneStepPerSlotSoEarlySlotsAreTestedPartWay) {
@@ -154,35 +115,6 @@ TEST_F(DropTest, TheDriftComesInOneStepPerSlotSoEarlySlotsAreTestedPartWay) {
   EXPECT_EQ(gBoss1Drop3[3].x, 180.0f);
   EXPECT_EQ(gBoss1Drop3[1].x, -472.0f);  // a free slot drifts, off the screen
   EXPECT_EQ(gBoss1Drop3[2].x, -580.0f);
-}
-
-BossState At(float x, float y) { return {x, y, 0.0f, 0.0f, 0.0f, 0, 0}; }
-
-// Boss 7's parting pairs come on counts 10, 20 and 30 side by side, fall and
-// part; free slots drift too; its box reaches 0..20 both ways.
-TEST_F(PairShotTest, PairsFireSideBySideFallPartAndStrikeInTheirBox) {
-  ResetAllPairs();
-  gBoss7 = At(100.0f, 40.0f);
-  for (int call = 0; call < 10; ++call) TickBoss7PairShot2();
-  EXPECT_TRUE(gBoss7PairShot2[0].x == 250.0f && gBoss7PairShot2[1].x == 410.0f);
-  EXPECT_TRUE(gBoss7PairShot2[1].y == 170.0f && gBoss7PairShot2[2].active == 0);
-  for (int call = 10; call < 30; ++call) TickBoss7PairShot2();
-  EXPECT_EQ(gBoss7PairShot2[5].active - gBoss7PairShot2[6].active, 1);
-  gFrameScale = 0.25f;
-  gPlayerAlive = 0;
-  MoveBoss7PairShot2();
-  EXPECT_TRUE(gBoss7PairShot2[1].x == 440.0f && gBoss7PairShot2[0].y == 170.0f + 62.5f);
-  EXPECT_EQ(gBoss7PairShot2[19].x, kParkX + 30.0f);
-  gFrameScale = 0.0f;
-  for (const auto& [dx, dy, hits] :
-       {std::tuple{0.0f, 0.0f, true}, std::tuple{20.0f, 20.0f, true},
-        std::tuple{20.1f, 10.0f, false}, std::tuple{10.0f, -0.1f, false}}) {
-    gPlayerAlive = 1;
-    gBoss7PairShot2[3] = {0, 0, gPlayerX + dx, gPlayerY + dy, 0, 0, 0, 1};
-    MoveBoss7PairShot2();
-    EXPECT_EQ(gPlayerAlive == 0, hits) << dx << "," << dy;
-    EXPECT_EQ(gBoss7PairShot2[3].active, 1);  // a hit leaves the shot flying
-  }
 }
 
 }  // namespace

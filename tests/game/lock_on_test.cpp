@@ -30,15 +30,14 @@ struct KindCase {
   std::span<TargetMarker> marks;
   int slots;
   int a, b, c, d;  // the lock box: x + a .. x + b, y + c .. y + d
-  void (*lock)(int slot);
 };
 
 void PrintTo(const KindCase& c, std::ostream* os) { *os << c.name; }
 
 const KindCase kKinds[] = {
-    {"Zak2", PlaceSlot<gZak2>, gZak2Markers, 3, 20, 60, 40, 60, LockMarkerZak2},
-    {"Big90A", PlaceSlot<gBig90A>, gBig90AMarkers, 2, 30, 60, 30, 60, LockMarkerBig90A},
-    {"Zak4D", PlaceSlot<gZak4D>, gZak4DMarkers, 5, 40, 80, 40, 80, LockMarkerZak4D},
+    {"Zak2", PlaceSlot<gZak2>, gZak2Markers, 3, 20, 60, 40, 60},
+    {"Big90A", PlaceSlot<gBig90A>, gBig90AMarkers, 2, 30, 60, 30, 60},
+    {"Zak4D", PlaceSlot<gZak4D>, gZak4DMarkers, 5, 40, 80, 40, 80},
 };
 
 int LockedCount(std::span<const TargetMarker> marks) {
@@ -103,20 +102,6 @@ TEST_P(LockKindTest, ABoxTouchingTheSightOnAnySideLocks) {
   k.marks[k.slots - 1].locked = 1;
   for (const KindCase& other : kKinds)
     EXPECT_EQ(LockedCount(other.marks), other.name == k.name ? 1 : 0) << other.name;
-}
-
-// The setter raises the flag of one mark in its array and writes nothing else.
-TEST_P(LockKindTest, TheSetterOnlyRaisesTheFlagOfASlotInsideItsArray) {
-  const KindCase& k = GetParam();
-  ParkEverything();
-  k.marks[1] = TargetMarker{12, 34, 0, 7};
-  k.lock(1);
-  k.lock(1);
-  const TargetMarker& m = k.marks[1];
-  EXPECT_TRUE(m.locked == 1 && m.x == 12 && m.y == 34 && m.spare == 7);
-  k.lock(-1);
-  k.lock(static_cast<int>(k.marks.size()));
-  EXPECT_EQ(LockedCount(k.marks), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, LockKindTest, ::testing::ValuesIn(kKinds),
@@ -247,22 +232,6 @@ TEST(LockBoss, LockedMarksStayAndARelockPlacesTheWholeSetExceptForBoss1) {
   EXPECT_EQ(gBoss1MarkersA[1].x, 300);
   EXPECT_EQ(gBoss1MarkersA[0].x, 290);  // boss 1 moves only the mark it locks
   EXPECT_EQ(gBoss1MarkersA[1].locked, 1);
-}
-
-TEST(LockBoss, TheSettersLockOnlyPartsInsideTheirSet) {
-  Clear();
-  gBoss6 = BossAt(0, 0);
-  LockMarkersBoss6A(9);
-  LockMarkersBoss6B(-1);
-  EXPECT_EQ(LockedCount(gBoss6MarkersA) + LockedCount(gBoss6MarkersB), 0);
-  EXPECT_EQ(gBoss6MarkersA[0].x, -500);
-  LockMarkersBoss6A(8);
-  EXPECT_EQ(LockedCount(gBoss6MarkersA), 1);
-  EXPECT_EQ(gBoss6MarkersA[8].locked, 1);
-  EXPECT_EQ(gBoss6MarkersA[0].x, 190);  // the whole set placed
-  LockMarkersBoss1B(2);
-  EXPECT_EQ(gBoss1MarkersB[2].x, 5190);
-  EXPECT_EQ(gBoss1MarkersB[1].x, -500);
 }
 
 }  // namespace
