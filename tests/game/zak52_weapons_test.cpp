@@ -34,7 +34,10 @@ TEST_F(Zak52WeaponTest, BurstALegsClimbHookAndFall) {
   EXPECT_EQ(gZak52BurstA[2].phaseTimer, 250.5f);
 }
 
-TEST_F(Zak52WeaponTest, BurstBStaysInsideTheOpenScreenBoxWhileBurstAOnlyMindsTheLeftEdge) {
+TEST_F(Zak52WeaponTest, BurstBHalvesOddStepsDownAndKeepsInTheOpenBoxWhileBurstAMindsOnlyTheLeft) {
+  Poise(gZak52BurstB[7], 5.0f, 15);
+  MoveZak52BurstB();
+  EXPECT_EQ(gZak52BurstB[7].y, 193);  // 200 - 15 / 2
   struct Case {
     int x, y;
     bool kept;
