@@ -1,5 +1,5 @@
-// The Diver and Gunner kinds: dives, level crossings and their bounds, the
-// marker kept on exit and the fixed-speed volleys.
+// The Diver and Gunner kinds: level crossings and their bounds, the marker
+// kept on exit and the fixed-speed volleys.
 #include <cmath>
 
 #include "enemies/divers.h"
@@ -7,65 +7,6 @@
 #include "tests/game/enemy_fixture.h"
 
 namespace {
-
-// A live slot at (x, y) with the given speeds and every other word 0.
-template <typename Record>
-void Live(Record& r, float x, float y, float vx = 0.0f, float vy = 0.0f) {
-  r = Record{};
-  r.x = x;
-  r.y = y;
-  r.vx = vx;
-  r.vy = vy;
-  r.alive = 1;
-}
-
-class DiverTest : public EnemyTest {
- protected:
-  void SetUp() override {
-    EnemyTest::SetUp();
-    gPicDiver80 = Strip(80, 1);
-    gPicTargetMarker = Strip(60, 1);
-  }
-  void TearDown() override {
-    gPicDiver80 = kNoPicture;
-    EnemyTest::TearDown();
-  }
-};
-
-TEST_F(DiverTest, DiversDiveTowardsTheFarSideAndAreFreedOutsideTheirBoundsOnly) {
-  Live(gDiver80L[0], 100, 50, 40, 20);
-  Live(gDiver80R[0], 400, 50, 40, 20);
-  MoveDiver80L(0);
-  MoveDiver80R(0);
-  EXPECT_EQ(gDiver80L[0].x, 120.0f);
-  EXPECT_EQ(gDiver80L[0].y, 60.0f);
-  EXPECT_EQ(gDiver80R[0].x, 380.0f);
-  EXPECT_EQ(gDiver80R[0].y, 60.0f);
-  gFrameScale = 0.0f;
-  Live(gDiver80R[1], 540.1f, 100.0f);
-  gDiver80R[1].dying = 1;
-  MoveDiver80R(0);
-  EXPECT_EQ(gDiver80R[1].alive, 0);
-  EXPECT_EQ(gDiver80R[1].dying, 1);  // an explosion cut short waits for the next spawn
-}
-
-TEST_F(DiverTest, AFreedSlotsMarkerStaysLockedOnlyBetweenX30And540WhateverItsY) {
-  const int xs[] = {30, 540, 29};
-  for (int i = 0; i < 3; ++i) gDiver80LMarkers[i] = {xs[i], 2000, 1, 0};
-  MoveDiver80L(0);  // every slot is free: the marker rule runs on each frame
-  EXPECT_EQ(gDiver80LMarkers[0].locked, 1);
-  EXPECT_EQ(gDiver80LMarkers[0].y, 2000);
-  EXPECT_EQ(gDiver80LMarkers[1].locked, 1);
-  EXPECT_EQ(gDiver80LMarkers[2].locked, 0);
-  EXPECT_EQ(gDiver80LMarkers[2].x, -500);
-  gDiver80RMarkers[1] = {541, 100, 1, 0};
-  MoveDiver80R(0);
-  EXPECT_EQ(gDiver80RMarkers[1].locked, 0);
-  gDiver80RMarkers[0] = {541, 100, 1, 0};
-  Live(gDiver80R[0], 300, 100);
-  MoveDiver80R(0);  // alive and inside: the marker is left alone
-  EXPECT_EQ(gDiver80RMarkers[0].locked, 1);
-}
 
 using CrosserWeaponTest = EnemyTest;
 
@@ -94,22 +35,6 @@ TEST_F(CrosserWeaponTest, AVolleyLeavesOneSlotAsAStringOfFixedSpeedsOnOneAimLine
     EXPECT_EQ(gDiver80LShot2[k].y, 110.0f);
     EXPECT_EQ(gDiver80LShot2[k].speed, 120.0f + 40.0f * k);
   }
-}
-
-TEST_F(CrosserWeaponTest, EveryStartRewritesTheWholeVolleysSpeedsButLeavesFlyingBulletsInPlace) {
-  gGunner80L[0].x = 100.0f;
-  gGunner80L[0].y = 40.0f;
-  gGunner80LShot1[2].alive = 1;
-  gGunner80LShot1[2].x = 7.0f;
-  gGunner80LShot1[2].speed = 5.0f;
-  FireGunner80LShot1(0);
-  EXPECT_EQ(gGunner80LShot1[2].x, 7.0f);
-  EXPECT_EQ(gGunner80LShot1[2].speed, 200.0f);
-  EXPECT_EQ(gGunner80LShot1[3].x, 130.0f);
-  // With no bullet free nothing is written.
-  gGunner80LShot1[2].speed = 5.0f;
-  FireGunner80LShot1(0);
-  EXPECT_EQ(gGunner80LShot1[2].speed, 5.0f);
 }
 
 using GunnerTest = EnemyTest;

@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "tests/game/large_fixture.h"
-#include "tests/game/player_fixture.h"
 
 namespace {
 
@@ -93,25 +92,6 @@ TEST_F(LargeKindTest, Zak54EntersStandsFiringItsBarsThenLeavesAndLaterRoundsOnly
   EXPECT_EQ(gZak54A.phaseTimer, 0.0f);  // 121 starts the round again
   for (int t = 1; t <= 50; ++t) MoveZak54A(0);
   EXPECT_FLOAT_EQ(gZak54A.x, x);  // vx stays 0 after the first stand
-}
-
-using LargeKindInPlayTest = PlayerTest;
-
-TEST_F(LargeKindInPlayTest, Zak50BPlaysTheExplosionSoundTwicePerHitAndTheOthersOnce) {
-  int zak50B = -1, others = -1, dying = -1;
-  At(kPlay, [&] {
-    PlaysOf(gSndBom);
-    HitZak50B();
-    zak50B = PlaysOf(gSndBom);
-    HitZak50A();
-    HitZak54A();
-    others = PlaysOf(gSndBom);
-    dying = gZak50B.dying + gZak50A.dying + gZak54A.dying;
-  });
-  RunFrames(kPlay + 1);
-  EXPECT_EQ(zak50B, 2);
-  EXPECT_EQ(others, 2);
-  EXPECT_EQ(dying, 3);
 }
 
 }  // namespace

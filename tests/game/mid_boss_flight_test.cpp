@@ -1,6 +1,4 @@
 // The mid-bosses' flight script and bounds.
-#include <vector>
-
 #include "tests/game/mid_boss_fixture.h"
 
 namespace {
@@ -67,22 +65,6 @@ TEST_F(MidBossFlightTest, From601TheScriptStartsOverAt51AndFiresTheStreamAgain) 
   EXPECT_EQ(gZak52.x, 360.0f);
   EXPECT_EQ(gZak52Stream[0].alive, 1);
   EXPECT_EQ(gZak52Stream[0].x, 490.0f);
-}
-
-TEST_F(MidBossFlightTest, BoundsFreeTheCraftAliveOrNotAndLeaveDyingAlone) {
-  struct Case {
-    float x, y;
-    bool kept;
-  };
-  for (const Case c : {Case{640.0f, 100.0f, true}, Case{640.5f, 100.0f, false},
-                       Case{100.0f, 480.0f, true}, Case{100.0f, 480.5f, false}}) {
-    Poise(gZak60A, 300.0f, c.x, c.y);  // a clock between bands: the craft stands
-    gZak60A.dying = 1;
-    MoveZak60A();
-    EXPECT_EQ(gZak60A.alive, c.kept ? 1 : 0) << c.x << ", " << c.y;
-    EXPECT_EQ(gZak60A.x, c.kept ? c.x : -500.0f);
-    EXPECT_EQ(gZak60A.dying, 1);
-  }
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
-// The mid-bosses' explosion, hit and the stages' spread schedules.
+// The mid-bosses' explosion end and the stages' spread schedules.
 #include "enemies/mid_boss.h"
-
-#include <vector>
 
 #include "enemies/spread_schedule.h"
 #include "tests/game/mid_boss_fixture.h"
@@ -9,33 +7,6 @@
 namespace {
 
 using MidBossBodyTest = MidBossTest;
-
-// The pixel of a patterned strip at column u, row v.
-uint16_t StripPixel(int picture, int u, int v) { return koDraw::ObjectSurface(picture)->Row(v)[u]; }
-
-TEST_F(MidBossBodyTest, TheExplosionDrawsPlainCopiesWhateverTheBlitMode) {
-  gZak52.x = 200.4f;
-  gZak52.y = 150.6f;
-  gZak52.dying = 1;
-  gZak52.frame = 2;
-  auto draw = [](int mode) {
-    gExplosionBlitMode = mode;
-    gZak52.frame = 2;
-    return Render(DrawZak52);
-  };
-  const auto mode1 = draw(1);
-  EXPECT_EQ(draw(0), mode1);
-  EXPECT_EQ(draw(5), mode1);
-  auto at = [&](int x, int y) { return mode1[y * 640 + x]; };
-  const int X = 200, Y = 150, f = 2;
-  // Only the second large copy reaches (X + 214, Y + 75): its last column, row 40.
-  EXPECT_EQ(at(X + 214, Y + 75), StripPixel(gPicZbak3b, 80 * f + 79, 40));
-  // Small copies: the first alone at its far corner, the fifth on top at its own corner.
-  EXPECT_EQ(at(X + 75 + 4 * f + 39, Y + 55 + 6 * f + 39), StripPixel(gPicZbak6b, 40 * f + 39, 39));
-  EXPECT_EQ(at(X + 75 - 5 * f, Y + 55 + 5 * f), StripPixel(gPicZbak6b, 40 * f, 0));
-  // No body under the explosion.
-  EXPECT_NE(at(X + 250, Y + 190), kBody);
-}
 
 // The stages read the dying flag kept after the explosion as the craft's destruction.
 TEST_F(MidBossBodyTest, AnExplosionRuns32DrawsThenFreesTheCraftButKeepsItDying) {
@@ -52,20 +23,6 @@ TEST_F(MidBossBodyTest, AnExplosionRuns32DrawsThenFreesTheCraftButKeepsItDying) 
   EXPECT_EQ(gZak52.row + gZak52.frame, 0);
   EXPECT_EQ(gZak52.dying, 1);
   EXPECT_EQ(gZak52.hitSkip, 1);
-}
-
-TEST_F(MidBossBodyTest, TheCraftFliesOnAndKeepsItsScriptWhileItExplodes) {
-  gZak52.alive = 1;
-  gZak52.x = 300.0f;
-  gZak52.y = 200.0f;
-  gZak52.phaseTimer = 151.0f;  // the dash to the left
-  HitZak52();
-  HitZak52();  // a second hit changes nothing but the sound
-  EXPECT_EQ(gZak52.frame, 0);
-  MoveZak52();
-  DrawZak52();
-  EXPECT_EQ(gZak52.x, 300.0f - kDash);
-  EXPECT_EQ(gZak52.frame, 1);
 }
 
 using MidBossScheduleTest = MidBossTest;

@@ -132,27 +132,6 @@ TEST_F(WaveScriptTest, GunZakFiresFromEveryCraftInBandTwoOnlyInTheModesItsGateAl
   }
 }
 
-TEST_F(WaveScriptTest, TwinGunZakDrawsEveryCellWhoseBandHoldsTheClockAndNoneAbove100) {
-  const struct {
-    float t;
-    std::vector<int> cells;
-  } cases[] = {{0, {0}},     {5, {0}},     {10, {0, 1}}, {15.5f, {1}}, {20, {1, 2}},
-               {30, {2, 3}}, {40, {3, 4}}, {100, {4}},   {100.5f, {}}, {-0.5f, {}}};
-  for (const auto& c : cases) {
-    gTwinGunZakA[3] = {};
-    gTwinGunZakA[3].x = 200.7f;
-    gTwinGunZakA[3].y = -20.2f;  // truncated towards zero
-    gTwinGunZakA[3].phaseTimer = c.t;
-    EXPECT_EQ(Render([] { DrawTwinGunZakA(0); }), Render([&] {
-                for (int cell : c.cells)
-                  koDraw::Blit(200, -20, gPicZak12, 100 * cell, 0, 100 * cell + 100, 100);
-              }))
-        << c.t;
-  }
-  // The other three kinds' strips are never loaded: the engine's scratch object.
-  EXPECT_EQ(gPicTwinGunZakB + gPicTwinGunZakC + gPicTwinGunZakD, kNoPicture);
-}
-
 using WaveShotTest = WaveTest;
 
 TEST_F(WaveShotTest, AStartSetsEveryBulletsSpeedFromTheFixedOriginSlot) {
