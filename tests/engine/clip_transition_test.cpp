@@ -11,7 +11,7 @@ using ClipTransitionTest = DrawTest;
 
 // One pixel a step (frame scale 0) on odd and even rectangles whose middle is
 // not their centre, rectangles with an edge already at its end, and bands
-// reaching the saved edge; pattern 0 draws one random pattern from 1 to 9.
+// reaching the saved edge; pattern 0 draws one random pattern from 1 to 9, 10 is none.
 // Speeds whose product with the frame scale no int holds, bands and
 // rectangles at the ends of the int range still step safely and finish; a
 // huge speed finishes in one step.
@@ -22,12 +22,12 @@ TEST_F(ClipTransitionTest, EveryPatternStepByStep) {
                             {10, 20, 14, 26},
                             {10, 20, 11, 27},
                             {10, 20, 15, 21}};
-  // The last run finishes: no transition is left running.
+  // The last runs finish: no transition is left running.
   for (float speed : {-1e30f, 1e30f, INFINITY, -INFINITY, NAN, 3e9f, 0.0f})
     for (const DrawRect& r : rects)
       for (int band : {INT_MIN, INT_MAX, 2, 3, 4, 6})
         for (int direction : {0, 1})
-          for (int pattern = 0; pattern <= 9; ++pattern) {
+          for (int pattern = 0; pattern <= 10; ++pattern) {
             gFrameScale = speed == 0.0f ? 0.0f : 1.0f;
             koDraw::SetClip(r.left, r.top, r.right, r.bottom);
             gClipTransitionState = 0;
@@ -42,7 +42,7 @@ TEST_F(ClipTransitionTest, EveryPatternStepByStep) {
             Add({gClipTransitionState, gClipTransitionOpened, gClipTransitionClosed});
             Add({koDraw::StepClipTransition(), koSystem::Rand()});
           }
-  EXPECT_EQ(gClipTransitionState, -1);
+  EXPECT_LE(gClipTransitionState, 0);
   ExpectGolden();
 }
 

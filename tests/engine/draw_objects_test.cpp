@@ -69,17 +69,19 @@ class ObjectTableTest : public DrawTest {
 
 // Numbers are taken lowest first and released ones reused; names match
 // ignoring case; a failed load keeps its record and number, even past a
-// release; names of 31 characters are refused before taking a record, while
-// thirty Japanese characters are thirty; a full table reports; drawing a
-// failed or unknown number does nothing.
+// release, as does a file the BMP reader refuses; names of 31 characters are refused before taking
+// a record, while thirty Japanese characters are thirty; a full table reports; drawing a failed or
+// unknown number does nothing.
 TEST_F(ObjectTableTest, NumbersNamesAndErrors) {
   WriteFile("a.bmp", Bmp24({0xFFFFFF}));
   const std::string thirty = std::string(26, 'n') + ".bmp";
   WriteFile(thirty, Bmp24({0x808080}));
+  WriteFile("junk.bmp", std::vector<uint8_t>{'B', 'M', 0xEE, 0xEE, 0xEE, 0xEE});
   std::string kana;
   for (int i = 0; i < 30; ++i) kana += "あ";
-  for (const std::string& name : {std::string("a.bmp"), std::string("a.bmp"), std::string("A.BMP"),
-                                  std::string("missing.bmp"), thirty, "x" + thirty, kana})
+  for (const std::string& name :
+       {std::string("a.bmp"), std::string("a.bmp"), std::string("A.BMP"),
+        std::string("missing.bmp"), std::string("junk.bmp"), thirty, "x" + thirty, kana})
     Load(name);
   koDraw::ReleaseObject(5);
   koDraw::ReleaseObject(7);

@@ -31,13 +31,6 @@ class PresentTest : public DrawTest {
   }
 };
 
-TEST_F(PresentTest, PresentShowsTheBackSurface) {
-  Back(5, 7) = 0x1234;
-  koDraw::Present();
-  EXPECT_EQ(headless::ShownFrames(), 1);
-  EXPECT_EQ(headless::LastFrame(), gBackSurface->pixels);
-}
-
 // Every overlay kind frame by frame, with the random numbers it takes; the
 // short lengths and kind 13 draw nothing but count down.
 TEST_F(PresentTest, OverlayKindsFrameByFrame) {
@@ -175,7 +168,6 @@ TEST_F(PresentTest, ClipTransitionStepsOpenAndClose) {
   Add({gClipTransitionSaved.left, gClipTransitionSaved.bottom});
   koDraw::EndClipTransition();
   AddClip();
-  Add(koDraw::StartClipTransition(0, 10, 0.0f, 0));  // no such pattern
   ExpectGolden();
 }
 
