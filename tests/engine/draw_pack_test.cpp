@@ -13,14 +13,10 @@ using Bytes = std::vector<uint8_t>;
 // One pack record as the format lays it out.
 Bytes Record(uint16_t w, uint16_t h, const std::string& name, const std::vector<uint16_t>& pixels) {
   Bytes b;
-  const auto put16 = [&b](uint16_t v) {
-    b.push_back(static_cast<uint8_t>(v));
-    b.push_back(static_cast<uint8_t>(v >> 8));
-  };
+  const auto put16 = [&b](uint16_t v) { b.insert(b.end(), {uint8_t(v), uint8_t(v >> 8)}); };
   put16(w);
   put16(h);
-  for (char c : name) b.push_back(static_cast<uint8_t>(c));
-  b.push_back(0);
+  b.insert(b.end(), name.c_str(), name.c_str() + name.size() + 1);
   for (uint16_t p : pixels) put16(p);
   return b;
 }
@@ -41,7 +37,6 @@ class PackTest : public DrawTest {
     WriteFile("pics.pak", bytes);
     koDraw::SetPack("pics.pak");
   }
-  static std::vector<uint16_t> Pixels(int n) { return koDraw::ObjectSurface(n)->pixels; }
   static bool NothingTakenFrom(int n) {
     for (int i = n; i < kDrawObjectCount; ++i)
       if (gDrawObjects[i].name[0] != '\0') return false;
@@ -143,7 +138,7 @@ TEST_F(PackTest, ReaderErrorsAndBrokenPacksTakeNoRecord) {
   UsePack(Record(1, 1, "B.BMP", {1}) +
           Bytes{3, 0, 2, 0, 'A', '.', 'B', 'M', 'P', 0, 0, 0x7C, 0x1F});
   ASSERT_EQ(koDraw::LoadPack("a.bmp", 1), 4);
-  EXPECT_EQ(Pixels(4), (std::vector<uint16_t>{0xF800, 0x001F, 0, 0, 0, 0}));
+  EXPECT_EQ(koDraw::ObjectSurface(4)->pixels, (std::vector<uint16_t>{0xF800, 0x001F, 0, 0, 0, 0}));
   ExpectGolden();
 }
 
