@@ -41,6 +41,14 @@ Op At(F f, E... extra) {
   };
 }
 
+// The same for calls given a destination box of 50 x 44 instead of a place.
+template <class F, class... E>
+Op Box(F f, E... extra) {
+  return [=](int x, int y, int n, int l, int t, int r, int b) {
+    return f(x, y, Far(x, 50), Far(y, 44), extra..., n, l, t, r, b);
+  };
+}
+
 class EffectBlitTest : public DrawTest {
  protected:
   void SetUp() override {
@@ -155,26 +163,16 @@ TEST_F(EffectBlitTest, Ripple) {
 // tiled members mirror at the source edges; the ramp steps zoom and tint per row.
 TEST_F(EffectBlitTest, Turned) {
   for (int angle : {0, 90, 180, 450, -270, 37, INT_MIN})
-    Scene({[&](int x, int y, int n, int l, int t, int r, int b) {
-      return koDraw::BlitSpin(x, y, Far(x, 50), Far(y, 44), angle, n, l, t, r, b) +
-             koDraw::BlitSpinTiled(x, Far(y, 50), Far(x, 50), Far(y, 94), angle, n, l, t, r, b);
-    }});
+    Scene({Box(koDraw::BlitSpin, angle), Box(koDraw::BlitSpinTiled, angle)});
   for (float zoom : {2.0f, 0.5f, 0.0f, kNan, kInf, 1e-30f})
-    Scene({[&](int x, int y, int n, int l, int t, int r, int b) {
-      return koDraw::BlitSpinZoom(x, y, Far(x, 50), Far(y, 44), 10, zoom, n, l, t, r, b) +
-             koDraw::BlitSpinZoomTiled(x, Far(y, 50), Far(x, 50), Far(y, 94), 0, zoom, n, l, t, r,
-                                       b);
-    }});
+    Scene({Box(koDraw::BlitSpinZoom, 10, zoom), Box(koDraw::BlitSpinZoomTiled, 0, zoom)});
   const float ramps[][7] = {{1, 0, 1, 0, 1, 1, 1},
                             {1, 1, 1, 0, 0.5f, 1, 2},
                             {1, 0, 1, -0.125f, 1, 1, 1},
                             {1, 1e-9f, 1, 1e-9f, 1, 1, 1},
                             {kNan, kNan, kNan, kNan, kNan, kNan, kNan}};
   for (const auto& z : ramps)
-    Scene({[&](int x, int y, int n, int l, int t, int r, int b) {
-      return koDraw::BlitSpinRampTint(x, y, Far(x, 50), Far(y, 44), 33, z[0], z[1], z[2], z[3],
-                                      z[4], z[5], z[6], n, l, t, r, b);
-    }});
+    Scene({Box(koDraw::BlitSpinRampTint, 33, z[0], z[1], z[2], z[3], z[4], z[5], z[6])});
   // Huge destination rectangles only walk the clipped pixels.
   Add(koDraw::BlitSpinTiled(INT_MIN, INT_MIN, INT_MAX, INT_MAX, 45, sprite_, 0, 0, 4, 4));
   Fold();

@@ -48,12 +48,8 @@ TEST_F(PresentTest, OverlayKindsFrameByFrame) {
     Add(koSystem::Rand());
     EXPECT_EQ(gTransitionCount, 0) << kind;
   }
-  ExpectGolden();
-}
-
-TEST_F(PresentTest, KindZeroCoversWithTileFramesCountingUp) {
-  // Ten 64 x 48 frames side by side; frame f is filled with f + 1, its
-  // top-left pixel black (the key).
+  // Kind 0 covers with ten 64 x 48 tile frames side by side, counting up;
+  // frame f is filled with f + 1, its top-left pixel black (the key).
   gTransitionTileObject = MakeObject(640, 48, [](int x, int y) {
     return static_cast<uint16_t>((x % 64 == 0 && y == 0) ? 0 : x / 64 + 1);
   });
