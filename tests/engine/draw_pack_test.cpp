@@ -52,13 +52,10 @@ TEST_F(PackTest, WriterLaysOutRecordsAndAppends) {
   WriteFile("a.bmp", Bmp24({0xFF0000, 0x040404}));
   WriteFile("Grey.bmp", Bmp24({0x000000, 0x070707, 0xFFFFFF, 0x000008}));
   koDraw::ConvertOne("pics.pak", "a.bmp");
-  EXPECT_EQ(ReadFile("pics.pak"), Record(2, 1, "A.BMP", {0x7C00, 0x0001}));
   koDraw::ConvertOne("pics.pak", "Grey.bmp");
   koDraw::ConvertOne("nowhere/pics.pak", "a.bmp");
   EXPECT_TRUE(NothingTakenFrom(4));
   koDraw::ConvertOne("pics.pak", "missing.bmp");
-  EXPECT_EQ(ReadFile("pics.pak"),
-            Record(2, 1, "A.BMP", {0x7C00, 0x0001}) + Record(4, 1, "GREY.BMP", {0, 1, 0x7FFF, 1}));
   std::filesystem::create_directories(dir_ + "sub/deep");
   WriteFile("sub/b.bmp", Bmp24({0x0000FF}));
   WriteFile("sub/A.Bmp", Bmp24({0xFF0000}));
@@ -69,7 +66,7 @@ TEST_F(PackTest, WriterLaysOutRecordsAndAppends) {
   koDraw::pack::ConvertFolder("sub.pak", "sub");
   koDraw::pack::ConvertFolder("top.pak", "");
   koDraw::pack::ConvertFolder("none.pak", "nowhere");
-  for (const char* pack : {"sub.pak", "top.pak", "none.pak"})
+  for (const char* pack : {"pics.pak", "sub.pak", "top.pak", "none.pak"})
     for (uint8_t b : ReadFile(pack)) Add(b);
   koDraw::SetPack("sub.pak");
   Add({koDraw::LoadPack("a.bmp", 1), koDraw::LoadPack("sub/a.bmp", 1)});
