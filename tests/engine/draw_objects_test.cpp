@@ -57,10 +57,10 @@ class ObjectTableTest : public DrawTest {
 };
 
 // Numbers are taken lowest first and released ones reused; names match
-// ignoring case; a failed load keeps its record and number, even past a
-// release, as does a file the BMP reader refuses; names of 31 characters are refused before taking
-// a record, while thirty Japanese characters are thirty; a full table reports; drawing a failed or
-// unknown number does nothing.
+// ignoring case; a failed load (also of a file the BMP reader refuses) keeps
+// its record and number, even past a release; names of 31 characters are
+// refused before taking a record, while thirty Japanese characters are
+// thirty; a full table reports; drawing a failed or unknown number does nothing.
 TEST_F(ObjectTableTest, NumbersNamesAndErrors) {
   WriteFile("a.bmp", Bmp24({0xFFFFFF}));
   const std::string thirty = std::string(26, 'n') + ".bmp";
