@@ -4,6 +4,7 @@
 namespace {
 
 constexpr uint32_t kRed = 0x0000FF;  // COLORREF: red in the low byte
+constexpr int kFar = 2000000000;
 
 class CanvasTest : public DrawTest {
  protected:
@@ -20,18 +21,17 @@ class CanvasTest : public DrawTest {
 // clip; wide lines are discs along the path with both ends.
 TEST_F(CanvasTest, Lines) {
   koDraw::SetClip(100, 100, 101, 101);
-  for (int width : {0, 1}) koDraw::DrawLine(10, 10 + width, 15, 10 + width, kRed, width);
-  koDraw::DrawLine(14, 20, 10, 20, kRed, 1);  // drawn backwards
-  koDraw::DrawLine(0, 30, 3, 33, kRed, 1);
-  koDraw::DrawLine(0, 40, 3, 41, kRed, 1);    // a shallow slope
-  koDraw::DrawLine(50, 50, 50, 50, kRed, 1);  // zero length: nothing
-  koDraw::DrawLine(-5, 5, 5, 5, kRed, 1);
-  koDraw::DrawLine(630, 6, 700, 6, kRed, 1);
-  koDraw::DrawLine(-2000000000, 7, 2000000000, 7, kRed, 1);
-  koDraw::DrawLine(-2000000000, -2000000000, 2000000000, 2000000000, kRed, 5);
-  koDraw::DrawLine(10, 60, 20, 60, kRed, 3);
-  koDraw::DrawLine(50, 80, 50, 80, kRed, 4);      // a dot: 4 x 4 without its corners
-  koDraw::DrawLine(100, 300, 110, 310, kRed, 3);  // within 1.5 of the segment
+  // Thin at widths 0 and 1, backwards, steep, shallow, of zero length (nothing),
+  // off the surface, across the int range; wide; a dot of width 4 (4 x 4
+  // without its corners); within 1.5 of the segment.
+  const int lines[][5] = {{10, 10, 15, 10, 0},    {10, 11, 15, 11, 1},
+                          {14, 20, 10, 20, 1},    {0, 30, 3, 33, 1},
+                          {0, 40, 3, 41, 1},      {50, 50, 50, 50, 1},
+                          {-5, 5, 5, 5, 1},       {630, 6, 700, 6, 1},
+                          {-kFar, 7, kFar, 7, 1}, {-kFar, -kFar, kFar, kFar, 5},
+                          {10, 60, 20, 60, 3},    {50, 80, 50, 80, 4},
+                          {100, 300, 110, 310, 3}};
+  for (const auto& [x1, y1, x2, y2, width] : lines) koDraw::DrawLine(x1, y1, x2, y2, kRed, width);
   // A pen 2000010 wide a million rows above: its edge reaches row 4.
   koDraw::DrawLine(0, -1000000, 640, -1000000, 0x00FF00, 2000010);
   Fold();
@@ -91,15 +91,12 @@ TEST_F(CanvasTest, Screenshots) {
 
 }  // namespace
 
-TEST_F(CanvasTest, TheBackDCIsHeldFromGetToReleaseAndTheFontListGivesItBack) {
-  koDraw::GetBackDC();
-  EXPECT_EQ(gBackDC, gBackSurface.get());
-  koDraw::ReleaseBackDC();
-  EXPECT_EQ(gBackDC, nullptr);
-  koDraw::GetBackDC();
-  koDraw::EnumFontList();  // takes the context for its listing and releases it
-  EXPECT_EQ(gBackDC, nullptr);
-  koDraw::GetBackDC();
-  koDraw::Release();  // no context outlives its surface
-  EXPECT_EQ(gBackDC, nullptr);
+// The font list and the screen's release give the context back too.
+TEST_F(CanvasTest, TheBackDCIsHeldFromGetToRelease) {
+  for (void (*release)() : {koDraw::ReleaseBackDC, koDraw::EnumFontList, koDraw::Release}) {
+    koDraw::GetBackDC();
+    EXPECT_EQ(gBackDC, gBackSurface.get());
+    release();
+    EXPECT_EQ(gBackDC, nullptr);
+  }
 }

@@ -16,6 +16,23 @@
 #include "engine/draw/ko_draw.h"
 #include "engine/system/ko_system.h"
 #include "platform/headless/headless.h"
+#include "tests/support/bmp_builder.h"
+
+// A 24-bit BMP of w x h whose pixel (x, y) is rgb(x, y), 0xRRGGBB.
+inline std::vector<uint8_t> Bmp24(int w, int h, const std::function<uint32_t(int, int)>& rgb) {
+  bmpgen::BmpLayout s;
+  s.width = w;
+  s.height = h;
+  std::vector<uint32_t> v;
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) v.push_back(rgb(x, y));
+  s.data = bmpgen::PackRows(w, h, 24, v, false);
+  return bmpgen::Build(s);
+}
+// One row of the given colours.
+inline std::vector<uint8_t> Bmp24(const std::vector<uint32_t>& row) {
+  return Bmp24(static_cast<int>(row.size()), 1, [&row](int x, int) { return row[x]; });
+}
 
 class DrawTest : public ::testing::Test {
  protected:

@@ -5,6 +5,7 @@
 #include <climits>
 #include <cmath>
 #include <limits>
+#include <type_traits>
 
 #include "tests/engine/draw_fixture.h"
 
@@ -27,6 +28,27 @@ int Far(int v, int d) {
   return static_cast<int>(std::clamp<int64_t>(int64_t{v} + d, INT_MIN, INT_MAX));
 }
 
+// Draws f(x, y, extra..., n, l, t, r, b); 0 for a call without a result.
+template <class F, class... E>
+Op At(F f, E... extra) {
+  return [=](int x, int y, int n, int l, int t, int r, int b) {
+    if constexpr (std::is_void_v<decltype(f(x, y, extra..., n, l, t, r, b))>) {
+      f(x, y, extra..., n, l, t, r, b);
+      return 0;
+    } else {
+      return f(x, y, extra..., n, l, t, r, b);
+    }
+  };
+}
+
+// The same for calls given a destination box of 50 x 44 instead of a place.
+template <class F, class... E>
+Op Box(F f, E... extra) {
+  return [=](int x, int y, int n, int l, int t, int r, int b) {
+    return f(x, y, Far(x, 50), Far(y, 44), extra..., n, l, t, r, b);
+  };
+}
+
 class EffectBlitTest : public DrawTest {
  protected:
   void SetUp() override {
@@ -42,15 +64,16 @@ class EffectBlitTest : public DrawTest {
     Add({gWavePhase, gWaveSign, gTileOffsetX, gTileOffsetY, gScrollWavePhase, gScrollWaveOffset});
     Add({gBandWavePhase, gBandScroll, gRollPhase, gGlowRandomPos, koSystem::Rand()});
   }
-  // Draws op whole, in part, cut by the clip on every edge, across the screen's
-  // edges, from a rectangle reaching past the picture, without a picture (also
-  // wholly clipped away), with extreme and reversed rectangles; folds the
-  // screen and every result.
-  void Scene(const Op& draw) {
+  // Draws the ops (each 60 rows below the one before) whole, in part, cut by the clip on every
+  // edge, across the screen's edges, from a rectangle reaching past the picture, without a picture
+  // (also wholly clipped away), with extreme and reversed rectangles; folds the screen and every
+  // result.
+  void Scene(std::initializer_list<Op> draws) {
     // Each call folds the phases it leaves: a wrap shows even where the
     // drawing looks the same.
     const auto op = [&](int x, int y, int n, int l, int t, int r, int b) {
-      const int result = draw(x, y, n, l, t, r, b);
+      int result = 0, row = 0;
+      for (const Op& draw : draws) result += draw(x, Far(y, 60 * row++), n, l, t, r, b);
       Add({result, gWavePhase, gScrollWavePhase, gScrollWaveOffset, gBandWavePhase, gBandScroll,
            gRollPhase, gGlowRandomPos});
       return result;
@@ -77,70 +100,45 @@ class EffectBlitTest : public DrawTest {
 // Value 0 is transparent whatever the object's key (here white).
 TEST_F(EffectBlitTest, Blend) {
   koDraw::SetObjectColorKey(sprite_, 0xFFFFFF);
-  Scene(koDraw::BlitAdd);
-  Scene(koDraw::BlitHalf);
+  Scene({koDraw::BlitAdd, koDraw::BlitHalf});
   for (float level : {0.0f, 0.5f, 1.0f, 7.0f, -3.0f, kNan})
-    Scene([&](int x, int y, int n, int l, int t, int r, int b) {
-      return koDraw::BlitAddLevel(x, y, level, n, l, t, r, b);
-    });
+    Scene({At(koDraw::BlitAddLevel, level)});
   ExpectGolden();
 }
 
 TEST_F(EffectBlitTest, Channels) {
   for (float a : {0.0f, 0.5f, 1.0f, 1e30f, kNan})
-    Scene([&](int x, int y, int n, int l, int t, int r, int b) {
-      return koDraw::BlitAlpha(x, y, a, n, l, t, r, b) +
-             koDraw::BlitBrightness(x, y + 50, a, n, l, t, r, b);
-    });
-  Scene([](int x, int y, int n, int l, int t, int r, int b) {
-    return koDraw::BlitAlphaRGB(x, y, 1.0f, 0.0f, 0.25f, n, l, t, r, b) +
-           koDraw::BlitBrightnessRGB(x, y + 50, 0.5f, 1.0f, 0.1f, n, l, t, r, b);
-  });
+    Scene({At(koDraw::BlitAlpha, a), At(koDraw::BlitBrightness, a)});
+  Scene({At(koDraw::BlitAlphaRGB, 1.0f, 0.0f, 0.25f),
+         At(koDraw::BlitBrightnessRGB, 0.5f, 1.0f, 0.1f)});
   for (int mask = 0; mask < 8; ++mask)
-    Scene([&](int x, int y, int n, int l, int t, int r, int b) {
-      return koDraw::BlitMaskChannels(x, y, mask & 1, mask >> 1 & 1, mask >> 2, n, l, t, r, b);
-    });
+    Scene({At(koDraw::BlitMaskChannels, mask & 1, mask >> 1 & 1, mask >> 2)});
   // The gradient counts from the first drawn column (row), each channel from its own alpha.
   const int steps[][3] = {{0, 10, 2}, {1, 0, 1}, {0, 0, 1}, {1, 65535, INT_MIN}};
   for (const auto& [vertical, start, every] : steps)
-    Scene([&](int x, int y, int n, int l, int t, int r, int b) {
-      return koDraw::BlitAlphaGradient(x, y, 0.0f, 0.5f, 1.0f, vertical, start, every, n, l, t, r,
-                                       b);
-    });
+    Scene({At(koDraw::BlitAlphaGradient, 0.0f, 0.5f, 1.0f, vertical, start, every)});
   ExpectGolden();
 }
 
 // Levels outside 0..31 are held at the ends.
 TEST_F(EffectBlitTest, Tables) {
   for (int level : {0, 16, 31, INT_MAX, INT_MIN})
-    Scene([&](int x, int y, int n, int l, int t, int r, int b) {
-      return koDraw::BlitFade(x, y, level, n, l, t, r, b) +
-             koDraw::BlitDarken(x, y + 50, level, n, l, t, r, b);
-    });
+    Scene({At(koDraw::BlitFade, level), At(koDraw::BlitDarken, level)});
   const int rgb[][3] = {{16, 31, 0}, {21, 31, 0}, {INT_MIN, -1, 99}};
   for (const auto& [red, green, blue] : rgb)
-    Scene([&](int x, int y, int n, int l, int t, int r, int b) {
-      return koDraw::BlitFadeRGB(x, y, red, green, blue, n, l, t, r, b) +
-             koDraw::BlitDarkenRGB(x, y + 50, red, green, blue, n, l, t, r, b);
-    });
+    Scene({At(koDraw::BlitFadeRGB, red, green, blue), At(koDraw::BlitDarkenRGB, red, green, blue)});
   const int steps[][3] = {{0, 0, 1}, {1, 2, 3}, {1, 65535, INT_MIN}};
   for (const auto& [vertical, start, every] : steps)
-    Scene([&](int x, int y, int n, int l, int t, int r, int b) {
-      return koDraw::BlitFadeGradient(x, y, 10, 0, 40, vertical, start, every, n, l, t, r, b);
-    });
-  Scene(koDraw::BlitShadow);
-  Scene(koDraw::BlitGrey);
+    Scene({At(koDraw::BlitFadeGradient, 10, 0, 40, vertical, start, every)});
+  Scene({koDraw::BlitShadow, koDraw::BlitGrey});
   ExpectGolden();
 }
 
 // The soft edge looks no further than the rectangle and the clip; the blur's
 // blocks move inside the rectangle at its right and bottom.
 TEST_F(EffectBlitTest, Neighbours) {
-  Scene(koDraw::BlitSoftEdge);
-  for (int size : {1, 2, 3, 4, 0, -1, 46, INT_MAX})
-    Scene([&](int x, int y, int n, int l, int t, int r, int b) {
-      return koDraw::BlitBlur(x, y, size, n, l, t, r, b);
-    });
+  Scene({koDraw::BlitSoftEdge});
+  for (int size : {1, 2, 3, 4, 0, -1, 46, INT_MAX}) Scene({At(koDraw::BlitBlur, size)});
   ExpectGolden();
 }
 
@@ -157,10 +155,7 @@ TEST_F(EffectBlitTest, Ripple) {
       {0, 0, 0, 1.0f, 0.0f},      {0, 0, INT_MIN, 1.0f, 0.0f}, {INT_MAX, INT_MAX, 1, 1e30f, -1e30f},
       {INT_MIN, 7, 1, kNan, kInf}};
   for (const Case& c : cases)
-    Scene([&](int x, int y, int n, int l, int t, int r, int b) {
-      return koDraw::BlitRipple(x, y, c.amplitude, c.frequency, c.step, c.scale, c.shear, n, l, t,
-                                r, b);
-    });
+    Scene({At(koDraw::BlitRipple, c.amplitude, c.frequency, c.step, c.scale, c.shear)});
   ExpectGolden();
 }
 
@@ -168,26 +163,16 @@ TEST_F(EffectBlitTest, Ripple) {
 // tiled members mirror at the source edges; the ramp steps zoom and tint per row.
 TEST_F(EffectBlitTest, Turned) {
   for (int angle : {0, 90, 180, 450, -270, 37, INT_MIN})
-    Scene([&](int x, int y, int n, int l, int t, int r, int b) {
-      return koDraw::BlitSpin(x, y, Far(x, 50), Far(y, 44), angle, n, l, t, r, b) +
-             koDraw::BlitSpinTiled(x, Far(y, 50), Far(x, 50), Far(y, 94), angle, n, l, t, r, b);
-    });
+    Scene({Box(koDraw::BlitSpin, angle), Box(koDraw::BlitSpinTiled, angle)});
   for (float zoom : {2.0f, 0.5f, 0.0f, kNan, kInf, 1e-30f})
-    Scene([&](int x, int y, int n, int l, int t, int r, int b) {
-      return koDraw::BlitSpinZoom(x, y, Far(x, 50), Far(y, 44), 10, zoom, n, l, t, r, b) +
-             koDraw::BlitSpinZoomTiled(x, Far(y, 50), Far(x, 50), Far(y, 94), 0, zoom, n, l, t, r,
-                                       b);
-    });
+    Scene({Box(koDraw::BlitSpinZoom, 10, zoom), Box(koDraw::BlitSpinZoomTiled, 0, zoom)});
   const float ramps[][7] = {{1, 0, 1, 0, 1, 1, 1},
                             {1, 1, 1, 0, 0.5f, 1, 2},
                             {1, 0, 1, -0.125f, 1, 1, 1},
                             {1, 1e-9f, 1, 1e-9f, 1, 1, 1},
                             {kNan, kNan, kNan, kNan, kNan, kNan, kNan}};
   for (const auto& z : ramps)
-    Scene([&](int x, int y, int n, int l, int t, int r, int b) {
-      return koDraw::BlitSpinRampTint(x, y, Far(x, 50), Far(y, 44), 33, z[0], z[1], z[2], z[3],
-                                      z[4], z[5], z[6], n, l, t, r, b);
-    });
+    Scene({Box(koDraw::BlitSpinRampTint, 33, z[0], z[1], z[2], z[3], z[4], z[5], z[6])});
   // Huge destination rectangles only walk the clipped pixels.
   Add(koDraw::BlitSpinTiled(INT_MIN, INT_MIN, INT_MAX, INT_MAX, 45, sprite_, 0, 0, 4, 4));
   Fold();
@@ -200,20 +185,13 @@ TEST_F(EffectBlitTest, Turned) {
 // time in each direction, shifted, from the random table, saturating.
 TEST_F(EffectBlitTest, EdgeRefractAndGlow) {
   for (int direction : {0, 1, 2, 3, 4, -1})
-    for (int edge : {1, 0, 65535, -1})
-      Scene([&](int x, int y, int n, int l, int t, int r, int b) {
-        return koDraw::BlitEdgeStretch(x, y, direction, edge, n, l, t, r, b);
-      });
+    for (int edge : {1, 0, 65535, -1}) Scene({At(koDraw::BlitEdgeStretch, direction, edge)});
   for (float level : {0.0f, 0.5f, 1.0f, 1e30f, -1e30f, kNan})
-    Scene([&](int x, int y, int n, int l, int t, int r, int b) {
-      return koDraw::BlitRefract(x, y, level, n, l, t, r, b);
-    });
+    Scene({At(koDraw::BlitRefract, level)});
   const int glows[][5] = {{0, 0, 0, 0x10, 0}, {0, 0, 0, 0x18, 0}, {0, 0, 0, 0x41, 0},
                           {1, 0, 0, 0xFF, 1}, {0, 2, 3, 0x2A, 1}, {40, -1, 5, 0xFF, 0}};
   for (const auto& [red, green, blue, directions, copy] : glows)
-    Scene([&](int x, int y, int n, int l, int t, int r, int b) {
-      return koDraw::BlitGlow(x, y, red, green, blue, directions, copy, n, l, t, r, b);
-    });
+    Scene({At(koDraw::BlitGlow, red, green, blue, directions, copy)});
   gGlowRandomPos = 9999;  // back to the start, not a random place
   Add({koDraw::BlitGlow(100, 40, 0, 0, 0, 0, 1, sprite_, 1, 0, 2, 1), gGlowRandomPos});
   ExpectGolden();
@@ -227,13 +205,15 @@ TEST_F(EffectBlitTest, Waves) {
     for (float phase : {45.7f, 359.5f, 359.0f}) {
       gWavePhase = gScrollWavePhase = gBandWavePhase = phase;
       gScrollWaveOffset = phase / 2;
-      Scene([&](int x, int y, int n, int l, int t, int r, int b) {
-        koDraw::BlitWave(x, y, amplitude, divisor, 1.0f, n, l, t, r, b, alternate);
-        koDraw::BlitWaveScroll(x, Far(y, 60), amplitude, divisor, 1.0f, -7.0f, n, l, t, r, b);
-        koDraw::BlitWaveBand(Far(y, 120), Far(y, 160), amplitude, divisor, 1.0f, 3.0f, n, l, t, r,
-                             b);
-        return 0;
-      });
+      Scene({[&](int x, int y, int n, int l, int t, int r, int b) {
+               koDraw::BlitWave(x, y, amplitude, divisor, 1.0f, n, l, t, r, b, alternate);
+               return 0;
+             },
+             At(koDraw::BlitWaveScroll, amplitude, divisor, 1.0f, -7.0f),
+             [&](int, int y, int n, int l, int t, int r, int b) {
+               koDraw::BlitWaveBand(y, Far(y, 40), amplitude, divisor, 1.0f, 3.0f, n, l, t, r, b);
+               return 0;
+             }});
     }
   // An offset left by a taller rectangle wraps once by this call's height.
   gScrollWaveOffset = 150.0f;
@@ -260,20 +240,13 @@ TEST_F(EffectBlitTest, Waves) {
 // wraps at the height one way each.
 TEST_F(EffectBlitTest, RowPicks) {
   for (int step : {3, 1, 0, -3, INT_MIN, INT_MAX})
-    Scene([&](int x, int y, int n, int l, int t, int r, int b) {
-      koDraw::BlitRowRepeat(x, y, step, n, l, t, r, b);
-      koDraw::BlitRowSkip(x, Far(y, 60), step, n, l, t, r, b);
-      koDraw::BlitRowJitter(x, Far(y, 120), step, n, l, t, r, b);
-      return 0;
-    });
+    Scene({At(koDraw::BlitRowRepeat, step), At(koDraw::BlitRowSkip, step),
+           At(koDraw::BlitRowJitter, step)});
   const std::pair<int, float> rolls[] = {{1, 3.0f}, {1, 5.0f}, {0, 2.0f}, {0, 7.0f}, {1, 1e38f}};
   for (const auto& [down, speed] : rolls)
     for (float phase : {0.0f, 3.5f, 2.5f, 33.0f}) {  // 33 + 3 reaches the height, 36
       gRollPhase = phase;
-      Scene([&](int x, int y, int n, int l, int t, int r, int b) {
-        koDraw::BlitRoll(x, y, down, speed, n, l, t, r, b);
-        return 0;
-      });
+      Scene({At(koDraw::BlitRoll, down, speed)});
     }
   ExpectGolden();
 }

@@ -16,8 +16,8 @@ constexpr int kFewExtremes[] = {INT_MIN, -1, 0, 40, INT_MAX};
 
 // Calls op with `base`, then with each argument and each pair of arguments
 // replaced by every combination of the values.
-template <size_t N, typename Op, size_t V>
-void Sweep(const std::array<int, N>& base, const int (&values)[V], Op op) {
+template <size_t N, typename Op, size_t V = std::size(kExtremes)>
+void Sweep(const std::array<int, N>& base, Op op, const int (&values)[V] = kExtremes) {
   op(base);
   for (size_t i = 0; i < N; ++i)
     for (size_t j = i; j < N; ++j)
@@ -30,43 +30,25 @@ void Sweep(const std::array<int, N>& base, const int (&values)[V], Op op) {
           op(args);
         }
 }
-template <size_t N, typename Op>
-void Sweep(const std::array<int, N>& base, Op op) {
-  Sweep(base, kExtremes, op);
-}
+using A2 = std::array<int, 2>;
+using A5 = std::array<int, 5>;
+using A7 = std::array<int, 7>;
+using A8 = std::array<int, 8>;
+using A9 = std::array<int, 9>;
 
-class ExtremeArgsTest : public DrawTest {
- protected:
-  void SetUp() override {
-    DrawTest::SetUp();
-    koDraw::Release();
-    ASSERT_EQ(koDraw::Screen(32, 24, 1), 1);
-    sprite_ = MakeObject(7, 5, [](int x, int y) { return static_cast<uint16_t>(1 + x + 8 * y); });
-    other_ = MakeObject(9, 6, [](int, int) { return uint16_t{0x1234}; });
-    guard_ = MakeObject(3, 3, [](int, int) { return uint16_t{0x4321}; });
-  }
-  // Runs `each` under a normal, an unbounded and a reversed unbounded clip.
-  template <typename Each>
-  static void UnderEveryClip(Each each) {
-    for (const DrawRect& c : {DrawRect{0, 0, 32, 24}, DrawRect{INT_MIN, INT_MIN, INT_MAX, INT_MAX},
-                              DrawRect{INT_MAX, INT_MAX, INT_MIN, INT_MIN}}) {
-      koDraw::SetClip(c.left, c.top, c.right, c.bottom);
-      each();
-    }
-  }
-  // No operation reached the guard object, which none of them names.
-  void ExpectGuardIntact() {
-    const Surface& g = *koDraw::ObjectSurface(guard_);
-    for (uint16_t p : g.pixels) ASSERT_EQ(p, 0x4321);
-    EXPECT_EQ(g.width, 3);
-  }
-  int sprite_ = 0, other_ = 0, guard_ = 0;
-};
-
-TEST_F(ExtremeArgsTest, Blits) {
-  using A8 = std::array<int, 8>;
-  UnderEveryClip([&] {
-    Sweep(A8{3, 2, sprite_, 0, 0, 7, 5, 1}, [](const A8& a) {
+// Under a normal, an unbounded and a reversed unbounded clip; the guard
+// object, which no call names, stays as it was.
+TEST_F(DrawTest, ExtremeArgumentsStayInsideTheSurfaces) {
+  koDraw::Release();
+  ASSERT_EQ(koDraw::Screen(32, 24, 1), 1);
+  const int sprite =
+      MakeObject(7, 5, [](int x, int y) { return static_cast<uint16_t>(1 + x + 8 * y); });
+  const int other = MakeObject(9, 6, [](int, int) { return uint16_t{0x1234}; });
+  const int guard = MakeObject(3, 3, [](int, int) { return uint16_t{0x4321}; });
+  for (const DrawRect& c : {DrawRect{0, 0, 32, 24}, DrawRect{INT_MIN, INT_MIN, INT_MAX, INT_MAX},
+                            DrawRect{INT_MAX, INT_MAX, INT_MIN, INT_MIN}}) {
+    koDraw::SetClip(c.left, c.top, c.right, c.bottom);
+    Sweep(A8{3, 2, sprite, 0, 0, 7, 5, 1}, [](const A8& a) {
       koDraw::Blit(a[0], a[1], a[2], a[3], a[4], a[5], a[6]);
       koDraw::BlitOpaque(a[0], a[1], a[2], a[3], a[4], a[5], a[6]);
       koDraw::BlitHalf(a[0], a[1], a[2], a[3], a[4], a[5], a[6]);
@@ -74,27 +56,11 @@ TEST_F(ExtremeArgsTest, Blits) {
       koDraw::BlitAddLevel(a[0], a[1], 0.5f, a[2], a[3], a[4], a[5], a[6]);
       koDraw::BlitMirror(a[0], a[1], a[7], a[2], a[3], a[4], a[5], a[6]);
     });
-    for (int destination : {other_, sprite_})  // into another object, and into itself
-      Sweep(A8{destination, 1, 1, sprite_, 0, 0, 7, 5}, [](const A8& a) {
+    for (int destination : {other, sprite})  // into another object, and into itself
+      Sweep(A8{destination, 1, 1, sprite, 0, 0, 7, 5}, [](const A8& a) {
         koDraw::BlitToObject(a[0], a[1], a[2], a[3], a[4], a[5], a[6], a[7]);
         koDraw::BlitOpaqueToObject(a[0], a[1], a[2], a[3], a[4], a[5], a[6], a[7]);
       });
-  });
-  for (float level : {NAN, INFINITY, -INFINITY, 1e30f, -1e30f, -1.0f, 2.0f})
-    koDraw::BlitAddLevel(0, 0, level, sprite_, 0, 0, 7, 5);
-  ExpectGuardIntact();
-}
-
-TEST_F(ExtremeArgsTest, StretchesFillsAndCapture) {
-  using A9 = std::array<int, 9>;
-  Sweep(A9{3, 2, sprite_, 0, 0, 7, 5, 11, 9}, [](const A9& a) {
-    koDraw::BlitStretch(a[0], a[1], a[2], a[3], a[4], a[5], a[6], a[7], a[8]);
-    koDraw::BlitStretchOpaque(a[0], a[1], a[2], a[3], a[4], a[5], a[6], a[7], a[8]);
-  });
-  using A5 = std::array<int, 5>;
-  Sweep(A5{other_, 0, 0, 32, 24},
-        [](const A5& a) { koDraw::CaptureScreen(a[0], a[1], a[2], a[3], a[4]); });
-  UnderEveryClip([] {
     Sweep(A5{2, 3, 20, 15, 0x1234}, [](const A5& a) {
       koDraw::FillRect(a[0], a[1], a[2], a[3], static_cast<uint32_t>(a[4]));
       koDraw::FillBlack(a[0], a[1], a[2], a[3]);
@@ -103,15 +69,18 @@ TEST_F(ExtremeArgsTest, StretchesFillsAndCapture) {
       koDraw::InvertRectangle(a[0], a[1], a[2], a[3]);
       koDraw::HalfToneRect(a[0], a[1], a[2], a[3], static_cast<uint16_t>(a[4]));
     });
+  }
+  for (float level : {NAN, INFINITY, -INFINITY, 1e30f, -1e30f, -1.0f, 2.0f})
+    koDraw::BlitAddLevel(0, 0, level, sprite, 0, 0, 7, 5);
+  Sweep(A9{3, 2, sprite, 0, 0, 7, 5, 11, 9}, [](const A9& a) {
+    koDraw::BlitStretch(a[0], a[1], a[2], a[3], a[4], a[5], a[6], a[7], a[8]);
+    koDraw::BlitStretchOpaque(a[0], a[1], a[2], a[3], a[4], a[5], a[6], a[7], a[8]);
   });
+  Sweep(A5{other, 0, 0, 32, 24},
+        [](const A5& a) { koDraw::CaptureScreen(a[0], a[1], a[2], a[3], a[4]); });
   for (int n : kExtremes) koDraw::ClearObject(n);
-  using A2 = std::array<int, 2>;
-  Sweep(A2{8, 8}, kFewExtremes, [](const A2& a) { koDraw::SaveSurfaceBmp("x.bmp", a[0], a[1]); });
-  ExpectGuardIntact();
-}
-
-TEST_F(ExtremeArgsTest, LinesAndShapes) {
-  using A7 = std::array<int, 7>;
+  Sweep(
+      A2{8, 8}, [](const A2& a) { koDraw::SaveSurfaceBmp("x.bmp", a[0], a[1]); }, kFewExtremes);
   Sweep(A7{1, 2, 20, 15, 0xFFFFFF, 1, 3}, [](const A7& a) {
     koDraw::DrawLine(a[0], a[1], a[2], a[3], static_cast<uint32_t>(a[4]), a[5]);
     koDraw::DrawLine(a[0], a[1], a[2], a[3], static_cast<uint32_t>(a[4]), a[6]);
@@ -120,17 +89,19 @@ TEST_F(ExtremeArgsTest, LinesAndShapes) {
     koDraw::GetPixelRGB(a[0], a[1], &r, &g, &b);
     koDraw::DrawRectangle(a[0], a[1], a[2], a[3], 0xFF00, static_cast<uint32_t>(a[4]), a[6]);
   });
-  using A8 = std::array<int, 8>;
   Sweep(A8{1, 1, 30, 4, 12, 22, 1, 0}, [](const A8& a) {
     const DrawPoint p[4] = {{a[0], a[1]}, {a[2], a[3]}, {a[4], a[5]}, {a[2], a[5]}};
     for (int mode : {0, 1, 2, a[7]}) koDraw::DrawPolygon(p, 3, 0xFF, 0xFF0000, a[6], mode);
   });
-  using A9 = std::array<int, 9>;
-  Sweep(A9{0, 0, 10, 20, 20, 0, 30, 20, 1}, kFewExtremes, [](const A9& a) {
-    const DrawPoint p[4] = {{a[0], a[1]}, {a[2], a[3]}, {a[4], a[5]}, {a[6], a[7]}};
-    koDraw::DrawBezier(p, 4, 0xFF, a[8]);
-  });
-  ExpectGuardIntact();
+  Sweep(
+      A9{0, 0, 10, 20, 20, 0, 30, 20, 1},
+      [](const A9& a) {
+        const DrawPoint p[4] = {{a[0], a[1]}, {a[2], a[3]}, {a[4], a[5]}, {a[6], a[7]}};
+        koDraw::DrawBezier(p, 4, 0xFF, a[8]);
+      },
+      kFewExtremes);
+  const Surface& g = *koDraw::ObjectSurface(guard);
+  EXPECT_EQ(g.pixels, std::vector<uint16_t>(9, 0x4321));
 }
 
 }  // namespace

@@ -30,10 +30,9 @@ TEST_F(TunnelTest, ShapesDepthsAndMotions) {
     for (int shape = 0; shape <= 6; ++shape)
       for (int depth = 0; depth <= 5; ++depth) {
         koDraw::BuildTunnelMap(7, 5, 12, 9, -1, -1, 4, motion, shape, depth);
-        for (int i = 0; i < 12 * 9; ++i) {
-          ASSERT_TRUE(gTunnelMap[i].u >= 0 && gTunnelMap[i].u < 7) << motion << shape << depth;
-          ASSERT_TRUE(gTunnelMap[i].v >= 0 && gTunnelMap[i].v < 5) << motion << shape << depth;
-        }
+        for (int i = 0; i < 12 * 9; ++i)
+          ASSERT_TRUE(gTunnelMap[i].u >= 0 && gTunnelMap[i].u < 7 && gTunnelMap[i].v >= 0 &&
+                      gTunnelMap[i].v < 5);
       }
   // Bad builds change nothing; huge centres still give texels in range.
   const int bad[][2] = {{8, 641}, {8, 0}, {8, 65536}, {0, 4}, {40000, 4}};
