@@ -2,6 +2,7 @@
 // backend, a program directory of their own, and makers of wave files.
 #pragma once
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -26,7 +27,19 @@ bool SoundFontLoaded();
 
 }  // namespace soundtest
 
-class SoundTest : public EngineTest {
+// Golden check: Add() folds values into a hash, Listen() the mix, AddVoices()
+// an object's voices; ExpectGolden() compares it with this test's line in
+// tests/engine/expected/sound_golden.txt (VORENDALITE_REWRITE_GOLDEN=1 rewrites it).
+class SoundGolden {
+ protected:
+  void Add(int64_t v) { hash_ = (hash_ ^ static_cast<uint64_t>(v)) * 1099511628211ull; }
+  void Listen(int frames);
+  void AddVoices(int object);
+  void ExpectGolden();
+  uint64_t hash_ = 14695981039346656037ull;
+};
+
+class SoundTest : public EngineTest, public SoundGolden {
  protected:
   void SetUp() override;
   void TearDown() override;
