@@ -13,9 +13,6 @@ namespace {
 
 Bmp Load(const std::string& name) { return DecodeBmp(ReadBytes(kAssetDir / name)); }
 
-int Distance(const Rgb& a, const Rgb& b) {
-  return std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b);
-}
 // Visible pixels in a rectangle.
 int Visible(const Bmp& b, int x0, int y0, int w, int h) {
   int n = 0;
@@ -55,22 +52,6 @@ TEST(Pictures, EveryPictureShowsSomethingAndNoVisiblePixelBecomesTheKeyIn565) {
     }
     EXPECT_GT(visible, 0);
     EXPECT_EQ(lost, 0);
-  }
-}
-
-TEST(Pictures, BackgroundLayersTileLeftToRight) {
-  for (const char* name : {"BACK1U.BMP", "BACK1.BMP"}) {
-    SCOPED_TRACE(name);
-    const Bmp b = Load(name);
-    // Column 639 must meet column 0 the way neighbouring columns meet each other.
-    double seam = 0, inner = 0;
-    for (int y = 0; y < b.height; ++y) {
-      seam += Distance(b.at(b.width - 1, y), b.at(0, y));
-      for (int x = 0; x + 1 < b.width; ++x) inner += Distance(b.at(x, y), b.at(x + 1, y));
-    }
-    seam /= b.height;
-    inner /= b.height * (b.width - 1.0);
-    EXPECT_LE(seam, 2 * inner + 1) << "inner " << inner;
   }
 }
 
