@@ -33,6 +33,10 @@ bool SoundFontLoaded();
 class SoundGolden {
  protected:
   void Add(int64_t v) { hash_ = (hash_ ^ static_cast<uint64_t>(v)) * 1099511628211ull; }
+  void AddText(const std::string& text) {
+    for (const unsigned char c : text) Add(c);
+    Add(-1);
+  }
   void Listen(int frames);
   void AddVoices(int object);
   void ExpectGolden();
