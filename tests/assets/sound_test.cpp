@@ -25,10 +25,8 @@ TEST(Sounds, BothAreMonoSixteenBitPcmOfTheirLengthAndLevel) {
     SCOPED_TRACE(e.name);
     const Wav w = ReadWav(ReadBytes(kAssetDir / e.name));
     ASSERT_EQ(w.error, "");
-    EXPECT_EQ(w.format, 1);
-    EXPECT_EQ(w.channels, 1);
-    EXPECT_EQ(w.bits, 16);
-    EXPECT_EQ(w.sample_rate, 22050);
+    EXPECT_EQ(std::vector<int>({w.format, w.channels, w.bits, w.sample_rate}),
+              std::vector<int>({1, 1, 16, 22050}));
     const double ms = 1000.0 * w.samples.size() / w.sample_rate;
     EXPECT_GE(ms, e.min_ms);
     EXPECT_LE(ms, e.max_ms);

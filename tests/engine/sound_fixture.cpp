@@ -6,14 +6,14 @@
 #include <fstream>
 
 #include "platform/headless/headless.h"
-#include "platform/midi.h"
 
 namespace soundtest {
 
-namespace {
 void Put32(std::vector<uint8_t>& b, uint32_t v) {
   for (int i = 0; i < 4; ++i) b.push_back(static_cast<uint8_t>(v >> (8 * i)));
 }
+
+namespace {
 void Put16(std::vector<uint8_t>& b, uint16_t v) {
   b.push_back(static_cast<uint8_t>(v));
   b.push_back(static_cast<uint8_t>(v >> 8));
@@ -61,8 +61,6 @@ std::vector<int16_t> Render(int frames) {
   headless::RenderAudio(out.data(), frames);
   return out;
 }
-
-bool SoundFontLoaded() { return !plat::MidiSoundFont().empty(); }
 
 }  // namespace soundtest
 

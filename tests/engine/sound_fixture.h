@@ -14,6 +14,8 @@ namespace soundtest {
 // A canonical RIFF/WAVE file of PCM samples.
 std::vector<uint8_t> Wave(uint16_t channels, uint32_t rate, uint16_t bits,
                           const std::vector<uint8_t>& samples);
+// Appends a 32-bit little-endian value.
+void Put32(std::vector<uint8_t>& b, uint32_t v);
 // 16-bit little-endian samples.
 std::vector<uint8_t> Pcm16(const std::vector<int16_t>& samples);
 // A ramp of 16-bit mono samples: value(i) = start + i * step.
@@ -22,8 +24,6 @@ void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes);
 
 // Renders `frames` stereo frames of the mix.
 std::vector<int16_t> Render(int frames);
-// A General MIDI soundfont is loaded (once the music is started).
-bool SoundFontLoaded();
 
 }  // namespace soundtest
 

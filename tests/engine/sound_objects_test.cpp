@@ -248,23 +248,4 @@ TEST_F(SoundObjectTest, TheBeepIsAShortToneInTheMix) {
   EXPECT_EQ(Render(100), std::vector<int16_t>(200, 0));
 }
 
-TEST_F(SoundObjectTest, PlayingInAFrameAllocatesNothingAndQuitKeepsTheTable) {
-  testgame::onLoad = [this] {
-    gScene = 1;
-    Load("SHOT.WAV", 4);
-    Load("BOM.WAV", 7);
-    alloc_counter::Start();
-    for (int n = 0; n < 50; ++n) {
-      koSound::Play(0, -1);
-      koSound::Play(1, -2);
-      koSound::Stop(1, 3);
-    }
-    EXPECT_EQ(alloc_counter::Stop(), 0u);
-  };
-  headless::Close(3);
-  EXPECT_EQ(Run(), 0);
-  EXPECT_EQ(gSoundObjects[0].used, 1);
-  for (const plat::VoiceHandle h : gSoundObjects[0].voices) EXPECT_EQ(h, plat::kNoVoice);
-}
-
 }  // namespace
