@@ -12,9 +12,6 @@ uint32_t Le(const std::vector<uint8_t>& b, size_t at, int n) {
   for (int i = n - 1; i >= 0; --i) v = (v << 8) | b[at + i];
   return v;
 }
-bool Tag(const std::vector<uint8_t>& b, size_t at, const char* id) {
-  return at + 4 <= b.size() && std::equal(id, id + 4, b.begin() + at);
-}
 
 // A result carrying only an error message.
 template <typename T>
@@ -48,22 +45,6 @@ Bmp DecodeBmp(const std::vector<uint8_t>& b) {
     for (int x = 0; x < out.width; ++x)
       out.pixels.push_back({b[row + 3 * x + 2], b[row + 3 * x + 1], b[row + 3 * x]});
   }
-  return out;
-}
-
-// Only what the generator writes: one fmt chunk, then the data chunk, sizes exact.
-Wav ReadWav(const std::vector<uint8_t>& b) {
-  Wav out;
-  if (!Tag(b, 0, "RIFF") || !Tag(b, 8, "WAVE") || Le(b, 4, 4) + 8 != b.size() ||
-      !Tag(b, 12, "fmt ") || Le(b, 16, 4) != 16 || !Tag(b, 36, "data") ||
-      44 + Le(b, 40, 4) != b.size())
-    return Fail<Wav>("not a canonical RIFF/WAVE file");
-  out.format = Le(b, 20, 2);
-  out.channels = Le(b, 22, 2);
-  out.sample_rate = Le(b, 24, 4);
-  out.bits = Le(b, 34, 2);
-  for (size_t i = 44; i + 1 < b.size(); i += 2)
-    out.samples.push_back(static_cast<int16_t>(Le(b, i, 2)));
   return out;
 }
 

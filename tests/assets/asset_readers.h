@@ -1,5 +1,5 @@
-// Small readers for the generated files, written for the tests: a 24-bit BMP decoder that
-// keeps the colours before the game's 5-6-5 conversion, and a PCM WAVE reader.
+// The tests' reader of the generated pictures: a 24-bit BMP decoder that keeps the colours
+// before the game's 5-6-5 conversion.
 #pragma once
 
 #include <cstdint>
@@ -29,12 +29,5 @@ inline bool IsKeyIn565(const Rgb& p) {
   return (p.r >> 3) == 0 && (p.g >> 2) == 0 && (p.b >> 3) == 0;
 }
 inline bool IsBlack(const Rgb& p) { return p.r == 0 && p.g == 0 && p.b == 0; }
-
-struct Wav {
-  std::string error;
-  int format = 0, channels = 0, sample_rate = 0, bits = 0;
-  std::vector<int16_t> samples;
-};
-Wav ReadWav(const std::vector<uint8_t>& bytes);
 
 }  // namespace assettest

@@ -94,18 +94,10 @@ TEST_F(TextScene, PlainAndWrappedText) {
   // Breaks beside wide characters, at spaces and line ends; closing
   // punctuation never starts a line, "（" may.
   const int w = Width("a");
-  for (const auto& [cells, text] :
-       std::initializer_list<std::pair<int, const char*>>{{6, "aaa bbb"},
-                                                          {7, "aaa bbb"},
-                                                          {5, "漢字漢字漢字"},
-                                                          {3, "abcdefgh ij"},
-                                                          {3, "abc ,"},
-                                                          {3, "ｱｲｳｴｵ"},
-                                                          {3, "ｱｲ ｳｴｵ"},
-                                                          {5, "ＡＢＣＤＥ"},
-                                                          {60, "a\n\nb\r\nc\rd\n"},
-                                                          {60, ""}})
-    Add(koDraw::MeasureTextInRect(0, 0, cells * w, 0, text));
+  const std::pair<int, const char*> wraps[] = {
+      {6, "aaa bbb"}, {7, "aaa bbb"}, {5, "漢字漢字漢字"}, {3, "abcdefgh ij"},       {3, "abc ,"},
+      {3, "ｱｲｳｴｵ"},   {3, "ｱｲ ｳｴｵ"},  {5, "ＡＢＣＤＥ"},   {60, "a\n\nb\r\nc\rd\n"}, {60, ""}};
+  for (const auto& [cells, text] : wraps) Add(koDraw::MeasureTextInRect(0, 0, cells * w, 0, text));
   Add(koDraw::MeasureTextInRect(0, 0, 600, 0, nullptr));
   const int k = 2 * w;
   for (const char* text : {"漢字漢。", "漢字漢（字"}) {
