@@ -157,18 +157,19 @@ TEST_F(SoundObjectTest, StopPauseShiftersAndEcho) {
   koSound::RestoreVolume(obj, -1);
   koSound::RestoreFrequency(obj, 2);
   step(10);
-  // The echo: repeats on the following voices each quieter, at 31.25 ms a frame.
+  // The echo: repeats on the following voices each quieter, at 31.25 ms a frame,
+  // the interval reached exactly on every fourth.
   gFrameScale = 0.03125f;
   koSound::Stop(obj, -1);
   koSound::Play(obj, -2);
   for (int frame = 1; frame <= 14; ++frame) {
-    koSound::Echo(obj, 100, 3, 10);
+    koSound::Echo(obj, 125, 3, 10);
     step(10);
   }
   koSound::Play(obj, -2);  // arming again counts the interval from the new arming
-  for (int frame = 0; frame < 3; ++frame) koSound::Echo(obj, 100, 3, 10);
+  for (int frame = 0; frame < 3; ++frame) koSound::Echo(obj, 125, 3, 10);
   koSound::Play(obj, -2);
-  koSound::Echo(obj, 100, 3, 10);
+  koSound::Echo(obj, 125, 3, 10);
   step(0);
   koSound::Echo(obj, 10, 3, 2000000000);  // the product overflows: still silence
   koSound::Echo(obj, 10, 3, 2000000000);
