@@ -1,5 +1,5 @@
-// Small readers for the generated files, written for the tests: a 24-bit BMP decoder, a PCM
-// WAVE reader and a Standard MIDI File parser with a tempo map.
+// The tests' reader of the generated pictures: a 24-bit BMP decoder that keeps the colours
+// before the game's 5-6-5 conversion.
 #pragma once
 
 #include <cstdint>
@@ -29,28 +29,5 @@ inline bool IsKeyIn565(const Rgb& p) {
   return (p.r >> 3) == 0 && (p.g >> 2) == 0 && (p.b >> 3) == 0;
 }
 inline bool IsBlack(const Rgb& p) { return p.r == 0 && p.g == 0 && p.b == 0; }
-
-struct Wav {
-  std::string error;
-  int format = 0, channels = 0, sample_rate = 0, bits = 0;
-  std::vector<int16_t> samples;
-};
-Wav ReadWav(const std::vector<uint8_t>& bytes);
-
-struct MidiEvent {
-  uint32_t tick;
-  uint8_t status;  // 0xFF for meta events
-  uint8_t meta_type;
-  std::vector<uint8_t> data;
-};
-
-struct Smf {
-  std::string error;
-  int format = 0, tracks = 0, division = 0;
-  std::vector<MidiEvent> events;  // all tracks, in time order
-  uint32_t end_tick = 0;          // latest end-of-track
-  double SecondsAt(uint32_t tick) const;
-};
-Smf ParseSmf(const std::vector<uint8_t>& bytes);
 
 }  // namespace assettest

@@ -87,21 +87,6 @@ TEST_F(EngineTest, InactiveApplicationRunsNoFramesAndResumesWithASmallStep) {
   for (float s : scales) EXPECT_LT(s, 0.02f);
 }
 
-TEST_F(EngineTest, SteadyFramesAllocateNothing) {
-  int keyState = 0;
-  testgame::onScene = [&](int) { koSystem::KeyEdge('Z', &keyState); };
-  headless::TapKey(40, 'Z', 10);
-  headless::SetPad(50, 0, true, 60000, 100, 3);
-  size_t allocations = 0;
-  headless::OnFrame([&](int f) {
-    if (f == 20) alloc_counter::Start();
-    if (f == 120) allocations = alloc_counter::Stop();
-  });
-  headless::Close(121);
-  EXPECT_EQ(Run(), 0);
-  EXPECT_EQ(allocations, 0u);
-}
-
 // A test that reads the count before its first Start, in a process where an
 // earlier test counted, finds none.
 TEST(AllocCounterTest, StopLeavesNoCountForTheNextReading) {

@@ -1,17 +1,19 @@
 #include "tests/engine/sound_fixture.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
 #include "platform/headless/headless.h"
-#include "platform/midi.h"
 
 namespace soundtest {
 
-namespace {
 void Put32(std::vector<uint8_t>& b, uint32_t v) {
   for (int i = 0; i < 4; ++i) b.push_back(static_cast<uint8_t>(v >> (8 * i)));
 }
+
+namespace {
 void Put16(std::vector<uint8_t>& b, uint16_t v) {
   b.push_back(static_cast<uint8_t>(v));
   b.push_back(static_cast<uint8_t>(v >> 8));
@@ -60,8 +62,6 @@ std::vector<int16_t> Render(int frames) {
   return out;
 }
 
-bool SoundFontLoaded() { return !plat::MidiSoundFont().empty(); }
-
 }  // namespace soundtest
 
 void SoundTest::SetUp() {
@@ -91,4 +91,40 @@ std::vector<std::string> SoundTest::Errors() const {
   for (const auto& box : headless::Boxes())
     if (box.caption == "エラー発生") out.push_back(box.text);
   return out;
+}
+
+void SoundGolden::Listen(int frames) {
+  for (const int16_t s : soundtest::Render(frames)) Add(s);
+}
+
+void SoundGolden::AddVoices(int object) {
+  const SoundObject& o = gSoundObjects[object];
+  Add(o.nextVoice);
+  Add(o.echoState);
+  for (int v = 0; v < o.voiceCount; ++v)
+    for (const int64_t x :
+         {int64_t{plat::GetVoiceStatus(o.voices[v])}, int64_t{plat::GetVoicePosition(o.voices[v])},
+          int64_t{plat::GetVoiceVolume(o.voices[v])}, int64_t{plat::GetVoicePan(o.voices[v])},
+          int64_t{plat::GetVoiceFrequency(o.voices[v])}, int64_t{o.volume[v]}, int64_t{o.pan[v]},
+          int64_t{o.frequency[v]}})
+      Add(x);
+}
+
+void SoundGolden::ExpectGolden() {
+  const auto* info = testing::UnitTest::GetInstance()->current_test_info();
+  const std::string key = std::string(info->test_suite_name()) + "." + info->name();
+  const std::string path =
+      std::string(VORENDALITE_SOURCE_DIR) + "/tests/engine/expected/sound_golden.txt";
+  std::map<std::string, std::string> lines;
+  std::ifstream in(path);
+  for (std::string k, v; in >> k >> v;) lines[k] = v;
+  char got[17];
+  std::snprintf(got, sizeof got, "%016llx", static_cast<unsigned long long>(hash_));
+  if (!std::getenv("VORENDALITE_REWRITE_GOLDEN")) {
+    EXPECT_EQ(lines[key], got) << key << " differs from its golden hash";
+    return;
+  }
+  lines[key] = got;
+  std::ofstream out(path);
+  for (const auto& [k, v] : lines) out << k << ' ' << v << '\n';
 }

@@ -2,6 +2,7 @@
 // backend, a program directory of their own, and makers of wave files.
 #pragma once
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,8 @@ namespace soundtest {
 // A canonical RIFF/WAVE file of PCM samples.
 std::vector<uint8_t> Wave(uint16_t channels, uint32_t rate, uint16_t bits,
                           const std::vector<uint8_t>& samples);
+// Appends a 32-bit little-endian value.
+void Put32(std::vector<uint8_t>& b, uint32_t v);
 // 16-bit little-endian samples.
 std::vector<uint8_t> Pcm16(const std::vector<int16_t>& samples);
 // A ramp of 16-bit mono samples: value(i) = start + i * step.
@@ -21,12 +24,26 @@ void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes);
 
 // Renders `frames` stereo frames of the mix.
 std::vector<int16_t> Render(int frames);
-// A General MIDI soundfont is loaded (once the music is started).
-bool SoundFontLoaded();
 
 }  // namespace soundtest
 
-class SoundTest : public EngineTest {
+// Golden check: Add() folds values into a hash, Listen() the mix, AddVoices()
+// an object's voices; ExpectGolden() compares it with this test's line in
+// tests/engine/expected/sound_golden.txt (VORENDALITE_REWRITE_GOLDEN=1 rewrites it).
+class SoundGolden {
+ protected:
+  void Add(int64_t v) { hash_ = (hash_ ^ static_cast<uint64_t>(v)) * 1099511628211ull; }
+  void AddText(const std::string& text) {
+    for (const unsigned char c : text) Add(c);
+    Add(-1);
+  }
+  void Listen(int frames);
+  void AddVoices(int object);
+  void ExpectGolden();
+  uint64_t hash_ = 14695981039346656037ull;
+};
+
+class SoundTest : public EngineTest, public SoundGolden {
  protected:
   void SetUp() override;
   void TearDown() override;

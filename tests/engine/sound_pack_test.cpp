@@ -11,11 +11,8 @@
 
 namespace {
 
+using soundtest::Put32;
 using soundtest::Render;
-
-void Put32(std::vector<uint8_t>& b, uint32_t v) {
-  for (int i = 0; i < 4; ++i) b.push_back(static_cast<uint8_t>(v >> (8 * i)));
-}
 
 // The format block of the fixture's wave files (18 bytes).
 std::vector<uint8_t> FormatOf(const std::vector<uint8_t>& wave) {

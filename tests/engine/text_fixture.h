@@ -1,7 +1,6 @@
 // Text on the engine's screen: the installed IPA faces, the back surface
 // filled with one colour, and helpers that find where ink went.
 #pragma once
-#include <set>
 #include <string>
 #include <utility>
 
@@ -10,7 +9,6 @@
 
 class TextTest : public DrawTest {
  protected:
-  using Pixels = std::set<std::pair<int, int>>;
   static constexpr uint16_t kBg = 0x0841;
 
   void SetUp() override {
@@ -30,14 +28,11 @@ class TextTest : public DrawTest {
     DrawTest::TearDown();
   }
 
-  // The advance of one character of the selected font.
-  static int Advance(const char* c) { return Width(c); }
   // The advances of the text's characters added up.
   static int Width(const std::string& text) {
     const koDraw::text::OpenedFont font = koDraw::text::Open(gTextLogFont);
     return static_cast<int>(koDraw::text::TextWidth(font, text.data(), text.size()));
   }
-  static int Cell() { return koDraw::text::Open(gTextLogFont).CellHeight(); }
 
   // The smallest rectangle holding every pixel of `s` inside `area` that
   // differs from `empty`; right and bottom exclusive; all 0 when none does.
@@ -54,28 +49,11 @@ class TextTest : public DrawTest {
   static DrawRect BackInk(DrawRect area = {0, 0, 640, 480}) {
     return Ink(*gBackSurface, area, kBg);
   }
-  static DrawRect SpriteInk(DrawRect area = {0, 0, 640, 480}) {
-    return Ink(*koDraw::ObjectSurface(kObjectFont), area, 0);
-  }
   static int Count(const Surface& s, DrawRect area, uint16_t colour) {
     int n = 0;
     for (int y = area.top; y < area.bottom; ++y)
       for (int x = area.left; x < area.right; ++x) n += s.Row(y)[x] == colour;
     return n;
-  }
-  // The pixels of one colour in object `object`.
-  static Pixels PixelsOf(int object, uint16_t colour) {
-    Pixels p;
-    const Surface& s = *koDraw::ObjectSurface(object);
-    for (int y = 0; y < s.height; ++y)
-      for (int x = 0; x < s.width; ++x)
-        if (s.Row(y)[x] == colour) p.insert({x, y});
-    return p;
-  }
-  static Pixels Shift(const Pixels& p, int dx, int dy) {
-    Pixels out;
-    for (auto [x, y] : p) out.insert({x + dx, y + dy});
-    return out;
   }
   static bool Empty(DrawRect r) {
     return r.left == 0 && r.top == 0 && r.right == 0 && r.bottom == 0;
