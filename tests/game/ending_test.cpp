@@ -44,21 +44,4 @@ TEST_F(EndingTest, PicturesShowOnTheirInclusiveWindowsOverTheShipAndTheCycleRest
   EXPECT_EQ(clocks, expected);
 }
 
-TEST_F(EndingTest, SpaceStartsAFreshGameAndShowsTheTitle) {
-  At(kPlay, [&] { SwitchScene(SceneEnding); });
-  At(kPlay + 5, [&] {  // left behind by the game that reached the ending
-    gLives = 5;
-    gScore = 1234;
-    gStageClock2 = 500.0f;
-    gControlLocked = 1;
-  });
-  headless::TapKey(kPlay + 5, plat::kVkSpace);
-  RunFrames(kPlay + 7);
-  EXPECT_EQ(gScene, SceneTitle);
-  EXPECT_EQ(gLives, 777);  // a new game's values and a reset play state
-  EXPECT_EQ(gScore, 0);
-  EXPECT_EQ(gStageClock2, 0.0f);
-  EXPECT_EQ(gControlLocked, 0);
-}
-
 }  // namespace

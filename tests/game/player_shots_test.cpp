@@ -33,20 +33,6 @@ TEST_F(ShotTest, AHeldKeyFiresSlot1OnItsFifthFrameThenEveryFourthAndSlot0Never) 
   EXPECT_EQ(slot1Fired, (std::vector<int>{kPlay + 4, kPlay + 52}));
 }
 
-TEST_F(ShotTest, ZShiftAndButton1EachAdvanceTheCadence) {
-  std::vector<int> counters;
-  headless::SetPad(0, 0, true);
-  headless::KeyDown(kPlay, 'Z');
-  headless::KeyDown(kPlay, plat::kVkShift);
-  headless::SetPad(kPlay, 0, true, 32767, 32767, 1);
-  Every([&](int f) {
-    if (f >= kPlay + 1 && f <= kPlay + 5) counters.push_back(gFireCounterA);
-  });
-  RunFrames(kPlay + 6);
-  // Press frame: the button alone; then all three.
-  EXPECT_EQ(counters, (std::vector<int>{1, 4, 7, 10, 13}));
-}
-
 // Firing needs the shot limit below 12; a flying shot keeps the limit set.
 TEST_F(ShotTest, FiringStopsFromAShotLimitOf12) {
   int before = 0, at11 = -1, at12 = -1;
@@ -93,38 +79,6 @@ TEST_F(ShotTest, TheUnstartedFamiliesFlyAndCountAndType1sDrawClearsTheFlash) {
   EXPECT_EQ(atEdge.y, -60);
   EXPECT_EQ(live, 4);  // the frame that frees a shot still counts it
   EXPECT_EQ(flash, 0);
-}
-
-TEST_F(ShotTest, SlotsDrawInTurnAndWithinASlotTheMainShotLast) {
-  const uint16_t red = 0xF800, green = 0x07E0, blue = 0x001F, grey = 0x8410;
-  auto place = [](PlayerShot& s, int x, int y) { s = PlayerShot{x, y, 0, 0, 1}; };
-  At(kPlay, [&] {
-    gPicMylz1 = Picture(60, 60, red);
-    gPicMylz2 = Picture(60, 60, green);
-    gPicMylz3 = Picture(60, 60, blue);
-    Surface* scratch = koDraw::ObjectSurface(0);
-    std::fill(scratch->pixels.begin(), scratch->pixels.end(), grey);
-    place(gShotAMain[2], 200, 300);  // over its own lower shot
-    place(gShotALower[2], 200, 300);
-    place(gShotAMain[3], 300, 300);  // under the next slot's upper shot
-    place(gShotAUpper[4], 300, 300);
-    place(gShotAUpper[5], 400, 300);  // under its own lower shot
-    place(gShotALower[5], 400, 300);
-    place(gShotUpRight[6], 500, 300);  // under its own main shot
-    place(gShotAMain[6], 500, 300);
-    place(gShotUpLeft[7], 500, 400);  // alone
-  });
-  uint16_t a = 0, b = 0, c = 0, d = 0, e = 0;
-  At(kPlay + 1, [&] {
-    a = Pixel(230, 330), b = Pixel(330, 330), c = Pixel(430, 330), d = Pixel(530, 330);
-    e = Pixel(530, 430);
-  });
-  RunFrames(kPlay + 2);
-  EXPECT_EQ(a, red);
-  EXPECT_EQ(b, green);
-  EXPECT_EQ(c, blue);
-  EXPECT_EQ(d, red);
-  EXPECT_EQ(e, grey);
 }
 
 }  // namespace

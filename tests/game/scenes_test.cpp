@@ -10,7 +10,6 @@
 #include "platform/keys.h"
 #include "platform/midi.h"
 #include "tests/game/game_fixture.h"
-#include "tests/game/mci_log.h"
 #include "tests/support/alloc_counter.h"
 
 namespace {
@@ -85,34 +84,6 @@ TEST_F(SceneFlowTest, StageOneRestartsItselfOnR) {
   EXPECT_EQ(records_[51].count, 26);
   EXPECT_EQ(gDifficulty, 1);  // a replay always plays the first mode
   EXPECT_EQ(gDifficultyExtra, 0);
-}
-
-TEST_F(SceneFlowTest, GivingUpReturnsToTheTitleNineSecondsLater) {
-  headless::KeyDown(5, plat::kVkReturn);
-  hook_ = [&](int f) {
-    if (f == 40) {
-      gLives = 0;
-      gContinuePrompt = gPaused = 1;
-    }
-  };
-  headless::TapKey(50, 'N');
-  MciLog music;
-  Record(51 + 9000 * 60 / 1000 + 10);
-  // The song of stage 1 started on its first frame; the game over stops it on
-  // the frame after 'N', and nothing starts or stops a song after that.
-  EXPECT_EQ(music.FramesOf("open "), std::vector<int>{6});
-  EXPECT_EQ(music.FramesOf("close midi"), std::vector<int>{51});
-  EXPECT_EQ(gMidiOpen, 0);
-  EXPECT_EQ(gGiveUp, 1);
-  EXPECT_EQ(gScene, SceneTitle);
-  int titleFrame = 0;
-  for (size_t i = 0; i < records_.size(); ++i)
-    if (i > 51 && records_[i].scene == SceneTitle) {
-      titleFrame = static_cast<int>(i);
-      break;
-    }
-  // 9000 ms at 60 frames a second, counted from the frame after 'N'.
-  EXPECT_NEAR(titleFrame, 52 + 540, 2);
 }
 
 TEST_F(SceneFlowTest, TransitionKind13KeepsThePictureCapturedBefore) {

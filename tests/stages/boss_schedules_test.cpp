@@ -1,13 +1,10 @@
 // The attack schedules of the bosses of stages 4 to 8 played through the real
-// frames: overlapping rows, the gate, the drops on hp bands, and the boss-8
-// attacks drawn under the enemies.
+// frames: overlapping rows, the gate and the drops on hp bands.
 #include <vector>
 
 #include "bosses/boss_bodies.h"
 #include "bosses/late_drops.h"
 #include "bosses/late_fans.h"
-#include "enemies/kind.h"
-#include "enemies/template_kinds.h"
 #include "game/scenes.h"
 #include "tests/game/player_fixture.h"
 
@@ -64,29 +61,6 @@ TEST_F(LateBossTest, Boss4DropsOnItsHpBandsOutsideNormalPlay) {
   std::vector<int> expected;
   for (const Band& b : bands) expected.push_back(b.fired);
   EXPECT_EQ(fired, expected);
-}
-
-// Stage 8 runs its boss's attacks before its enemies: a Strafer3 hides a
-// boss bullet under it.
-TEST_F(LateBossTest, Stage8DrawsItsEnemiesOverItsBossesBullets) {
-  constexpr uint16_t kBullet = 0x07E0, kCraft = 0xF81F;
-  uint16_t covered = 0, open = 0;
-  At(kPlay, [] { EnterStage(SceneStage8, 1700.0f); });
-  // After the 30 frames of the entry's dissolve.
-  At(kPlay + 32, [] {
-    gPicFanStripC = Picture(400, 100, kBullet);
-    gPicStrafer3 = Picture(60, 80, kCraft);
-    gBoss8FanVolley4[0] = FanVolleySlot{0, 0, 300, 200, 0, 0, 0, 1};
-    gBoss8FanVolley4[1] = FanVolleySlot{0, 0, 450, 200, 0, 0, 0, 1};
-    gStrafer3[0] = ZakRecord{0, 0, 0, 290, 190, 0, 0, 0, 1, 0};
-  });
-  At(kPlay + 33, [&] {
-    covered = Pixel(305, 206);
-    open = Pixel(455, 206);
-  });
-  RunFrames(kPlay + 34);
-  EXPECT_EQ(covered, kCraft);
-  EXPECT_EQ(open, kBullet);
 }
 
 }  // namespace

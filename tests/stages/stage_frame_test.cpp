@@ -5,8 +5,6 @@
 #include "game/assets.h"
 #include "game/scenes.h"
 #include "player/bomb.h"
-#include "player/shots.h"
-#include "tests/game/mci_log.h"
 #include "tests/game/player_fixture.h"
 
 namespace {
@@ -19,46 +17,6 @@ void EnterStage(int scene) {
   gStageClock = 0.0f;
   gControlLocked = 0;
   ChangeScene(scene, 3, 30);
-}
-
-TEST_F(StageFrameTest, Stage1EntryClearsAPauseLeftBehindAndEveryEntryStartsItsSongEvenPaused) {
-  int cleared = -1, shownBefore = 0, shownAfter = 0, pausedInStage2 = -1;
-  MciLog music;
-  At(kPlay, [&] {
-    gPaused = gContinuePrompt = gGiveUp = 1;  // the prompt answered with nothing yet
-    shownBefore = headless::ShownFrames();
-    ChangeScene(SceneStage1, 3, 26);
-  });
-  At(kPlay + 1, [&] {
-    cleared = gPaused + gContinuePrompt + gGiveUp == 0;
-    shownAfter = headless::ShownFrames();
-  });
-  // Paused with 'S', the stage is left for stage 2, whose first frame is paused and locked.
-  headless::TapKey(kPlay + 10, 'S');
-  At(kPlay + 12, [&] { EnterStage(SceneStage2); });
-  At(kPlay + 13, [&] { pausedInStage2 = gPaused + gControlLocked; });
-  RunFrames(kPlay + 14);
-  EXPECT_EQ(cleared, 1);
-  EXPECT_EQ(shownAfter, shownBefore + 1);  // the entry frame ran and presented
-  EXPECT_EQ(pausedInStage2, 2);
-  EXPECT_EQ(music.FramesOf("open "), (std::vector<int>{kEnterFrame + 1, kPlay, kPlay + 12}));
-}
-
-TEST_F(StageFrameTest, TheContinueKeysDoNothingDuringAnSPause) {
-  headless::TapKey(kPlay, 'S');
-  At(kPlay + 2, [&] {
-    gLives = 500;
-    gScore = 1234;
-    gBombStock = 2;
-  });
-  headless::TapKey(kPlay + 5, 'Y');
-  headless::TapKey(kPlay + 10, 'N');
-  RunFrames(kPlay + 15);
-  EXPECT_EQ(gPaused, 1);
-  EXPECT_EQ(gLives, 500);
-  EXPECT_EQ(gScore, 1234);
-  EXPECT_EQ(gBombStock, 2);
-  EXPECT_EQ(gGiveUp, 0);
 }
 
 // Stages 2 and 3 hold the ship from their entry until their clock, 20 and 18
@@ -90,25 +48,6 @@ TEST_F(StageFrameTest, LaterStagesHoldTheShipUntilTheirClockReaches16) {
   EXPECT_EQ(locked, (std::vector<int>{1, 1, 1, 1, 1, 0, 1, 1, 0}));
 }
 
-TEST_F(StageFrameTest, Stage1RunsItsSecondClockOnlyOnceTheFirstStandsAtMinus90OrBelow) {
-  float clock2AtSwitch = -1.0f, clockAtSwitch = 0.0f, clock2Above = -1.0f;
-  At(kPlay, [&] {
-    gStageClock = -90.0f;
-    gStageClock2 = 0.0f;
-  });
-  At(kPlay + 1, [&] {
-    clock2AtSwitch = gStageClock2;
-    clockAtSwitch = gStageClock;
-    gStageClock = std::nextafter(-90.0f, 0.0f);
-    gStageClock2 = 0.0f;
-  });
-  At(kPlay + 2, [&] { clock2Above = gStageClock2; });
-  RunFrames(kPlay + 3);
-  EXPECT_NEAR(clock2AtSwitch, 20.0f / 60, 0.01f);
-  EXPECT_EQ(clockAtSwitch, -90.0f);  // below 0 the first clock stands still
-  EXPECT_EQ(clock2Above, 0.0f);
-}
-
 // The power item moves 10 pixels a frame: stages 1 and 3 draw it where it
 // was, stage 2 where it has moved to.
 TEST_F(StageFrameTest, OnlyStage2MovesThePowerItemBeforeDrawingIt) {
@@ -131,21 +70,6 @@ TEST_F(StageFrameTest, OnlyStage2MovesThePowerItemBeforeDrawingIt) {
      [&] { drawn.push_back((Pixel(295, 330) == kItem) * 10 + (Pixel(355, 330) == kItem)); });
   RunFrames(kPlay + 4);
   EXPECT_EQ(drawn, (std::vector<int>{1, 10, 1}));
-}
-
-TEST_F(StageFrameTest, PlayerShotsDrawOverBombShots) {
-  constexpr uint16_t kShot = 0xF800, kBomb = 0x801F;
-  uint16_t shared = 0, bombOnly = 0;
-  At(kPlay, [&] {
-    gPicMylz1 = Picture(60, 60, kShot);
-    gPicFbom1 = Picture(80, 80, kBomb);
-    gBombShots[0].x = gBombShots[0].y = 300;  // a free record is drawn too
-    gShotAMain[1] = PlayerShot{300, 300, 0, 0, 1};
-  });
-  At(kPlay + 1, [&] { shared = Pixel(330, 330), bombOnly = Pixel(370, 370); });
-  RunFrames(kPlay + 2);
-  EXPECT_EQ(shared, kShot);
-  EXPECT_EQ(bombOnly, kBomb);
 }
 
 // A bomb flag without the fire flag off: stage 1 leaves the bomb alone,

@@ -1,5 +1,5 @@
 // Stages 4 to 8 played through the real frames: the boss sections' gates,
-// wraps and time-outs, the continue, and the one stage that sleeps.
+// wraps, and the one stage that sleeps.
 #include <string>
 #include <vector>
 
@@ -20,16 +20,14 @@ struct LateStage {
   int32_t* counter;
   float openAfter, gate;
   int wrap;
-  int next;
-  int continueBombs;
 };
 
 const LateStage kLateStages[] = {
-    {"Stage4", SceneStage4, 16, &gBoss4, &gBoss4AttackCounter, 1300, 780, 1099, SceneEnding, 5},
-    {"Stage5", SceneStage5, 14, &gBoss5, &gBoss5AttackCounter, 1300, 980, 999, SceneStage6, 5},
-    {"Stage6", SceneStage6, 13, &gBoss6, &gBoss6AttackCounter, 1250, 980, 959, SceneStage7, 5},
-    {"Stage7", SceneStage7, 20, &gBoss7, &gBoss7AttackCounter, 1260, 980, 1299, SceneEnding, 3},
-    {"Stage8", SceneStage8, 20, &gBoss8, &gBoss8AttackCounter, 1800, 1200, 1219, SceneEnding, 5},
+    {"Stage4", SceneStage4, 16, &gBoss4, &gBoss4AttackCounter, 1300, 780, 1099},
+    {"Stage5", SceneStage5, 14, &gBoss5, &gBoss5AttackCounter, 1300, 980, 999},
+    {"Stage6", SceneStage6, 13, &gBoss6, &gBoss6AttackCounter, 1250, 980, 959},
+    {"Stage7", SceneStage7, 20, &gBoss7, &gBoss7AttackCounter, 1260, 980, 1299},
+    {"Stage8", SceneStage8, 20, &gBoss8, &gBoss8AttackCounter, 1800, 1200, 1219},
 };
 
 void PrintTo(const LateStage& s, std::ostream* os) { *os << s.name; }
@@ -73,40 +71,6 @@ TEST_P(LateStageTest, TheBossSectionOpensAfterItsBoundAndItsCounterRunsInsideThe
   EXPECT_EQ(clockAtBound, 0.0f);
   EXPECT_GT(clockInside, 0.0f);
   EXPECT_EQ(counts, (std::vector<int>{0, 0, 1, 2, s.wrap, 0, 1, 2, 2}));
-}
-
-// A boss left unbeaten is zeroed from clock 11000 and its defeat hands over.
-TEST_P(LateStageTest, AnUnbeatenBossIsDefeatedByTheClockAndTheStageMovesOn) {
-  const LateStage s = GetParam();
-  float zeroedAt = -1;
-  int handedOver = 0;
-  At(kPlay, [&] { EnterStage(s.scene, 10990.0f); });
-  Every([&](int f) {
-    if (f <= kPlay + 1 || handedOver) return;
-    if (gScene == s.next) handedOver = f;
-    if (zeroedAt < 0 && s.boss->hp <= 0.0f) zeroedAt = gStageClock;
-  });
-  RunFrames(kPlay + 1000);
-  EXPECT_GE(zeroedAt, 11000.0f);
-  EXPECT_LT(zeroedAt, 11000.0f + s.speed / 30);
-  EXPECT_GT(handedOver, 0);
-}
-
-TEST_P(LateStageTest, TheContinueGivesTheStagesBombStock) {
-  const LateStage s = GetParam();
-  At(kPlay, [&] { EnterStage(s.scene, 100.0f); });
-  At(kPlay + 3, [&] {
-    gPaused = gContinuePrompt = 1;
-    gBombStock = 0;
-    gScore = 5000;
-  });
-  At(kPlay + 5, [&] { gKey = 'Y'; });
-  At(kPlay + 6, [&] { gKey = 0; });
-  RunFrames(kPlay + 7);
-  EXPECT_EQ(gPaused, 0);
-  EXPECT_EQ(gBombStock, s.continueBombs);
-  EXPECT_EQ(gLives, 111);
-  EXPECT_EQ(gScore, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Stages, LateStageTest, ::testing::ValuesIn(kLateStages),

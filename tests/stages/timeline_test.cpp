@@ -23,16 +23,6 @@ TEST_F(GameTest, StrictWindowsShutOnTheirBoundsAndInclusiveOnesOpen) {
   }
 }
 
-TEST_F(GameTest, WindowsReadTheirOwnClock) {
-  const TimelineRow second{When::kBetween, StageClock::kSecond, 20, 120, Ops<Count>};
-  gStageClock = -100.0f;
-  gStageClock2 = 50.0f;
-  EXPECT_TRUE(RowRuns(second));
-  gStageClock = 50.0f;
-  gStageClock2 = 0.0f;
-  EXPECT_FALSE(RowRuns(second));
-}
-
 TEST_F(GameTest, ModeRowsFollowTheLevelChoice) {
   const TimelineRow extra = InMode(Mode::kExtra, Ops<Count>);
   const TimelineRow noExtra = InMode(Mode::kNoExtra, Ops<Count>);
