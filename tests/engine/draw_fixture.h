@@ -4,12 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -17,6 +14,7 @@
 #include "engine/system/ko_system.h"
 #include "platform/headless/headless.h"
 #include "tests/support/bmp_builder.h"
+#include "tests/support/golden.h"
 
 // A 24-bit BMP of w x h whose pixel (x, y) is rgb(x, y), 0xRRGGBB.
 inline std::vector<uint8_t> Bmp24(int w, int h, const std::function<uint32_t(int, int)>& rgb) {
@@ -86,9 +84,8 @@ class DrawTest : public ::testing::Test {
     return headless::Boxes().empty() ? "" : headless::Boxes().back().text;
   }
 
-  // Golden check: Add() folds values into a hash, Fold() the whole back surface;
-  // ExpectGolden() compares it with this test's line in
-  // tests/engine/expected/draw_golden.txt (VORENDALITE_REWRITE_GOLDEN=1 rewrites it).
+  // Golden check (tests/support/golden.h): Add() folds values, Fold() the whole
+  // back surface; ExpectGolden() compares with draw_golden.txt.
   // Several values go in braces, Add({a, b}), which evaluates them in order.
   struct Values {
     template <class... T>
@@ -97,10 +94,10 @@ class DrawTest : public ::testing::Test {
   };
   void Add(const Values& v) {
     for (double d : v.list)
-      hash_ = (hash_ ^ static_cast<uint64_t>(std::llround(d * 1024))) * 1099511628211ull;
+      hash_ = golden::Fold(hash_, static_cast<uint64_t>(std::llround(d * 1024)));
   }
   void Fold() {
-    for (uint16_t p : gBackSurface->pixels) hash_ = (hash_ ^ p) * 1099511628211ull;
+    for (uint16_t p : gBackSurface->pixels) hash_ = golden::Fold(hash_, p);
   }
   void AddText(const std::string& text) {
     for (unsigned char c : text) Add(c);
@@ -115,25 +112,8 @@ class DrawTest : public ::testing::Test {
       if (r.surface) Add({r.surface->colorKey, r.surface->pixels[0], r.surface->pixels.size()});
     }
   }
-  void ExpectGolden() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    const std::string key = std::string(info->test_suite_name()) + "." + info->name();
-    const std::string path =
-        std::string(VORENDALITE_SOURCE_DIR) + "/tests/engine/expected/draw_golden.txt";
-    std::map<std::string, std::string> lines;
-    std::ifstream in(path);
-    for (std::string k, v; in >> k >> v;) lines[k] = v;
-    char got[17];
-    std::snprintf(got, sizeof got, "%016llx", static_cast<unsigned long long>(hash_));
-    if (!std::getenv("VORENDALITE_REWRITE_GOLDEN")) {
-      EXPECT_EQ(lines[key], got) << key << " differs from its golden hash";
-      return;
-    }
-    lines[key] = got;
-    std::ofstream out(path);
-    for (const auto& [k, v] : lines) out << k << ' ' << v << '\n';
-  }
+  void ExpectGolden() { golden::Expect(hash_, "draw_golden.txt"); }
 
   std::string dir_;
-  uint64_t hash_ = 14695981039346656037ull;
+  uint64_t hash_ = golden::kStart;
 };

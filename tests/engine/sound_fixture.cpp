@@ -1,7 +1,5 @@
 #include "tests/engine/sound_fixture.h"
 
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
@@ -108,23 +106,4 @@ void SoundGolden::AddVoices(int object) {
           int64_t{plat::GetVoiceFrequency(o.voices[v])}, int64_t{o.volume[v]}, int64_t{o.pan[v]},
           int64_t{o.frequency[v]}})
       Add(x);
-}
-
-void SoundGolden::ExpectGolden() {
-  const auto* info = testing::UnitTest::GetInstance()->current_test_info();
-  const std::string key = std::string(info->test_suite_name()) + "." + info->name();
-  const std::string path =
-      std::string(VORENDALITE_SOURCE_DIR) + "/tests/engine/expected/sound_golden.txt";
-  std::map<std::string, std::string> lines;
-  std::ifstream in(path);
-  for (std::string k, v; in >> k >> v;) lines[k] = v;
-  char got[17];
-  std::snprintf(got, sizeof got, "%016llx", static_cast<unsigned long long>(hash_));
-  if (!std::getenv("VORENDALITE_REWRITE_GOLDEN")) {
-    EXPECT_EQ(lines[key], got) << key << " differs from its golden hash";
-    return;
-  }
-  lines[key] = got;
-  std::ofstream out(path);
-  for (const auto& [k, v] : lines) out << k << ' ' << v << '\n';
 }

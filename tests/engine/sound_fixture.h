@@ -2,12 +2,12 @@
 // backend, a program directory of their own, and makers of wave files.
 #pragma once
 #include <cstdint>
-#include <map>
 #include <string>
 #include <vector>
 
 #include "engine/sound/ko_sound.h"
 #include "tests/engine/engine_fixture.h"
+#include "tests/support/golden.h"
 
 namespace soundtest {
 
@@ -27,20 +27,19 @@ std::vector<int16_t> Render(int frames);
 
 }  // namespace soundtest
 
-// Golden check: Add() folds values into a hash, Listen() the mix, AddVoices()
-// an object's voices; ExpectGolden() compares it with this test's line in
-// tests/engine/expected/sound_golden.txt (VORENDALITE_REWRITE_GOLDEN=1 rewrites it).
+// Golden check (tests/support/golden.h): Add() folds values, Listen() the mix,
+// AddVoices() an object's voices; ExpectGolden() compares with sound_golden.txt.
 class SoundGolden {
  protected:
-  void Add(int64_t v) { hash_ = (hash_ ^ static_cast<uint64_t>(v)) * 1099511628211ull; }
+  void Add(int64_t v) { hash_ = golden::Fold(hash_, static_cast<uint64_t>(v)); }
   void AddText(const std::string& text) {
     for (const unsigned char c : text) Add(c);
     Add(-1);
   }
   void Listen(int frames);
   void AddVoices(int object);
-  void ExpectGolden();
-  uint64_t hash_ = 14695981039346656037ull;
+  void ExpectGolden() { golden::Expect(hash_, "sound_golden.txt"); }
+  uint64_t hash_ = golden::kStart;
 };
 
 class SoundTest : public EngineTest, public SoundGolden {
