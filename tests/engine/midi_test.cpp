@@ -102,8 +102,8 @@ TEST_F(MidiTest, WithoutASoundFontSongsKeepTheirTimeInSilenceAndNothingIsReporte
   EXPECT_EQ(plat::MidiSoundFont(), "");
   Put("s.mid", midigen::OneNoteSong(480));
   koSound::PlayMidi("s.mid", 1);
-  for (int done = 0; done < kHalfSecond - kBlock; done += kBlock)
-    ASSERT_EQ(soundtest::Render(kBlock), std::vector<int16_t>(2 * kBlock, 0)) << done;
+  EXPECT_EQ(soundtest::Render(kHalfSecond - kBlock),
+            std::vector<int16_t>(plat::kMixRate - 2 * kBlock, 0));
   plat::Message end;
   EXPECT_GE(RenderToNotify(2 * kBlock, end), 0);  // ends on time
   EXPECT_TRUE(headless::Boxes().empty());
@@ -127,22 +127,6 @@ TEST_F(MidiTest, OnlyTheCurrentSuccessfulEndOfAnOpenSongIsHandled) {
                                             "play midi notify"};
   EXPECT_EQ(gSent, restart);
   EXPECT_EQ(plat::GetMidiMode(), plat::MidiMode::kPlaying);
-  gSent.clear();
-  koSystem::WndProc(plat::kMsgMidiNotify, plat::kMidiNotifySuccessful, serial);  // used up
-  EXPECT_TRUE(gSent.empty());
-
-  // A seek, a stop or a play given since the end supersedes its notification.
-  for (const char* since : {"seek midi to start", "stop midi", "play midi"}) {
-    if (plat::GetMidiMode() != plat::MidiMode::kPlaying) {
-      koSound::SendMciString("seek midi to start");
-      koSound::SendMciString("play midi notify");
-    }
-    ASSERT_GE(RenderToNotify(plat::kMixRate, end), 0) << since;
-    koSound::SendMciString(since);
-    gSent.clear();
-    koSystem::WndProc(end.id, end.wparam, end.lparam);
-    EXPECT_TRUE(gSent.empty()) << since;
-  }
 
   // Without looping the song is closed at its end.
   koSound::PlayMidi("s.mid", 1);
@@ -173,33 +157,6 @@ TEST_F(MidiTest, ALoopRestartThroughTheWindowProcedureAllocatesNothing) {
     EXPECT_EQ(plat::GetMidiMode(), plat::MidiMode::kPlaying);
     EXPECT_LT(plat::GetMidiPosition(), 480u / 2);
   }
-}
-
-// Seeking, playing from a place and counting ticks on the sequencer itself.
-TEST_F(MidiTest, TheSequencerSeeksAndCountsTicks) {
-  Put("s.mid", midigen::OneNoteSong(480));
-  ASSERT_TRUE(plat::MidiOpen(dir_ + "s.mid"));
-  Add(plat::GetMidiLength());
-  plat::Message end;
-  const auto state = [&](int64_t rendered) {
-    for (const int64_t x : {rendered, static_cast<int64_t>(end.wparam), int64_t{end.lparam},
-                            int64_t{plat::GetMidiPosition()}, int64_t(plat::GetMidiMode())})
-      Add(x);
-  };
-  ASSERT_TRUE(plat::MidiPlay(76));
-  state(RenderToNotify(plat::kMixRate, end));
-  Add(plat::MidiSeek(240));
-  state(0);
-  ASSERT_TRUE(plat::MidiPlay(77));
-  state(RenderToNotify(plat::kMixRate, end));
-  Add(plat::MidiSeek(10000));
-  // Played from its end without a notification, the song stops at once, silently.
-  Add(plat::MidiPlay(0));
-  state(RenderToNotify(4 * kBlock, end));
-  plat::MidiClose();
-  Add(plat::MidiPlay(1));
-  Add(plat::MidiSeek(0));
-  ExpectGolden();
 }
 
 }  // namespace
