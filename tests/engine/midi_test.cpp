@@ -97,7 +97,8 @@ TEST_F(MidiTest, CommandStringsAndTheirAnswers) {
   ExpectGolden();
 }
 
-TEST_F(MidiTest, WithoutASoundFontSongsKeepTheirTimeInSilenceAndNothingIsReported) {
+// Without a soundfont a song keeps its time in silence and nothing is reported.
+TEST_F(MidiTest, OnlyTheCurrentSuccessfulEndOfAnOpenSongIsHandled) {
   plat::SetMidiSoundFonts({dir_ + "missing.sf2"});
   EXPECT_EQ(plat::MidiSoundFont(), "");
   Put("s.mid", midigen::OneNoteSong(480));
@@ -105,15 +106,7 @@ TEST_F(MidiTest, WithoutASoundFontSongsKeepTheirTimeInSilenceAndNothingIsReporte
   EXPECT_EQ(soundtest::Render(kHalfSecond - kBlock),
             std::vector<int16_t>(plat::kMixRate - 2 * kBlock, 0));
   plat::Message end;
-  EXPECT_GE(RenderToNotify(2 * kBlock, end), 0);  // ends on time
-  EXPECT_TRUE(headless::Boxes().empty());
-}
-
-TEST_F(MidiTest, OnlyTheCurrentSuccessfulEndOfAnOpenSongIsHandled) {
-  Put("s.mid", midigen::OneNoteSong(480));
-  koSound::PlayMidi("s.mid", 1);
-  plat::Message end;
-  ASSERT_GE(RenderToNotify(plat::kMixRate, end), 0);
+  ASSERT_GE(RenderToNotify(2 * kBlock, end), 0);  // ends on time
   const auto serial = end.lparam;
   gSent.clear();
   koSystem::WndProc(plat::kMsgMidiNotify, koSound::kMciNotifySuperseded, serial);
@@ -123,9 +116,8 @@ TEST_F(MidiTest, OnlyTheCurrentSuccessfulEndOfAnOpenSongIsHandled) {
   koSystem::WndProc(plat::kMsgMidiNotify, plat::kMidiNotifySuccessful, serial + 1);
   EXPECT_TRUE(gSent.empty());
   koSystem::WndProc(plat::kMsgMidiNotify, plat::kMidiNotifySuccessful, serial);
-  const std::vector<std::string> restart = {"status midi mode", "seek midi to start",
-                                            "play midi notify"};
-  EXPECT_EQ(gSent, restart);
+  EXPECT_EQ(gSent, std::vector<std::string>(
+                       {"status midi mode", "seek midi to start", "play midi notify"}));
   EXPECT_EQ(plat::GetMidiMode(), plat::MidiMode::kPlaying);
 
   // Without looping the song is closed at its end.
@@ -137,6 +129,7 @@ TEST_F(MidiTest, OnlyTheCurrentSuccessfulEndOfAnOpenSongIsHandled) {
   EXPECT_EQ(gSent, std::vector<std::string>({"status midi mode", "stop midi", "close midi"}));
   EXPECT_EQ(gMidiOpen, 0);
   EXPECT_EQ(plat::GetMidiMode(), plat::MidiMode::kClosed);
+  EXPECT_TRUE(headless::Boxes().empty());
 }
 
 TEST_F(MidiTest, ALoopRestartThroughTheWindowProcedureAllocatesNothing) {
