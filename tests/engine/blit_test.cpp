@@ -74,17 +74,17 @@ void ExpectKeyedBlitLikeReference(int n, int x, int y, int round) {
   ASSERT_EQ(gBackSurface->pixels, want) << "round " << round;
 }
 
-// Runs of 2 to 9 pixels between keyed ones, blitted again after every kind
+// Runs of 2 to 58 pixels between keyed ones, blitted again after every kind
 // of change to the picture's pixels or key, so stale runs would show.
 TEST_P(KeyedBlitTest, RunsFollowWritesKeyChangesAndClears) {
   koDraw::SetClip(0, 0, 640, 480);
   const int n =
-      MakeObject(70, 8, [](int x, int y) { return x % (y + 3) == 0 ? uint16_t{0} : Px(x, y); });
+      MakeObject(70, 8, [](int x, int y) { return x % (8 * y + 3) == 0 ? uint16_t{0} : Px(x, y); });
   for (int change = 0; change < 5; ++change) {
     for (int x : {10, 11, -3, 633}) ExpectKeyedBlitLikeReference(n, x, 10 * change, change);
-    if (change == 0) koDraw::BlitOpaqueToObject(n, 35, 0, sprite_, 0, 0, 3, 1);
+    if (change == 0) koDraw::BlitOpaqueToObject(n, 53, 3, sprite_, 0, 0, 3, 1);
     if (change == 1) koDraw::SetObjectColorKey(n, 0x123456);
-    if (change == 2) koDraw::ObjectSurface(n)->Row(7)[69] = 0x8421;
+    if (change == 2) koDraw::ObjectSurface(n)->Row(7)[59] = 0x8421;
     if (change == 3) koDraw::ClearObject(n);
   }
 }
