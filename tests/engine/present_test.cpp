@@ -64,17 +64,16 @@ TEST_F(PresentTest, OverlayKindsFrameByFrame) {
   ExpectGolden();
 }
 
-// A capture ignores the clip; a rectangle past the screen is cut to it.
 TEST_F(PresentTest, CaptureIsNotClippedAndStaysInsideTheObject) {
   koDraw::SetClip(100, 100, 101, 101);
   Back(0, 0) = 0x1234;
   koDraw::CaptureScreen(kObjectScreen, 0, 0, 640, 480);
+  EXPECT_EQ(gDrawObjects[kObjectScreen].surface->pixels[0], 0x1234);
   const int small = koDraw::CreateObject(4, 4, 2);
+  // A rectangle reaching outside the screen is cut to it, as a blit's source is.
   koDraw::CaptureScreen(small, -2, -2, 900, 900);
-  const Surface& s = *koDraw::ObjectSurface(small);
-  EXPECT_EQ(
-      (std::vector<int>{gDrawObjects[kObjectScreen].surface->pixels[0], s.Row(3)[3], s.Row(1)[1]}),
-      (std::vector<int>{0x1234, kNew, 0}));
+  EXPECT_EQ(koDraw::ObjectSurface(small)->Row(3)[3], kNew);
+  EXPECT_EQ(koDraw::ObjectSurface(small)->Row(1)[1], 0);
 }
 
 // The page scrolls by key and frame scale, held between 0 and its height
