@@ -46,14 +46,12 @@ TEST_F(WaveScriptTest, ASlotStillInUseAtItsCountIsSkippedAndOfferedAgainAfterThe
   for (int i = 0; i < 30; ++i) TickWaveZak4A(0);
   gZak4A[0].x = 300.0f;
   for (int i = 0; i < 30; ++i) TickWaveZak4A(0);
-  EXPECT_EQ(gZak4A[0].x, 300.0f);
-  EXPECT_EQ(gZak4A[0].waveCounter, 30);
+  EXPECT_TRUE(gZak4A[0].x == 300.0f && gZak4A[0].waveCounter == 30);
   gZak4A[0].alive = 0;
   for (int i = 30; i < 189; ++i) TickWaveZak4A(0);
   EXPECT_EQ(gZak4A[0].alive, 0);
   for (int i = 0; i < 31; ++i) TickWaveZak4A(0);
-  EXPECT_EQ(gZak4A[0].alive, 1);
-  EXPECT_EQ(gZak4A[0].x, 125.0f);
+  EXPECT_TRUE(gZak4A[0].alive == 1 && gZak4A[0].x == 125.0f);
   // Two calls in one frame advance two counts; neither release is lost.
   for (int i = 0; i < 30; ++i) TickWaveGunZakB(0), TickWaveGunZakB(0);
   EXPECT_EQ(gGunZakB[0].alive + gGunZakB[1].alive, 2);
@@ -141,8 +139,7 @@ TEST_F(WaveShotTest, AStartSetsEveryBulletsSpeedFromTheFixedOriginSlot) {
   for (int i = 0; i < 4; ++i) EXPECT_EQ(gTwinGunZakAShot1[i].speed, speeds[i]) << i;
   EXPECT_EQ(koSystem::Rand(), draws);  // no random draw taken
   const AimedShotRecord& s = gTwinGunZakAShot1[2];
-  EXPECT_EQ(s.x, 140.0f);
-  EXPECT_EQ(s.dx, 300.0f + 22.0f - 140.0f);
+  EXPECT_TRUE(s.x == 140.0f && s.dx == 300.0f + 22.0f - 140.0f);
   EXPECT_EQ(gTwinGunZakAShot1[1].x, 7.0f);  // in flight: only its speed changed
 }
 
@@ -153,8 +150,7 @@ TEST_F(WaveShotTest, GunZakFiresEachFreeBulletFromItsOwnCraftWithOneSpeedDrawEac
   for (int i : {1, 3, 4}) gGunZakDShot[i].alive = 1;
   const std::vector<int> r = NextRands(2);
   FireGunZakDShot(0);
-  EXPECT_EQ(gGunZakDShot[0].x, 242.0f);
-  EXPECT_EQ(gGunZakDShot[0].y, 150.0f);
+  EXPECT_TRUE(gGunZakDShot[0].x == 242.0f && gGunZakDShot[0].y == 150.0f);
   EXPECT_EQ(gGunZakDShot[0].speed, static_cast<float>(r[0] % 100 + 210));
   EXPECT_EQ(gGunZakDShot[2].x, 442.0f);
   EXPECT_EQ(gGunZakDShot[2].speed, static_cast<float>(r[1] % 100 + 210));
