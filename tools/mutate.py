@@ -5,7 +5,7 @@ Run on demand (not part of `make test`):
 
     tools/mutate.py [--jobs 3] [--list tools/mutations.txt] [--only LABEL ...]
                     [--survivors-of REPORT] [--report build/mutation-report.md]
-                    [--source TREE] [--filter GTEST_FILTER] [--check]
+                    [--source TREE] [--filter GTEST_FILTER] [--sanitize] [--check]
 
 Each fault in the list names its line by a text fragment that must occur exactly
 once in the game's sources (every top-level folder except tests, bench, fuzz and
@@ -98,8 +98,9 @@ def run(cmd, cwd, env, timeout):
 
 
 class Copy:
-    def __init__(self, source, folder, build_jobs, gtest_filter, nets):
+    def __init__(self, source, folder, build_jobs, gtest_filter, nets, sanitize):
         self.source = source
+        self.sanitize = sanitize
         self.gtest_filter = gtest_filter
         self.nets = nets
         self.folder = folder
@@ -113,8 +114,10 @@ class Copy:
                         ignore=shutil.ignore_patterns(".git", "build", "build-*", "*.pyc"))
 
     def prepare(self, check_tests=True):
-        rc, out = run(["cmake", "-S", ".", "-B", "build", "-DCMAKE_BUILD_TYPE=Release",
-                       "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache",
+        kind = (["-DCMAKE_BUILD_TYPE=RelWithDebInfo", "-DVORENDALITE_SANITIZE=ON"]
+                if self.sanitize else ["-DCMAKE_BUILD_TYPE=Release"])
+        rc, out = run(["cmake", "-S", ".", "-B", "build"] + kind +
+                      ["-DCMAKE_CXX_COMPILER_LAUNCHER=ccache",
                        "-DCMAKE_C_COMPILER_LAUNCHER=ccache"], self.folder, self.env, BUILD_TIMEOUT)
         if rc != 0:
             sys.exit(f"configure failed in {self.folder}:\n{out[-3000:]}")
@@ -189,6 +192,8 @@ def main():
     ap.add_argument("--filter", help="run only the tests this gtest filter names")
     ap.add_argument("--nets", help="gtest filter of the broad nets: each fault is run without"
                     " them first, and with them only if it survives (a second column)")
+    ap.add_argument("--sanitize", action="store_true", help="build the copies with ASan and UBSan,"
+                    " for faults that only read or write out of bounds (tagged so in the list)")
     ap.add_argument("--check", action="store_true", help="only check that every entry is found")
     ap.add_argument("--source", default=str(ROOT), help="the tree to copy (default: this one)")
     ap.add_argument("--work", default=f"/tmp/vorendalite-mutate-{os.getuid()}")
@@ -206,7 +211,8 @@ def main():
     if args.only is not None or args.survivors_of:
         faults = [f for f in faults if f[0] in wanted]
 
-    copies = [Copy(source, pathlib.Path(args.work) / str(i), args.build_jobs, args.filter, args.nets)
+    copies = [Copy(source, pathlib.Path(args.work) / str(i), args.build_jobs, args.filter, args.nets,
+                   args.sanitize)
               for i in range(args.jobs)]
     started = time.time()
     for c in copies:  # all taken at once, so later edits of the tree do not mix in
