@@ -173,6 +173,8 @@ TEST(LockBoss, LockedMarksStayAndARelockPlacesTheWholeSetExceptForBoss1) {
   TestLockSightBosses();
   for (const TargetMarker& m : gBoss1MarkersA)
     EXPECT_TRUE(m.locked == 1 && m.x == 290 && m.y == 200);  // all three on the one point
+  EXPECT_TRUE(gBoss2MarkersA[1].y == 170 && gBoss2MarkersA[2].x == 360 &&
+              gBoss2MarkersA[2].y == 170);  // boss 2's parts each have their own place
 
   gBoss1.x = gBoss2.x = 110;
   TestLockSightBosses();
