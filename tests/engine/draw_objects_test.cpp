@@ -32,6 +32,24 @@ TEST_F(DrawTest, PixelFormatsAndTables) {
   ExpectGolden();
 }
 
+// The screen opens at the first 16 among the stored depths, else fails with no surfaces.
+TEST_F(DrawTest, ScreenTakesTheFirstSixteenOfTheStoredDepthsOrFailsWithoutSurfaces) {
+  koDraw::Release();
+  koDraw::SetDepth(32, 15, 16);
+  EXPECT_EQ(koDraw::Screen(640, 480, 1), 1);
+  EXPECT_EQ(gDisplayDepth, 16);
+  koDraw::Release();
+  koSystem::InitProcessState();
+  koDraw::SetDepth(32, 0, 24);
+  const int opened = koDraw::Screen(640, 480, 1);
+  const int depth = gDisplayDepth;
+  koDraw::SetDepth(16, 0, 0);
+  EXPECT_EQ(opened, 0);
+  EXPECT_EQ(depth, 24);
+  EXPECT_EQ(LastBoxText(), "koDraw::Screen : 解像度が変更できません");
+  EXPECT_EQ(gBackSurface, nullptr);
+}
+
 // Without frame output the screen reports and stays shut, drawing nothing.
 TEST_F(DrawTest, ScreenWithoutFrameOutputReportsAndShutsDown) {
   koDraw::Release();
