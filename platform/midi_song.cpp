@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace plat {
 namespace {
@@ -98,14 +99,14 @@ bool ReadTrack(Reader r, MidiSong& song, std::vector<Tempo>& tempos, uint32_t& e
 
 bool ReadMidiSong(const uint8_t* data, size_t size, int rate, MidiSong& out) {
   out = MidiSong();
-  if (size < 14 || Be(data, 4) != Be(reinterpret_cast<const uint8_t*>("MThd"), 4)) return false;
+  if (size < 14 || std::memcmp(data, "MThd", 4) != 0) return false;
   const uint32_t headerSize = Be(data + 4, 4);
   const uint32_t format = Be(data + 8, 2), division = Be(data + 12, 2);
   if (headerSize < 6 || headerSize > size - 8 || format > 2 || division == 0) return false;
   std::vector<Tempo> tempos;
   Reader file{data + 8 + headerSize, data + size};
   while (file.end - file.p >= 8) {
-    const bool track = Be(file.p, 4) == Be(reinterpret_cast<const uint8_t*>("MTrk"), 4);
+    const bool track = std::memcmp(file.p, "MTrk", 4) == 0;
     const uint32_t n = Be(file.p + 4, 4);
     file.p += 8;
     const size_t have = std::min<size_t>(n, file.end - file.p);

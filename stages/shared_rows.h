@@ -2,6 +2,7 @@
 #pragma once
 #include "enemies/divers.h"
 #include "enemies/gunners.h"
+#include "player/life.h"
 #include "player/power_item.h"
 #include "stages/timeline.h"
 
@@ -14,6 +15,9 @@ inline constexpr auto kPowerItemRows = RowsOf({
     Within(StageClock::kFirst, 800, 850, Ops<SpawnPowerItem>),
     Within(StageClock::kFirst, 1000, 1050, Ops<SpawnPowerItem>),
 });
+
+// The ship's life and respawn, after the stage's draws.
+inline constexpr auto kLifeRows = RowsOf({Always(Ops<UpdatePlayerLife>)});
 
 // One window of a pair of side craft: each side fires its own mix of streams.
 template <auto SpawnL, auto StreamL1, auto StreamL2, auto StreamL3, auto SpawnR, auto StreamR1,

@@ -154,7 +154,6 @@ constexpr auto kHomingDraws = RowsOf(
     {Always(Ops<DrawHomingDiver80L, DrawHomingDiver80R, DrawHomingGunner80L, DrawHomingGunner80R,
                 DrawHomingBig90A, DrawHomingVolleyZakA, DrawHomingZak4A, DrawHomingZak4B,
                 DrawHomingZak4C, DrawHomingZak4D, DrawHomingBoss4A, DrawHomingBoss4B>)});
-constexpr auto kLife = RowsOf({Always(Ops<UpdatePlayerLife>)});
 
 constexpr auto kBullets = RowsOf({
     Always(
@@ -215,7 +214,7 @@ constexpr auto kRows = JoinRows(
     kWavesAndDivers, DiverL::In(kDive1, kDive1Shots), DiverR::In(kDive1, kDive1Shots),
     DiverL::In(kDive2, kDive2Shots), DiverR::In(kDive2, kDive2Shots), kGunners,
     GunnerL::In(kGun1, kGun1Shots), GunnerR::In(kGun1, kGun1Shots), GunnerL::In(kGun2, kGun2Shots),
-    GunnerR::In(kGun2, kGun2Shots), kOthers, kPowerItemRows, kHomingDraws, kLife, kBullets);
+    GunnerR::In(kGun2, kGun2Shots), kOthers, kPowerItemRows, kHomingDraws, kLifeRows, kBullets);
 
 // The homing missiles' updates, run after the hit passes.
 constexpr std::span<const TimelineOp> kHomingUpdates =

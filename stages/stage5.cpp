@@ -87,7 +87,6 @@ constexpr auto kHomingDraws = RowsOf(
     {Always(Ops<DrawHomingDiver80L, DrawHomingDiver80R, DrawHomingGunner80L, DrawHomingGunner80R,
                 DrawHomingBig90A, DrawHomingVolleyZakA, DrawHomingZak4A, DrawHomingZak4B,
                 DrawHomingZak4C, DrawHomingZak4D, DrawHomingBoss5A, DrawHomingBoss5B>)});
-constexpr auto kLife = RowsOf({Always(Ops<UpdatePlayerLife>)});
 
 // Zak51A's second shot flies in extra play, its first in the others; the
 // shot ticked but not flown keeps its bullets where they started, unseen.
@@ -128,7 +127,7 @@ constexpr auto kBullets = RowsOf({
 });
 
 constexpr auto kRows =
-    JoinRows(kDiversAndGunners, kOthers, kPowerItemRows, kHomingDraws, kLife, kBullets);
+    JoinRows(kDiversAndGunners, kOthers, kPowerItemRows, kHomingDraws, kLifeRows, kBullets);
 
 // The homing missiles' updates, run after the hit passes.
 constexpr std::span<const TimelineOp> kHomingUpdates =

@@ -88,7 +88,6 @@ constexpr auto kHomingDraws = RowsOf({Always(
     Ops<DrawHomingZak2, DrawHomingZak3, DrawHomingDiver80L, DrawHomingDiver80R, DrawHomingGunner80L,
         DrawHomingGunner80R, DrawHomingBig90A, DrawHomingVolleyZakA, DrawHomingZak4A,
         DrawHomingZak4B, DrawHomingZak4C, DrawHomingZak4D, DrawHomingBoss6A, DrawHomingBoss6B>)});
-constexpr auto kLife = RowsOf({Always(Ops<UpdatePlayerLife>)});
 
 // Families of kinds this stage never runs (the strafers, the twin-gun craft,
 // Zak54C and Zak50C) are moved and drawn too; their slots stay parked.
@@ -138,8 +137,8 @@ constexpr auto kBullets = RowsOf({
     Always(Ops<MoveZak51ABeam1, DrawZak51ABeam1, MoveZak51ABeam2, DrawZak51ABeam2>),
 });
 
-constexpr auto kRows =
-    JoinRows(kKinds, kDiversAndGunners, kLargeKinds, kPowerItemRows, kHomingDraws, kLife, kBullets);
+constexpr auto kRows = JoinRows(kKinds, kDiversAndGunners, kLargeKinds, kPowerItemRows,
+                                kHomingDraws, kLifeRows, kBullets);
 
 // The homing missiles' updates, run after the hit passes.
 constexpr std::span<const TimelineOp> kHomingUpdates =

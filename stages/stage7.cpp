@@ -98,7 +98,6 @@ constexpr auto kKinds = RowsOf({
 constexpr auto kHomingDraws = RowsOf(
     {Always(Ops<DrawHomingDiver80L, DrawHomingDiver80R, DrawHomingGunner80L, DrawHomingGunner80R,
                 DrawHomingBig90A, DrawHomingVolleyZakA, DrawHomingBoss7A, DrawHomingBoss7B>)});
-constexpr auto kLife = RowsOf({Always(Ops<UpdatePlayerLife>)});
 
 constexpr auto kBullets = RowsOf({
     Always(
@@ -139,7 +138,7 @@ constexpr auto kBullets = RowsOf({
             DrawZak50CStream>),
 });
 
-constexpr auto kRows = JoinRows(kKinds, kPowerItemRows, kHomingDraws, kLife, kBullets);
+constexpr auto kRows = JoinRows(kKinds, kPowerItemRows, kHomingDraws, kLifeRows, kBullets);
 
 // The homing missiles' updates, run after the hit passes.
 constexpr std::span<const TimelineOp> kHomingUpdates =

@@ -97,7 +97,6 @@ constexpr auto kKinds = RowsOf({
 constexpr auto kHomingDraws = RowsOf(
     {Always(Ops<DrawHomingDiver80L, DrawHomingDiver80R, DrawHomingGunner80L, DrawHomingGunner80R,
                 DrawHomingBig90A, DrawHomingVolleyZakA, DrawHomingBoss8A, DrawHomingBoss8B>)});
-constexpr auto kLife = RowsOf({Always(Ops<UpdatePlayerLife>)});
 
 // Zak50B's first shot, ticked in every mode, flies only outside extra play.
 constexpr auto kBullets = RowsOf({
@@ -136,7 +135,7 @@ constexpr auto kBullets = RowsOf({
     InMode(kNoExtra, Ops<MoveZak50BShot1, DrawZak50BShot1>),
 });
 
-constexpr auto kRows = JoinRows(kKinds, kPowerItemRows, kHomingDraws, kLife, kBullets);
+constexpr auto kRows = JoinRows(kKinds, kPowerItemRows, kHomingDraws, kLifeRows, kBullets);
 
 // The homing missiles' updates, run after the hit passes.
 constexpr std::span<const TimelineOp> kHomingUpdates =

@@ -79,6 +79,7 @@ constexpr const char* kTitle = "Vorendalite";
 // Main loop, window procedure, shutdown.
 void InitProcessState();
 int CheckSingleInstance(const char* title);
+void ReleaseInstance();
 void SetActive(int flag);
 void OnActivateHook(int flag);
 int64_t WndProc(uint32_t message, uint64_t wparam, int64_t lparam);

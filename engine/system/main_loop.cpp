@@ -70,6 +70,13 @@ int CheckSingleInstance(const char* title) {
   return 1;
 }
 
+// Lets a later start run: on shutdown, and when start-up fails after the lock.
+void ReleaseInstance() {
+  if (!gInstanceLocked) return;
+  plat::ReleaseInstanceLock();
+  gInstanceLocked = 0;
+}
+
 void SetActive(int flag) { gAppActive = flag; }
 
 void OnActivateHook(int) {}
@@ -202,10 +209,7 @@ int Quit() {
   koDraw::FreeFontList();
   koSound::Release();
   koDraw::Release();
-  if (gInstanceLocked) {
-    plat::ReleaseInstanceLock();
-    gInstanceLocked = 0;
-  }
+  ReleaseInstance();
   if (gCloseState == 0) plat::PostMessage({plat::kMsgClose, 0, 0});
   gCloseState = 2;
   return 1;
@@ -219,8 +223,7 @@ int WinMain(const char* commandLine) {
   gCommandLine = commandLine ? commandLine : "";
   if (!plat::OpenWindow(koSystem::kTitle)) {
     // No window is a failure: the caller learns it, and a later start may run.
-    plat::ReleaseInstanceLock();
-    gInstanceLocked = 0;
+    koSystem::ReleaseInstance();
     return 1;
   }
   koSystem::SeedRand(static_cast<uint32_t>(plat::TimeSeconds()));
