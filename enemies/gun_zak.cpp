@@ -26,10 +26,6 @@ constexpr auto kBandsA = Sweep(220, 1, FireGunZakAShot);
 constexpr auto kBandsB = Sweep(-220, 1, FireGunZakBShot);
 constexpr auto kBandsC = Sweep(220, -1, FireGunZakCShot);
 constexpr auto kBandsD = Sweep(-220, -1, FireGunZakDShot);
-constexpr auto kUnarmedA = Sweep(220, 1, nullptr);
-constexpr auto kUnarmedB = Sweep(-220, 1, nullptr);
-constexpr auto kUnarmedC = Sweep(220, -1, nullptr);
-constexpr auto kUnarmedD = Sweep(-220, -1, nullptr);
 
 constexpr EntryValue kEntryA[] = {{kX, 0, -140}, {kY, 0, 100}, {kVX, 0, 0}, {kVY, 0, 0}};
 constexpr EntryValue kEntryB[] = {{kX, 0, 640}, {kY, 0, 100}, {kVX, 0, 0}, {kVY, 0, 0}};
@@ -69,14 +65,14 @@ constexpr WaveKind kGunZakD =
     Kind(gGunZakD, kEntryD, kExitLeftUp, SpawnSlotGunZakD, 30, kBandsD, FireGate::kHardOrExtraMode);
 
 // The same craft flying the same sweep without firing.
-constexpr WaveKind Unarmed(WaveKind w, std::span<const PhaseBand> bands) {
-  w.script.bands = bands;
+constexpr WaveKind Unarmed(WaveKind w) {
+  w.script.gate = FireGate::kNever;
   return w;
 }
-constexpr WaveKind kGunZakAUnarmed = Unarmed(kGunZakA, kUnarmedA);
-constexpr WaveKind kGunZakBUnarmed = Unarmed(kGunZakB, kUnarmedB);
-constexpr WaveKind kGunZakCUnarmed = Unarmed(kGunZakC, kUnarmedC);
-constexpr WaveKind kGunZakDUnarmed = Unarmed(kGunZakD, kUnarmedD);
+constexpr WaveKind kGunZakAUnarmed = Unarmed(kGunZakA);
+constexpr WaveKind kGunZakBUnarmed = Unarmed(kGunZakB);
+constexpr WaveKind kGunZakCUnarmed = Unarmed(kGunZakC);
+constexpr WaveKind kGunZakDUnarmed = Unarmed(kGunZakD);
 
 // Bullet i leaves enemy slot i at (42, 50); both spare floats get 300, no draw.
 constexpr AimedShotFamily<WaveZakRecord> Shot(std::span<AimedShotRecord> shots,

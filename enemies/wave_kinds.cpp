@@ -12,6 +12,8 @@ bool FireGateOpen(FireGate gate) {
       return gDifficultyExtra == 1;
     case FireGate::kHardOrExtraMode:
       return gDifficulty == 2 || gDifficultyExtra == 1;
+    case FireGate::kNever:
+      return false;
   }
   return false;
 }

@@ -22,6 +22,7 @@ enum class FireGate : uint8_t {
   kAlways,
   kExtraMode,        // only while gDifficultyExtra is 1
   kHardOrExtraMode,  // while gDifficulty is 2 or gDifficultyExtra is 1
+  kNever,            // the script flies without firing
 };
 bool FireGateOpen(FireGate gate);
 
