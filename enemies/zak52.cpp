@@ -19,7 +19,9 @@ constexpr WeaponBand kWeapons[] = {
 };
 constexpr MidBossDesign<Zak52State> kZak52{
     &gZak52, {&gPicZak52, 260, 200, enemy::BodyDrawn::kAlways}, 140, {kLegs, kWeapons}};
-// The same flight without the stream volley, for a stage that never shows the stream.
+// The same flight without the stream volley (the first band), for a stage that
+// never shows the stream.
+static_assert(kWeapons[0].from == 51 && kWeapons[1].from == 176);
 constexpr MidBossDesign<Zak52State> kZak52WithoutStream{
     kZak52.block, kZak52.body, kZak52.entryBaseY, {kLegs, std::span(kWeapons).subspan(1)}};
 
