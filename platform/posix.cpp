@@ -65,11 +65,9 @@ std::string DirOf(std::string_view path) {
 
 namespace plat {
 
-namespace {
-bool EqualNoCase(std::string_view a, const char* b) {
-  size_t n = std::strlen(b);
-  if (n != a.size()) return false;
-  for (size_t i = 0; i < n; ++i) {
+bool SameNoCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
     unsigned char x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
     if (x >= 'a' && x <= 'z') x = static_cast<unsigned char>(x - 32);
     if (y >= 'a' && y <= 'z') y = static_cast<unsigned char>(y - 32);
@@ -77,7 +75,6 @@ bool EqualNoCase(std::string_view a, const char* b) {
   }
   return true;
 }
-}  // namespace
 
 std::string FindFileNoCase(std::string_view dir, std::string_view name) {
   std::string exact = std::string(dir) + std::string(name);
@@ -88,7 +85,7 @@ std::string FindFileNoCase(std::string_view dir, std::string_view name) {
   if (!d) return exact;
   std::string found = exact;
   while (dirent* e = ::readdir(d)) {
-    if (EqualNoCase(name, e->d_name)) {
+    if (SameNoCase(name, e->d_name)) {
       found = std::string(dir) + e->d_name;
       break;
     }
@@ -108,7 +105,6 @@ uint64_t FreeMemoryBytes() {
   if (::sysinfo(&s) != 0) return 0;
   return static_cast<uint64_t>(s.freeram) * s.mem_unit;
 }
-
 
 }  // namespace plat
 

@@ -18,6 +18,8 @@ std::string SettingsDir();
 // Path of `name` inside `dir`: the exact name when it exists, else the first
 // entry whose name matches ignoring ASCII case, else the exact name.
 std::string FindFileNoCase(std::string_view dir, std::string_view name);
+// The two texts are equal ignoring ASCII case.
+bool SameNoCase(std::string_view a, std::string_view b);
 
 uint64_t FreeDiskBytes(std::string_view path);
 uint64_t FreeMemoryBytes();

@@ -57,12 +57,7 @@ bool Split(std::string_view command, Elements& out) {
   return true;
 }
 
-bool SameNoCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) ==
-                  std::tolower(static_cast<unsigned char>(y));
-         });
-}
+using plat::SameNoCase;
 
 bool IsOurDevice(std::string_view name) { return gDevice.open && SameNoCase(name, gDevice.alias); }
 

@@ -2,7 +2,6 @@
 // start each time it ends while looping is on.
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <filesystem>
 #include <string_view>
 
@@ -10,6 +9,7 @@
 #include "engine/system/ko_system.h"
 #include "platform/audio.h"
 #include "platform/midi.h"
+#include "platform/system.h"
 
 int gMidiOpen, gMidiLoop;
 
@@ -19,10 +19,10 @@ namespace {
 void LoadSongs(const std::string& dir) {
   std::error_code ec;
   for (const auto& entry : std::filesystem::directory_iterator(dir, ec)) {
-    std::string name = entry.path().filename().string();
-    std::transform(name.begin(), name.end(), name.begin(),
-                   [](unsigned char c) { return std::tolower(c); });
-    if (name.ends_with(".mid")) plat::MidiLoad(entry.path().string());
+    const std::string name = entry.path().filename().string();
+    if (name.size() >= 4 &&
+        plat::SameNoCase(std::string_view(name).substr(name.size() - 4), ".mid"))
+      plat::MidiLoad(entry.path().string());
   }
 }
 

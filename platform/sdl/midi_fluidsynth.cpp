@@ -12,7 +12,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -26,6 +25,7 @@
 #include "platform/messages.h"
 #include "platform/midi.h"
 #include "platform/midi_song.h"
+#include "platform/system.h"
 #include "platform/window.h"
 
 namespace {
@@ -199,10 +199,7 @@ bool SamePath(std::string_view a, std::string_view b) {
   if (a.size() != b.size() || b.rfind('/') != slash) return false;
   const size_t name = slash == std::string_view::npos ? 0 : slash + 1;
   if (a.substr(0, name) != b.substr(0, name)) return false;
-  return std::equal(a.begin() + name, a.end(), b.begin() + name, [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) ==
-           std::tolower(static_cast<unsigned char>(y));
-  });
+  return plat::SameNoCase(a.substr(name), b.substr(name));
 }
 
 // The music bus: runs on the audio thread.
