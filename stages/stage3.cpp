@@ -26,9 +26,8 @@
 #include "game/game_state.h"
 #include "homing/boss_homing.h"
 #include "homing/enemy_homing.h"
-#include "player/life.h"
-#include "player/power_item.h"
 #include "stages/boss_section.h"
+#include "stages/shared_rows.h"
 #include "stages/stage_frame.h"
 #include "stages/stages.h"
 #include "stages/timeline.h"
@@ -45,7 +44,7 @@ void DrawCornerWhileZak52Dies() {
   if (gZak52.dying > 0) koDraw::Blit(0, 0, gPicCg0, 0, 0, 60, 60);
 }
 
-const TimelineRow kRows[] = {
+constexpr auto kKinds = RowsOf({
     Always(Ops<MoveGunZakAUnarmed, DrawGunZakA, MoveGunZakBUnarmed, DrawGunZakB, MoveGunZakCUnarmed,
                DrawGunZakC, MoveGunZakDUnarmed, DrawGunZakD, MoveZak2B, DrawZak2B, MoveZak3B,
                DrawZak3B, MoveZak52BurstA, DrawZak52BurstA, MoveZak52BurstB, DrawZak52BurstB,
@@ -91,13 +90,9 @@ const TimelineRow kRows[] = {
     Always(Ops<ScheduleZak60ASpread>),
     Between(kFirst, 1050, 1110, Ops<SpawnZak60C>),
     Always(Ops<ScheduleZak60CSpread>),
-    Always(Ops<DrawPowerItem, MovePowerItem>),
-    Within(kFirst, 20, 50, Ops<SpawnPowerItem>),
-    Within(kFirst, 300, 350, Ops<SpawnPowerItem>),
-    Within(kFirst, 500, 550, Ops<SpawnPowerItem>),
-    Within(kFirst, 800, 850, Ops<SpawnPowerItem>),
-    Within(kFirst, 1000, 1050, Ops<SpawnPowerItem>),
-    Always(Ops<UpdatePlayerLife>),
+});
+
+constexpr auto kBullets = RowsOf({
     Always(Ops<MoveBoss3Hazard1, DrawBoss3Hazard1, MoveBoss3Hazard2, DrawBoss3Hazard2,
                MoveBoss3Hazard3, DrawBoss3Hazard3, MoveBoss3AimedShot1, DrawBoss3AimedShot1,
                MoveBoss3AimedVolley1, DrawBoss3AimedVolley1, MoveBoss3AimedVolley2,
@@ -108,8 +103,9 @@ const TimelineRow kRows[] = {
                MoveZak50BShot1, DrawZak50BShot1, MoveZak52BurstA, DrawZak52BurstA, MoveZak60ASpread,
                DrawZak60ASpread, MoveZak60CSpread, DrawZak60CSpread>),
     Between(kFirst, 1890, 11100, Ops<DrawCornerWhileZak52Dies>),
+});
 
-};
+constexpr auto kRows = JoinRows(kKinds, kPowerItemRows, kLifeRows, kBullets);
 
 // The homing missiles' updates, run after the hit passes.
 constexpr std::span<const TimelineOp> kHomingUpdates =

@@ -18,7 +18,6 @@
 #include "enemies/zak51_side.h"
 #include "homing/boss_homing.h"
 #include "homing/enemy_homing.h"
-#include "player/life.h"
 #include "stages/boss_section.h"
 #include "stages/shared_rows.h"
 #include "stages/stage_frame.h"

@@ -16,7 +16,6 @@
 #include "enemies/zak52.h"
 #include "homing/boss_homing.h"
 #include "homing/enemy_homing.h"
-#include "player/life.h"
 #include "stages/boss_section.h"
 #include "stages/shared_rows.h"
 #include "stages/stage_frame.h"
