@@ -36,9 +36,9 @@ struct Stage {
   int32_t* attacks;  // the boss's attack counter
 };
 
-const Stage kStages[] = {{SceneStage1, 313.0f, true, &gBoss1, &gBoss1AttackCount},
-                         {SceneStage2, 1440.0f, false, &gBoss2, &gBoss2AttackCount},
-                         {SceneStage3, 1880.0f, false, &gBoss3, &gBoss3AttackCount},
+const Stage kStages[] = {{SceneStage1, 313.0f, true, &gBoss1, &gBoss1AttackCounter},
+                         {SceneStage2, 1440.0f, false, &gBoss2, &gBoss2AttackCounter},
+                         {SceneStage3, 1880.0f, false, &gBoss3, &gBoss3AttackCounter},
                          {SceneStage4, 1290.0f, false, &gBoss4, &gBoss4AttackCounter},
                          {SceneStage5, 1290.0f, false, &gBoss5, &gBoss5AttackCounter},
                          {SceneStage6, 1240.0f, false, &gBoss6, &gBoss6AttackCounter},

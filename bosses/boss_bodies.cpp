@@ -3,7 +3,7 @@
 #include "game/assets.h"
 #include "game/scenes.h"
 
-int32_t gBoss1AttackCount, gBoss2AttackCount, gBoss3AttackCount, gBoss4AttackCounter,
+int32_t gBoss1AttackCounter, gBoss2AttackCounter, gBoss3AttackCounter, gBoss4AttackCounter,
     gBoss5AttackCounter, gBoss6AttackCounter, gBoss7AttackCounter, gBoss8AttackCounter;
 int32_t gBoss1FlameFrame, gBoss2FlameFrame, gBoss3FlameFrame;
 

@@ -9,7 +9,7 @@
 
 // The attack schedule counters. The stage frames own them: they advance and
 // wrap them while a boss attacks; the bodies never read them.
-extern int32_t gBoss1AttackCount, gBoss2AttackCount, gBoss3AttackCount, gBoss4AttackCounter,
+extern int32_t gBoss1AttackCounter, gBoss2AttackCounter, gBoss3AttackCounter, gBoss4AttackCounter,
     gBoss5AttackCounter, gBoss6AttackCounter, gBoss7AttackCounter, gBoss8AttackCounter;
 
 // The cell (0 to 9) of each body's damage-flame animation.

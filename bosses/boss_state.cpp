@@ -45,7 +45,7 @@ bool BossRecordAtStart(int n) {
 
 void ResetBossRecords() {
   for (int n = 1; n <= 8; ++n) ResetBossRecord(n);
-  gBoss1AttackCount = gBoss2AttackCount = gBoss3AttackCount = gBoss4AttackCounter = 0;
+  gBoss1AttackCounter = gBoss2AttackCounter = gBoss3AttackCounter = gBoss4AttackCounter = 0;
   gBoss5AttackCounter = gBoss6AttackCounter = gBoss7AttackCounter = gBoss8AttackCounter = 0;
   gBoss1FlameFrame = gBoss2FlameFrame = gBoss3FlameFrame = gBoss4FlameFrame = 0;
   gBoss5FlameFrame = gBoss6FlameFrame = gBoss7FlameFrame = gBoss8FlameFrame = 0;

@@ -10,7 +10,8 @@
 
 namespace {
 
-// Bonus factor per (difficulty, extra) pair; 0 means the pair awards nothing.
+// Bonus factor per (difficulty, extra) pair; 0 means the pair awards nothing, though
+// the score is still clamped and the high score still raised.
 int BonusFactor() {
   if (gDifficultyExtra == 0) return gDifficulty == 1 ? 1 : gDifficulty == 2 ? 2 : 0;
   if (gDifficultyExtra == 1) return gDifficulty == 1 ? 6 : gDifficulty == 2 ? 10 : 0;
@@ -47,8 +48,7 @@ void RaiseHighScore() {
 
 void AddScore(int points) {
   const int k = BonusFactor();
-  if (k == 0) return;
-  const int64_t sum = int64_t{gScore} + int64_t{k} * gBombStock + points;
+  const int64_t sum = k == 0 ? int64_t{gScore} : int64_t{gScore} + int64_t{k} * gBombStock + points;
   gScore = sum > kScoreMax ? kScoreMax : static_cast<int>(sum < INT32_MIN ? INT32_MIN : sum);
   RaiseHighScore();
 }

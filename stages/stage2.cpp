@@ -144,7 +144,7 @@ const BossSection kBossSection{.openAfter = 1450,
                                .draw = DrawBoss2,
                                .defeat = DefeatBoss2,
                                .attackLimit = 590,
-                               .counter = &gBoss2AttackCount,
+                               .counter = &gBoss2AttackCounter,
                                .wrapAt = 1500,
                                .schedule = kBoss2Schedule};
 

@@ -134,7 +134,7 @@ const BossSection kBossSection{.openAfter = 1890,
                                .draw = DrawBoss3,
                                .defeat = DefeatBoss3,
                                .attackLimit = 585,
-                               .counter = &gBoss3AttackCount,
+                               .counter = &gBoss3AttackCounter,
                                .wrapAt = 2060,
                                .schedule = kBoss3Schedule};
 

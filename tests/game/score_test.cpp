@@ -25,6 +25,12 @@ TEST_F(GameTest, AddScoreBonusGrowsWithModeAndBombs) {
     EXPECT_EQ(gScore, c.added) << c.difficulty << "," << c.extra;
     EXPECT_EQ(gHighScore, 500);
   }
+  // A pair outside the table adds nothing but still clamps and raises.
+  SetMode(3, 0, 5);
+  gScore = kScoreMax + 5;
+  AddScore(100);
+  EXPECT_EQ(gScore, kScoreMax);
+  EXPECT_EQ(gHighScore, kScoreMax);
 }
 
 TEST_F(GameTest, ScoreClampsAtItsMaximumAndRaisesTheHighScore) {

@@ -168,9 +168,9 @@ TEST_P(StageRunTest, AStageAndItsAttackingBossPlayExactlyAsRecorded) {
 }
 
 constexpr StageRun kStageRuns[] = {
-    {1, SceneStage1, 1, 0, kStage1Switch + 330, &gBoss1, &gBoss1AttackCount, 3, 0},
-    {2, SceneStage2, 1, 1, 1460, &gBoss2, &gBoss2AttackCount, 1, 1500},
-    {3, SceneStage3, 2, 0, 1900, &gBoss3, &gBoss3AttackCount, 2, 0},
+    {1, SceneStage1, 1, 0, kStage1Switch + 330, &gBoss1, &gBoss1AttackCounter, 3, 0},
+    {2, SceneStage2, 1, 1, 1460, &gBoss2, &gBoss2AttackCounter, 1, 1500},
+    {3, SceneStage3, 2, 0, 1900, &gBoss3, &gBoss3AttackCounter, 2, 0},
     {4, SceneStage4, 1, 0, 1310, &gBoss4, &gBoss4AttackCounter, 1, 1100},
     {5, SceneStage5, 1, 1, 1310, &gBoss5, &gBoss5AttackCounter, 1, 1000},
     {6, SceneStage6, 2, 0, 1260, &gBoss6, &gBoss6AttackCounter, 1, 960},

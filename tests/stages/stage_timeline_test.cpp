@@ -86,15 +86,15 @@ TEST_F(StageTimelineTest, TheStage1LaserRunsTwiceOnTheFrameAfterTheCounterStoodA
     gStageClock = -100.0f;
     gStageClock2 = 400.0f;
     gBoss1.hp = 500.0f;
-    gBoss1AttackCount = 1349;
+    gBoss1AttackCounter = 1349;
   });
   At(kPlay + 1, [] {
-    EXPECT_EQ(gBoss1AttackCount, 1350);
+    EXPECT_EQ(gBoss1AttackCounter, 1350);
     gBoss1LaserFrame = 0;
   });
   At(kPlay + 2, [] {
     EXPECT_EQ(gBoss1LaserFrame, 2);  // 1180..1350 and 1350..1500 both held 1350
-    EXPECT_EQ(gBoss1AttackCount, 1351);
+    EXPECT_EQ(gBoss1AttackCounter, 1351);
   });
   At(kPlay + 3, [] { EXPECT_EQ(gBoss1LaserFrame, 3); });
   RunFrames(kPlay + 4);
