@@ -59,6 +59,7 @@ struct State {
   std::string programDir, lockDir;
   int lockFd = -1;
   int raiseRequests = 0;
+  int minimizeRequests = 0;
   bool windowOpen = false;
   int cursorShown = 1;
   plat::OsVersion osVersion{0, 0, 0};
@@ -160,6 +161,7 @@ void Reset(uint32_t startMs, int64_t epochSeconds) {
   if (s.programDir.empty()) s.programDir = "./";
   if (s.lockDir.empty()) s.lockDir = OwnLockDir();
   s.raiseRequests = 0;
+  s.minimizeRequests = 0;
   s.windowOpen = false;
   s.cursorShown = 1;
   s.osVersion = {0, 0, 0};
@@ -215,6 +217,7 @@ int RaiseRequests() { return S().raiseRequests; }
 void SetAudioDevice(bool present) { S().audioDevice = present; }
 void RenderAudio(int16_t* out, int frames) { plat::mixer::Render(out, frames); }
 bool WindowOpen() { return S().windowOpen; }
+int MinimizeRequests() { return S().minimizeRequests; }
 int CursorShown() { return S().cursorShown; }
 void SetOsVersion(int platform, int major, int minor) { S().osVersion = {platform, major, minor}; }
 
@@ -241,6 +244,7 @@ void DestroyWindow() {
   PostMessage({kMsgDestroy, 0, 0});
 }
 bool WindowOpen() { return S().windowOpen; }
+void MinimizeWindow() { ++S().minimizeRequests; }
 
 bool PeekMessage(Message& out) {
   State& s = S();

@@ -69,6 +69,8 @@ void SetAudioDevice(bool present);
 void RenderAudio(int16_t* out, int frames);
 
 bool WindowOpen();
+// Times the window was asked to minimise, open or not.
+int MinimizeRequests();
 int CursorShown();
 // What the machine reports as its operating system.
 void SetOsVersion(int platform, int major, int minor);

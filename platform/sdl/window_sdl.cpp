@@ -323,6 +323,10 @@ void DestroyWindow() {
 
 bool WindowOpen() { return B().window != nullptr; }
 
+void MinimizeWindow() {
+  if (B().window) SDL_MinimizeWindow(B().window);
+}
+
 bool PeekMessage(Message& out) {
   if (PopQueued(out)) return true;
   sdl::ServiceRaiseRequest(B().window);

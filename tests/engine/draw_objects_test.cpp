@@ -66,6 +66,20 @@ TEST_F(DrawTest, ScreenWithoutFrameOutputReportsAndShutsDown) {
   EXPECT_EQ(headless::ShownFrames(), 0);
 }
 
+// The display's shutdown empties the records and minimises the full-screen
+// window; a second one finds nothing to release and only minimises again.
+TEST_F(DrawTest, ReleaseMinimisesTheWindowEveryTime) {
+  EXPECT_EQ(headless::MinimizeRequests(), 0);
+  koDraw::Release();
+  EXPECT_EQ(headless::MinimizeRequests(), 1);
+  EXPECT_EQ(gBackSurface, nullptr);
+  EXPECT_EQ(gDrawObjects[0].surface, nullptr);
+  EXPECT_EQ(gDrawObjects[0].name[0], '\0');
+  koDraw::Release();
+  EXPECT_EQ(headless::MinimizeRequests(), 2);
+  EXPECT_EQ(gBackSurface, nullptr);
+}
+
 class ObjectTableTest : public DrawTest {
  protected:
   int Load(const std::string& name) {
