@@ -478,14 +478,30 @@ __attribute__((always_inline)) inline void BlitOnto(Surface* dst, int x, int y, 
     detail::CopySpan(*dst, *src, s, keyed);
 }
 
-// Stretched blit onto the back surface: the source rectangle to width x
-// height at (x, y), cut to the surface and the picture, not to gClipRect.
+// Stretched blit of the source rectangle to width x height at (x, y). With
+// a stretching display it goes straight onto the back surface, keyed with
+// the picture's key and not cut to gClipRect. Without one it goes through
+// ObjectBuffer: stretched opaque into its top-left corner (cut at its size),
+// then blitted from there as any sprite, clipped and keyed with the
+// buffer's key (black); the buffer keeps what was stretched into it.
 void StretchBlit(int x, int y, int object, int left, int top, int right, int bottom, int width,
                  int height, bool keyed) {
   const Surface* src = ObjectSurface(object);
-  if (!src || !gBackSurface) return;
-  detail::StretchRect(*gBackSurface, x, y, width, height, detail::View(*src), left, top,
-                      int64_t{right} - left, int64_t{bottom} - top, keyed, src->colorKey);
+  const int64_t sw = int64_t{right} - left, sh = int64_t{bottom} - top;
+  if (gCanStretch) {
+    if (src && gBackSurface)
+      detail::StretchRect(*gBackSurface, x, y, width, height, detail::View(*src), left, top, sw, sh,
+                          keyed, src->colorKey);
+    return;
+  }
+  Surface* buffer = ObjectSurface(kObjectBuffer);
+  if (src && buffer)
+    detail::StretchRect(*buffer, 0, 0, width, height, detail::View(*src), left, top, sw, sh, false,
+                        0);
+  if (keyed)
+    Blit(x, y, kObjectBuffer, 0, 0, width, height);
+  else
+    BlitOpaque(x, y, kObjectBuffer, 0, 0, width, height);
 }
 
 uint16_t White() { return static_cast<uint16_t>(gPixelFormat.white); }
