@@ -54,6 +54,7 @@ struct State {
   int beeps = 0;
   int sleeps = 0;
   int shownFrames = 0;
+  int waitedFrames = 0;
   std::vector<uint16_t> lastFrame;
   bool frameOutputFails = false;
   std::string programDir, lockDir;
@@ -156,6 +157,7 @@ void Reset(uint32_t startMs, int64_t epochSeconds) {
   s.beeps = 0;
   s.sleeps = 0;
   s.shownFrames = 0;
+  s.waitedFrames = 0;
   s.frameOutputFails = false;
   s.lastFrame.assign(static_cast<size_t>(plat::kFrameWidth) * plat::kFrameHeight, 0);
   if (s.programDir.empty()) s.programDir = "./";
@@ -204,6 +206,7 @@ int BeepCount() { return S().beeps; }
 int SleepCount() { return S().sleeps; }
 
 int ShownFrames() { return S().shownFrames; }
+int WaitedFrames() { return S().waitedFrames; }
 const std::vector<uint16_t>& LastFrame() { return S().lastFrame; }
 void FailFrameOutput(bool fail) { S().frameOutputFails = fail; }
 
@@ -310,13 +313,14 @@ void BeginFrame() {
 
 bool FrameOutputReady() { return !S().frameOutputFails; }
 
-void ShowFrame(const uint16_t* pixels, int width, int height, int pitch) {
+void ShowFrame(const uint16_t* pixels, int width, int height, int pitch, bool waitVBlank) {
   State& s = S();
   const int w = std::min(width, kFrameWidth), h = std::min(height, kFrameHeight);
   for (int y = 0; y < h; ++y)
     std::copy_n(pixels + static_cast<ptrdiff_t>(y) * pitch, w,
                 s.lastFrame.begin() + static_cast<ptrdiff_t>(y) * kFrameWidth);
   ++s.shownFrames;
+  if (waitVBlank) ++s.waitedFrames;
 }
 
 int ShowMessageBox(std::string_view text, std::string_view caption, BoxKind kind) {

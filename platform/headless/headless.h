@@ -51,8 +51,10 @@ const std::vector<Box>& Boxes();
 void AnswerNextBox(int answer);
 int BeepCount();
 
-// Frames shown through ShowFrame.
+// Frames shown through ShowFrame, and how many of them waited for the
+// vertical blank.
 int ShownFrames();
+int WaitedFrames();
 const std::vector<uint16_t>& LastFrame();
 // Makes the frame output report that it cannot show frames (a missing renderer).
 void FailFrameOutput(bool fail);
