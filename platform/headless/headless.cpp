@@ -51,6 +51,7 @@ struct State {
   std::array<plat::PadReading, plat::kPadCount> pads{};
   std::vector<headless::Box> boxes;
   std::vector<int> answers;
+  uint32_t boxUpMs = 0;
   int beeps = 0;
   int sleeps = 0;
   int shownFrames = 0;
@@ -154,6 +155,7 @@ void Reset(uint32_t startMs, int64_t epochSeconds) {
   s.pads.fill(plat::PadReading{});
   s.boxes.clear();
   s.answers.clear();
+  s.boxUpMs = 0;
   s.beeps = 0;
   s.sleeps = 0;
   s.shownFrames = 0;
@@ -202,6 +204,7 @@ bool FrameLimitHit() { return S().limitHit; }
 
 const std::vector<Box>& Boxes() { return S().boxes; }
 void AnswerNextBox(int answer) { S().answers.push_back(answer); }
+void SetBoxUpTime(uint32_t ms) { S().boxUpMs = ms; }
 int BeepCount() { return S().beeps; }
 int SleepCount() { return S().sleeps; }
 
@@ -326,6 +329,7 @@ void ShowFrame(const uint16_t* pixels, int width, int height, int pitch, bool wa
 int ShowMessageBox(std::string_view text, std::string_view caption, BoxKind kind) {
   State& s = S();
   s.boxes.push_back({std::string(text), std::string(caption), kind, s.frameIndex});
+  Advance(s.boxUpMs);
   if (!s.answers.empty()) {
     int a = s.answers.front();
     s.answers.erase(s.answers.begin());

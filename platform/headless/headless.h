@@ -49,6 +49,8 @@ struct Box {
 };
 const std::vector<Box>& Boxes();
 void AnswerNextBox(int answer);
+// Every box stays up this long on the clock before it is answered (0 at first).
+void SetBoxUpTime(uint32_t ms);
 int BeepCount();
 
 // Frames shown through ShowFrame, and how many of them waited for the
