@@ -12,7 +12,9 @@ constexpr int kFrameHeight = 480;
 void BeginFrame();
 // True when finished frames can be shown (the window has its renderer).
 bool FrameOutputReady();
-// Shows a finished frame of 5-6-5 pixels; pitch is in pixels.
-void ShowFrame(const uint16_t* pixels, int width, int height, int pitch);
+// Shows a finished frame of 5-6-5 pixels; pitch is in pixels. With
+// waitVBlank the frame goes on screen at the display's next vertical blank,
+// and the call waits for it; without, at once.
+void ShowFrame(const uint16_t* pixels, int width, int height, int pitch, bool waitVBlank);
 
 }  // namespace plat

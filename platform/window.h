@@ -12,6 +12,8 @@ bool OpenWindow(std::string_view title);
 // Destroys the window; a destroy message follows in the queue.
 void DestroyWindow();
 bool WindowOpen();
+// Minimises the window (to the task bar), if one is open.
+void MinimizeWindow();
 
 // Removes the next message, or returns false when none waits.
 bool PeekMessage(Message& out);

@@ -426,6 +426,38 @@ void FillSurface(Surface& dst, int64_t l, int64_t t, int64_t r, int64_t b, uint1
   for (int y = top; y < bottom; ++y) FillRow(dst.Row(y) + left, right - left, colour);
 }
 
+void StretchRect(Surface& dst, int x, int y, int width, int height, const PixelView& src,
+                 int64_t left, int64_t top, int64_t sw, int64_t sh, bool keyed, uint16_t key) {
+  if (width <= 0 || height <= 0 || sw <= 0 || sh <= 0) return;
+  auto srcX = [&](int64_t i) { return left + i * sw / width; };
+  auto srcY = [&](int64_t j) { return top + j * sh / height; };
+  // Destination columns and rows inside the surface whose source lies in the picture.
+  int64_t i0 = std::max<int64_t>(0, -int64_t{x}),
+          i1 = std::min<int64_t>(width, dst.width - int64_t{x});
+  int64_t j0 = std::max<int64_t>(0, -int64_t{y}),
+          j1 = std::min<int64_t>(height, dst.height - int64_t{y});
+  while (i0 < i1 && srcX(i0) < 0) ++i0;
+  while (i0 < i1 && srcX(i1 - 1) >= src.width) --i1;
+  while (j0 < j1 && srcY(j0) < 0) ++j0;
+  while (j0 < j1 && srcY(j1 - 1) >= src.height) --j1;
+  if (i0 >= i1 || j0 >= j1) return;
+  static std::array<int32_t, kBmpMaxSide> columns;  // no surface is wider
+  const int n = static_cast<int>(i1 - i0);
+  for (int i = 0; i < n; ++i) columns[i] = static_cast<int32_t>(srcX(i0 + i));
+  for (int64_t j = j0; j < j1; ++j) {
+    const uint16_t* s = src.pixels + srcY(j) * src.pitch;
+    uint16_t* d = dst.Row(static_cast<int>(y + j)) + (x + i0);
+    if (keyed) {
+      for (int i = 0; i < n; ++i) {
+        const uint16_t v = s[columns[i]];
+        if (v != key) d[i] = v;
+      }
+    } else {
+      for (int i = 0; i < n; ++i) d[i] = s[columns[i]];
+    }
+  }
+}
+
 }  // namespace detail
 
 namespace {
@@ -446,43 +478,30 @@ __attribute__((always_inline)) inline void BlitOnto(Surface* dst, int x, int y, 
     detail::CopySpan(*dst, *src, s, keyed);
 }
 
-// Nearest-neighbour stretch onto the back surface: destination pixel i of
-// the row shows source column left + i * (right - left) / width. Cut to the
-// surface and to the picture, not to gClipRect.
-void Stretch(int x, int y, int object, int left, int top, int right, int bottom, int width,
-             int height, bool keyed) {
-  Surface* dst = gBackSurface.get();
+// Stretched blit of the source rectangle to width x height at (x, y). With
+// a stretching display it goes straight onto the back surface, keyed with
+// the picture's key and not cut to gClipRect. Without one it goes through
+// ObjectBuffer: stretched opaque into its top-left corner (cut at its size),
+// then blitted from there as any sprite, clipped and keyed with the
+// buffer's key (black); the buffer keeps what was stretched into it.
+void StretchBlit(int x, int y, int object, int left, int top, int right, int bottom, int width,
+                 int height, bool keyed) {
   const Surface* src = ObjectSurface(object);
   const int64_t sw = int64_t{right} - left, sh = int64_t{bottom} - top;
-  if (!dst || !src || width <= 0 || height <= 0 || sw <= 0 || sh <= 0) return;
-  auto srcX = [&](int64_t i) { return left + i * sw / width; };
-  auto srcY = [&](int64_t j) { return top + j * sh / height; };
-  // Destination columns and rows inside the surface whose source lies in the picture.
-  int64_t i0 = std::max<int64_t>(0, -int64_t{x}),
-          i1 = std::min<int64_t>(width, dst->width - int64_t{x});
-  int64_t j0 = std::max<int64_t>(0, -int64_t{y}),
-          j1 = std::min<int64_t>(height, dst->height - int64_t{y});
-  while (i0 < i1 && srcX(i0) < 0) ++i0;
-  while (i0 < i1 && srcX(i1 - 1) >= src->width) --i1;
-  while (j0 < j1 && srcY(j0) < 0) ++j0;
-  while (j0 < j1 && srcY(j1 - 1) >= src->height) --j1;
-  if (i0 >= i1 || j0 >= j1) return;
-  static std::array<int32_t, kBmpMaxSide> columns;  // the back surface is at most this wide
-  const int n = static_cast<int>(i1 - i0);
-  for (int i = 0; i < n; ++i) columns[i] = static_cast<int32_t>(srcX(i0 + i));
-  const uint16_t key = src->colorKey;
-  for (int64_t j = j0; j < j1; ++j) {
-    const uint16_t* s = src->Row(static_cast<int>(srcY(j)));
-    uint16_t* d = dst->Row(static_cast<int>(y + j)) + (x + i0);
-    if (keyed) {
-      for (int i = 0; i < n; ++i) {
-        const uint16_t v = s[columns[i]];
-        if (v != key) d[i] = v;
-      }
-    } else {
-      for (int i = 0; i < n; ++i) d[i] = s[columns[i]];
-    }
+  if (gCanStretch) {
+    if (src && gBackSurface)
+      detail::StretchRect(*gBackSurface, x, y, width, height, detail::View(*src), left, top, sw, sh,
+                          keyed, src->colorKey);
+    return;
   }
+  Surface* buffer = ObjectSurface(kObjectBuffer);
+  if (src && buffer)
+    detail::StretchRect(*buffer, 0, 0, width, height, detail::View(*src), left, top, sw, sh, false,
+                        0);
+  if (keyed)
+    Blit(x, y, kObjectBuffer, 0, 0, width, height);
+  else
+    BlitOpaque(x, y, kObjectBuffer, 0, 0, width, height);
 }
 
 uint16_t White() { return static_cast<uint16_t>(gPixelFormat.white); }
@@ -509,12 +528,12 @@ void BlitOpaqueToObject(int destination, int x, int y, int object, int left, int
 
 void BlitStretch(int x, int y, int object, int left, int top, int right, int bottom, int width,
                  int height) {
-  Stretch(x, y, object, left, top, right, bottom, width, height, true);
+  StretchBlit(x, y, object, left, top, right, bottom, width, height, true);
 }
 
 void BlitStretchOpaque(int x, int y, int object, int left, int top, int right, int bottom,
                        int width, int height) {
-  Stretch(x, y, object, left, top, right, bottom, width, height, false);
+  StretchBlit(x, y, object, left, top, right, bottom, width, height, false);
 }
 
 int BlitMirror(int x, int y, int mode, int object, int left, int top, int right, int bottom) {

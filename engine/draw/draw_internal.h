@@ -87,6 +87,20 @@ void UsePortableKeyedBlit(bool on);
 // (inside a frame) allocates nothing.
 void ReserveKeyRuns(Surface& s);
 
+// Pixels a stretch reads: width x height, rows `pitch` pixels apart.
+struct PixelView {
+  const uint16_t* pixels;
+  int width, height, pitch;
+};
+inline PixelView View(const Surface& s) { return {s.pixels.data(), s.width, s.height, s.pitch}; }
+
+// Nearest-neighbour stretch of the source rectangle from (left, top), sw x sh
+// pixels, to width x height at (x, y) of dst: destination pixel (i, j) shows
+// source pixel (left + i * sw / width, top + j * sh / height). Cut to dst and
+// to the source picture; keyed leaves out source pixels equal to `key`.
+void StretchRect(Surface& dst, int x, int y, int width, int height, const PixelView& src,
+                 int64_t left, int64_t top, int64_t sw, int64_t sh, bool keyed, uint16_t key);
+
 // Writes `colour` to n pixels.
 void FillRow(uint16_t* d, int n, uint16_t colour);
 

@@ -208,8 +208,16 @@ void UseCornerColorKey();
 void SetObjectColorKey(int number, uint32_t colour);
 void SetObjectCornerKey(int number);
 void CopyColorKey(int destination, int source);
-// Reads and decodes program directory + name; null when that gives no picture.
+// Reads and decodes program directory + name into a surface of the picture's
+// size, through CopyBitmap; null when that gives no picture.
 std::unique_ptr<Surface> LoadBitmapSurface(const char* name, uint16_t& width, uint16_t& height);
+// The loaders' copy of a decoded picture: its rectangle from (x, y), dx x dy
+// pixels (0 takes the picture's own width or height), stretched opaque over
+// the whole surface, nearest pixel. kCopyBitmapFailed without surface or picture.
+struct BmpPicture;
+constexpr int kCopyBitmapOk = 0;
+constexpr int kCopyBitmapFailed = -1;
+int CopyBitmap(Surface* surface, const BmpPicture* bitmap, int x, int y, int dx, int dy);
 uint16_t ColorMatch(const Surface& surface, uint32_t colour);
 void SetSurfaceColorKey(Surface& surface, uint32_t colour);
 

@@ -84,12 +84,17 @@ std::unique_ptr<Surface> LoadBitmapSurface(const char* name, uint16_t& width, ui
   if (!DecodeBmp(bytes.data(), bytes.size(), picture)) return nullptr;
   width = static_cast<uint16_t>(picture.width);
   height = static_cast<uint16_t>(picture.height);
-  auto s = std::make_unique<Surface>();
-  s->width = s->pitch = picture.width;
-  s->height = picture.height;
-  s->pixels = std::move(picture.pixels);
-  detail::ReserveKeyRuns(*s);
+  auto s = MakeSurface(picture.width, picture.height);
+  CopyBitmap(s.get(), &picture, 0, 0, 0, 0);  // both are there: the copy cannot fail
   return s;
+}
+
+int CopyBitmap(Surface* surface, const BmpPicture* bitmap, int x, int y, int dx, int dy) {
+  if (!surface || !bitmap) return kCopyBitmapFailed;
+  const detail::PixelView src{bitmap->pixels.data(), bitmap->width, bitmap->height, bitmap->width};
+  detail::StretchRect(*surface, 0, 0, surface->width, surface->height, src, x, y,
+                      dx ? dx : bitmap->width, dy ? dy : bitmap->height, false, 0);
+  return kCopyBitmapOk;
 }
 
 int LoadObject(const char* name, int) {

@@ -318,12 +318,13 @@ void Present() {
     StepTransition();
   }
   if (gEnginePause) DrawPauseScreen();
-  // The frame pacing of the platform stands for the vertical-blank wait.
   const DrawRect& r = gPresentSource;
   const int left = std::clamp(r.left, 0, back->width), top = std::clamp(r.top, 0, back->height);
   const int right = std::clamp(r.right, left, back->width);
   const int bottom = std::clamp(r.bottom, top, back->height);
-  plat::ShowFrame(back->Row(top) + left, right - left, bottom - top, back->pitch);
+  // While gVSync is set the frame waits for the vertical blank; the
+  // platform's pacing holds frames to 60 a second either way.
+  plat::ShowFrame(back->Row(top) + left, right - left, bottom - top, back->pitch, gVSync != 0);
 }
 
 void CaptureScreen(int object, int left, int top, int right, int bottom) {

@@ -7,6 +7,7 @@
 #include "engine/sound/ko_sound.h"
 #include "engine/system/ko_system.h"
 #include "platform/frame.h"
+#include "platform/window.h"
 
 std::unique_ptr<Surface> gBackSurface;
 DrawRect gClipRect;
@@ -151,6 +152,9 @@ void Release() {
     if (rec.surface) EmptyRecord(rec);
   gBackDC = nullptr;
   gBackSurface.reset();
+  // A full-screen or pop-up window leaves the desktop free once the display
+  // is shut down, also when it never opened.
+  if (gFullScreen || gPopupWindow) plat::MinimizeWindow();
 }
 
 }  // namespace koDraw

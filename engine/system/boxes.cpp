@@ -30,6 +30,7 @@ int ShowBox(const std::string& text, plat::BoxKind kind) {
   gMessageBoxUp = 1;
   const int answer = plat::ShowMessageBox(text, "メッセージ", kind);
   gMessageBoxUp = 0;
+  // The time the box was up is not game time.
   koSystem::ResetFrameClock();
   return answer;
 }
@@ -43,8 +44,8 @@ int Error(const char* method, const char* message, int) {
   koSound::Beep();
   plat::ShowMessageBox(text, "エラー発生", plat::BoxKind::kOk);
   gErrorFlag = 1;
-  // The time the box was up is not game time.
-  ResetFrameClock();
+  // The frame clock runs on: the next frame measures the time the box was
+  // up, and the cap on one frame's step bounds it.
   return 0;
 }
 

@@ -51,14 +51,17 @@ struct State {
   std::array<plat::PadReading, plat::kPadCount> pads{};
   std::vector<headless::Box> boxes;
   std::vector<int> answers;
+  uint32_t boxUpMs = 0;
   int beeps = 0;
   int sleeps = 0;
   int shownFrames = 0;
+  int waitedFrames = 0;
   std::vector<uint16_t> lastFrame;
   bool frameOutputFails = false;
   std::string programDir, lockDir;
   int lockFd = -1;
   int raiseRequests = 0;
+  int minimizeRequests = 0;
   bool windowOpen = false;
   int cursorShown = 1;
   plat::OsVersion osVersion{0, 0, 0};
@@ -152,14 +155,17 @@ void Reset(uint32_t startMs, int64_t epochSeconds) {
   s.pads.fill(plat::PadReading{});
   s.boxes.clear();
   s.answers.clear();
+  s.boxUpMs = 0;
   s.beeps = 0;
   s.sleeps = 0;
   s.shownFrames = 0;
+  s.waitedFrames = 0;
   s.frameOutputFails = false;
   s.lastFrame.assign(static_cast<size_t>(plat::kFrameWidth) * plat::kFrameHeight, 0);
   if (s.programDir.empty()) s.programDir = "./";
   if (s.lockDir.empty()) s.lockDir = OwnLockDir();
   s.raiseRequests = 0;
+  s.minimizeRequests = 0;
   s.windowOpen = false;
   s.cursorShown = 1;
   s.osVersion = {0, 0, 0};
@@ -198,10 +204,12 @@ bool FrameLimitHit() { return S().limitHit; }
 
 const std::vector<Box>& Boxes() { return S().boxes; }
 void AnswerNextBox(int answer) { S().answers.push_back(answer); }
+void SetBoxUpTime(uint32_t ms) { S().boxUpMs = ms; }
 int BeepCount() { return S().beeps; }
 int SleepCount() { return S().sleeps; }
 
 int ShownFrames() { return S().shownFrames; }
+int WaitedFrames() { return S().waitedFrames; }
 const std::vector<uint16_t>& LastFrame() { return S().lastFrame; }
 void FailFrameOutput(bool fail) { S().frameOutputFails = fail; }
 
@@ -215,6 +223,7 @@ int RaiseRequests() { return S().raiseRequests; }
 void SetAudioDevice(bool present) { S().audioDevice = present; }
 void RenderAudio(int16_t* out, int frames) { plat::mixer::Render(out, frames); }
 bool WindowOpen() { return S().windowOpen; }
+int MinimizeRequests() { return S().minimizeRequests; }
 int CursorShown() { return S().cursorShown; }
 void SetOsVersion(int platform, int major, int minor) { S().osVersion = {platform, major, minor}; }
 
@@ -241,6 +250,7 @@ void DestroyWindow() {
   PostMessage({kMsgDestroy, 0, 0});
 }
 bool WindowOpen() { return S().windowOpen; }
+void MinimizeWindow() { ++S().minimizeRequests; }
 
 bool PeekMessage(Message& out) {
   State& s = S();
@@ -306,18 +316,20 @@ void BeginFrame() {
 
 bool FrameOutputReady() { return !S().frameOutputFails; }
 
-void ShowFrame(const uint16_t* pixels, int width, int height, int pitch) {
+void ShowFrame(const uint16_t* pixels, int width, int height, int pitch, bool waitVBlank) {
   State& s = S();
   const int w = std::min(width, kFrameWidth), h = std::min(height, kFrameHeight);
   for (int y = 0; y < h; ++y)
     std::copy_n(pixels + static_cast<ptrdiff_t>(y) * pitch, w,
                 s.lastFrame.begin() + static_cast<ptrdiff_t>(y) * kFrameWidth);
   ++s.shownFrames;
+  if (waitVBlank) ++s.waitedFrames;
 }
 
 int ShowMessageBox(std::string_view text, std::string_view caption, BoxKind kind) {
   State& s = S();
   s.boxes.push_back({std::string(text), std::string(caption), kind, s.frameIndex});
+  Advance(s.boxUpMs);
   if (!s.answers.empty()) {
     int a = s.answers.front();
     s.answers.erase(s.answers.begin());

@@ -49,10 +49,14 @@ struct Box {
 };
 const std::vector<Box>& Boxes();
 void AnswerNextBox(int answer);
+// Every box stays up this long on the clock before it is answered (0 at first).
+void SetBoxUpTime(uint32_t ms);
 int BeepCount();
 
-// Frames shown through ShowFrame.
+// Frames shown through ShowFrame, and how many of them waited for the
+// vertical blank.
 int ShownFrames();
+int WaitedFrames();
 const std::vector<uint16_t>& LastFrame();
 // Makes the frame output report that it cannot show frames (a missing renderer).
 void FailFrameOutput(bool fail);
@@ -69,6 +73,8 @@ void SetAudioDevice(bool present);
 void RenderAudio(int16_t* out, int frames);
 
 bool WindowOpen();
+// Times the window was asked to minimise, open or not.
+int MinimizeRequests();
 int CursorShown();
 // What the machine reports as its operating system.
 void SetOsVersion(int platform, int major, int minor);

@@ -36,6 +36,7 @@ struct Backend {
   std::array<bool, 6> modifierSides{};
   std::array<SDL_Joystick*, plat::kPadCount> pads{};
   std::chrono::steady_clock::time_point nextFrame{};
+  int vsync = -1;  // the renderer's vsync as last set; -1 not set yet
 };
 
 Backend& B() {
@@ -316,12 +317,17 @@ void DestroyWindow() {
   SDL_DestroyWindow(b.window);
   b.texture = nullptr;
   b.renderer = nullptr;
+  b.vsync = -1;
   b.window = nullptr;
   sdl::SetMainWindow(nullptr);
   PostMessage({kMsgDestroy, 0, 0});
 }
 
 bool WindowOpen() { return B().window != nullptr; }
+
+void MinimizeWindow() {
+  if (B().window) SDL_MinimizeWindow(B().window);
+}
 
 bool PeekMessage(Message& out) {
   if (PopQueued(out)) return true;
@@ -411,9 +417,15 @@ void BeginFrame() {
 
 bool FrameOutputReady() { return B().renderer && B().texture; }
 
-void ShowFrame(const uint16_t* pixels, int width, int height, int pitch) {
+void ShowFrame(const uint16_t* pixels, int width, int height, int pitch, bool waitVBlank) {
   Backend& b = B();
   if (!b.renderer || !b.texture) return;
+  // The renderer's vsync makes its present wait for the vertical blank (or,
+  // where the driver cannot, for the display's next refresh period).
+  if (b.vsync != static_cast<int>(waitVBlank)) {
+    SDL_RenderSetVSync(b.renderer, waitVBlank ? 1 : 0);
+    b.vsync = waitVBlank ? 1 : 0;
+  }
   SDL_Rect area{0, 0, std::min(width, kFrameWidth), std::min(height, kFrameHeight)};
   SDL_UpdateTexture(b.texture, &area, pixels, pitch * 2);
   SDL_RenderClear(b.renderer);

@@ -164,4 +164,51 @@ TEST_F(BlitTest, StretchMirrorAndFills) {
   ExpectGolden();
 }
 
+// Without a stretching display a stretch is drawn opaque into ObjectBuffer's
+// corner and blitted from there like any sprite: clipped, keyed on black
+// instead of the picture's key, cut at the buffer's size; the buffer keeps it.
+TEST_F(BlitTest, StretchWithoutAStretchingDisplayGoesThroughTheBuffer) {
+  const uint16_t kWhite = 0xFFFF, kFill = 0x1111;
+  const uint16_t pic[2][3] = {{Px(0, 0), Px(1, 0), Px(2, 0)}, {kWhite, 0, Px(2, 1)}};
+  const int n = MakeObject(3, 2, [&](int x, int y) { return pic[y][x]; });
+  koDraw::SetObjectColorKey(n, 0xFFFFFF);
+  Surface& buffer = *koDraw::ObjectSurface(kObjectBuffer);
+  buffer.pixels.assign(buffer.pixels.size(), kFill);
+  // Doubled to 6 x 4 across the clip's top (50) and right (300) edges.
+  auto rows = [](int y) { return std::vector<uint16_t>(&Back(294, y), &Back(294, y) + 10); };
+  using P = std::vector<uint16_t>;
+  const uint16_t a = Px(0, 0), b = Px(1, 0), c = Px(2, 0), d = Px(2, 1), g = kBg;
+  koDraw::BlitStretch(296, 48, n, 0, 0, 3, 2, 6, 4);
+  EXPECT_EQ(rows(48), (P{g, g, a, a, b, b, c, c, g, g}));  // outside the clip
+  EXPECT_EQ(rows(50), (P{g, g, g, g, 0, 0, d, d, g, g}));  // white keyed out
+  EXPECT_EQ(buffer.pixels[0], kFill);                      // the buffer is not used
+
+  koDraw::FillRect(0, 0, 640, 480, kBg);
+  const int before = gCanStretch;
+  gCanStretch = 0;
+  koDraw::BlitStretch(296, 48, n, 0, 0, 3, 2, 6, 4);
+  EXPECT_EQ(rows(49), P(10, g));
+  EXPECT_EQ(rows(50), (P{g, g, kWhite, kWhite, g, g, g, g, g, g}));  // black keyed out
+  EXPECT_EQ(rows(51), (P{g, g, kWhite, kWhite, g, g, g, g, g, g}));
+  EXPECT_EQ(rows(52), P(10, g));
+  auto bufferRow = [&](int y) { return P(buffer.Row(y), buffer.Row(y) + 7); };
+  const P top{a, a, b, b, c, c, kFill}, bottom{kWhite, kWhite, 0, 0, d, d, kFill};
+  for (int y = 0; y < 4; ++y) EXPECT_EQ(bufferRow(y), y < 2 ? top : bottom) << y;
+  EXPECT_EQ(bufferRow(4), P(7, kFill));
+  koDraw::BlitStretchOpaque(296, 100, n, 0, 0, 3, 2, 6, 4);
+  EXPECT_EQ(rows(102), (P{g, g, kWhite, kWhite, 0, 0, g, g, g, g}));
+
+  // 1000 wide, from 500 left of the screen: the buffer holds the stretch's
+  // first 640 columns, so only 140 of them reach the screen.
+  koDraw::SetClip(0, 0, 640, 480);
+  koDraw::BlitStretchOpaque(-500, 300, n, 0, 0, 3, 2, 1000, 10);
+  EXPECT_EQ(Back(0, 300), Px(1, 0));    // stretched column 500
+  EXPECT_EQ(Back(139, 300), Px(1, 0));  // column 639, the buffer's last
+  EXPECT_EQ(Back(140, 300), kBg);
+  EXPECT_EQ(buffer.Row(0)[639], Px(1, 0));  // not squeezed into the buffer
+  gCanStretch = before;
+  koDraw::BlitStretchOpaque(-500, 400, n, 0, 0, 3, 2, 1000, 10);
+  EXPECT_EQ(Back(140, 400), Px(1, 0));  // column 640, drawn straight
+}
+
 }  // namespace

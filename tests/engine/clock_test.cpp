@@ -28,20 +28,30 @@ TEST_F(EngineTest, FrameScaleMeasuresOneSixtiethOfASecondAcrossAClockWrap) {
   EXPECT_LT(headless::Now(), 0x1000u);  // the clock did wrap
 }
 
-TEST_F(EngineTest, OneFrameStepIsCappedAndAnErrorBoxResetsTheClock) {
+// A stall, or an error box that stays up, gives the next frame one step no
+// longer than the cap; the time an OK or yes/no box was up does not count.
+TEST_F(EngineTest, OneFrameStepIsCappedAlsoAfterAnErrorBoxButNotAfterAMessageBox) {
   headless::Stall(10, 5000);
+  headless::SetBoxUpTime(4000);
   std::vector<float> scales;
   testgame::onScene = [&](int) {
     scales.push_back(gFrameScale);
-    if (scales.size() == 3) {
-      headless::AdvanceClock(4000);  // the box stays up for four seconds
-      koSystem::SetWait(11, 5);
-    }
+    if (scales.size() == 3) koSystem::SetWait(11, 5);
+    if (scales.size() == 5) koSystem::Message("up for four seconds");
+    if (scales.size() == 7) koSystem::AskYesNo("up for four seconds?");
   };
   headless::Close(12);
+  const uint32_t start = headless::Now();
   WinMain("");
-  EXPECT_LT(scales[3], 0.02f);
-  EXPECT_FLOAT_EQ(scales[10], kMaxFrameStepMs / 1000.0f);
+  ASSERT_EQ(headless::Boxes().size(), 3u);
+  EXPECT_EQ(headless::Boxes()[0].caption, "エラー発生");
+  EXPECT_GT(headless::Now() - start, 17000u);  // three boxes, a stall, twelve frames
+  const float cap = kMaxFrameStepMs / 1000.0f;
+  EXPECT_FLOAT_EQ(scales[3], cap);
+  EXPECT_LT(scales[4], 0.02f);
+  EXPECT_LT(scales[5], 0.02f);
+  EXPECT_LT(scales[7], 0.02f);
+  EXPECT_FLOAT_EQ(scales[10], cap);
   EXPECT_LT(scales[11], 0.02f);
 }
 

@@ -1,6 +1,8 @@
 // The screen's start-up, the picture object table and the colour-key rules.
 #include <string>
+#include <vector>
 
+#include "engine/draw/bmp.h"
 #include "tests/engine/draw_fixture.h"
 
 namespace {
@@ -62,6 +64,20 @@ TEST_F(DrawTest, ScreenWithoutFrameOutputReportsAndShutsDown) {
   koDraw::Blit(0, 0, 0, 0, 0, 10, 10);
   koDraw::Present();
   EXPECT_EQ(headless::ShownFrames(), 0);
+}
+
+// The display's shutdown empties the records and minimises the full-screen
+// window; a second one finds nothing to release and only minimises again.
+TEST_F(DrawTest, ReleaseMinimisesTheWindowEveryTime) {
+  EXPECT_EQ(headless::MinimizeRequests(), 0);
+  koDraw::Release();
+  EXPECT_EQ(headless::MinimizeRequests(), 1);
+  EXPECT_EQ(gBackSurface, nullptr);
+  EXPECT_EQ(gDrawObjects[0].surface, nullptr);
+  EXPECT_EQ(gDrawObjects[0].name[0], '\0');
+  koDraw::Release();
+  EXPECT_EQ(headless::MinimizeRequests(), 2);
+  EXPECT_EQ(gBackSurface, nullptr);
 }
 
 class ObjectTableTest : public DrawTest {
@@ -156,6 +172,44 @@ TEST_F(ObjectTableTest, KeysSwapRestoreAndRelease) {
   koDraw::ClearScreen();
   koDraw::Blit(0, 0, 4, 0, 0, 1, 1);
   ExpectGolden();
+}
+
+// The loaders' bitmap copy stretches the rectangle it is given over the
+// whole surface, nearest pixel and opaque (black is copied too); a width or
+// height of 0 takes the picture's own; without surface or picture it fails
+// and touches nothing.
+TEST_F(ObjectTableTest, CopyBitmapStretchesItsRectangleOverTheWholeSurface) {
+  koDraw::BmpPicture bmp;
+  bmp.width = 4;
+  bmp.height = 3;
+  bmp.pixels = {0x0000, 0x0102, 0x0103, 0x0104,   // row 0 starts black
+                0x0201, 0x0202, 0x0203, 0x0204,   //
+                0x0301, 0x0302, 0x0303, 0x0304};  //
+  auto copy = [&](int w, int h, int x, int y, int dx, int dy) {
+    auto s = koDraw::MakeSurface(w, h);
+    s->pixels.assign(s->pixels.size(), 0x7777);
+    EXPECT_EQ(koDraw::CopyBitmap(s.get(), &bmp, x, y, dx, dy), koDraw::kCopyBitmapOk);
+    return s->pixels;
+  };
+  using P = std::vector<uint16_t>;
+  // Columns 1 and 2 of rows 0 and 1, each pixel doubled across and down.
+  EXPECT_EQ(copy(4, 4, 1, 0, 2, 2), (P{0x0102, 0x0102, 0x0103, 0x0103,  //
+                                       0x0102, 0x0102, 0x0103, 0x0103,  //
+                                       0x0202, 0x0202, 0x0203, 0x0203,  //
+                                       0x0202, 0x0202, 0x0203, 0x0203}));
+  // The whole picture squeezed into 2 x 1: every other column of row 0.
+  EXPECT_EQ(copy(2, 1, 0, 0, 0, 0), (P{0x0000, 0x0103}));
+  // From row 1 on, 0 the picture's width, 1 row high.
+  EXPECT_EQ(copy(4, 1, 0, 1, 0, 1), (P{0x0201, 0x0202, 0x0203, 0x0204}));
+  // Column 0, 0 the picture's height, 3 rows into 2.
+  EXPECT_EQ(copy(1, 2, 0, 0, 1, 0), (P{0x0000, 0x0201}));
+  // Its own size: pixel for pixel, as every loader copies.
+  EXPECT_EQ(copy(4, 3, 0, 0, 0, 0), bmp.pixels);
+
+  auto s = koDraw::MakeSurface(2, 2);
+  EXPECT_EQ(koDraw::CopyBitmap(nullptr, &bmp, 0, 0, 0, 0), koDraw::kCopyBitmapFailed);
+  EXPECT_EQ(koDraw::CopyBitmap(s.get(), nullptr, 0, 0, 0, 0), koDraw::kCopyBitmapFailed);
+  EXPECT_EQ(s->pixels, P(4, 0));
 }
 
 }  // namespace

@@ -251,6 +251,37 @@ TEST_F(EffectBlitTest, RowPicks) {
   ExpectGolden();
 }
 
+// Each source row of the drum fills from the row after the previous row's
+// target down to its own, so rows whose targets rise again after the fill
+// reached the bottom are drawn over it. Phase 0 with an even height sends the
+// first row over every row y to y + h.
+TEST_F(EffectBlitTest, RollFillsFromThePreviousRowsTarget) {
+  constexpr uint16_t kBg = 0x0841;
+  auto row = [](int, int y) { return static_cast<uint16_t>(0x1000 + y); };
+  const int eight = MakeObject(4, 8, row), five = MakeObject(4, 5, row);
+  // The source row shown on destination rows y to y + 9 (-1: left as it was)
+  // when rows top to top + 7 are rolled.
+  auto roll = [&](float phase, int object, int top = 0) {
+    koDraw::FillRect(0, 0, 640, 480, kBg);
+    gRollPhase = phase;
+    koDraw::BlitRoll(100, 100, 1, 0.0f, object, 0, top, 4, top + 8);
+    std::vector<int> shown;
+    for (int d = 0; d < 10; ++d) {
+      const uint16_t v = Back(101, 100 + d);
+      shown.push_back(v == kBg ? -1 : v - 0x1000);
+    }
+    return shown;
+  };
+  using R = std::vector<int>;
+  EXPECT_EQ(roll(2.0f, eight), (R{0, 3, 3, 3, 4, 4, 4, 5, 5, -1}));
+  EXPECT_EQ(roll(0.0f, eight), (R{0, 5, 5, 5, 6, 6, 6, 7, 7, -1}));
+  // Rows 5 to 7 lie below the picture and draw nothing: row 0 stays everywhere.
+  EXPECT_EQ(roll(0.0f, five), (R{0, 0, 0, 0, 0, 0, 0, 0, 0, -1}));
+  // From 3 rows above the picture: those draw nothing, but the last of them
+  // still says where picture row 0 starts.
+  EXPECT_EQ(roll(2.0f, eight, -3), (R{-1, 0, 0, 0, 1, 1, 1, 2, 2, -1}));
+}
+
 TEST_F(EffectBlitTest, RandomRowsDrawTheirNumbersForCutRowsToo) {
   // Cutting rows at the top and bottom of the clip leaves the rows between as
   // an uncut call draws them, and takes as many random numbers.

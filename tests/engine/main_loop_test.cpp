@@ -44,8 +44,12 @@ TEST_F(EngineTest, EscapeSavesArmsWaitOneAndQuitsOnce) {
   EXPECT_EQ(gCloseState, 2);
   EXPECT_EQ(gInstanceLocked, 0);
   EXPECT_FALSE(headless::WindowOpen());
+  // The display's shutdown minimised the full-screen window, though the
+  // screen was never opened.
+  EXPECT_EQ(headless::MinimizeRequests(), 1);
   EXPECT_EQ(koSystem::Quit(), 1);  // once only
   EXPECT_EQ(testgame::saves, 1);
+  EXPECT_EQ(headless::MinimizeRequests(), 1);
 }
 
 TEST_F(EngineTest, SecondInstanceExitsAtOnceAndRaisesTheFirst) {

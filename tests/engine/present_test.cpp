@@ -64,6 +64,22 @@ TEST_F(PresentTest, OverlayKindsFrameByFrame) {
   ExpectGolden();
 }
 
+// A frame waits for the vertical blank while gVSync is set, and never again
+// once it is cleared; each shows the back surface all the same.
+TEST_F(PresentTest, PresentWaitsForTheVerticalBlankWhileVSyncIsSet) {
+  koDraw::Present();
+  koDraw::Present();
+  EXPECT_EQ(headless::WaitedFrames(), 2);
+  koDraw::SetVSync(0);
+  for (int i = 0; i < 3; ++i) koDraw::Present();
+  EXPECT_EQ(headless::ShownFrames(), 5);
+  EXPECT_EQ(headless::WaitedFrames(), 2);
+  EXPECT_EQ(headless::LastFrame(), gBackSurface->pixels);
+  koDraw::SetVSync(1);
+  koDraw::Present();
+  EXPECT_EQ(headless::WaitedFrames(), 3);
+}
+
 TEST_F(PresentTest, CaptureIsNotClippedAndStaysInsideTheObject) {
   koDraw::SetClip(100, 100, 101, 101);
   Back(0, 0) = 0x1234;

@@ -63,6 +63,32 @@ TEST_F(SceneFlowTest, EnterOnTheTitleDissolvesIntoStage1) {
   EXPECT_EQ(gDifficulty, 1);
 }
 
+// The title's frames wait for the vertical blank; the first stage frame
+// switches the wait off for good, also for the title shown again later.
+TEST_F(SceneFlowTest, TitleFramesWaitForTheVerticalBlankUntilTheFirstStageFrame) {
+  gVSync = 1;  // as at program start
+  std::vector<int> shown, waited;
+  shown.reserve(61);
+  waited.reserve(61);
+  hook_ = [&](int f) {
+    shown.push_back(headless::ShownFrames());
+    waited.push_back(headless::WaitedFrames());
+    if (f == 40) ChangeScene(SceneTitle, 2, 26);  // back to the title
+  };
+  headless::KeyDown(10, plat::kVkReturn);
+  headless::KeyUp(11, plat::kVkReturn);
+  Record(60);
+  ASSERT_EQ(waited.size(), 60u);
+  for (int f = 0; f + 1 < 60; ++f) {
+    EXPECT_EQ(shown[f + 1] - shown[f], 1) << "frame " << f;
+    EXPECT_EQ(waited[f + 1] - waited[f], f <= 10 ? 1 : 0) << "frame " << f;
+  }
+  EXPECT_EQ(records_[10].scene, SceneTitle);
+  EXPECT_EQ(records_[11].scene, SceneStage1);
+  EXPECT_EQ(records_[41].scene, SceneTitle);
+  EXPECT_EQ(gScene, SceneTitle);
+}
+
 TEST_F(SceneFlowTest, StageOneRestartsItselfOnR) {
   headless::KeyDown(5, plat::kVkReturn);
   headless::KeyUp(6, plat::kVkReturn);

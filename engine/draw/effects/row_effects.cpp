@@ -236,21 +236,20 @@ void BlitRoll(int x, int y, int direction, float speed, int object, int left, in
                                 static_cast<double>(half));
   };
   if (const Surface* src = ObjectSurface(object)) {
-    // Rows fill downwards only: a source row whose target does not pass the
-    // rows already filled is hidden behind the drum. Rows above the picture
-    // only raise the fill mark; the targets repeat every h - 1 rows, so one
-    // turn of them (at most 2^20 rows) before the first row settles it.
+    // Each source row is drawn from the row after the previous one's target
+    // down to its own: a row whose target does not pass the previous one's is
+    // hidden behind the drum, one that jumps ahead is stretched over several
+    // rows. Rows above the picture draw nothing; only the last of them says
+    // where the first row of the picture starts.
     const int64_t dLo = int64_t{gClipRect.top} - y, dHi = int64_t{gClipRect.bottom} - y;
     const int64_t first = std::max(int64_t{0}, -int64_t{top});
     const int64_t end = std::min(h, src->height - int64_t{top});
-    int64_t next = 0;
-    for (int64_t i = std::max({int64_t{0}, first - (h - 1), first - (int64_t{1} << 20)}); i < end;
-         ++i) {
+    int64_t next = first > 0 ? target(first - 1) + 1 : 0;
+    for (int64_t i = first; i < end; ++i) {
       const int64_t t = target(i);
-      if (i >= first)
-        for (int64_t d = std::max(next, dLo); d <= std::min(t, dHi - 1); ++d)
-          DrawRow(x, y + d, object, left, top + i, right, true);
-      next = std::max(next, t + 1);
+      for (int64_t d = std::max(next, dLo); d <= std::min(t, dHi - 1); ++d)
+        DrawRow(x, y + d, object, left, top + i, right, true);
+      next = t + 1;
     }
   }
   if (direction == 0) {
