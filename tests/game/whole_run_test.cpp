@@ -1,13 +1,10 @@
-// Scripted play on a fixed clock and seed, summed up as text and compared with
-// the committed expectations in tests/game/expected/: any change of the game's
-// behaviour shows here. After a change made on purpose, run the tests with
-// VORENDALITE_UPDATE_EXPECTATIONS=1 to write the new summaries.
+// Scripted play of type-1 ships on a fixed clock and seed, summed up as text
+// and compared with the committed expectations in tests/game/expected/.
+#include "tests/game/whole_run.h"
+
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -16,39 +13,17 @@
 #include "bosses/boss_bodies.h"
 #include "bosses/boss_state.h"
 #include "enemies/zak52.h"
-#include "game/reset.h"
 #include "game/scenes.h"
 #include "platform/keys.h"
-#include "player/targets.h"
-#include "tests/game/player_fixture.h"
 
 namespace {
 
-constexpr int kSecond = 60;  // frames
-
-uint64_t Fnv1a(const uint16_t* pixels, size_t count) {
-  uint64_t h = 1469598103934665603ull;
-  for (size_t i = 0; i < count; ++i) {
-    h = (h ^ (pixels[i] & 0xFF)) * 1099511628211ull;
-    h = (h ^ (pixels[i] >> 8)) * 1099511628211ull;
-  }
-  return h;
-}
-
-uint64_t FrameHash() {
-  const auto& frame = headless::LastFrame();
-  return Fnv1a(frame.data(), frame.size());
-}
-
-// Renews the summary when asked to, then compares it with the committed one.
-void ExpectSummary(const std::string& summary, const std::string& name) {
-  const std::string path = std::string(VORENDALITE_SOURCE_DIR) + "/tests/game/expected/" + name;
-  if (std::getenv("VORENDALITE_UPDATE_EXPECTATIONS")) std::ofstream(path) << summary;
-  std::ifstream in(path);
-  std::stringstream expected;
-  expected << in.rdbuf();
-  EXPECT_EQ(summary, expected.str()) << "renew with VORENDALITE_UPDATE_EXPECTATIONS=1: " << path;
-}
+using whole_run::ExpectSummary;
+using whole_run::FrameHash;
+using whole_run::kSecond;
+using whole_run::LiveSlots;
+using whole_run::NoteFirstAttack;
+using whole_run::WholeRunTest;
 
 // Fire all along, weave up and down, and bomb every ten seconds.
 void ScriptKeys(int seconds) {
@@ -62,16 +37,6 @@ void ScriptKeys(int seconds) {
     if (s % 10 == 8) headless::TapKey(at + kSecond, 'X', 3);
   }
 }
-
-// The game-state reset leaves some words of its tables as the last game left
-// them; cleared first, a run plays the same whatever ran before it.
-class WholeRunTest : public PlayerTest {
- protected:
-  void SetUp() override {
-    for (const ResetTable& t : ResetTables()) std::memset(t.data, 0, t.bytes);
-    PlayerTest::SetUp();
-  }
-};
 
 TEST_F(WholeRunTest, AMinuteOfStage1PlaysExactlyAsRecorded) {
   constexpr int kSeconds = 60;
@@ -89,8 +54,9 @@ TEST_F(WholeRunTest, AMinuteOfStage1PlaysExactlyAsRecorded) {
 }
 
 // A stage's waves played on a clock driven through its whole timeline, then
-// its boss section with the boss held inside its attack range. The stages
-// share out the levels of play, so that the rows of every mode run.
+// its boss section, with the boss's hp worn down from its start through the
+// gate that starts its attacks. The stages share out the levels of play, so
+// that the rows of every mode run.
 struct StageRun {
   int stage;
   int scene;
@@ -106,9 +72,16 @@ void PrintTo(const StageRun& r, std::ostream* os) { *os << "Stage" << r.stage; }
 
 constexpr int kWaveFrames = 12 * kSecond;
 constexpr int kBossFrames = 14 * kSecond;
+// Besides what the shots take, the boss run wears the boss's hp down by
+// kBossWear a frame to kBossWearDepth below its start: through every stage's
+// attack gate, so that the frame and hp at which its counter first moves show
+// where the gate lies.
+constexpr float kBossWear = 0.5f;
+constexpr float kBossWearDepth = 40.0f;
+// The windows run holds the boss's hp below every stage's attack gate, so that
+// its schedule runs from the boss's arrival.
 constexpr float kBossHpCap = 580.0f;
-constexpr int kBossEntryFrames =
-    15 * kSecond;  // the slowest boss's way in  // below every stage's attack gate
+constexpr int kBossEntryFrames = 15 * kSecond;  // the slowest boss's way in
 // Stage 1 runs its first clock to Zak52's switch, then its second clock.
 constexpr float kStage1Switch = 1840.0f;
 
@@ -124,19 +97,6 @@ void DriveClock(const StageRun& r, float v) {
   }
 }
 
-// How many slots of each enemy kind are in play, one digit per kind.
-std::string LiveSlots() {
-  std::string live;
-  for (int t = 0; t < kTBoss1; ++t) {
-    const TargetRef& ref = kTargets[t];
-    int n = 0;
-    // Every enemy record keeps its alive word right after hitSkip.
-    for (int slot = 0; slot < ref.slots; ++slot) n += SlotField(ref.hitSkip + 1, ref.stride, slot);
-    live += static_cast<char>('0' + n);
-  }
-  return live;
-}
-
 class StageRunTest : public WholeRunTest, public ::testing::WithParamInterface<StageRun> {};
 
 TEST_P(StageRunTest, AStageAndItsAttackingBossPlayExactlyAsRecorded) {
@@ -150,11 +110,15 @@ TEST_P(StageRunTest, AStageAndItsAttackingBossPlayExactlyAsRecorded) {
     gDifficultyExtra = r.extra;
   });
   std::ostringstream summary;
+  float wornTo = 0.0f;
+  bool attacking = false;
   Every([&](int f) {
     const int t = f - kPlay;
     if (t > 0 && t <= kWaveFrames) DriveClock(r, r.bossOpens * t / kWaveFrames);
     if (f > kBossFrom) {
-      if (r.boss->hp > kBossHpCap) r.boss->hp = kBossHpCap;
+      NoteFirstAttack(summary, attacking, f - 1 - kBossFrom, r.boss->hp, *r.counter);
+      if (f == kBossFrom + 1) wornTo = r.boss->hp - kBossWearDepth;
+      if (r.boss->hp > wornTo) r.boss->hp = std::max(wornTo, r.boss->hp - kBossWear);
       if (*r.counter > 0) *r.counter += r.counterExtra;
     }
     if (t <= 0 || t % (2 * kSecond) != 0) return;
