@@ -1,3 +1,5 @@
+#include <array>
+#include <map>
 #include <vector>
 
 #include "player/replay.h"
@@ -69,6 +71,66 @@ TEST_F(ReplayTest, TheTrackHolds32000FramesAndItsPlaybackEndsStandingStill) {
   EXPECT_EQ(end, (ShipFrame{last.bankFrame, last.x, last.y}));
   EXPECT_EQ(later, end);
   EXPECT_GT(last.x, PlayerTrack[kTrackLength - 2].x);
+}
+
+// Each frame's shot-track row is its ship record's index: a live main shot
+// leaves its height in its slot's channel, a free slot leaves none. In
+// playback a live main shot takes the height of the shot recorded in its
+// slot in that frame, and keeps its own where none was.
+TEST_F(ReplayTest, TheShotTrackKeepsEachMainShotsHeightInItsFrameAndPlaybackPutsItBack) {
+  constexpr int kR = kPlay + 130;
+  constexpr int kInjected = 1000;  // playback's own shots start off the screen, y 1000 + slot
+  headless::KeyDown(kPlay - 2, 'Z');
+  headless::KeyDown(kPlay, plat::kVkUp);  // the shots of a climbing ship differ in height
+  headless::KeyUp(kPlay + 60, plat::kVkUp);
+  headless::KeyDown(kPlay + 60, plat::kVkDown);
+  headless::KeyUp(kPlay + 120, plat::kVkDown);
+  headless::KeyUp(kR - 5, 'Z');
+  headless::TapKey(kR, 'R');
+  std::map<int, std::array<int, kShotSlots>> recorded;  // by record: live shot heights
+  int wrongRows = 0, wrongEntries = 0, liveEntries = 0, freeEntries = 0;
+  std::array<int, kShotSlots> activeBefore{};
+  Every([&](int f) {
+    if (f > kPlay && f <= kR) {  // the recording: check frame f - 1's row
+      const int row = gTrackIndex - 1;
+      const PlayerTrackRecord& r = PlayerTrack[row];
+      wrongRows += r.bankFrame != gBankFrame || r.x != gPlayerX || r.y != gPlayerY;
+      std::array<int, kShotSlots>& heights = recorded[row];
+      for (int s = 0; s < kShotSlots; ++s) {
+        // Live in the frame's shot pass, also when it flew off the screen there.
+        const PlayerShot& shot = gShotAMain[s];
+        const bool live = shot.active || activeBefore[s];
+        heights[s] = live ? shot.y : kNoShotRecorded;
+        wrongEntries += ShotTrack[s][row] != heights[s];
+        ++(live ? liveEntries : freeEntries);
+      }
+    }
+    for (int s = 0; s < kShotSlots; ++s) activeBefore[s] = gShotAMain[s].active;
+  });
+  // Playback frame kR + 1 + j plays record j.
+  int replayedLive = 0, keptOwn = 0, wrongPlayback = 0;
+  constexpr int kFirst = kR + 1 + (kPlay - kFirstStageFrame), kLast = kR + 1 + 120;
+  Every([&](int f) {
+    if (f > kFirst && f <= kLast + 1) {
+      const std::array<int, kShotSlots>& heights = recorded.at(f - 1 - (kR + 1));
+      for (int s = 0; s < kShotSlots; ++s) {
+        const bool live = heights[s] != kNoShotRecorded;
+        wrongPlayback += gShotAMain[s].y != (live ? heights[s] : kInjected + s);
+        ++(live ? replayedLive : keptOwn);
+      }
+    }
+    if (f >= kFirst && f <= kLast)
+      for (int s = 0; s < kShotSlots; ++s) gShotAMain[s] = {100, kInjected + s, 20, 0, 1};
+  });
+  RunFrames(kLast + 2);
+  ASSERT_EQ(gReplay, 1);
+  EXPECT_EQ(wrongRows, 0);
+  EXPECT_EQ(wrongEntries, 0);
+  EXPECT_GT(liveEntries, 200);
+  EXPECT_GT(freeEntries, 200);
+  EXPECT_EQ(wrongPlayback, 0);
+  EXPECT_GT(replayedLive, 200);
+  EXPECT_GT(keptOwn, 200);
 }
 
 }  // namespace
