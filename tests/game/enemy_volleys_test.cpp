@@ -121,7 +121,9 @@ TEST_F(EnemyVolleyTest, TwinGunZakCAndDFireInTheirBandsOnlyInTheExtraMode) {
         const AimedShotRecord* fired = t < 20.0f ? c.shot1 : c.shot2;
         const float x = t < 20.0f ? 140.0f : 240.0f, y = t < 20.0f ? 150.0f : 200.0f;
         EXPECT_EQ(LiveShots(), extra ? (t < 20.0f ? 4 : 5) : 0);
-        if (extra) EXPECT_TRUE(fired[0].alive && fired[0].x == x && fired[0].y == y);
+        if (extra) {
+          EXPECT_TRUE(fired[0].alive && fired[0].x == x && fired[0].y == y);
+        }
       }
     }
   }
