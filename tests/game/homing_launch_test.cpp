@@ -1,6 +1,8 @@
 // The homing launches of every lockable enemy kind and every boss-part set,
 // and the enemy kinds' lock setters: each works on its own markers and
 // missiles, from the ship, with its member's launch point, speed and bound.
+#include "bosses/boss_bodies.h"
+#include "bosses/late_boss_bodies.h"
 #include "enemies/big90.h"
 #include "enemies/divers.h"
 #include "enemies/gunners.h"
@@ -122,6 +124,31 @@ TEST_F(HomingLaunchTest, EachLockSetterLocksOnlyItsOwnMarker) {
             << (&s - setters) << " " << (&t - setters) << " " << i;
       }
     s.markers[2].locked = 0;
+  }
+}
+
+// A missile of any boss set that reaches its locked part hits that set's boss.
+TEST_F(HomingLaunchTest, EveryBossSetsStrikeHitsItsOwnBoss) {
+  struct Set {
+    HomingMissile* missiles;
+    TargetMarker* markers;
+    void (*update)();
+    BossState* boss;
+  };
+#define SET(N, S) {gHomingBoss##N##S, gBoss##N##Markers##S, UpdateHomingBoss##N##S, &gBoss##N}
+  const Set sets[] = {SET(1, A), SET(1, B), SET(2, A), SET(2, B), SET(3, A), SET(3, B),
+                      SET(4, A), SET(4, B), SET(5, A), SET(5, B), SET(6, A), SET(6, B),
+                      SET(7, A), SET(7, B), SET(8, A), SET(8, B)};
+#undef SET
+  BossState* bosses[] = {&gBoss1, &gBoss2, &gBoss3, &gBoss4, &gBoss5, &gBoss6, &gBoss7, &gBoss8};
+  for (const Set& k : sets) {
+    ResetAll();
+    for (BossState* b : bosses) b->hp = 500.0f, b->hit = 0;
+    Lock(k.markers[0], 300, 100);
+    Hover(k.missiles[0], 310, 130.0f);
+    k.update();
+    for (BossState* b : bosses) EXPECT_EQ(b->hit, b == k.boss ? 1 : 0) << (&k - sets);
+    EXPECT_LT(k.boss->hp, 500.0f) << (&k - sets);
   }
 }
 
