@@ -1,5 +1,7 @@
 // The ship's operations that play never calls: the entry fly-in of either
 // ship type, the lock-on sight, the explosion sound, and ship type 2's shots.
+#include <vector>
+
 #include "game/assets.h"
 #include "game/game_state.h"
 #include "game/scenes.h"
@@ -105,6 +107,40 @@ TEST_F(ShipExtrasTest, TypeTwoFiresUpwardsWithItsSideAndOuterPairs) {
     EXPECT_TRUE(ro.active && ro.x == 330 && ro.y == 162 && ro.dx == 10);
     for (int s = 0; s < kShotSlots; ++s)
       EXPECT_EQ(gShotBMain[s].active, s == 3 ? 1 : 0) << s;
+  });
+  RunFrames(kPlay + 1);
+}
+
+// Ship type 2 draws its muzzle flash once after a fire call, then its live shots.
+TEST_F(ShipExtrasTest, TypeTwoDrawsTheFlashOnceAndItsLiveShots) {
+  At(kPlay, [] {
+    Surface* zero = koDraw::ObjectSurface(0);  // the flash and the type-2 shots draw it
+    const std::vector<uint16_t> kept = zero->pixels;
+    std::fill(zero->pixels.begin(), zero->pixels.end(), uint16_t{0x1234});
+    for (PlayerShot* family : {gShotBMain, gShotBLeft, gShotBRight})
+      for (int s = 0; s < kShotSlots; ++s) family[s] = PlayerShot{};
+    gShipType = 2;
+    gPlayerX = 300.7f, gPlayerY = 300.2f;
+    gShotBMain[4] = PlayerShot{100, 50, 0, 20, 1};
+    gShotBRight[7] = PlayerShot{400, 50, 6, 20, 1};
+    const auto painted = [](int x0, int y0, int w, int h) {
+      int n = 0;
+      for (int y = y0; y < y0 + h; ++y)
+        for (int x = x0; x < x0 + w; ++x) n += gBackSurface->Row(y)[x] == 0x1234;
+      return n;
+    };
+    for (int flash : {1, 0}) {
+      std::fill(gBackSurface->pixels.begin(), gBackSurface->pixels.end(), uint16_t{0});
+      gShotFlash = flash;
+      DrawPlayerShots();
+      EXPECT_EQ(painted(295, 285, 70, 36), flash ? 70 * 36 : 0);  // at the ship - (5, 15)
+      EXPECT_EQ(painted(100, 50, 120, 60), 120 * 60);
+      EXPECT_EQ(painted(400, 50, 60, 60), 60 * 60);
+      EXPECT_EQ(painted(0, 0, 640, 480), (flash ? 70 * 36 : 0) + 120 * 60 + 60 * 60);
+      EXPECT_EQ(gShotFlash, 0);
+    }
+    zero->pixels = kept;
+    gShipType = 1;
   });
   RunFrames(kPlay + 1);
 }
