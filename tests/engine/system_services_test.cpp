@@ -171,10 +171,12 @@ TEST_F(SystemServiceTest, DateTimeVersionAndMachineQueries) {
   EXPECT_GT(koSystem::GetFreeMemory(), 0u);
   // Always full screen: windowed play and its colour-depth question never come up.
   EXPECT_EQ(koSystem::IsWindowed(), 0);
+  const int keptDepth = gDisplayDepth;
   for (int depth : {0, 8, 16, 24, 32}) {
     gDisplayDepth = depth;
     EXPECT_EQ(koSystem::CheckColorDepth("settings.dat"), 1) << depth;
   }
+  gDisplayDepth = keptDepth;
   EXPECT_TRUE(headless::Boxes().empty());
 }
 

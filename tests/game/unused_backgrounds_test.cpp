@@ -31,6 +31,7 @@ TEST_F(UnusedBackgroundTest, TheCentredScrollerKeepsItsStripsAtX100OnItsSpeedWin
 
 TEST_F(UnusedBackgroundTest, TheDriftingScrollerTakesItsDriftOnceAndClampsAt100) {
   LayOutBackgroundStrips();
+  for (BackgroundStrip& s : gUnusedStripsB) s.x = s.driftX = 0.0f;  // no drift from earlier play
   gFrameScale = 0.5f;
   gStageClock = 420.0f;  // 200 px/s
   ScrollUnusedBackgroundB();
