@@ -155,8 +155,10 @@ TEST_F(SystemServiceTest, DateTimeVersionAndMachineQueries) {
   koSystem::GetTime(hour, minute, second);
   EXPECT_TRUE(year == 2023 && month == 11 && day == 14 && weekday == "火");
   EXPECT_TRUE(hour == 22 && minute == 13 && second == 20);
-  if (tz) setenv("TZ", oldTz.c_str(), 1);
-  else unsetenv("TZ");
+  if (tz)
+    setenv("TZ", oldTz.c_str(), 1);
+  else
+    unsetenv("TZ");
   tzset();
   struct Version {
     int platform, major, minor, code;

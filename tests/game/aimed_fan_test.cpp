@@ -98,7 +98,8 @@ TEST_F(AimedFanTest, EachDiverFansOperationsWorkOnItsOwnFan) {
     enemy::ResetFan(fan == gDiver80LFan ? gDiver80LFan : gDiver80RFan);
     fan[0].alive = 1, fan[0].x = 100.0f, fan[0].y = 100.0f, fan[0].frame = 15;
     fan[1].frame = 3;
-    const auto drawn = Render([fan] { (fan == gDiver80LFan ? DrawDiver80LFan : DrawDiver80RFan)(0); });
+    const auto drawn =
+        Render([fan] { (fan == gDiver80LFan ? DrawDiver80LFan : DrawDiver80RFan)(0); });
     EXPECT_FALSE(Blank(drawn));
     EXPECT_EQ(fan[0].frame, 0);  // 16 cells, then round
     EXPECT_EQ(fan[1].frame, 4);  // a free bullet animates too

@@ -28,25 +28,41 @@ struct Member {
 };
 
 #define ENEMY(K, speed, y, bound, vector) \
-  {#K, gHoming##K, g##K##Markers, LaunchHoming##K, speed, 20, y, bound, vector}
-#define BOSS(N, S, x, vector)                                                               \
-  {"Boss" #N #S, gHomingBoss##N##S, gBoss##N##Markers##S, LaunchHomingBoss##N##S, 600, x, 10, \
-   540, vector}
+  { #K, gHoming##K, g##K##Markers, LaunchHoming##K, speed, 20, y, bound, vector }
+#define BOSS(N, S, x, vector)                                                                  \
+  {                                                                                            \
+    "Boss" #N #S, gHomingBoss##N##S, gBoss##N##Markers##S, LaunchHomingBoss##N##S, 600, x, 10, \
+        540, vector                                                                            \
+  }
 const Member kMembers[] = {
-    ENEMY(Zak2, 700, 10, 540, true),        ENEMY(Zak3, 700, 10, 540, true),
-    ENEMY(Diver80L, 700, 10, 540, true),    ENEMY(Diver80R, 700, 10, 540, true),
-    ENEMY(Gunner80L, 700, 10, 540, true),   ENEMY(Gunner80R, 700, 10, 540, true),
-    ENEMY(Big90A, 700, 10, 540, true),      ENEMY(VolleyZakA, 700, 10, 540, true),
-    ENEMY(Zak4A, 750, 10, 540, false),      ENEMY(Zak4B, 750, 9, 541, false),
-    ENEMY(Zak4C, 750, 9, 542, false),       ENEMY(Zak4D, 750, 8, 543, false),
-    BOSS(1, A, -20, false),                 BOSS(1, B, 60, true),
-    BOSS(2, A, -20, false),                 BOSS(2, B, 60, false),
-    BOSS(3, A, -20, false),                 BOSS(3, B, 60, false),
-    BOSS(4, A, -20, false),                 BOSS(4, B, 60, false),
-    BOSS(5, A, -20, false),                 BOSS(5, B, 60, false),
-    BOSS(6, A, -20, false),                 BOSS(6, B, 60, false),
-    BOSS(7, A, -20, false),                 BOSS(7, B, 60, false),
-    BOSS(8, A, -20, false),                 BOSS(8, B, 60, false),
+    ENEMY(Zak2, 700, 10, 540, true),
+    ENEMY(Zak3, 700, 10, 540, true),
+    ENEMY(Diver80L, 700, 10, 540, true),
+    ENEMY(Diver80R, 700, 10, 540, true),
+    ENEMY(Gunner80L, 700, 10, 540, true),
+    ENEMY(Gunner80R, 700, 10, 540, true),
+    ENEMY(Big90A, 700, 10, 540, true),
+    ENEMY(VolleyZakA, 700, 10, 540, true),
+    ENEMY(Zak4A, 750, 10, 540, false),
+    ENEMY(Zak4B, 750, 9, 541, false),
+    ENEMY(Zak4C, 750, 9, 542, false),
+    ENEMY(Zak4D, 750, 8, 543, false),
+    BOSS(1, A, -20, false),
+    BOSS(1, B, 60, true),
+    BOSS(2, A, -20, false),
+    BOSS(2, B, 60, false),
+    BOSS(3, A, -20, false),
+    BOSS(3, B, 60, false),
+    BOSS(4, A, -20, false),
+    BOSS(4, B, 60, false),
+    BOSS(5, A, -20, false),
+    BOSS(5, B, 60, false),
+    BOSS(6, A, -20, false),
+    BOSS(6, B, 60, false),
+    BOSS(7, A, -20, false),
+    BOSS(7, B, 60, false),
+    BOSS(8, A, -20, false),
+    BOSS(8, B, 60, false),
 };
 #undef ENEMY
 #undef BOSS
@@ -135,7 +151,8 @@ TEST_F(HomingLaunchTest, EveryBossSetsStrikeHitsItsOwnBoss) {
     void (*update)();
     BossState* boss;
   };
-#define SET(N, S) {gHomingBoss##N##S, gBoss##N##Markers##S, UpdateHomingBoss##N##S, &gBoss##N}
+#define SET(N, S) \
+  { gHomingBoss##N##S, gBoss##N##Markers##S, UpdateHomingBoss##N##S, &gBoss##N }
   const Set sets[] = {SET(1, A), SET(1, B), SET(2, A), SET(2, B), SET(3, A), SET(3, B),
                       SET(4, A), SET(4, B), SET(5, A), SET(5, B), SET(6, A), SET(6, B),
                       SET(7, A), SET(7, B), SET(8, A), SET(8, B)};

@@ -44,8 +44,8 @@ using LargeWeaponTest = AttackTest;
 // A burst Fire(slot, first) starts that slot at the craft's muzzle at the burst's speed.
 TEST_F(LargeWeaponTest, EachBurstFireStartsItsSlotAtItsMuzzleAndSpeed) {
   const std::vector<std::pair<BurstShotRecord*, int>> all = {
-      {gZak50AShot, 25},   {gZak50BShot1, 25}, {gZak50BShot2, 25},
-      {gZak50BShot3, 25},  {gZak51AShot1, 25}, {gZak51AShot2, 120}};
+      {gZak50AShot, 25},  {gZak50BShot1, 25}, {gZak50BShot2, 25},
+      {gZak50BShot3, 25}, {gZak51AShot1, 25}, {gZak51AShot2, 120}};
   struct Burst {
     BurstShotRecord* shots;
     void (*fire)(int, int);

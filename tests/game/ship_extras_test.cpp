@@ -105,8 +105,7 @@ TEST_F(ShipExtrasTest, TypeTwoFiresUpwardsWithItsSideAndOuterPairs) {
     const PlayerShot lo = gShotBLeftOuter[3], ro = gShotBRightOuter[3];
     EXPECT_TRUE(lo.active && lo.x == 270 && lo.dx == 10 && lo.dy == 20);
     EXPECT_TRUE(ro.active && ro.x == 330 && ro.y == 162 && ro.dx == 10);
-    for (int s = 0; s < kShotSlots; ++s)
-      EXPECT_EQ(gShotBMain[s].active, s == 3 ? 1 : 0) << s;
+    for (int s = 0; s < kShotSlots; ++s) EXPECT_EQ(gShotBMain[s].active, s == 3 ? 1 : 0) << s;
   });
   RunFrames(kPlay + 1);
 }

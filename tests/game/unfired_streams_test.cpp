@@ -30,8 +30,10 @@ void Place(int slot, float x, float y) {
 }
 
 #define STREAM(kind, n, count)                                                                \
-  {#kind "Stream" #n, g##kind##Stream##n,      count, n, Place<g##kind>, Fire##kind##Stream##n, \
-   Move##kind##Stream##n, Draw##kind##Stream##n}
+  {                                                                                           \
+#kind "Stream" #n, g##kind##Stream##n, count, n, Place < g##kind>, Fire##kind##Stream##n, \
+        Move##kind##Stream##n, Draw##kind##Stream##n                                          \
+  }
 
 const Row kRows[] = {
     STREAM(Big90B, 1, 2),     STREAM(Big90B, 2, 2),     STREAM(Big90B, 3, 2),
@@ -45,7 +47,8 @@ const Row kRows[] = {
 struct Flight {
   float mx, my, vx;
 };
-constexpr Flight kFlights[] = {{37, 40, 0}, {37, 44, -20}, {37, 44, 20}, {37, 30, -40}, {42, 30, 40}};
+constexpr Flight kFlights[] = {
+    {37, 40, 0}, {37, 44, -20}, {37, 44, 20}, {37, 30, -40}, {42, 30, 40}};
 constexpr float kFall = 130.0f;
 
 void Clear(const Row& r) {

@@ -1,8 +1,7 @@
 // The background operations no scene calls: the two unused vertical
 // scrollers (the centred one and the drifting one) and the side frames.
-#include "game/backgrounds.h"
-
 #include "engine/draw/ko_draw.h"
+#include "game/backgrounds.h"
 #include "game/game_state.h"
 #include "tests/game/enemy_fixture.h"
 #include "tests/game/game_fixture.h"
@@ -16,8 +15,8 @@ TEST_F(UnusedBackgroundTest, TheCentredScrollerKeepsItsStripsAtX100OnItsSpeedWin
     float clock, step;
   };
   // 120 | 150 | 250 ... with shared bounds; 300 then 130 from 1150 on.
-  for (Case c : {Case{-1.0f, 0.0f}, Case{0.0f, 120.0f}, Case{500.0f, 270.0f},
-                 Case{1150.0f, 430.0f}, Case{4000.0f, 130.0f}}) {
+  for (Case c : {Case{-1.0f, 0.0f}, Case{0.0f, 120.0f}, Case{500.0f, 270.0f}, Case{1150.0f, 430.0f},
+                 Case{4000.0f, 130.0f}}) {
     LayOutBackgroundStrips();
     gFrameScale = 1.0f;
     gStageClock = c.clock;
