@@ -62,7 +62,7 @@ awk -v root="$root/" -v folders="${folders[*]}" '
   }' "$build/folders.info" > "$out/summary.txt" 2> "$build/unentered.raw"
 
 # One line per function as C++ names it, by file and line.
-c++filt < "$build/unentered.raw" | sort -t: -k1,1 -k2,2n -u > "$out/unentered.txt"
+c++filt < "$build/unentered.raw" | sort -t: -k1,1 -k2,2n | uniq > "$out/unentered.txt"
 cat "$out/summary.txt"
 echo "coverage: $(wc -l < "$out/unentered.txt") functions never entered, listed in build/coverage/unentered.txt"
 echo "coverage: annotated sources in build/coverage/html/index.html"

@@ -27,22 +27,22 @@ TEST_F(BackgroundModeTest, ModeOneScrollsNoStripsAndStreamsOnlyTheLaterStagesPar
     bool stripsMoved, particlesMoved;
   };
   std::vector<Seen> seen;
-  int f = kPlay;
+  std::vector<Snapshot> before(6);
+  int f = kPlay, run = 0;
   for (int scene : {SceneStage1, SceneStage2, SceneStage3}) {
     for (int mode : {0, 1}) {
-      Snapshot before;
+      Snapshot& mine = before[run++];
       At(f, [scene] {
         if (gScene != scene) ChangeScene(scene, 3, 30);
       });
-      At(f + 2, [&before, mode] {
+      At(f + 2, [&mine, mode] {
         gBackgroundMode = mode;
-        before = Take();
+        mine = Take();
       });
-      At(f + 3, [&seen, &before, scene, mode] {
+      At(f + 3, [&seen, &mine, scene, mode] {
         const Snapshot after = Take();
-        seen.push_back({scene, mode,
-                        after.stripX != before.stripX || after.stripUX != before.stripUX,
-                        after.particleX != before.particleX});
+        seen.push_back({scene, mode, after.stripX != mine.stripX || after.stripUX != mine.stripUX,
+                        after.particleX != mine.particleX});
         gBackgroundMode = 0;
       });
       f += 4;
