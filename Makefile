@@ -1,7 +1,7 @@
 # make play: set up, build and start the game.   make test: set up and run every test.
 JOBS ?= $(shell nproc)
 
-.PHONY: play test deps build build-asan
+.PHONY: play test deps build build-asan coverage
 
 play: build
 	cd build && ./vorendalite
@@ -26,3 +26,7 @@ assets-sheet: build
 build-asan: deps
 	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORENDALITE_SANITIZE=ON
 	cmake --build build-asan -j $(JOBS)
+
+# Which functions and lines the headless tests reach, per folder: build/coverage/.
+coverage:
+	JOBS=$(JOBS) tools/coverage.sh

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the game and its tests need, when missing.
+# Installs the Debian packages the game and its tests need, when missing;
+# packages named as arguments (what one tool needs besides) too.
 set -eu
 packages=(build-essential cmake pkg-config clang libclang-rt-14-dev
   libsdl2-dev libfluidsynth-dev timgm6mb-soundfont
   libfreetype-dev libfontconfig-dev fonts-ipafont-gothic fonts-ipafont-mincho
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool x11-utils imagemagick)
+  xvfb xauth xdotool x11-utils imagemagick "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -79,4 +79,33 @@ TEST_F(AimedFanTest, MoveKeepsBulletsOnTheScreenAndItsLeftAndTopBorder) {
   EXPECT_EQ(gDiver80LFan[0].alive, 0);
 }
 
+// Diver80R's fan leaves from its own slot 0 and flies; each Draw shows and
+// animates every bullet of its own fan, free ones included.
+TEST_F(AimedFanTest, EachDiverFansOperationsWorkOnItsOwnFan) {
+  enemy::ResetFan(gDiver80LFan);
+  enemy::ResetFan(gDiver80RFan);
+  gDiver80R[0].x = 200.0f;
+  gDiver80R[0].y = 30.0f;
+  for (int call = 1; call <= 40; ++call) FireDiver80RFan(0);
+  EXPECT_EQ(AliveFanShots(gDiver80RFan), 5);
+  EXPECT_EQ(AliveFanShots(gDiver80LFan), 0);
+  EXPECT_TRUE(gDiver80RFan[0].x == 232.0f && gDiver80RFan[0].y == 70.0f);
+  EXPECT_EQ(gDiver80RFan[0].speed, 180.0f);
+  const float y = gDiver80RFan[2].y;
+  MoveDiver80RFan(0);
+  EXPECT_GT(gDiver80RFan[2].y, y);  // the ship lies below: the middle bullet falls
+  for (FanShotRecord* fan : {gDiver80LFan, gDiver80RFan}) {
+    enemy::ResetFan(fan == gDiver80LFan ? gDiver80LFan : gDiver80RFan);
+    fan[0].alive = 1, fan[0].x = 100.0f, fan[0].y = 100.0f, fan[0].frame = 15;
+    fan[1].frame = 3;
+    const auto drawn =
+        Render([fan] { (fan == gDiver80LFan ? DrawDiver80LFan : DrawDiver80RFan)(0); });
+    EXPECT_FALSE(Blank(drawn));
+    EXPECT_EQ(fan[0].frame, 0);  // 16 cells, then round
+    EXPECT_EQ(fan[1].frame, 4);  // a free bullet animates too
+  }
+  EXPECT_EQ(gDiver80LFan[2].frame, 1);
+  EXPECT_EQ(gDiver80RFan[2].frame, 1);
+}
+
 }  // namespace

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "bosses/boss_state.h"
+#include "bosses/pair_shots.h"
 #include "game/game_state.h"
 #include "game/reset.h"
 #include "tests/game/player_fixture.h"
@@ -64,6 +65,27 @@ TEST_F(Boss1LaserTest, OnlyBurningFramesDestroyAShipInsideTheBox) {
     EXPECT_EQ(gPlayerAlive, 0);
   });
   RunFrames(kPlay + 1);
+}
+
+// The anchor places the beam once, from the boss's whole-pixel corner; a
+// second call leaves it, and the stage-1 chain then holds its fire.
+TEST(Boss1LaserAnchorTest, PlacesTheBeamOnceAndHoldsTheChain) {
+  ResetBoss1Laser();
+  PlaceBoss();
+  AnchorBoss1Laser();
+  EXPECT_EQ(gBoss1LaserAnchored, 1);
+  EXPECT_EQ(gBoss1LaserX, 0);    // 400 - 400
+  EXPECT_EQ(gBoss1LaserY, 210);  // 100 + 110
+  gBoss1.x = 10.0f;
+  AnchorBoss1Laser();
+  EXPECT_EQ(gBoss1LaserX, 0);
+  EXPECT_EQ(gBoss1LaserY, 210);
+  for (PairShotSlot& s : gBoss1Chain) s.active = 0;
+  FireBoss1Chain(1, 0);
+  EXPECT_EQ(gBoss1Chain[1].active, 0);
+  ResetBoss1Laser();
+  FireBoss1Chain(1, 0);
+  EXPECT_EQ(gBoss1Chain[1].active, 1);
 }
 
 }  // namespace

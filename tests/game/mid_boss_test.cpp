@@ -25,6 +25,17 @@ TEST_F(MidBossBodyTest, AnExplosionRuns32DrawsThenFreesTheCraftButKeepsItDying) 
   EXPECT_EQ(gZak52.hitSkip, 1);
 }
 
+// Each Zak60 hit marks its own craft dying and leaves its twins alone.
+TEST_F(MidBossBodyTest, EachZak60HitMarksOnlyItsOwnCraft) {
+  Zak60State* crafts[] = {&gZak60A, &gZak60B, &gZak60C};
+  void (*hits[])() = {HitZak60A, HitZak60B, HitZak60C};
+  for (int k = 0; k < 3; ++k) {
+    for (Zak60State* c : crafts) c->dying = 0;
+    hits[k]();
+    for (int m = 0; m < 3; ++m) EXPECT_EQ(crafts[m]->dying, m == k ? 1 : 0) << k;
+  }
+}
+
 using MidBossScheduleTest = MidBossTest;
 
 // Runs `steps` schedule steps and counts the spread ticks (one tick per step at most).
