@@ -15,6 +15,7 @@
 #include "platform/headless/headless.h"
 #include "tests/support/bmp_builder.h"
 #include "tests/support/golden.h"
+#include "tests/support/scratch_dir.h"
 
 // A 24-bit BMP of w x h whose pixel (x, y) is rgb(x, y), 0xRRGGBB.
 inline std::vector<uint8_t> Bmp24(int w, int h, const std::function<uint32_t(int, int)>& rgb) {
@@ -37,10 +38,7 @@ class DrawTest : public ::testing::Test {
   void SetUp() override {
     headless::Reset(1000);
     koSystem::InitProcessState();
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir_ = ::testing::TempDir() + "draw-" + info->test_suite_name() + "-" + info->name() + "/";
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
+    dir_ = TestScratchDir("draw-");
     headless::SetProgramDir(dir_);
     koSystem::SeedRand(1);
     koDraw::SetColorKey(0);
@@ -55,7 +53,10 @@ class DrawTest : public ::testing::Test {
     gFpsMin = 999.9f;
     ASSERT_EQ(koDraw::Screen(640, 480, 1), 1);
   }
-  void TearDown() override { koDraw::Release(); }
+  void TearDown() override {
+    koDraw::Release();
+    std::filesystem::remove_all(dir_);
+  }
 
   void WriteFile(const std::string& name, const std::vector<uint8_t>& bytes) {
     std::ofstream(dir_ + name, std::ios::binary)

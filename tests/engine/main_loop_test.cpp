@@ -7,6 +7,7 @@
 #include "platform/window.h"
 #include "tests/engine/engine_fixture.h"
 #include "tests/support/alloc_counter.h"
+#include "tests/support/scratch_dir.h"
 
 namespace {
 
@@ -53,8 +54,7 @@ TEST_F(EngineTest, EscapeSavesArmsWaitOneAndQuitsOnce) {
 }
 
 TEST_F(EngineTest, SecondInstanceExitsAtOnceAndRaisesTheFirst) {
-  const std::string dir = testing::TempDir() + "lock-second/";
-  std::filesystem::create_directories(dir);
+  const std::string dir = ScratchDir("lock-second");
   headless::SetLockDir(dir);
   const int held = plat::posix::LockFile(dir + plat::posix::LockFileName("Vorendalite:KoMutex"));
   ASSERT_GE(held, 0);

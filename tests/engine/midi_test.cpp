@@ -53,8 +53,14 @@ class MidiTest : public SoundTest {
 // The strings the engine sends, and our interpreter's answers to them and to
 // others, folded into the golden hash.
 TEST_F(MidiTest, CommandStringsAndTheirAnswers) {
+  // Commands name songs by full path: the scratch folder is left out of the hash.
+  const auto addText = [&](std::string text) {
+    for (size_t at; (at = text.find(dir_)) != std::string::npos;)
+      text.replace(at, dir_.size(), "<dir>/");
+    AddText(text);
+  };
   const auto sent = [&] {
-    for (const std::string& c : gSent) AddText(c);
+    for (const std::string& c : gSent) addText(c);
     Add(gMidiOpen);
     Add(gMidiLoop);
     gSent.clear();
@@ -78,7 +84,7 @@ TEST_F(MidiTest, CommandStringsAndTheirAnswers) {
   const auto answer = [&](const std::string& command) {
     std::string reply = "x";
     Add(koSound::SendMciString(command, &reply));
-    AddText(reply);
+    addText(reply);
   };
   for (const char* file : {"none.mid", "bad.mid", "zero.mid"}) answer(OpenCommand(file));
   answer("play midi notify");

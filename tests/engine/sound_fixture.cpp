@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "platform/headless/headless.h"
+#include "tests/support/scratch_dir.h"
 
 namespace soundtest {
 
@@ -64,10 +65,7 @@ std::vector<int16_t> Render(int frames) {
 
 void SoundTest::SetUp() {
   EngineTest::SetUp();
-  const auto* info = testing::UnitTest::GetInstance()->current_test_info();
-  dir_ = testing::TempDir() + "sound-" + info->test_suite_name() + "-" + info->name() + "/";
-  std::filesystem::remove_all(dir_);
-  std::filesystem::create_directories(dir_);
+  dir_ = TestScratchDir("sound-");
   headless::SetProgramDir(dir_);
   koSound::Init();
   koSound::ResetObjects();
@@ -78,6 +76,7 @@ void SoundTest::TearDown() {
   koSound::CloseMidi();
   gMidiOpen = 0;
   koSound::ResetObjects();
+  std::filesystem::remove_all(dir_);
 }
 
 void SoundTest::Put(const std::string& name, const std::vector<uint8_t>& bytes) {

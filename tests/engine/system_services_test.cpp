@@ -12,6 +12,7 @@
 #include "platform/messages.h"
 #include "platform/window.h"
 #include "tests/engine/engine_fixture.h"
+#include "tests/support/scratch_dir.h"
 
 namespace {
 
@@ -118,8 +119,7 @@ TEST_F(PadServiceTest, ChargesAndMetersRunAtTheirRatesWithinTheirBounds) {
 using SystemServiceTest = EngineTest;
 
 TEST_F(SystemServiceTest, IntegerFilesLiveInTheProgramDirectoryOrUnderTheRedirect) {
-  const std::string dir = testing::TempDir() + "int-files/";
-  std::filesystem::remove_all(dir);
+  const std::string dir = ScratchDir("int-files");
   std::filesystem::create_directories(dir + "program");
   headless::SetProgramDir(dir + "program");
   gDataDir.clear();
