@@ -47,4 +47,3 @@ void MoveBig90B(int) { MoveKind(kBig90B); }
 void HitBig90B(int slot) { HitKind(kBig90B, slot); }
 
 void ResetBig90AMarkers() { ResetMarkers(gBig90AMarkers); }
-bool Big90AMarkersAtStart() { return MarkersAtStart(gBig90AMarkers); }

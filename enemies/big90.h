@@ -59,4 +59,3 @@ void DrawBig90BStream5(int unused);
 
 // The game-state reset of the shared markers: all three unlocked and parked.
 void ResetBig90AMarkers();
-bool Big90AMarkersAtStart();

@@ -64,11 +64,6 @@ void enemy::ResetRecord(Diver80RRecord& r) { ResetDiverRecord(r); }
 bool enemy::RecordAtStart(const Diver80LRecord& r) { return DiverRecordAtStart(r); }
 bool enemy::RecordAtStart(const Diver80RRecord& r) { return DiverRecordAtStart(r); }
 
-void ResetDiver80LMarkers() { enemy::ResetMarkers(gDiver80LMarkers); }
-bool Diver80LMarkersAtStart() { return enemy::MarkersAtStart(gDiver80LMarkers); }
-void ResetDiver80RMarkers() { enemy::ResetMarkers(gDiver80RMarkers); }
-bool Diver80RMarkersAtStart() { return enemy::MarkersAtStart(gDiver80RMarkers); }
-
 void SpawnDiver80L(int) { SpawnKind(kDiver80L); }
 void DrawDiver80L(int) { DrawKind(kDiver80L); }
 void MoveDiver80L(int) { MoveKind(kDiver80L); }

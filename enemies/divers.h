@@ -23,12 +23,6 @@ extern ShotRecord gDiver80RStream1[kDiverSlots], gDiver80RStream2[kDiverSlots],
     gDiver80RStream3[kDiverSlots];
 extern FanShotRecord gDiver80LFan[kFanShots], gDiver80RFan[kFanShots];
 
-// Reset entries of the marker tables: every marker unlocked and parked.
-void ResetDiver80LMarkers();
-bool Diver80LMarkersAtStart();
-void ResetDiver80RMarkers();
-bool Diver80RMarkersAtStart();
-
 void SpawnDiver80L(int unused);
 void DrawDiver80L(int unused);
 void MoveDiver80L(int unused);

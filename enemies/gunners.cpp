@@ -39,11 +39,6 @@ constexpr KindDesign<ZakRecord> kGunner80R{
 
 }  // namespace
 
-void ResetGunner80LMarkers() { enemy::ResetMarkers(gGunner80LMarkers); }
-bool Gunner80LMarkersAtStart() { return enemy::MarkersAtStart(gGunner80LMarkers); }
-void ResetGunner80RMarkers() { enemy::ResetMarkers(gGunner80RMarkers); }
-bool Gunner80RMarkersAtStart() { return enemy::MarkersAtStart(gGunner80RMarkers); }
-
 void SpawnGunner80L(int) { SpawnKind(kGunner80L); }
 void DrawGunner80L(int) { DrawKind(kGunner80L); }
 void MoveGunner80L(int) { MoveKind(kGunner80L); }

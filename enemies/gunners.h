@@ -19,12 +19,6 @@ extern ShotRecord gGunner80LStream1[kGunnerSlots], gGunner80LStream2[kGunnerSlot
 extern ShotRecord gGunner80RStream1[kGunnerSlots], gGunner80RStream2[kGunnerSlots],
     gGunner80RStream3[kGunnerSlots];
 
-// Reset entries of the marker tables: every marker unlocked and parked.
-void ResetGunner80LMarkers();
-bool Gunner80LMarkersAtStart();
-void ResetGunner80RMarkers();
-bool Gunner80RMarkersAtStart();
-
 void SpawnGunner80L(int unused);
 void DrawGunner80L(int unused);
 void MoveGunner80L(int unused);

@@ -78,7 +78,6 @@ void MoveVolleyZakC(int) { MoveKind(kVolleyZakC); }
 void HitVolleyZakC(int slot) { HitKind(kVolleyZakC, slot); }
 
 void ResetVolleyZakAMarkers() { ResetMarkers(gVolleyZakAMarkers); }
-bool VolleyZakAMarkersAtStart() { return MarkersAtStart(gVolleyZakAMarkers); }
 
 void ResetVolleyZakC() {
   for (WaveZakRecord& r : gVolleyZakC) {

@@ -89,7 +89,6 @@ void DrawVolleyZakCStream5(int unused);
 
 // The game-state reset of the shared markers: all three unlocked and parked.
 void ResetVolleyZakAMarkers();
-bool VolleyZakAMarkersAtStart();
 
 // The game-state reset of VolleyZakC: every slot free and parked, but its wave
 // counters keep counting across resets (0 only when the program starts).

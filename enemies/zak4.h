@@ -47,14 +47,3 @@ void TickWaveZak4D(int unused);
 void MoveZak4D(int unused);
 void DrawZak4D(int unused);
 void HitZak4D(int slot);
-
-// Reset-table entries of a marker table on its own (gZak4AMarkers ...): every
-// marker unlocked at the parking point.
-template <auto& markers>
-void ResetZak4Markers() {
-  enemy::ResetMarkers(markers);
-}
-template <auto& markers>
-bool Zak4MarkersAtStart() {
-  return enemy::MarkersAtStart(markers);
-}
