@@ -3,6 +3,7 @@
 #include "tests/game/whole_run.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstring>
 #include <sstream>
@@ -55,8 +56,9 @@ TEST_F(WholeRunTest, AMinuteOfStage1PlaysExactlyAsRecorded) {
 
 // A stage's waves played on a clock driven through its whole timeline, then
 // its boss section, with the boss's hp worn down from its start through the
-// gate that starts its attacks. The stages share out the levels of play, so
-// that the rows of every mode run.
+// gate that starts its attacks. Each stage runs twice: in its own level of
+// play and in the other difficulty with the other extra choice, so that
+// between the two every timeline and schedule row's mode is met.
 struct StageRun {
   int stage;
   int scene;
@@ -66,9 +68,20 @@ struct StageRun {
   int32_t* counter;
   int counterExtra;  // attack counts added per frame, so the schedule comes round
   int cycleFrames;   // frames of the natural-rate sweep of the boss's schedule (0: none)
+  bool otherMode = false;
 };
 
-void PrintTo(const StageRun& r, std::ostream* os) { *os << "Stage" << r.stage; }
+// "Stage4", or "Stage4OtherMode" for the run in the other level of play.
+std::string RunName(const StageRun& r) {
+  return "Stage" + std::to_string(r.stage) + (r.otherMode ? "OtherMode" : "");
+}
+
+// The file of a run's summary: "stage4_boss_run.txt", "stage4_other_mode_boss_run.txt".
+std::string SummaryFile(const StageRun& r, const char* what) {
+  return "stage" + std::to_string(r.stage) + (r.otherMode ? "_other_mode_" : "_") + what + ".txt";
+}
+
+void PrintTo(const StageRun& r, std::ostream* os) { *os << RunName(r); }
 
 constexpr int kWaveFrames = 12 * kSecond;
 constexpr int kBossFrames = 14 * kSecond;
@@ -99,6 +112,17 @@ void DriveClock(const StageRun& r, float v) {
 
 class StageRunTest : public WholeRunTest, public ::testing::WithParamInterface<StageRun> {};
 
+// Folds `bytes` bytes at `data` into a digest, eight at a time.
+uint64_t Fold(uint64_t h, const void* data, size_t bytes) {
+  const auto* p = static_cast<const std::byte*>(data);
+  for (size_t i = 0; i + 8 <= bytes; i += 8) {
+    uint64_t w;
+    std::memcpy(&w, p + i, 8);
+    h = (h ^ w) * 1099511628211ull;
+  }
+  return h;
+}
+
 TEST_P(StageRunTest, AStageAndItsAttackingBossPlayExactlyAsRecorded) {
   const StageRun r = GetParam();
   constexpr int kBossFrom = kPlay + kWaveFrames;
@@ -112,8 +136,13 @@ TEST_P(StageRunTest, AStageAndItsAttackingBossPlayExactlyAsRecorded) {
   std::ostringstream summary;
   float wornTo = 0.0f;
   bool attacking = false;
+  // Every play table after every frame, so that a bullet which comes and goes
+  // between two rows of the summary still shows.
+  uint64_t tables = 0;
   Every([&](int f) {
     const int t = f - kPlay;
+    if (t > 0)
+      for (const ResetTable& table : ResetTables()) tables = Fold(tables, table.data, table.bytes);
     if (t > 0 && t <= kWaveFrames) DriveClock(r, r.bossOpens * t / kWaveFrames);
     if (f > kBossFrom) {
       NoteFirstAttack(summary, attacking, f - 1 - kBossFrom, r.boss->hp, *r.counter);
@@ -125,13 +154,21 @@ TEST_P(StageRunTest, AStageAndItsAttackingBossPlayExactlyAsRecorded) {
     summary << "t=" << t / kSecond << "s scene=" << gScene << " clock=" << gStageClock << "/"
             << gStageClock2 << " score=" << gScore << " lives=" << gLives << " bombs=" << gBombStock
             << " boss=" << r.boss->hp << "/" << *r.counter << " live=" << LiveSlots()
-            << " frame=" << std::hex << FrameHash() << std::dec << "\n";
+            << " frame=" << std::hex << FrameHash() << " tables=" << tables << std::dec << "\n";
+    tables = 0;
   });
   RunFrames(kBossFrom + kBossFrames + 1);
-  ExpectSummary(summary.str(), "stage" + std::to_string(r.stage) + "_boss_run.txt");
+  ExpectSummary(summary.str(), SummaryFile(r, "boss_run"));
 }
 
-constexpr StageRun kStageRuns[] = {
+constexpr StageRun OtherMode(StageRun r) {
+  r.difficulty = 3 - r.difficulty;
+  r.extra = 1 - r.extra;
+  r.otherMode = true;
+  return r;
+}
+
+constexpr StageRun kOwnModeRuns[] = {
     {1, SceneStage1, 1, 0, kStage1Switch + 330, &gBoss1, &gBoss1AttackCounter, 3, 0},
     {2, SceneStage2, 1, 1, 1460, &gBoss2, &gBoss2AttackCounter, 1, 1500},
     {3, SceneStage3, 2, 0, 1900, &gBoss3, &gBoss3AttackCounter, 2, 0},
@@ -141,21 +178,17 @@ constexpr StageRun kStageRuns[] = {
     {7, SceneStage7, 1, 0, 1270, &gBoss7, &gBoss7AttackCounter, 1, 1300},
     {8, SceneStage8, 1, 1, 1810, &gBoss8, &gBoss8AttackCounter, 1, 1220}};
 
-INSTANTIATE_TEST_SUITE_P(Stages, StageRunTest, ::testing::ValuesIn(kStageRuns),
-                         [](const auto& info) {
-                           return "Stage" + std::to_string(info.param.stage);
-                         });
-
-// Folds `bytes` bytes at `data` into a digest, eight at a time.
-uint64_t Fold(uint64_t h, const void* data, size_t bytes) {
-  const auto* p = static_cast<const std::byte*>(data);
-  for (size_t i = 0; i + 8 <= bytes; i += 8) {
-    uint64_t w;
-    std::memcpy(&w, p + i, 8);
-    h = (h ^ w) * 1099511628211ull;
+constexpr auto kStageRuns = [] {
+  std::array<StageRun, 2 * std::size(kOwnModeRuns)> runs{};
+  for (size_t i = 0; i < std::size(kOwnModeRuns); ++i) {
+    runs[2 * i] = kOwnModeRuns[i];
+    runs[2 * i + 1] = OtherMode(kOwnModeRuns[i]);
   }
-  return h;
-}
+  return runs;
+}();
+
+INSTANTIATE_TEST_SUITE_P(Stages, StageRunTest, ::testing::ValuesIn(kStageRuns),
+                         [](const auto& info) { return RunName(info.param); });
 
 // The windows' ends, which the fast runs above skip over: the stage clock swept
 // one unit a frame with every enemy slot and the power item taken back after
@@ -230,7 +263,7 @@ TEST_P(StageRunTest, WindowEndsAreAsRecorded) {
     for (const auto& [from, to] : runs[k]) windows << " " << from << ".." << to;
     windows << "\n";
   }
-  ExpectSummary(windows.str() + summary.str(), "stage" + std::to_string(r.stage) + "_windows.txt");
+  ExpectSummary(windows.str() + summary.str(), SummaryFile(r, "windows"));
 }
 
 }  // namespace
