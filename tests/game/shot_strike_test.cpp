@@ -137,6 +137,45 @@ TEST_F(StrikeTest, ShipType2PaysEachBossItsOwnPointsAndItsRightShotSparesZak50AF
   }
 }
 
+// Ship type 2's main shot against each boss: the four edges of its box around
+// the truncated corner, each on and one pixel past, and what a strike is worth.
+TEST_F(StrikeTest, ShipType2MainShotStrikesEachBossInsideItsOwnBoxEdgesIncluded) {
+  gShipType = 2;
+  BossState* const bosses[] = {&gBoss1, &gBoss2, &gBoss3, &gBoss4,
+                               &gBoss5, &gBoss6, &gBoss7, &gBoss8};
+  struct Box {
+    int left, right, points;
+  };
+  const Box boxes[] = {{20, 300, 150},  {20, 300, 150},  {20, 320, 250},  {20, 300, 250},
+                       {-10, 270, 350}, {-10, 330, 250}, {-10, 390, 250}, {-10, 370, 350}};
+  for (int b = 0; b < 8; ++b) {
+    const Box& box = boxes[b];
+    struct Probe {
+      int dx, dy;
+      bool strikes;
+    };
+    const Probe probes[] = {{box.left, 10, true},
+                            {box.left - 1, 100, false},
+                            {box.right, 200, true},
+                            {box.right + 1, 100, false},
+                            {box.left + 1, 9, false},
+                            {box.right - 1, 201, false},
+                            {(box.left + box.right) / 2, 100, true}};
+    for (const Probe& p : probes) {
+      SCOPED_TRACE(testing::Message() << "boss " << b + 1 << " at " << p.dx << ", " << p.dy);
+      ResetGameState();
+      gBombStock = 0;
+      gScore = 0;
+      PlaceBoss(*bosses[b], 100.9f, 50.9f);  // the box counts from (100, 50)
+      gShotBMain[0] = PlayerShot{100 + p.dx, 50 + p.dy + 22, 0, 20, 1};  // climbs 22
+      Pass();
+      EXPECT_EQ(gScore, p.strikes ? box.points : 0);
+      EXPECT_EQ(bosses[b]->hp, p.strikes ? 620.0f - 60.0f * 0.5f : 620.0f);
+      EXPECT_EQ(gShotBMain[0].active, p.strikes ? 0 : 1);
+    }
+  }
+}
+
 TEST_F(StrikeTest, TheSlotsNoKindOwnsAreStruckByShotsAndBombWithoutPoints) {
   Place(gShotPassTargets[2], 300, 200);
   gShotAMain[0] = PlayerShot{420, 210, 20, 0, 1};  // lands at 440: Zak51R's box ends there
