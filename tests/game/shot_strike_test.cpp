@@ -295,7 +295,9 @@ TEST_F(StrikeTest, EachFamilyStrikesItsTargetsInsideTheirBoxesEdgesIncluded) {
       StillShotAt(c.family, 200 + p.dx, 150 + p.dy);
       Pass();
       EXPECT_EQ(gScore, p.strikes ? c.points : 0);
-      if (t.hp && c.hpAfter >= 0) EXPECT_EQ(*t.hp, p.strikes ? c.hpAfter : counted ? 24 : 100);
+      if (t.hp && c.hpAfter >= 0) {
+        EXPECT_EQ(*t.hp, p.strikes ? c.hpAfter : counted ? 24 : 100);
+      }
       EXPECT_EQ(ShotActive(c.family), p.strikes && c.takesShot ? 0 : 1);
     }
   }
