@@ -4,6 +4,7 @@
 
 #include <span>
 #include <string>
+#include <vector>
 
 #include "bosses/boss_state.h"
 #include "enemies/big90.h"
@@ -160,6 +161,67 @@ BossState BossAt(float x, float y) { return BossState{x, y, 0, 0, 0, 0, 0}; }
 void CentreOn(const BossState& b) {
   gSightX = static_cast<int>(b.x) + 200 - 150;
   gSightY = static_cast<int>(b.y) + 200 - 120;
+}
+
+struct Point {
+  int x, y;
+};
+
+void ExpectMarksAt(std::span<const TargetMarker> marks, std::span<const Point> at, int bx, int by) {
+  ASSERT_EQ(at.size(), marks.size());
+  for (size_t i = 0; i < at.size(); ++i) {
+    EXPECT_EQ(marks[i].x, bx + at[i].x) << "mark " << i;
+    EXPECT_EQ(marks[i].y, by + at[i].y) << "mark " << i;
+  }
+}
+
+// Bosses 2 to 8: one lock places both sets over the parts, from the truncated
+// corner. Boss 6's last mark of set A stands 40 pixels above the body, set B's inside it.
+TEST(LockBoss, EachLockPlacesTheSetOverTheBossPartsOfThatMoment) {
+  struct PartsCase {
+    BossState* boss;
+    std::span<TargetMarker> a, b;
+    std::vector<Point> parts;
+  };
+  const std::vector<Point> parts6 = {{190, 170}, {100, 170}, {280, 170}, {20, 10},  {360, 10},
+                                     {110, 120}, {270, 120}, {70, 70},   {310, 70}};
+  const PartsCase cases[] = {
+      {&gBoss2, gBoss2MarkersA, gBoss2MarkersB, {{190, 160}, {120, 120}, {260, 120}}},
+      {&gBoss3,
+       gBoss3MarkersA,
+       gBoss3MarkersB,
+       {{200, 160}, {130, 90}, {270, 90}, {80, 10}, {320, 10}}},
+      {&gBoss4, gBoss4MarkersA, gBoss4MarkersB, {{190, 160}, {120, 100}, {260, 100}}},
+      {&gBoss5,
+       gBoss5MarkersA,
+       gBoss5MarkersB,
+       {{160, 120}, {110, 80}, {210, 80}, {40, 130}, {280, 130}}},
+      {&gBoss6, gBoss6MarkersA, gBoss6MarkersB, parts6},
+      {&gBoss7,
+       gBoss7MarkersA,
+       gBoss7MarkersB,
+       {{220, 120}, {150, 210}, {290, 210}, {80, 70}, {360, 70}}},
+      {&gBoss8,
+       gBoss8MarkersA,
+       gBoss8MarkersB,
+       {{220, 100}, {150, 150}, {290, 150}, {80, 70}, {360, 70}}},
+  };
+  for (const PartsCase& c : cases) {
+    SCOPED_TRACE(&c - cases + 2);
+    Clear();
+    *c.boss = BossAt(-0.9f, 20.7f);  // truncated to (0, 20)
+    CentreOn(*c.boss);
+    TestLockSightBosses();
+    EXPECT_EQ(LockedCount(c.a), static_cast<int>(c.a.size()));
+    ExpectMarksAt(c.b, c.parts, 0, 20);
+    if (c.boss != &gBoss6) {
+      ExpectMarksAt(c.a, c.parts, 0, 20);
+      continue;
+    }
+    std::vector<Point> partsA = parts6;
+    partsA.back().y = -40;
+    ExpectMarksAt(c.a, partsA, 0, 20);
+  }
 }
 
 // Locked marks stay where they were locked; a mark freed by its missile
