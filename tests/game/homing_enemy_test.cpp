@@ -2,6 +2,8 @@
 // two-slot Big90A): launch conditions and start points, loss before contact,
 // the contact window, the strike, the opening spread of group A, and the
 // bolt (bent by the launch vector for group A, straight for group B).
+#include <numbers>
+
 #include "enemies/big90.h"
 #include "enemies/template_kinds.h"
 #include "enemies/zak4.h"
@@ -136,6 +138,66 @@ TEST_F(HomingEnemyTest, TheContactWindowIncludesItsEdgesAndStrikesTheSlot) {
       gBombStock = 0;
     }
   }
+}
+
+// Each steering step aims at the marker's corner + 20 and flies one frame on
+// that heading, y first. A missile at (300, y0) aims dx, dy away.
+TEST_F(HomingEnemyTest, SteeringHeadsForTheAimPointInEveryDirection) {
+  constexpr double pi = std::numbers::pi;
+  const auto turned = [](double a) { return static_cast<float>(static_cast<float>(a) + pi); };
+  struct Case {
+    float y0, dx, dy, angle;
+  };
+  const Case cases[] = {
+      {200, 0, 50, static_cast<float>(pi / 2)},
+      {200, 0, -50, static_cast<float>(static_cast<float>(pi / 2) + pi)},
+      {200, 0, 0, static_cast<float>(static_cast<float>(pi / 2) + pi)},
+      {200, 40, 30, static_cast<float>(std::atan(0.75))},
+      {200, 40, -30, static_cast<float>(std::atan(-0.75))},
+      {200, -40, 30, turned(std::atan(-0.75))},
+      {200, -40, -30, turned(std::atan(0.75))},
+      {200, -40, 0, static_cast<float>(pi)},
+      // Half a pixel below on the left turns round as well.
+      {199.5f, -40, 0.5f, turned(std::atan(static_cast<double>(0.5f / -40.0f)))},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.dx << ", " << c.dy);
+    HomingMissile& m = gHomingZak4A[0];
+    m = {};
+    m.active = 1;
+    m.speed = 750.0f;
+    m.x = 300.0f;
+    m.y = c.y0;
+    const int aimY = static_cast<int>(c.y0 + c.dy);
+    Lock(gZak4AMarkers[0], static_cast<int>(300 + c.dx) - 20, aimY - 20);
+    UpdateHomingZak4A();
+    EXPECT_EQ(m.dx, c.dx);
+    EXPECT_EQ(m.dy, c.dy);
+    EXPECT_EQ(m.angle, c.angle);
+    float x = 300.0f, y = c.y0;
+    Step(x, y, c.angle, 750.0f, kDt);
+    EXPECT_EQ(m.x, x);
+    EXPECT_EQ(m.y, y);
+  }
+}
+
+TEST_F(HomingEnemyTest, WithItsMarkerOffScreenAMissileFliesOnAlongItsHeading) {
+  gPlayerX = 300.0f;
+  gPlayerY = 300.0f;
+  Lock(gZak4BMarkers[0], 300, 100);
+  LaunchHomingZak4B();
+  HomingMissile& m = gHomingZak4B[0];
+  EXPECT_EQ(m.angle, kParkedAngle);  // a fresh launch keeps the reset's heading
+  gZak4BMarkers[0].x = 541;          // past Zak4B's bound: no steering
+  UpdateHomingZak4B();
+  float x = 320.0f, y = 309.0f;
+  Step(x, y, kParkedAngle, 750.0f, kDt);
+  EXPECT_EQ(m.x, x);
+  EXPECT_EQ(m.y, y);
+  EXPECT_EQ(m.dx, 0.0f);
+  gZak4BMarkers[0].x = 540;  // back on screen: it turns
+  UpdateHomingZak4B();
+  EXPECT_EQ(m.dx, 560.0f - x);
 }
 
 // Runs one Update with missile `steering` flying at an on-screen marker and
