@@ -90,4 +90,20 @@ TEST_F(BombTest, CtrlsBombStopsZButNotShiftInTheSameFrame) {
   EXPECT_EQ(bomb, 1);
 }
 
+// A volley's start leaves a shot of its record that is still flying where it is.
+TEST_F(BombTest, AStartLeavesAFlyingBombShotAlone) {
+  ResetBombShots();
+  gPlayerX = 300.0f;
+  gPlayerY = 200.0f;
+  gBombShots[3] = BombShot{120, 80, 40, 1, 0.0f, 0.0f, 1.5f};
+  SpawnBombShot(3);
+  SpawnBombShot(4);
+  EXPECT_EQ(gBombShots[3].x, 120);
+  EXPECT_EQ(gBombShots[3].y, 80);
+  EXPECT_EQ(gBombShots[3].angle, 1.5f);
+  EXPECT_EQ(gBombShots[4].x, 290);  // a free one starts at the ship
+  EXPECT_EQ(gBombShots[4].y, 190);
+  EXPECT_EQ(gBombShots[4].active, 1);
+}
+
 }  // namespace
