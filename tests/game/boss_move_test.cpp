@@ -20,14 +20,17 @@ void ExpectAt(const BossState& b, float x, float y) {
 }
 
 // Boss 6's entry window includes clock 0: it is placed on its very first
-// call, where boss 2 waits at its reset point.
+// call, where boss 2 waits at its reset point. Boss 5's entry picture waits
+// below the screen from clock 0 on.
 TEST(BossMove, Boss6IsPlacedOnItsFirstCallAtClockZero) {
   ResetBossRecords();
   gFrameScale = 0.0f;
   MoveBoss2();
   MoveBoss6();
+  MoveBoss5();
   ExpectAt(gBoss2, -500, 500);
   ExpectAt(gBoss6, 90, -360);
+  EXPECT_TRUE(gBoss5Entry.x == 80.0f && gBoss5Entry.y == 480.0f && gBoss5Entry.speed == 400.0f);
 }
 
 struct EntryCase {
