@@ -120,4 +120,16 @@ TEST_F(AimedVolleyTest, TheFifthGroupOfBossFivesSevenBulletVolleysNeverFires) {
 
 using AimedDrawTest = AttackDrawTest;
 
+TEST_F(AimedVolleyTest, FireOutsideTheTableOrItsGroupStartsNothing) {
+  ResetAll();
+  FireBoss1AimedVolley2(25, 20);
+  FireBoss1AimedVolley2(-1, 0);
+  FireBoss1AimedVolley2(5, 0);  // the first slot past the group that starts at 0
+  FireBoss1AimedVolley2(7, 0);
+  FireBoss3AimedShot1(200);
+  FireBoss2AimedShot1(-1);
+  for (const AimedVolleySlot& s : gBoss1AimedVolley2) EXPECT_EQ(s.active, 0);
+  for (const AimedShotSlot& s : gBoss3AimedShot1) EXPECT_EQ(s.active, 0);
+}
+
 }  // namespace
