@@ -214,6 +214,36 @@ void SpreadPass(const Member& k, int steering) {
   k.update();
 }
 
+TEST_F(HomingEnemyTest, TheSpreadPushesEveryOpenMissileOfTheArrayItsOwnWay) {
+  const float push = 700.0f * kDt / 2.0f, drop = 700.0f * kDt / 10.0f;
+  for (const Member& k : kMembers) {
+    if (!k.groupA) continue;
+    SCOPED_TRACE(k.name);
+    for (int steering : {0, 2}) {
+      SpreadPass(k, steering);
+      for (int i = 0; i < 3; ++i) {
+        if (i == steering) continue;
+        EXPECT_EQ(k.missiles[i].x, 300.0f + static_cast<float>(k.spread[i]) * push) << i;
+        EXPECT_EQ(k.missiles[i].y, 200.0f + drop) << i;
+        EXPECT_EQ(k.missiles[i].spreadTimer, 0.0f) << i;  // only the steering clock runs
+      }
+      const HomingMissile& own = k.missiles[steering];
+      EXPECT_EQ(own.spreadTimer, 260.0f * kDt);
+      const float x = 200.0f + static_cast<float>(k.spread[steering]) * push;
+      EXPECT_EQ(own.dx, 200.0f - x);  // pushed before its aim is taken
+      EXPECT_EQ(own.dy, 420.0f - (200.0f + drop));
+    }
+  }
+  // Group B has no spread.
+  HomingMissile& b = gHomingZak4A[1];
+  b = {300, 200, 0, 0, 0, 0, 0, 0, 750, 0};
+  Lock(gZak4AMarkers[0], 180, 180);
+  Hover(gHomingZak4A[0], 200, 200);
+  UpdateHomingZak4A();
+  EXPECT_EQ(b.x, 300.0f);
+  EXPECT_EQ(b.y, 200.0f);
+}
+
 TEST_F(HomingEnemyTest, TheSpreadEndsForGoodOnceItsOwnClockPassesThirty) {
   gFrameScale = 0.05f;  // 13 per steering step: 13, 26, then 39 ends it
   SpreadPass(kMembers[0], 0);
