@@ -183,7 +183,7 @@ TEST(LockBoss, EachLockPlacesTheSetOverTheBossPartsOfThatMoment) {
     std::span<TargetMarker> a, b;
     std::vector<Point> parts;
   };
-  const std::vector<Point> parts6 = {{190, 170}, {100, 170}, {280, 170}, {20, 10},  {360, 10},
+  const std::vector<Point> parts6 = {{190, 170}, {100, 170}, {280, 170}, {20, 10}, {360, 10},
                                      {110, 120}, {270, 120}, {70, 70},   {310, 70}};
   const PartsCase cases[] = {
       {&gBoss2, gBoss2MarkersA, gBoss2MarkersB, {{190, 160}, {120, 120}, {260, 120}}},
