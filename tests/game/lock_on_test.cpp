@@ -8,7 +8,10 @@
 
 #include "bosses/boss_state.h"
 #include "enemies/big90.h"
+#include "enemies/divers.h"
+#include "enemies/gunners.h"
 #include "enemies/template_kinds.h"
+#include "enemies/volley_zak.h"
 #include "enemies/zak4.h"
 #include "game/game_state.h"
 #include "game/reset.h"
@@ -34,7 +37,16 @@ struct KindCase {
 
 const KindCase kKinds[] = {
     {"Zak2", PlaceSlot<gZak2>, gZak2Markers, 3, 20, 60, 40, 60},
+    {"Zak3", PlaceSlot<gZak3>, gZak3Markers, 3, 40, 60, 60, 60},
+    {"Diver80L", PlaceSlot<gDiver80L>, gDiver80LMarkers, 3, 20, 60, 20, 60},
+    {"Diver80R", PlaceSlot<gDiver80R>, gDiver80RMarkers, 3, 20, 60, 20, 60},
+    {"Gunner80L", PlaceSlot<gGunner80L>, gGunner80LMarkers, 3, 20, 60, 0, 60},
+    {"Gunner80R", PlaceSlot<gGunner80R>, gGunner80RMarkers, 3, 20, 60, 0, 60},
     {"Big90A", PlaceSlot<gBig90A>, gBig90AMarkers, 2, 30, 60, 30, 60},
+    {"VolleyZakA", PlaceSlot<gVolleyZakA>, gVolleyZakAMarkers, 3, 30, 60, 30, 60},
+    {"Zak4A", PlaceSlot<gZak4A>, gZak4AMarkers, 5, 40, 80, 40, 80},
+    {"Zak4B", PlaceSlot<gZak4B>, gZak4BMarkers, 5, 40, 80, 40, 80},
+    {"Zak4C", PlaceSlot<gZak4C>, gZak4CMarkers, 5, 40, 80, 40, 80},
     {"Zak4D", PlaceSlot<gZak4D>, gZak4DMarkers, 5, 40, 80, 40, 80},
 };
 
@@ -113,8 +125,13 @@ struct BossCase {
 
 const BossCase kBosses[] = {
     {"Boss1", &gBoss1, gBoss1MarkersA, gBoss1MarkersB, -10, 400, 320},
+    {"Boss2", &gBoss2, gBoss2MarkersA, gBoss2MarkersB, -10, 400, 340},
+    {"Boss3", &gBoss3, gBoss3MarkersA, gBoss3MarkersB, -10, 420, 340},
     {"Boss4", &gBoss4, gBoss4MarkersA, gBoss4MarkersB, -10, 340, 340},
+    {"Boss5", &gBoss5, gBoss5MarkersA, gBoss5MarkersB, -10, 340, 340},
     {"Boss6", &gBoss6, gBoss6MarkersA, gBoss6MarkersB, 0, 400, 340},
+    {"Boss7", &gBoss7, gBoss7MarkersA, gBoss7MarkersB, 0, 460, 340},
+    {"Boss8", &gBoss8, gBoss8MarkersA, gBoss8MarkersB, 0, 440, 340},
 };
 
 class LockBossTest : public ::testing::TestWithParam<BossCase> {};
@@ -252,6 +269,21 @@ TEST(LockBoss, LockedMarksStayAndARelockPlacesTheWholeSetExceptForBoss1) {
   EXPECT_EQ(gBoss1MarkersA[1].x, 300);
   EXPECT_EQ(gBoss1MarkersA[0].x, 290);  // boss 1 moves only the mark it locks
   EXPECT_EQ(gBoss1MarkersA[1].locked, 1);
+}
+
+TEST(LockSight, Zak3LocksOnlyByItsOnePixelRow) {
+  Clear();
+  auto locksAt = [](float x, float y) {
+    gZak3Markers[2].locked = 0;
+    gZak3[2].x = x;
+    gZak3[2].y = y;
+    TestLockSight();
+    return gZak3Markers[2].locked == 1;
+  };
+  EXPECT_TRUE(locksAt(200, 40));  // row y + 60 on the sight's top edge
+  EXPECT_FALSE(locksAt(200, 39));
+  EXPECT_TRUE(locksAt(200, 280));  // row on the bottom edge
+  EXPECT_FALSE(locksAt(200, 281));
 }
 
 }  // namespace
