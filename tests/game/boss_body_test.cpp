@@ -173,5 +173,4 @@ TEST(BossReset, OnlyBoss1ClearsAHitLeftFromItsLastFrame) {
   EXPECT_EQ(gBoss8.hit, 1);
 }
 
-
 }  // namespace

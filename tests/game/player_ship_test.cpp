@@ -1,7 +1,7 @@
 #include <vector>
 
-#include "player/ship.h"
 #include "game/backgrounds.h"
+#include "player/ship.h"
 #include "tests/game/player_fixture.h"
 
 namespace {
