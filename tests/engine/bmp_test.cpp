@@ -129,4 +129,16 @@ TEST_F(BmpTest, HostileFilesAreRefused) {
   ExpectGolden();
 }
 
+TEST_F(DrawTest, ALoadOfAHostileFileShowsTheErrorAndDrawsNothing) {
+  std::vector<uint8_t> junk(64, 0xEE);
+  junk[0] = 'B';
+  junk[1] = 'M';
+  WriteFile("junk.bmp", junk);
+  EXPECT_EQ(koDraw::LoadObject("junk.bmp", 1), 0);
+  EXPECT_EQ(LastBoxText(), "koDraw::LoadObject : BMPファイルを読み込めません");
+  EXPECT_EQ(gErrorFlag, 1);
+  koDraw::Blit(0, 0, 4, 0, 0, 10, 10);
+  EXPECT_EQ(Back(0, 0), 0);
+}
+
 }  // namespace

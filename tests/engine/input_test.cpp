@@ -136,4 +136,19 @@ TEST(Random, FifteenBitSequenceIsTheSameEverywhere) {
   EXPECT_EQ(koSystem::Rand(), 10113);
 }
 
+TEST_F(EngineTest, SystemKeyPolicies) {
+  koSystem::InitProcessState();
+  koSystem::SetSysKeyPolicy(2);
+  koSystem::WndProc(plat::kMsgSysKeyDown, plat::kVkMenu, 0);
+  EXPECT_EQ(gKey, 0);
+  koSystem::WndProc(plat::kMsgSysKeyDown, 'Q', 0);
+  EXPECT_EQ(gKey, 'Q');
+  koSystem::BeginKeyCapture();
+  koSystem::WndProc(plat::kMsgKeyDown, 'W', 0);
+  EXPECT_EQ(gCapturedKey, 'W');
+  EXPECT_EQ(gKey, 'Q');
+  koSystem::EndKeyCapture();
+  EXPECT_EQ(gKey, 0);
+}
+
 }  // namespace

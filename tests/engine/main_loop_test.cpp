@@ -131,4 +131,28 @@ TEST_F(EngineTest, CoveringTransitionHandsOverToTheNextScene) {
   }
 }
 
+// The blink stays on for a second and off for a fifth, each switch on the
+// first frame that reaches its deadline.
+TEST_F(EngineTest, TheBlinkIsOnForASecondAndOffForAFifth) {
+  std::vector<std::pair<uint32_t, int>> changes;  // when the frame saw a new blink state
+  int last = -1;
+  testgame::onScene = [&](int) {
+    if (gBlink == last) return;
+    changes.push_back({headless::Now(), gBlink});
+    last = gBlink;
+  };
+  headless::Close(150);  // 2.5 s at 60 frames a second
+  EXPECT_EQ(Run(), 0);
+  ASSERT_GE(changes.size(), 4u);
+  EXPECT_EQ(changes[0].second, 1);
+  for (size_t i = 1; i < 4; ++i) {
+    const uint32_t held = changes[i].first - changes[i - 1].first;
+    const uint32_t period = changes[i - 1].second ? 1000 : 200;  // how long the state held
+    SCOPED_TRACE(i);
+    EXPECT_EQ(changes[i].second, 1 - changes[i - 1].second);
+    EXPECT_GE(held + (i == 1 ? 17 : 0), period);  // the first frame comes after the start
+    EXPECT_LE(held, period + 17 + 17);  // the switch and its sighting each wait a frame at most
+  }
+}
+
 }  // namespace

@@ -214,4 +214,52 @@ TEST_F(EngineTest, StartBuildsTheFontListAndShutdownFreesTheFonts) {
   EXPECT_EQ(gTextLogFont.height, 0);
 }
 
+// The smoothed sprite with the buffer font at 12 points (a 24-pixel cell).
+class SmoothTest : public TextTest {
+ protected:
+  void SetUp() override {
+    TextTest::SetUp();
+    koDraw::SelectBufferFont(1, 12);
+    koDraw::SetTextColors(0xFFFFFF, 0, 1);
+    k_ = Advance("漢");
+    ASSERT_EQ(Cell(), 24);
+  }
+  static int Advance(const char* c) { return Width(c); }
+  static int Cell() { return koDraw::text::Open(gTextLogFont).CellHeight(); }
+  static DrawRect SpriteInk() {
+    return Ink(*koDraw::ObjectSurface(kObjectFont), {0, 0, 640, 480}, 0);
+  }
+  int k_ = 0;  // a kanji's advance in the double-size font
+};
+
+TEST_F(SmoothTest, ACharacterThatNeverFitsStillGrowsTheBoxLineByLine) {
+  // Each try at "漢" is an empty stretch a line lower: the box reaches the
+  // left bound and, cut there, the bottom bound.
+  koDraw::RenderTextSpriteSmooth(100, 50, 105, 120, "漢字", 0);
+  EXPECT_EQ(gCharRectCount, 1);
+  EXPECT_EQ(gCharRects[0], (DrawRect{100, 50, 100, 120}));
+  EXPECT_TRUE(Empty(SpriteInk()));
+  // An odd line height: tries 12 apart, the last cut to the bound.
+  gCharRects[0] = {0, 0, 0, 0};
+  koDraw::RenderTextSpriteSmooth(100, 50, 105, 121, "漢", 1);
+  EXPECT_EQ(gCharRects[0], (DrawRect{100, 50, 100, 121}));
+  // After a character that fits, the box keeps its right edge.
+  const int i = (Advance("i") + 1) / 2, half = (k_ + 1) / 2;
+  ASSERT_LE(i + 1, half);
+  gCharRects[0] = {0, 0, 0, 0};
+  koDraw::RenderTextSpriteSmooth(100, 50, 100 + i + 1, 90, "i漢", 0);
+  EXPECT_EQ(gCharRectCount, 2);
+  EXPECT_EQ(gCharRects[0], (DrawRect{100, 50, 100 + i, 90}));
+  // A character that alone overfills the buffer stays on its spot: one try.
+  koDraw::SelectBufferFont(1, 400);
+  const int cell = Cell();
+  gCharRects[0] = {0, 0, 0, 0};
+  koDraw::RenderTextSpriteSmooth(10, 20, INT_MAX, INT_MAX, "漢", 0);
+  EXPECT_EQ(gCharRects[0], (DrawRect{10, 20, 10, 20 + cell / 2}));
+  // With the right bound close, it goes down to the bottom bound instead.
+  gCharRects[0] = {0, 0, 0, 0};
+  koDraw::RenderTextSpriteSmooth(10, 20, 30, 20 + cell + 7, "漢", 0);
+  EXPECT_EQ(gCharRects[0], (DrawRect{10, 20, 10, 20 + cell + 7}));
+}
+
 }  // namespace

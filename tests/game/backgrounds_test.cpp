@@ -61,4 +61,21 @@ TEST_F(GameTest, StripsLayOutAgainExactlyWhenTheLastOneReachesZero) {
   EXPECT_EQ(gStage5Strips[1].y, -480.0f);
 }
 
+TEST_F(GameTest, SidewaysDriftIsAppliedOnceAndClamped) {
+  LayOutBackgroundStrips();
+  gFrameScale = 0.5f;
+  gStageClock = -10.0f;
+  for (int i = 0; i < 5; ++i) {
+    for (BackgroundStrip& s : gStage7Strips) s.driftX = 60.0f;
+    ScrollStage7Background();
+  }
+  EXPECT_EQ(gStage7Strips[10].x, 100.0f);
+  EXPECT_EQ(gStage7Strips[10].driftX, 0.0f);
+  EXPECT_EQ(gStage7Strips[10].y, -4800.0f);  // below 0 on the clock nothing moves down
+  ScrollStage7Background();
+  EXPECT_EQ(gStage7Strips[10].x, 100.0f);
+  ScrollStage8Background();
+  EXPECT_EQ(gStage8Strips[0].x, 100.0f);  // the narrow picture stays centred
+}
+
 }  // namespace

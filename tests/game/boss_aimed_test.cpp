@@ -60,6 +60,12 @@ TEST_F(AimedVolleyTest, MoveStepsYThenXAndFreesStrictlyBeyondTheScreen) {
   for (int s : {1, 3, 5, 7}) EXPECT_EQ(gBoss3AimedVolley1[s].active, 1) << s;
   for (int s : {2, 4, 6, 8}) EXPECT_TRUE(Parked(gBoss3AimedVolley1[s])) << s;
   EXPECT_EQ(gBoss3AimedVolley1[9].x, 50.0f);
+  // The strings stop at 540 on the right.
+  gBoss1AimedShot1[0] = {0, 0, 531.0f, 100.0f, 0, 0, 0.0f, 20.0f, 1};
+  gBoss1AimedShot1[1] = {0, 0, 530.0f, 100.0f, 0, 0, 0.0f, 20.0f, 1};
+  MoveBoss1AimedShot1();
+  EXPECT_TRUE(Parked(gBoss1AimedShot1[0]));
+  EXPECT_EQ(gBoss1AimedShot1[1].active, 1);
 }
 
 TEST_F(AimedVolleyTest, TheHitBoxIsInclusiveAndOnlyTheFirstVolleyIsFreedByAHit) {
@@ -119,5 +125,85 @@ TEST_F(AimedVolleyTest, TheFifthGroupOfBossFivesSevenBulletVolleysNeverFires) {
 }
 
 using AimedDrawTest = AttackDrawTest;
+
+TEST_F(AimedVolleyTest, FireOutsideTheTableOrItsGroupStartsNothing) {
+  ResetAll();
+  FireBoss1AimedVolley2(25, 20);
+  FireBoss1AimedVolley2(-1, 0);
+  FireBoss1AimedVolley2(5, 0);  // the first slot past the group that starts at 0
+  FireBoss1AimedVolley2(7, 0);
+  FireBoss3AimedShot1(200);
+  FireBoss2AimedShot1(-1);
+  for (const AimedVolleySlot& s : gBoss1AimedVolley2) EXPECT_EQ(s.active, 0);
+  for (const AimedShotSlot& s : gBoss3AimedShot1) EXPECT_EQ(s.active, 0);
+}
+
+TEST_F(AimedVolleyTest, AnAimStraightBelowHasNoHalfTurnAndOneAboveOrOnTheStartHasIt) {
+  struct Case {
+    float playerY;
+    float centre;
+  };
+  // Start point of boss 3's seventh-slot volley: (210, 130); aim x = 190 + 20.
+  for (const Case c :
+       {Case{300.0f, kPi / 2}, Case{10.0f, kPi / 2 + kPi}, Case{110.0f, 1.5f * kPi}}) {
+    ResetAll();
+    gPlayerX = 190.0f, gPlayerY = c.playerY;
+    for (int s = 0; s < 7; ++s) FireBoss3AimedVolley4(s, 0);
+    EXPECT_EQ(gBoss3AimedVolley4[3].dx, 0.0f);
+    EXPECT_NEAR(gBoss3AimedVolley4[3].angle, c.centre, 1e-5) << c.playerY;
+    EXPECT_NEAR(gBoss3AimedVolley4[0].angle, c.centre - 36.0f * kDeg, 1e-5) << c.playerY;
+  }
+}
+
+TEST_F(AimedVolleyTest, TheFirstVolleyPlacesItsWholeGroupAndDrawsItsSpeeds) {
+  ResetAll();
+  gBoss1.x = 10.0f, gBoss1.y = 20.0f;
+  for (int call = 0; call < 200; ++call) TickBoss1AimedVolley1();
+  const float starts[4][2] = {{160, 120}, {280, 120}, {100, 170}, {340, 170}};
+  std::set<float> speeds;
+  for (int s = 0; s < 8; ++s) {
+    EXPECT_EQ(gBoss1AimedVolley1[s].active, 1) << s;
+    EXPECT_EQ(gBoss1AimedVolley1[s].x, starts[s % 4][0]);
+    EXPECT_EQ(gBoss1AimedVolley1[s].y, starts[s % 4][1]);
+    EXPECT_GE(gBoss1AimedVolley1[s].speed, 180.0f);
+    EXPECT_LE(gBoss1AimedVolley1[s].speed, 209.0f);
+    EXPECT_EQ(gBoss1AimedVolley1[s].speed, std::floor(gBoss1AimedVolley1[s].speed));
+    speeds.insert(gBoss1AimedVolley1[s].speed);
+  }
+  EXPECT_GT(speeds.size(), 1u);
+  EXPECT_EQ(gBoss1AimedVolley1[8].active, 0);
+  // One member still flies when its group comes round: it jumps back to its
+  // start point and keeps its angle and speed; its mates fire again.
+  for (int s = 0; s < 4; ++s) gBoss1AimedVolley1[s].active = 0;
+  gBoss1AimedVolley1[1].active = 1;
+  gBoss1AimedVolley1[1].x = 5.0f;
+  gBoss1AimedVolley1[1].angle = 1.25f;
+  const float speed = gBoss1AimedVolley1[1].speed;
+  gBoss1.x = 30.0f;
+  for (int call = 200; call < 630 + 100; ++call) TickBoss1AimedVolley1();
+  EXPECT_EQ(gBoss1AimedVolley1[1].x, 300.0f);
+  EXPECT_EQ(gBoss1AimedVolley1[1].angle, 1.25f);
+  EXPECT_EQ(gBoss1AimedVolley1[1].speed, speed);
+  EXPECT_EQ(gBoss1AimedVolley1[0].x, 180.0f);
+}
+
+TEST_F(AimedVolleyTest, TheStringsSendFiveBulletsAlongOneLineAtRisingSpeeds) {
+  ResetAll();
+  gBoss1.x = 0.0f, gBoss1.y = 0.0f;     // string 1 starts at (90, 100), string 2 at (330, 100)
+  gPlayerX = 68.0f, gPlayerY = 278.0f;  // aim (90, 300): straight down from string 1
+  gBoss1AimedShot1[2].active = 1;
+  gBoss1AimedShot1[2].x = 7.0f;
+  FireBoss1AimedShot1();
+  FireBoss1AimedShot2();
+  for (int s = 0; s < 5; ++s) {
+    EXPECT_EQ(gBoss1AimedShot1[s].active, 1);
+    EXPECT_EQ(gBoss1AimedShot2[s].speed, 260.0f + 20.0f * s);
+    if (s != 2) {
+      EXPECT_NEAR(gBoss1AimedShot1[s].angle, kPi / 2, 1e-6);
+    }
+  }
+  EXPECT_EQ(gBoss1AimedShot1[2].x, 7.0f);  // a live slot is left alone
+  EXPECT_EQ(gBoss1AimedShot2[0].dx, 90.0f - 330.0f);
+}
 
 }  // namespace

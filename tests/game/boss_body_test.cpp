@@ -31,6 +31,7 @@ struct BodyCase {
   void (*draw)();
   std::vector<FlameRow> flames;
   TargetMarker *marksA, *marksB;
+  int marks;  // parts in each set
   bool drawsMarksA, drawsMarksB;
 };
 
@@ -38,21 +39,21 @@ void PrintTo(const BodyCase& c, std::ostream* os) { *os << c.name; }
 
 #define BODY(n, picture) \
   "Boss" #n, &gBoss##n, &picture, &gPicZbak3b, &gBoss##n##FlameFrame, HitBoss##n, DrawBoss##n
-#define MARKS(n) gBoss##n##MarkersA, gBoss##n##MarkersB
+#define MARKS(n, count) gBoss##n##MarkersA, gBoss##n##MarkersB, count
 const BodyCase kBodies[] = {
     {BODY(1, gPicBoss1),
      {{90, {{120, 70}, {120, 150}}, 28, 0}, {70, {{200, 20}, {200, 200}}, 28, 0}},
-     MARKS(1),
+     MARKS(1, 3),
      false,
      false},
     {BODY(4, gPicBoss4Body),
      {{90, {{120, 30}, {200, 30}}, 0, 28}, {70, {{40, -50}, {280, -50}}, 0, 19}},
-     MARKS(4),
+     MARKS(4, 3),
      true,
      true},
     {BODY(6, gPicBoss6Body),
      {{70, {{70, 20}, {310, 20}, {190, 100}}, 0, 28}},
-     MARKS(6),
+     MARKS(6, 9),
      false,
      true},
 };
@@ -123,6 +124,38 @@ TEST_P(BossBodyTest, AHitSoundsAndIsClearedByTheNextDraw) {
     DrawAt(c, 50.0f, 2);
     EXPECT_EQ(c.boss->hit, 0);
     EXPECT_EQ(gBackSurface->pixels, plain);
+  });
+  RunFrames(kPlay + 1);
+}
+
+// Locked part marks show over the body; bosses 6 to 8 leave their set-A
+// marks out, bosses 1 to 3 draw none; unlocked marks never show.
+TEST_P(BossBodyTest, LockedPartMarksShowOverTheBody) {
+  const BodyCase& c = GetParam();
+  At(kPlay, [&] {
+    Pictures(c);
+    gPicLockMarker = Picture(60, 60, kMark);
+    for (int k = 0; k < c.marks; ++k) {
+      c.marksA[k] = TargetMarker{110 + 40 * k, 110, 0, 0};
+      c.marksB[k] = TargetMarker{110 + 40 * k, 240, 0, 0};
+    }
+    const int last = c.marks - 1;
+    c.marksA[0].locked = c.marksB[0].locked = 1;
+    c.marksB[last].locked = 1;
+    c.marksA[last - 1].locked = 1;
+    DrawAt(c, 1000.0f, 0);
+    EXPECT_EQ(BackPixel(110, 110), c.drawsMarksA ? kMark : kBody);
+    EXPECT_EQ(BackPixel(169, 169), c.drawsMarksA ? kMark : kBody);
+    EXPECT_EQ(BackPixel(110 + 40 * (last - 1) + 20, 130), c.drawsMarksA ? kMark : kBody);
+    EXPECT_EQ(BackPixel(130, 260), c.drawsMarksB ? kMark : kBody);
+    EXPECT_EQ(BackPixel(110 + 40 * last + 59, 299), c.drawsMarksB ? kMark : kBody);
+    EXPECT_EQ(BackPixel(110 + 40 * last + 60, 299), kBody);
+    const int shown = (c.drawsMarksA ? 2 : 0) + (c.drawsMarksB ? 2 : 0);
+    const int overlap = c.drawsMarksA && last - 1 == 1 ? 20 * 60 : 0;  // A0 and A1 touch
+    EXPECT_EQ(CountBackPixels(kMark), shown * 60 * 60 - overlap);
+    for (int k = 0; k < c.marks; ++k) c.marksA[k].locked = c.marksB[k].locked = 0;
+    DrawAt(c, 1000.0f, 0);
+    EXPECT_EQ(CountBackPixels(kMark), 0);
   });
   RunFrames(kPlay + 1);
 }

@@ -64,4 +64,27 @@ TEST_F(HazardTest, ThePathClockRestartsAt251WithOrWithoutTheLastStep) {
   EXPECT_EQ(gBoss1Hazard2[1].x, 300);
 }
 
+TEST_F(HazardTest, StraightBlocksStepWholePixelsAndGoIdleInPlacePastMinus59) {
+  gFrameScale = 0.5f;  // ignored by the straight kinds
+  gBoss2Hazard4A[1] = {0, 300, 100, 20, 50, 1};
+  gBoss2Hazard4B[1] = {0, 300, 70, 20, 4, 1};
+  gBoss2Hazard4C[1] = {0, -39, 130, 20, -4, 1};  // to -59: stays
+  gBoss2Hazard4C[2] = {0, -40, 130, 20, -4, 1};  // to -60: idle where it is
+  gBoss2Hazard1[0] = {0, 300, 100, 20, 6, 1};    // the first stream of boss 2 never drifts
+  gBoss2Hazard2[0] = {0, 300, 100, 20, -4, 1};
+  MoveBoss2Hazard4();
+  MoveBoss2Hazard1();
+  MoveBoss2Hazard2();
+  EXPECT_EQ(gBoss2Hazard4A[1].x, 280);
+  EXPECT_EQ(gBoss2Hazard4A[1].y, 100);
+  EXPECT_EQ(gBoss2Hazard4B[1].y, 74);
+  EXPECT_EQ(gBoss2Hazard4C[1].active, 1);
+  EXPECT_EQ(gBoss2Hazard4C[1].x, -59);
+  EXPECT_EQ(gBoss2Hazard4C[2].active, 0);
+  EXPECT_EQ(gBoss2Hazard4C[2].x, -60);
+  EXPECT_EQ(gBoss2Hazard4C[2].y, 126);
+  EXPECT_EQ(gBoss2Hazard1[0].y, 100);
+  EXPECT_EQ(gBoss2Hazard2[0].y, 96);
+}
+
 }  // namespace

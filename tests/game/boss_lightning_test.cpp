@@ -62,4 +62,19 @@ TEST_F(LightningTest, TheWhipIsLostWhenItsSlowestNodeLeavesNotBefore) {
   EXPECT_EQ(gBoss2Lightning1[0].active, 1);
 }
 
+TEST_F(LightningTest, TheRightLimitIs540AndABombTakesBothWhips) {
+  gPlayerX = 600.0f, gPlayerY = 20.0f;  // aim straight right from (194, 44)
+  FireBoss2Lightning1();
+  FireBoss2Lightning2();
+  gBoss2Lightning1[0].x = 539.0f;
+  gFrameScale = 1.0f / 260.0f;  // node 0 moves 1 px
+  MoveBoss2Lightning1();
+  EXPECT_EQ(gBoss2Lightning1[0].active, 1);  // at 540
+  MoveBoss2Lightning1();
+  EXPECT_EQ(gBoss2Lightning1[0].active, 0);  // at 541
+  gBombActive = 1;
+  MoveBoss2Lightning2();
+  for (const LightningNode& n : gBoss2Lightning2) EXPECT_TRUE(Parked(n));
+}
+
 }  // namespace

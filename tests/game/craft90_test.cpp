@@ -12,6 +12,8 @@ class Big90Test : public EnemyTest {
  protected:
   void SetUp() override {
     EnemyTest::SetUp();
+    gPicBig90 = Strip(90, 1);
+    gPicTargetMarker = Strip(60, 1);
     ResetBig90AMarkers();  // the lock-on's reset, not in this kind's tables
   }
   static ZakRecord Flying(float x, float y, float vx = 0, float vy = 0) {
@@ -46,6 +48,7 @@ class VolleyZakTest : public EnemyTest {
   void SetUp() override {
     EnemyTest::SetUp();
     ResetVolleyZakAMarkers();  // the lock-on's reset, not in these kinds' tables
+    for (WaveZakRecord& r : gVolleyZakC) r.waveCounter = 0;
   }
   static ZakRecord Flying(float x, float y, float vx = 0, float vy = 0) {
     return {0, 0, 0, x, y, vx, vy, 0, 1, 0};
@@ -85,6 +88,76 @@ TEST_F(VolleyZakTest, VolleyZakAsWreckDriftsOnWhileVolleyZakBsStopsDead) {
   EXPECT_EQ(gVolleyZakA[2].hitSkip + gVolleyZakB[1].hitSkip, 2);  // never written
   EXPECT_EQ(gVolleyZakAMarkers[1].locked + gVolleyZakAMarkers[2].locked, 0);
   EXPECT_EQ(gVolleyZakAMarkers[1].x, -500);
+}
+
+TEST_F(Big90Test, SpawnStartsFreeSlotsAtTheLeftEdgeAndIdlesTheirSharedMarker) {
+  for (TargetMarker& m : gBig90AMarkers) m = {300, 200, 1, 0};
+  gBig90A[0] = {3, 4, 4, 0, 0, 0, 0, 1, 0, 1};
+  gBig90A[1] = Flying(123, 45, 6, 7);
+  const std::vector<int> r = NextRands(2);
+  SpawnBig90A(0);
+  EXPECT_EQ(gBig90A[0].x, 10.0f);
+  EXPECT_EQ(gBig90A[0].y, -90.0f);
+  EXPECT_EQ(gBig90A[0].vx, static_cast<float>(r[0] % 70 + 60));
+  EXPECT_EQ(gBig90A[0].vy, static_cast<float>(r[1] % 70 + 70));
+  EXPECT_EQ(gBig90A[0].alive, 1);
+  EXPECT_EQ(gBig90A[0].dying + gBig90A[0].frame1 + gBig90A[0].frame2, 0);
+  EXPECT_EQ(gBig90A[0].row, 3);  // left alone
+  EXPECT_EQ(gBig90A[0].hitSkip, 1);
+  EXPECT_EQ(gBig90A[1].x, 123.0f);
+  EXPECT_EQ(gBig90AMarkers[0].locked, 0);
+  EXPECT_EQ(gBig90AMarkers[0].x, -500);
+  EXPECT_EQ(gBig90AMarkers[0].y, 500);
+  EXPECT_EQ(gBig90AMarkers[1].locked, 1);  // its slot was live
+  SpawnBig90B(0);                          // both of Big90B's slots start and idle entry 1 too
+  EXPECT_EQ(gBig90B[0].alive + gBig90B[1].alive, 2);
+  EXPECT_EQ(gBig90AMarkers[1].locked, 0);
+  EXPECT_EQ(gBig90AMarkers[2].locked, 1);  // the third entry belongs to no slot
+}
+
+TEST_F(Big90Test, OnlyLiveSlotsShowTheirBodyWithALockedMarkerOverIt) {
+  gBig90B[1] = Flying(200.8f, 300.3f);
+  gBig90B[0] = Flying(50, 50);
+  gBig90B[0].alive = 0;  // free but standing on the screen
+  gBig90AMarkers[1].locked = 1;
+  gBig90AMarkers[0].locked = 1;
+  EXPECT_EQ(Render([] { DrawBig90B(0); }), Render([] {
+              koDraw::Blit(200, 300, gPicBig90, 0, 0, 90, 90);
+              koDraw::Blit(215, 315, gPicTargetMarker, 0, 0, 60, 60);
+            }));
+  EXPECT_EQ(gBig90AMarkers[1].x, 215);
+  EXPECT_EQ(gBig90AMarkers[1].y, 315);
+  EXPECT_EQ(gBig90AMarkers[0].x, -500);  // a free slot does not move its marker
+  gBig90AMarkers[1].locked = 0;
+  EXPECT_EQ(Render([] { DrawBig90B(0); }),
+            Render([] { koDraw::Blit(200, 300, gPicBig90, 0, 0, 90, 90); }));
+}
+
+TEST_F(VolleyZakTest, TheResetFreesVolleyZakCButItsCountersGoOnFromWhereTheyStood) {
+  for (int call = 0; call < 40; ++call) TickWaveVolleyZakC(0);
+  gVolleyZakC[2] = {1, 2, gVolleyZakC[2].waveCounter, 4, 5.5f, 6, 7, 8, 9, 10, 11, 12};
+  EXPECT_FALSE(VolleyZakCAtStart());
+  ResetGameState();
+  EXPECT_TRUE(VolleyZakCAtStart());
+  for (const WaveZakRecord& r : gVolleyZakC) {
+    EXPECT_EQ(r.waveCounter, 40);
+    EXPECT_EQ(r.alive + r.dying + r.row + r.frame + r.spare + r.hitSkip, 0);
+    EXPECT_EQ(r.x, -500.0f);
+    EXPECT_EQ(r.y, 500.0f);
+    EXPECT_EQ(r.vx + r.vy, 0.0f);
+  }
+  EXPECT_EQ(gVolleyZakC[2].phaseTimer, 5.5f);
+  // The markers have a reset of their own, for the lock-on's group.
+  gVolleyZakAMarkers[2] = {1, 2, 1, 4};
+  EXPECT_FALSE(enemy::MarkersAtStart(gVolleyZakAMarkers));
+  ResetVolleyZakAMarkers();
+  EXPECT_TRUE(enemy::MarkersAtStart(gVolleyZakAMarkers));
+  // After the reset, slot 1 is the first whose counter reaches its mark.
+  for (int call = 41; call < 60; ++call) TickWaveVolleyZakC(0);
+  EXPECT_EQ(gVolleyZakC[1].alive, 0);
+  TickWaveVolleyZakC(0);
+  EXPECT_EQ(gVolleyZakC[1].alive, 1);
+  EXPECT_EQ(gVolleyZakC[0].alive, 0);
 }
 
 }  // namespace

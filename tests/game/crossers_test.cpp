@@ -66,4 +66,80 @@ TEST_F(GunnerTest, GunnersCrossLevelAndLeaveAtTheFarBoundInTheSameMove) {
   EXPECT_EQ(gGunner80RMarkers[1].locked, 0);
 }
 
+TEST_F(CrosserWeaponTest, EveryStartRewritesTheWholeVolleysSpeedsButLeavesFlyingBulletsInPlace) {
+  gGunner80L[0].x = 100.0f;
+  gGunner80L[0].y = 40.0f;
+  gGunner80LShot1[2].alive = 1;
+  gGunner80LShot1[2].x = 7.0f;
+  gGunner80LShot1[2].speed = 5.0f;
+  FireGunner80LShot1(0);
+  EXPECT_EQ(gGunner80LShot1[2].x, 7.0f);
+  EXPECT_EQ(gGunner80LShot1[2].speed, 200.0f);
+  EXPECT_EQ(gGunner80LShot1[3].x, 130.0f);
+  // With no bullet free nothing is written.
+  gGunner80LShot1[2].speed = 5.0f;
+  FireGunner80LShot1(0);
+  EXPECT_EQ(gGunner80LShot1[2].speed, 5.0f);
+}
+
+// One volley bullet standing at (x, y).
+void StillShot(float x, float y) {
+  AimedShotRecord& s = gDiver80LShot1[0];
+  s.alive = 1;
+  s.x = x;
+  s.y = y;
+  s.speed = 0.0f;
+}
+
+TEST_F(CrosserWeaponTest, VolleyBulletsStayLeftOf540AndTheirSizeBeyondTheLeftAndTopEdges) {
+  const float kept[][2] = {{540.0f, 10.0f}, {-20.0f, 10.0f}, {10.0f, -20.0f}, {10.0f, 480.0f}};
+  for (const auto& p : kept) {
+    StillShot(p[0], p[1]);
+    MoveDiver80LShot1(0);
+    EXPECT_EQ(gDiver80LShot1[0].alive, 1) << p[0] << ", " << p[1];
+  }
+  const float freed[][2] = {{540.5f, 10.0f}, {-20.5f, 10.0f}, {10.0f, -20.5f}, {10.0f, 480.5f}};
+  for (const auto& p : freed) {
+    StillShot(p[0], p[1]);
+    MoveDiver80LShot1(0);
+    EXPECT_EQ(gDiver80LShot1[0].alive, 0) << p[0] << ", " << p[1];
+    EXPECT_EQ(gDiver80LShot1[0].x, -500.0f);
+  }
+  StillShot(100.0f, 100.0f);
+  gBombActive = 1;
+  MoveDiver80LShot1(0);
+  EXPECT_EQ(gDiver80LShot1[0].alive, 0);
+}
+
+using DiverTest = EnemyTest;
+
+// A live slot at (x, y) with the given speeds and every other word 0.
+template <typename Record>
+void Live(Record& r, float x, float y, float vx = 0.0f, float vy = 0.0f) {
+  r = Record{};
+  r.x = x;
+  r.y = y;
+  r.vx = vx;
+  r.vy = vy;
+  r.alive = 1;
+}
+
+TEST_F(DiverTest, AFreedSlotsMarkerStaysLockedOnlyBetweenX30And540WhateverItsY) {
+  const int xs[] = {30, 540, 29};
+  for (int i = 0; i < 3; ++i) gDiver80LMarkers[i] = {xs[i], 2000, 1, 0};
+  MoveDiver80L(0);  // every slot is free: the marker rule runs on each frame
+  EXPECT_EQ(gDiver80LMarkers[0].locked, 1);
+  EXPECT_EQ(gDiver80LMarkers[0].y, 2000);
+  EXPECT_EQ(gDiver80LMarkers[1].locked, 1);
+  EXPECT_EQ(gDiver80LMarkers[2].locked, 0);
+  EXPECT_EQ(gDiver80LMarkers[2].x, -500);
+  gDiver80RMarkers[1] = {541, 100, 1, 0};
+  MoveDiver80R(0);
+  EXPECT_EQ(gDiver80RMarkers[1].locked, 0);
+  gDiver80RMarkers[0] = {541, 100, 1, 0};
+  Live(gDiver80R[0], 300, 100);
+  MoveDiver80R(0);  // alive and inside: the marker is left alone
+  EXPECT_EQ(gDiver80RMarkers[0].locked, 1);
+}
+
 }  // namespace

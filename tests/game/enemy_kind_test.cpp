@@ -127,4 +127,42 @@ TEST_F(KindTest, Zak1BAndZak2BCloseOnTheShipsRowAfterEveryMove) {
   EXPECT_EQ(gZak1B[1].vy, 7.0f);
 }
 
+TEST_F(KindTest, Zak2DrawsItsBodyOnlyWhileAliveAndALockedMarkerOverIt) {
+  gZak2[1].alive = 1;
+  gZak2[1].x = 200.0f;
+  gZak2[1].y = 300.0f;
+  gZak2Markers[1].locked = 1;
+  gPicTargetMarker = Strip(60, 1);
+  const auto drawn = Render([] { DrawZak2(0); });
+  EXPECT_EQ(drawn, Render([] {
+              koDraw::Blit(200, 300, gPicZak2, 0, 0, 80, 100);
+              koDraw::Blit(210, 320, gPicTargetMarker, 0, 0, 60, 60);
+            }));
+  EXPECT_EQ(gZak2Markers[1].x, 210);
+  EXPECT_EQ(gZak2Markers[1].y, 320);
+  // Free but standing on the screen: nothing shows.
+  gZak2[1].alive = 0;
+  EXPECT_TRUE(Blank(Render([] { DrawZak2(0); })));
+}
+
+using TemplateKindTest = EnemyTest;
+
+TEST_F(TemplateKindTest, Zak3FollowsZak2sDesignWithItsOwnOffsetsAndBox) {
+  gPicTargetMarker = Strip(60, 1);
+  gZak3[2] = {0, 0, 0, 100.0f, 200.0f, 0.0f, 0.0f, 0, 1, 0};
+  gZak3Markers[2].locked = 1;
+  EXPECT_EQ(Render([] { DrawZak3(0); }), Render([] {
+              koDraw::Blit(100, 200, gPicZak3, 0, 0, 100, 120);
+              koDraw::Blit(120, 230, gPicTargetMarker, 0, 0, 60, 60);
+            }));
+  gZak3[2].x = 0.0f;
+  gZak3[2].y = -120.0f;
+  MoveZak3(0);
+  EXPECT_EQ(gZak3[2].alive, 1);  // both bounds included
+  gZak3[2].x = -0.5f;
+  MoveZak3(0);
+  EXPECT_EQ(gZak3[2].alive, 0);
+  EXPECT_EQ(gZak3Markers[2].locked, 1);  // (120, 230) lies in the keep area
+}
+
 }  // namespace

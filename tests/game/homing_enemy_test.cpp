@@ -2,6 +2,8 @@
 // two-slot Big90A): launch conditions and start points, loss before contact,
 // the contact window, the strike, the opening spread of group A, and the
 // bolt (bent by the launch vector for group A, straight for group B).
+#include <numbers>
+
 #include "enemies/big90.h"
 #include "enemies/template_kinds.h"
 #include "enemies/zak4.h"
@@ -138,6 +140,66 @@ TEST_F(HomingEnemyTest, TheContactWindowIncludesItsEdgesAndStrikesTheSlot) {
   }
 }
 
+// Each steering step aims at the marker's corner + 20 and flies one frame on
+// that heading, y first. A missile at (300, y0) aims dx, dy away.
+TEST_F(HomingEnemyTest, SteeringHeadsForTheAimPointInEveryDirection) {
+  constexpr double pi = std::numbers::pi;
+  const auto turned = [](double a) { return static_cast<float>(static_cast<float>(a) + pi); };
+  struct Case {
+    float y0, dx, dy, angle;
+  };
+  const Case cases[] = {
+      {200, 0, 50, static_cast<float>(pi / 2)},
+      {200, 0, -50, static_cast<float>(static_cast<float>(pi / 2) + pi)},
+      {200, 0, 0, static_cast<float>(static_cast<float>(pi / 2) + pi)},
+      {200, 40, 30, static_cast<float>(std::atan(0.75))},
+      {200, 40, -30, static_cast<float>(std::atan(-0.75))},
+      {200, -40, 30, turned(std::atan(-0.75))},
+      {200, -40, -30, turned(std::atan(0.75))},
+      {200, -40, 0, static_cast<float>(pi)},
+      // Half a pixel below on the left turns round as well.
+      {199.5f, -40, 0.5f, turned(std::atan(static_cast<double>(0.5f / -40.0f)))},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.dx << ", " << c.dy);
+    HomingMissile& m = gHomingZak4A[0];
+    m = {};
+    m.active = 1;
+    m.speed = 750.0f;
+    m.x = 300.0f;
+    m.y = c.y0;
+    const int aimY = static_cast<int>(c.y0 + c.dy);
+    Lock(gZak4AMarkers[0], static_cast<int>(300 + c.dx) - 20, aimY - 20);
+    UpdateHomingZak4A();
+    EXPECT_EQ(m.dx, c.dx);
+    EXPECT_EQ(m.dy, c.dy);
+    EXPECT_EQ(m.angle, c.angle);
+    float x = 300.0f, y = c.y0;
+    Step(x, y, c.angle, 750.0f, kDt);
+    EXPECT_EQ(m.x, x);
+    EXPECT_EQ(m.y, y);
+  }
+}
+
+TEST_F(HomingEnemyTest, WithItsMarkerOffScreenAMissileFliesOnAlongItsHeading) {
+  gPlayerX = 300.0f;
+  gPlayerY = 300.0f;
+  Lock(gZak4BMarkers[0], 300, 100);
+  LaunchHomingZak4B();
+  HomingMissile& m = gHomingZak4B[0];
+  EXPECT_EQ(m.angle, kParkedAngle);  // a fresh launch keeps the reset's heading
+  gZak4BMarkers[0].x = 541;          // past Zak4B's bound: no steering
+  UpdateHomingZak4B();
+  float x = 320.0f, y = 309.0f;
+  Step(x, y, kParkedAngle, 750.0f, kDt);
+  EXPECT_EQ(m.x, x);
+  EXPECT_EQ(m.y, y);
+  EXPECT_EQ(m.dx, 0.0f);
+  gZak4BMarkers[0].x = 540;  // back on screen: it turns
+  UpdateHomingZak4B();
+  EXPECT_EQ(m.dx, 560.0f - x);
+}
+
 // Runs one Update with missile `steering` flying at an on-screen marker and
 // the other two idle inside the screen at full speed with their spread open.
 void SpreadPass(const Member& k, int steering) {
@@ -150,6 +212,36 @@ void SpreadPass(const Member& k, int steering) {
   k.missiles[steering].x = 200;
   HomingTest::Lock(k.markers[steering], 180, 400);  // aim point straight below
   k.update();
+}
+
+TEST_F(HomingEnemyTest, TheSpreadPushesEveryOpenMissileOfTheArrayItsOwnWay) {
+  const float push = 700.0f * kDt / 2.0f, drop = 700.0f * kDt / 10.0f;
+  for (const Member& k : kMembers) {
+    if (!k.groupA) continue;
+    SCOPED_TRACE(k.name);
+    for (int steering : {0, 2}) {
+      SpreadPass(k, steering);
+      for (int i = 0; i < 3; ++i) {
+        if (i == steering) continue;
+        EXPECT_EQ(k.missiles[i].x, 300.0f + static_cast<float>(k.spread[i]) * push) << i;
+        EXPECT_EQ(k.missiles[i].y, 200.0f + drop) << i;
+        EXPECT_EQ(k.missiles[i].spreadTimer, 0.0f) << i;  // only the steering clock runs
+      }
+      const HomingMissile& own = k.missiles[steering];
+      EXPECT_EQ(own.spreadTimer, 260.0f * kDt);
+      const float x = 200.0f + static_cast<float>(k.spread[steering]) * push;
+      EXPECT_EQ(own.dx, 200.0f - x);  // pushed before its aim is taken
+      EXPECT_EQ(own.dy, 420.0f - (200.0f + drop));
+    }
+  }
+  // Group B has no spread.
+  HomingMissile& b = gHomingZak4A[1];
+  b = {300, 200, 0, 0, 0, 0, 0, 0, 750, 0};
+  Lock(gZak4AMarkers[0], 180, 180);
+  Hover(gHomingZak4A[0], 200, 200);
+  UpdateHomingZak4A();
+  EXPECT_EQ(b.x, 300.0f);
+  EXPECT_EQ(b.y, 200.0f);
 }
 
 TEST_F(HomingEnemyTest, TheSpreadEndsForGoodOnceItsOwnClockPassesThirty) {

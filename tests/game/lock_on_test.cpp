@@ -4,10 +4,14 @@
 
 #include <span>
 #include <string>
+#include <vector>
 
 #include "bosses/boss_state.h"
 #include "enemies/big90.h"
+#include "enemies/divers.h"
+#include "enemies/gunners.h"
 #include "enemies/template_kinds.h"
+#include "enemies/volley_zak.h"
 #include "enemies/zak4.h"
 #include "game/game_state.h"
 #include "game/reset.h"
@@ -33,7 +37,16 @@ struct KindCase {
 
 const KindCase kKinds[] = {
     {"Zak2", PlaceSlot<gZak2>, gZak2Markers, 3, 20, 60, 40, 60},
+    {"Zak3", PlaceSlot<gZak3>, gZak3Markers, 3, 40, 60, 60, 60},
+    {"Diver80L", PlaceSlot<gDiver80L>, gDiver80LMarkers, 3, 20, 60, 20, 60},
+    {"Diver80R", PlaceSlot<gDiver80R>, gDiver80RMarkers, 3, 20, 60, 20, 60},
+    {"Gunner80L", PlaceSlot<gGunner80L>, gGunner80LMarkers, 3, 20, 60, 0, 60},
+    {"Gunner80R", PlaceSlot<gGunner80R>, gGunner80RMarkers, 3, 20, 60, 0, 60},
     {"Big90A", PlaceSlot<gBig90A>, gBig90AMarkers, 2, 30, 60, 30, 60},
+    {"VolleyZakA", PlaceSlot<gVolleyZakA>, gVolleyZakAMarkers, 3, 30, 60, 30, 60},
+    {"Zak4A", PlaceSlot<gZak4A>, gZak4AMarkers, 5, 40, 80, 40, 80},
+    {"Zak4B", PlaceSlot<gZak4B>, gZak4BMarkers, 5, 40, 80, 40, 80},
+    {"Zak4C", PlaceSlot<gZak4C>, gZak4CMarkers, 5, 40, 80, 40, 80},
     {"Zak4D", PlaceSlot<gZak4D>, gZak4DMarkers, 5, 40, 80, 40, 80},
 };
 
@@ -112,8 +125,13 @@ struct BossCase {
 
 const BossCase kBosses[] = {
     {"Boss1", &gBoss1, gBoss1MarkersA, gBoss1MarkersB, -10, 400, 320},
+    {"Boss2", &gBoss2, gBoss2MarkersA, gBoss2MarkersB, -10, 400, 340},
+    {"Boss3", &gBoss3, gBoss3MarkersA, gBoss3MarkersB, -10, 420, 340},
     {"Boss4", &gBoss4, gBoss4MarkersA, gBoss4MarkersB, -10, 340, 340},
+    {"Boss5", &gBoss5, gBoss5MarkersA, gBoss5MarkersB, -10, 340, 340},
     {"Boss6", &gBoss6, gBoss6MarkersA, gBoss6MarkersB, 0, 400, 340},
+    {"Boss7", &gBoss7, gBoss7MarkersA, gBoss7MarkersB, 0, 460, 340},
+    {"Boss8", &gBoss8, gBoss8MarkersA, gBoss8MarkersB, 0, 440, 340},
 };
 
 class LockBossTest : public ::testing::TestWithParam<BossCase> {};
@@ -162,6 +180,67 @@ void CentreOn(const BossState& b) {
   gSightY = static_cast<int>(b.y) + 200 - 120;
 }
 
+struct Point {
+  int x, y;
+};
+
+void ExpectMarksAt(std::span<const TargetMarker> marks, std::span<const Point> at, int bx, int by) {
+  ASSERT_EQ(at.size(), marks.size());
+  for (size_t i = 0; i < at.size(); ++i) {
+    EXPECT_EQ(marks[i].x, bx + at[i].x) << "mark " << i;
+    EXPECT_EQ(marks[i].y, by + at[i].y) << "mark " << i;
+  }
+}
+
+// Bosses 2 to 8: one lock places both sets over the parts, from the truncated
+// corner. Boss 6's last mark of set A stands 40 pixels above the body, set B's inside it.
+TEST(LockBoss, EachLockPlacesTheSetOverTheBossPartsOfThatMoment) {
+  struct PartsCase {
+    BossState* boss;
+    std::span<TargetMarker> a, b;
+    std::vector<Point> parts;
+  };
+  const std::vector<Point> parts6 = {{190, 170}, {100, 170}, {280, 170}, {20, 10}, {360, 10},
+                                     {110, 120}, {270, 120}, {70, 70},   {310, 70}};
+  const PartsCase cases[] = {
+      {&gBoss2, gBoss2MarkersA, gBoss2MarkersB, {{190, 160}, {120, 120}, {260, 120}}},
+      {&gBoss3,
+       gBoss3MarkersA,
+       gBoss3MarkersB,
+       {{200, 160}, {130, 90}, {270, 90}, {80, 10}, {320, 10}}},
+      {&gBoss4, gBoss4MarkersA, gBoss4MarkersB, {{190, 160}, {120, 100}, {260, 100}}},
+      {&gBoss5,
+       gBoss5MarkersA,
+       gBoss5MarkersB,
+       {{160, 120}, {110, 80}, {210, 80}, {40, 130}, {280, 130}}},
+      {&gBoss6, gBoss6MarkersA, gBoss6MarkersB, parts6},
+      {&gBoss7,
+       gBoss7MarkersA,
+       gBoss7MarkersB,
+       {{220, 120}, {150, 210}, {290, 210}, {80, 70}, {360, 70}}},
+      {&gBoss8,
+       gBoss8MarkersA,
+       gBoss8MarkersB,
+       {{220, 100}, {150, 150}, {290, 150}, {80, 70}, {360, 70}}},
+  };
+  for (const PartsCase& c : cases) {
+    SCOPED_TRACE(&c - cases + 2);
+    Clear();
+    *c.boss = BossAt(-0.9f, 20.7f);  // truncated to (0, 20)
+    CentreOn(*c.boss);
+    TestLockSightBosses();
+    EXPECT_EQ(LockedCount(c.a), static_cast<int>(c.a.size()));
+    ExpectMarksAt(c.b, c.parts, 0, 20);
+    if (c.boss != &gBoss6) {
+      ExpectMarksAt(c.a, c.parts, 0, 20);
+      continue;
+    }
+    std::vector<Point> partsA = parts6;
+    partsA.back().y = -40;
+    ExpectMarksAt(c.a, partsA, 0, 20);
+  }
+}
+
 // Locked marks stay where they were locked; a mark freed by its missile
 // brings the whole set to the boss's new place on the next lock, except for
 // boss 1, whose lock places only the mark it locks.
@@ -190,6 +269,21 @@ TEST(LockBoss, LockedMarksStayAndARelockPlacesTheWholeSetExceptForBoss1) {
   EXPECT_EQ(gBoss1MarkersA[1].x, 300);
   EXPECT_EQ(gBoss1MarkersA[0].x, 290);  // boss 1 moves only the mark it locks
   EXPECT_EQ(gBoss1MarkersA[1].locked, 1);
+}
+
+TEST(LockSight, Zak3LocksOnlyByItsOnePixelRow) {
+  Clear();
+  auto locksAt = [](float x, float y) {
+    gZak3Markers[2].locked = 0;
+    gZak3[2].x = x;
+    gZak3[2].y = y;
+    TestLockSight();
+    return gZak3Markers[2].locked == 1;
+  };
+  EXPECT_TRUE(locksAt(200, 40));  // row y + 60 on the sight's top edge
+  EXPECT_FALSE(locksAt(200, 39));
+  EXPECT_TRUE(locksAt(200, 280));  // row on the bottom edge
+  EXPECT_FALSE(locksAt(200, 281));
 }
 
 }  // namespace

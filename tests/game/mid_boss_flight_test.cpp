@@ -67,4 +67,27 @@ TEST_F(MidBossFlightTest, From601TheScriptStartsOverAt51AndFiresTheStreamAgain) 
   EXPECT_EQ(gZak52Stream[0].x, 490.0f);
 }
 
+TEST_F(MidBossFlightTest, Zak52FiresItsStreamAtHomeAndTicksItsBurstsInTheirBands) {
+  std::vector<float> burstA, burstB;
+  int streamVolleys = 0;
+  for (float t = 0.0f; t <= 600.0f; t += 0.5f) {
+    const int a = gZak52.burstATick, b = gZak52.burstBTick;
+    for (ShotRecord& s : gZak52Stream) s.alive = 0;
+    MoveAt(gZak52, MoveZak52, t);
+    if (gZak52.burstATick != a) burstA.push_back(t);
+    if (gZak52.burstBTick != b) burstB.push_back(t);
+    streamVolleys += gZak52Stream[0].alive;
+  }
+  ASSERT_EQ(burstA.size(), 3u * 29u);
+  EXPECT_EQ(burstA.front(), 176.0f);
+  EXPECT_EQ(burstA[28], 190.0f);
+  EXPECT_EQ(burstA[29], 276.0f);
+  EXPECT_EQ(burstA[58], 306.0f);
+  EXPECT_EQ(burstA.back(), 320.0f);
+  ASSERT_EQ(burstB.size(), 81u);
+  EXPECT_EQ(burstB.front(), 500.0f);
+  EXPECT_EQ(burstB.back(), 540.0f);
+  EXPECT_EQ(streamVolleys, 39);  // every half unit of [51, 70]
+}
+
 }  // namespace

@@ -19,6 +19,7 @@ struct SpreadKind {
   int32_t* tickCount;
   int midSlow, midFast;  // straight row's step
   int slantSlowX, slantSlowY, slantFastX, slantFastY;
+  int freeBelowX;  // x below this frees a bullet
 };
 
 #define SPREAD(K)                                                                         \
@@ -26,8 +27,8 @@ struct SpreadKind {
       g##K##SpreadDown, &g##K.x, &g##K.y, &g##K.spreadClock, &g##K.spreadTick
 const std::vector<SpreadKind>& Kinds() {
   static const std::vector<SpreadKind> kinds = {
-      {SPREAD(Zak52), 10, 20, 10, 3, 20, 5},
-      {SPREAD(Zak60A), 12, 12, 5, 2, 10, 5},
+      {SPREAD(Zak52), 10, 20, 10, 3, 20, 5, -59},
+      {SPREAD(Zak60A), 12, 12, 5, 2, 10, 5, -139},
   };
   return kinds;
 }
@@ -107,6 +108,30 @@ TEST_F(MidBossSpreadTest, ATouchInTheInclusiveBoxTakesTheShipAnd2000PointsOnce) 
     EXPECT_EQ(gPlayerAlive, c.hit ? 0 : 1) << c.x << ", " << c.y;
     EXPECT_EQ(gScore, c.hit ? 8000 : 10000);
     k.down[7].alive = 0;
+  }
+}
+
+TEST_F(MidBossSpreadTest, BulletsStepPerCallAndAreFreedWhereTheyArePastTheLeftEdge) {
+  for (const SpreadKind& k : Kinds()) {
+    gBombActive = 1;  // no bomb test
+    gPlayerAlive = 0;
+    k.mid[0] = {0, k.freeBelowX + 10, 100, 10, 0, 1};  // lands on freeBelowX: stays
+    k.mid[1] = {0, k.freeBelowX + 9, 100, 10, 0, 1};   // one further: freed
+    k.up[2] = {0, 300, 2, 10, 5, 1};                   // leaves by the top and flies on
+    k.down[2] = {0, 300, 478, 10, 5, 1};               // and by the bottom
+    k.move();
+    EXPECT_EQ(k.mid[0].alive, 1) << k.name;
+    EXPECT_EQ(k.mid[0].x, k.freeBelowX);
+    EXPECT_EQ(k.mid[1].alive, 0) << k.name;
+    EXPECT_EQ(k.mid[1].x, k.freeBelowX - 1);  // not parked
+    EXPECT_EQ(k.mid[1].y, 100);
+    EXPECT_EQ(k.up[2].x, 290);
+    EXPECT_EQ(k.up[2].y, -3);
+    EXPECT_EQ(k.down[2].y, 483);
+    k.move();
+    EXPECT_EQ(k.up[2].alive + k.down[2].alive, 2) << k.name;
+    EXPECT_EQ(k.mid[1].x, k.freeBelowX - 1);  // a free bullet stands
+    FreeAll(k);
   }
 }
 

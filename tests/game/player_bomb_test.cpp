@@ -1,6 +1,8 @@
+#include <cmath>
 #include <map>
 #include <vector>
 
+#include "game/assets.h"
 #include "player/bomb.h"
 #include "tests/game/player_fixture.h"
 
@@ -88,6 +90,78 @@ TEST_F(BombTest, CtrlsBombStopsZButNotShiftInTheSameFrame) {
   RunFrames(kPlay + 3);
   EXPECT_EQ(counter, 1);
   EXPECT_EQ(bomb, 1);
+}
+
+TEST_F(BombTest, BombShotsStepInWholePixelsAndLeaveAtTheInclusiveEdges) {
+  const uint16_t violet = 0x801F;
+  BombShot first{};
+  std::vector<BombShot> after;
+  uint16_t drawn = 0;
+  int moves = -1;
+  At(kPlay, [&] {
+    gPicFbom1 = Picture(80, 80, violet);
+    gPlayerX = 300.9f;
+    gPlayerY = 200.0f;
+    SpawnBombShot(0);
+    first = gBombShots[0];
+    // Directions of ring records: record 0 steps (-15, +36), record 3 (-30, -25),
+    // record 5 (+15, -36).
+    SpawnBombShot(3);
+    SpawnBombShot(5);
+    const float angle[6] = {first.angle, 0, 0, gBombShots[3].angle, 0, gBombShots[5].angle};
+    gBombShots[3].active = gBombShots[5].active = 0;
+    auto place = [&angle](int i, int ring, int x, int y) {
+      gBombShots[i] = BombShot{x, y, 40, 1, 0.0f, 0.0f, angle[ring]};
+    };
+    place(10, 5, 625, 100);  // to x 640: stays
+    place(11, 5, 626, 100);  // to x 641: parked
+    place(13, 3, 100, 5);    // to y -20: stays
+    place(14, 3, 100, 4);    // to y -21: parked
+    place(15, 3, -50, 200);  // to x -80: stays
+    place(16, 3, -51, 200);  // to x -81: parked
+    place(17, 0, 100, 444);  // to y 480: stays
+    place(18, 0, 100, 445);  // to y 481: parked
+  });
+  At(kPlay + 1, [&] {
+    after.assign(gBombShots, gBombShots + 19);
+    drawn = Pixel(295, 195);  // where shot 0 was drawn before its first step
+    moves = gBombShotMoves;
+  });
+  RunFrames(kPlay + 2);
+  EXPECT_EQ(first.x, 290);
+  EXPECT_EQ(first.y, 190);
+  EXPECT_EQ(first.speed, 40);
+  EXPECT_NEAR(first.angle, 5 * M_PI / 8, 1e-6);
+  EXPECT_EQ(after[0].x, 290 - 15);
+  EXPECT_EQ(after[0].y, 190 + 36);
+  for (int i : {10, 13, 15, 17}) EXPECT_EQ(after[i].active, 1) << i;
+  for (int i : {11, 14, 16, 18}) {
+    EXPECT_EQ(after[i].active, 0) << i;
+    EXPECT_EQ(after[i].x, -500) << i;
+    EXPECT_EQ(after[i].y, 500) << i;
+  }
+  EXPECT_EQ(after[10].x, 640);
+  EXPECT_EQ(after[13].y, -20);
+  EXPECT_EQ(after[15].x, -80);
+  EXPECT_EQ(after[17].y, 480);
+  EXPECT_EQ(drawn, violet);
+  EXPECT_EQ(moves, 9);
+}
+
+// A volley's start leaves a shot of its record that is still flying where it is.
+TEST_F(BombTest, AStartLeavesAFlyingBombShotAlone) {
+  ResetBombShots();
+  gPlayerX = 300.0f;
+  gPlayerY = 200.0f;
+  gBombShots[3] = BombShot{120, 80, 40, 1, 0.0f, 0.0f, 1.5f};
+  SpawnBombShot(3);
+  SpawnBombShot(4);
+  EXPECT_EQ(gBombShots[3].x, 120);
+  EXPECT_EQ(gBombShots[3].y, 80);
+  EXPECT_EQ(gBombShots[3].angle, 1.5f);
+  EXPECT_EQ(gBombShots[4].x, 290);  // a free one starts at the ship
+  EXPECT_EQ(gBombShots[4].y, 190);
+  EXPECT_EQ(gBombShots[4].active, 1);
 }
 
 }  // namespace

@@ -75,4 +75,22 @@ TEST_F(GameTest, GameEndWaitsNineSecondsThenGoesToTheTitle) {
   EXPECT_FALSE(gWaitArmed[0]);
 }
 
+TEST_F(GameTest, TimeLeftCountsDownOncePerSecondAfterGivingUp) {
+  koSystem::InitProcessState();
+  koSystem::InitWaits();
+  gGameOver = 0;
+  gGiveUp = 1;
+  gLives = 3;  // lives left: the countdown path
+  gTimeLeft = 2;
+  koSystem::SetWait(1, 0);
+  UpdateGameEnd();
+  EXPECT_EQ(gTimeLeft, 1);
+  EXPECT_EQ(gGameOver, 0);
+  headless::AdvanceClock(1000);
+  UpdateGameEnd();
+  EXPECT_EQ(gTimeLeft, 0);
+  EXPECT_EQ(gGameOver, 1);
+  EXPECT_EQ(gWaitDeadline[0], headless::Now() + 3000);
+}
+
 }  // namespace

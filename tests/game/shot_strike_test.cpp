@@ -12,6 +12,7 @@
 #include "player/bomb.h"
 #include "player/shot_pass.h"
 #include "player/shots.h"
+#include "player/targets.h"
 #include "tests/game/enemy_fixture.h"
 
 namespace {
@@ -134,6 +135,171 @@ TEST_F(StrikeTest, ShipType2PaysEachBossItsOwnPointsAndItsRightShotSparesZak50AF
     gShotBRight[0] = PlayerShot{504, 120, 6, 20, 1};  // lands at (510, 100)
     Pass();
     EXPECT_EQ(gScore, x < 440.0f ? 100 : 0) << x;
+  }
+}
+
+// Ship type 2's main shot against each boss: the four edges of its box around
+// the truncated corner, each on and one pixel past, and what a strike is worth.
+TEST_F(StrikeTest, ShipType2MainShotStrikesEachBossInsideItsOwnBoxEdgesIncluded) {
+  gShipType = 2;
+  BossState* const bosses[] = {&gBoss1, &gBoss2, &gBoss3, &gBoss4,
+                               &gBoss5, &gBoss6, &gBoss7, &gBoss8};
+  struct Box {
+    int left, right, points;
+  };
+  const Box boxes[] = {{20, 300, 150},  {20, 300, 150},  {20, 320, 250},  {20, 300, 250},
+                       {-10, 270, 350}, {-10, 330, 250}, {-10, 390, 250}, {-10, 370, 350}};
+  for (int b = 0; b < 8; ++b) {
+    const Box& box = boxes[b];
+    struct Probe {
+      int dx, dy;
+      bool strikes;
+    };
+    const Probe probes[] = {{box.left, 10, true},
+                            {box.left - 1, 100, false},
+                            {box.right, 200, true},
+                            {box.right + 1, 100, false},
+                            {box.left + 1, 9, false},
+                            {box.right - 1, 201, false},
+                            {(box.left + box.right) / 2, 100, true}};
+    for (const Probe& p : probes) {
+      SCOPED_TRACE(testing::Message() << "boss " << b + 1 << " at " << p.dx << ", " << p.dy);
+      ResetGameState();
+      gBombStock = 0;
+      gScore = 0;
+      PlaceBoss(*bosses[b], 100.9f, 50.9f);  // the box counts from (100, 50)
+      gShotBMain[0] = PlayerShot{100 + p.dx, 50 + p.dy + 22, 0, 20, 1};  // climbs 22
+      Pass();
+      EXPECT_EQ(gScore, p.strikes ? box.points : 0);
+      EXPECT_EQ(bosses[b]->hp, p.strikes ? 620.0f - 60.0f * 0.5f : 620.0f);
+      EXPECT_EQ(gShotBMain[0].active, p.strikes ? 0 : 1);
+    }
+  }
+}
+
+// The shot families, each fired here as a still shot: steps of 0, and the
+// type-2 main shot's two-pixel climb made up for.
+enum class Family { kAMain, kAUpper, kBMain, kBLeft, kBRight, kUpRight, kBomb };
+
+void StillShotAt(Family f, int x, int y) {
+  const PlayerShot still{x, y, 0, 0, 1};
+  switch (f) {
+    case Family::kAMain:
+      gShotAMain[0] = still;
+      break;
+    case Family::kAUpper:
+      gShotAUpper[0] = still;
+      break;
+    case Family::kBMain:
+      gShotBMain[0] = PlayerShot{x, y + 2, 0, 0, 1};
+      break;
+    case Family::kBLeft:
+      gShotBLeft[0] = still;
+      break;
+    case Family::kBRight:
+      gShotBRight[0] = still;
+      break;
+    case Family::kUpRight:
+      gShotUpRight[0] = still;
+      break;
+    case Family::kBomb:
+      gBombShots[0] = BombShot{x, y, 0, 1, 0, 0, 0.0f};
+      break;
+  }
+}
+
+int ShotActive(Family f) {
+  switch (f) {
+    case Family::kAMain:
+      return gShotAMain[0].active;
+    case Family::kAUpper:
+      return gShotAUpper[0].active;
+    case Family::kBMain:
+      return gShotBMain[0].active;
+    case Family::kBLeft:
+      return gShotBLeft[0].active;
+    case Family::kBRight:
+      return gShotBRight[0].active;
+    case Family::kUpRight:
+      return gShotUpRight[0].active;
+    case Family::kBomb:
+      return gBombShots[0].active;
+  }
+  return -1;
+}
+
+// One family against one target placed alone at (200, 150) after truncation:
+// the box around that corner, the points of a strike, the target's hit
+// points after it (from 100, or from 24 strikes counted; -1: none kept) and
+// whether it takes the shot.
+struct BoxCase {
+  const char* name;
+  Family family;
+  TargetId target;
+  int left, right, top, bottom;
+  int points;
+  float hpAfter;
+  bool takesShot;
+};
+
+const BoxCase kBoxCases[] = {
+    {"type 1 main, Boss1", Family::kAMain, kTBoss1, 60, 400, 60, 240, 50, 75, true},
+    {"type 1 main, Boss4", Family::kAMain, kTBoss4, 80, 300, 10, 200, 50, 80, true},
+    {"type 1 main, Big90A", Family::kAMain, kTBig90A, 0, 30, -60, 50, 50, -1, false},
+    {"type 1 main, Zak4A", Family::kAMain, kTZak4A, -60, 90, -60, 70, 250, -1, false},
+    {"type 1 main, GunZakA", Family::kAMain, kTGunZakA, 0, 80, -40, 80, 50, -1, false},
+    {"type 1 main, Zak52", Family::kAMain, kTZak52, 60, 140, 0, 140, 300, 52.5f, true},
+    {"type 1 upper, Boss6", Family::kAUpper, kTBoss6, 50, 330, 10, 200, 250, 92.5f, true},
+    {"type 2 main, Zak7A", Family::kBMain, kTZak7A, -120, 60, -60, 50, 150, -1, false},
+    {"type 2 main, Zak2", Family::kBMain, kTZak2, -120, 80, -60, 60, 250, -1, false},
+    {"type 2 main, VolleyZakC", Family::kBMain, kTVolleyZakC, -120, 90, -60, 50, 20, -1, false},
+    {"type 2 main, Zak50B", Family::kBMain, kTZak50B, 0, 120, -60, 50, 450, -1, false},
+    {"type 2 main, Zak60A", Family::kBMain, kTZak60A, 0, 120, -60, 180, 500, 25, true},
+    {"type 2 left, Zak1", Family::kBLeft, kTZak1, -40, 50, -60, 50, 100, -1, false},
+    {"type 2 left, Zak4A", Family::kBLeft, kTZak4A, 0, 60, -60, 50, 250, -1, false},
+    {"type 2 left, Diver80L", Family::kBLeft, kTDiver80L, -40, 60, -60, 50, 150, -1, false},
+    {"type 2 left, Boss3", Family::kBLeft, kTBoss3, 80, 320, 10, 200, 100, 90, true},
+    {"up-right, Diver80L", Family::kUpRight, kTDiver80L, -40, 60, -60, 50, 150, -1, true},
+    {"type 2 right, Zak52", Family::kBRight, kTZak52, 60, 80, -60, 50, 300, -1, true},
+    {"bomb, Zak1", Family::kBomb, kTZak1, -80, 70, -60, 50, 200, -1, false},
+    {"bomb, Zak1B", Family::kBomb, kTZak1B, -80, 80, -60, 50, 200, -1, false},
+    {"bomb, Zak50A", Family::kBomb, kTZak50A, 80, 80, -60, 100, 200, -1, false},
+    {"bomb, Zak52", Family::kBomb, kTZak52, 60, 140, 0, 140, 300, 84, false},
+    {"bomb, Boss1", Family::kBomb, kTBoss1, 60, 300, 10, 200, 200, 92, false},
+    {"bomb, Boss4", Family::kBomb, kTBoss4, 60, 240, 10, 200, 200, 75, false},
+    {"bomb, Boss5", Family::kBomb, kTBoss5, 30, 270, 10, 200, 200, 75, false},
+};
+
+TEST_F(StrikeTest, EachFamilyStrikesItsTargetsInsideTheirBoxesEdgesIncluded) {
+  for (const BoxCase& c : kBoxCases) {
+    const int midX = (c.left + c.right) / 2, midY = (c.top + c.bottom) / 2;
+    struct Probe {
+      int dx, dy;
+      bool strikes;
+    };
+    const Probe probes[] = {{c.left, midY, true},   {c.left - 1, midY, false},
+                            {c.right, midY, true},  {c.right + 1, midY, false},
+                            {midX, c.top, true},    {midX, c.top - 1, false},
+                            {midX, c.bottom, true}, {midX, c.bottom + 1, false}};
+    for (const Probe& p : probes) {
+      SCOPED_TRACE(testing::Message() << c.name << " at " << p.dx << ", " << p.dy);
+      ResetGameState();
+      gBombStock = 0;
+      gScore = 0;
+      const TargetRef& t = kTargets[c.target];
+      SlotField(t.x, t.stride, 0) = 200.9f;
+      SlotField(t.y, t.stride, 0) = 150.9f;
+      SlotField(t.hitSkip, t.stride, 0) = 0;
+      const bool counted = c.target == kTZak60A && c.family == Family::kBMain;
+      if (t.hp) *t.hp = counted ? 24.0f : 100.0f;
+      StillShotAt(c.family, 200 + p.dx, 150 + p.dy);
+      Pass();
+      EXPECT_EQ(gScore, p.strikes ? c.points : 0);
+      if (t.hp && c.hpAfter >= 0) {
+        EXPECT_EQ(*t.hp, p.strikes ? c.hpAfter : counted ? 24 : 100);
+      }
+      EXPECT_EQ(ShotActive(c.family), p.strikes && c.takesShot ? 0 : 1);
+    }
   }
 }
 

@@ -80,11 +80,19 @@ TEST_F(GameTest, HudShowsItsFieldsWithTheirLabels) {
     EXPECT_TRUE(blank(440, 6, 30, 10));                       // no lives field below 0
     EXPECT_TRUE(sameAs(410, 6, gPicMymy, 200, 70, 24, 10));   // but both labels
     EXPECT_TRUE(sameAs(490, 6, gPicMymy, 170, 70, 24, 10));
-    gLives = 0;  // a field of zero lives still shows
+    EXPECT_TRUE(sameAs(530, 6, gPicMymy, 8 + 7 * 7, 70, 7, 10));  // the 7 of "07" bombs
+    gLives = 0;  // fields of zero lives and zero bombs still show
+    gBombStock = 0;
     koDraw::ClearScreen();
     DrawHud();
     EXPECT_TRUE(sameAs(440, 6, gPicMymy, 8, 70, 7, 10));
     EXPECT_TRUE(blank(470, 6, 10, 10));
+    EXPECT_TRUE(sameAs(520, 6, gPicMymy, 8, 70, 7, 10));
+    EXPECT_TRUE(sameAs(530, 6, gPicMymy, 8, 70, 7, 10));
+    gBombStock = -1;
+    koDraw::ClearScreen();
+    DrawHud();
+    EXPECT_TRUE(blank(520, 6, 20, 10));  // no bombs field below 0
   });
   headless::Close(3);
   Run();

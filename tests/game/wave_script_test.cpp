@@ -157,4 +157,54 @@ TEST_F(WaveShotTest, GunZakFiresEachFreeBulletFromItsOwnCraftWithOneSpeedDrawEac
   EXPECT_EQ(gGunZakDShot[1].speed, 0.0f);  // in flight: untouched
 }
 
+TEST_F(WaveScriptTest, AFreedZak4KeepsItsLockedMarkerOnlyInsideItsKindsKeepArea) {
+  const struct {
+    void (*move)(int);
+    WaveZakRecord* slots;
+    TargetMarker* markers;
+    int lastKeptX;
+  } kinds[] = {{MoveZak4A, gZak4A, gZak4AMarkers, 540},
+               {MoveZak4B, gZak4B, gZak4BMarkers, 541},
+               {MoveZak4C, gZak4C, gZak4CMarkers, 542},
+               {MoveZak4D, gZak4D, gZak4DMarkers, 543}};
+  for (const auto& k : kinds) {
+    const int places[5][2] = {
+        {k.lastKeptX, 480}, {k.lastKeptX + 1, 200}, {70, -70}, {69, 200}, {300, -71}};
+    for (int i = 0; i < 5; ++i) {
+      Fly(k.slots[i], 700.0f, 100.0f, 50.0f);  // beyond x 640: freed by this move
+      k.markers[i] = {places[i][0], places[i][1], 1, 0};
+    }
+    k.move(0);
+    const int kept[5] = {1, 0, 1, 0, 0};
+    for (int i = 0; i < 5; ++i) {
+      EXPECT_EQ(k.slots[i].alive, 0);
+      EXPECT_EQ(k.markers[i].locked, kept[i]) << k.lastKeptX << " marker " << i;
+      EXPECT_EQ(k.markers[i].x, kept[i] ? places[i][0] : -500);
+    }
+  }
+}
+
+using WaveDrawTest = WaveTest;
+
+TEST_F(WaveDrawTest, TwinGunZakDrawsEveryCellWhoseBandHoldsTheClockAndNoneAbove100) {
+  const struct {
+    float t;
+    std::vector<int> cells;
+  } cases[] = {{0, {0}},     {5, {0}},     {10, {0, 1}}, {15.5f, {1}}, {20, {1, 2}},
+               {30, {2, 3}}, {40, {3, 4}}, {100, {4}},   {100.5f, {}}, {-0.5f, {}}};
+  for (const auto& c : cases) {
+    gTwinGunZakA[3] = {};
+    gTwinGunZakA[3].x = 200.7f;
+    gTwinGunZakA[3].y = -20.2f;  // truncated towards zero
+    gTwinGunZakA[3].phaseTimer = c.t;
+    EXPECT_EQ(Render([] { DrawTwinGunZakA(0); }), Render([&] {
+                for (int cell : c.cells)
+                  koDraw::Blit(200, -20, gPicZak12, 100 * cell, 0, 100 * cell + 100, 100);
+              }))
+        << c.t;
+  }
+  // The other three kinds' strips are never loaded: the engine's scratch object.
+  EXPECT_EQ(gPicTwinGunZakB + gPicTwinGunZakC + gPicTwinGunZakD, kNoPicture);
+}
+
 }  // namespace

@@ -5,6 +5,7 @@
 #include "game/assets.h"
 #include "game/scenes.h"
 #include "player/bomb.h"
+#include "player/shots.h"
 #include "tests/game/player_fixture.h"
 
 namespace {
@@ -94,6 +95,22 @@ TEST_F(StageFrameTest, Stage1StepsTheBombOnlyWhileFiringIsOff) {
   At(kPlay + 3, [&] { timers.push_back(gBombTimer); });
   RunFrames(kPlay + 4);
   EXPECT_EQ(timers, (std::vector<int>{0, 1, 1}));
+}
+
+TEST_F(StageFrameTest, TheShotLimitIsClearedOnAFrameWithoutAFlyingShot) {
+  int limitWithShot = -1, limitWithout = -1;
+  At(kPlay, [&] {
+    gShotLimit = 12;
+    gShotAMain[1] = PlayerShot{300, 300, 0, 0, 1};
+  });
+  At(kPlay + 1, [&] {
+    limitWithShot = gShotLimit;
+    gShotAMain[1].active = 0;
+  });
+  At(kPlay + 2, [&] { limitWithout = gShotLimit; });
+  RunFrames(kPlay + 3);
+  EXPECT_EQ(limitWithShot, 12);
+  EXPECT_EQ(limitWithout, 0);
 }
 
 }  // namespace

@@ -20,14 +20,15 @@ struct LateStage {
   int32_t* counter;
   float openAfter, gate;
   int wrap;
+  int continueBombs;
 };
 
 const LateStage kLateStages[] = {
-    {"Stage4", SceneStage4, 16, &gBoss4, &gBoss4AttackCounter, 1300, 780, 1099},
-    {"Stage5", SceneStage5, 14, &gBoss5, &gBoss5AttackCounter, 1300, 980, 999},
-    {"Stage6", SceneStage6, 13, &gBoss6, &gBoss6AttackCounter, 1250, 980, 959},
-    {"Stage7", SceneStage7, 20, &gBoss7, &gBoss7AttackCounter, 1260, 980, 1299},
-    {"Stage8", SceneStage8, 20, &gBoss8, &gBoss8AttackCounter, 1800, 1200, 1219},
+    {"Stage4", SceneStage4, 16, &gBoss4, &gBoss4AttackCounter, 1300, 780, 1099, 5},
+    {"Stage5", SceneStage5, 14, &gBoss5, &gBoss5AttackCounter, 1300, 980, 999, 5},
+    {"Stage6", SceneStage6, 13, &gBoss6, &gBoss6AttackCounter, 1250, 980, 959, 5},
+    {"Stage7", SceneStage7, 20, &gBoss7, &gBoss7AttackCounter, 1260, 980, 1299, 3},
+    {"Stage8", SceneStage8, 20, &gBoss8, &gBoss8AttackCounter, 1800, 1200, 1219, 5},
 };
 
 void PrintTo(const LateStage& s, std::ostream* os) { *os << s.name; }
@@ -109,6 +110,23 @@ TEST_F(StagesTest, Stage4DivesTo500AndReleasesItsItemAt350) {
   RunFrames(kPlay + 14);
   EXPECT_GT(divers, 0);
   EXPECT_EQ(item, 1);
+}
+
+TEST_P(LateStageTest, TheContinueGivesTheStagesBombStock) {
+  const LateStage s = GetParam();
+  At(kPlay, [&] { EnterStage(s.scene, 100.0f); });
+  At(kPlay + 3, [&] {
+    gPaused = gContinuePrompt = 1;
+    gBombStock = 0;
+    gScore = 5000;
+  });
+  At(kPlay + 5, [&] { gKey = 'Y'; });
+  At(kPlay + 6, [&] { gKey = 0; });
+  RunFrames(kPlay + 7);
+  EXPECT_EQ(gPaused, 0);
+  EXPECT_EQ(gBombStock, s.continueBombs);
+  EXPECT_EQ(gLives, 111);
+  EXPECT_EQ(gScore, 0);
 }
 
 }  // namespace
