@@ -91,6 +91,24 @@ TEST_F(EngineTest, InactiveApplicationRunsNoFramesAndResumesWithASmallStep) {
   for (float s : scales) EXPECT_LT(s, 0.02f);
 }
 
+// Once shut down the loop runs no frame while it waits for the closing
+// messages, here held back until the window system sends a close.
+TEST_F(EngineTest, AfterTheShutdownTheLoopWaitsWithoutFramesForTheClosingMessages) {
+  int frames = 0;
+  testgame::onScene = [&](int) {
+    if (++frames < 3) return;
+    koSystem::Quit();
+    plat::Message held;
+    while (plat::PeekMessage(held)) {
+    }
+  };
+  headless::Close(10);
+  EXPECT_EQ(Run(), 0);
+  EXPECT_EQ(frames, 3);
+  EXPECT_FALSE(headless::FrameLimitHit());
+  EXPECT_FALSE(headless::WindowOpen());
+}
+
 // A hidden cursor shows again over another application and over a box.
 TEST_F(EngineTest, AHiddenCursorComesBackWhenTheGameLosesTheFocusAndForABox) {
   const auto hide = [] {
