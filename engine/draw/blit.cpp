@@ -376,15 +376,10 @@ void CopySpan(Surface& dst, const Surface& src, const Span& s, bool keyed) {
   uint16_t* d = dst.Row(s.y) + s.x;
   const uint16_t* p = src.Row(s.top) + s.left;
   if (&dst != &src) {
-    if (keyed) {
-      if (s.width <= kNarrow) {
-        KeyedNarrow(dst, src, s);
-        return;
-      }
-      if (CurrentRuns(src)) {
-        gKeyed->runs(d, dst.pitch, src, s.left, s.top, s.left + s.width, s.height);
-        return;
-      }
+    // Narrow keyed spans never come here: the blits draw them themselves.
+    if (keyed && CurrentRuns(src)) {
+      gKeyed->runs(d, dst.pitch, src, s.left, s.top, s.left + s.width, s.height);
+      return;
     }
     CopyRows(d, dst.pitch, p, src.pitch, s.width, s.height, keyed, src.colorKey);
     return;

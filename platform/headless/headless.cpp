@@ -58,6 +58,7 @@ struct State {
   int waitedFrames = 0;
   std::vector<uint16_t> lastFrame;
   bool frameOutputFails = false;
+  bool windowFails = false;
   std::string programDir, lockDir;
   int lockFd = -1;
   int raiseRequests = 0;
@@ -161,6 +162,7 @@ void Reset(uint32_t startMs, int64_t epochSeconds) {
   s.shownFrames = 0;
   s.waitedFrames = 0;
   s.frameOutputFails = false;
+  s.windowFails = false;
   s.lastFrame.assign(static_cast<size_t>(plat::kFrameWidth) * plat::kFrameHeight, 0);
   if (s.programDir.empty()) s.programDir = "./";
   if (s.lockDir.empty()) s.lockDir = OwnLockDir();
@@ -212,6 +214,7 @@ int ShownFrames() { return S().shownFrames; }
 int WaitedFrames() { return S().waitedFrames; }
 const std::vector<uint16_t>& LastFrame() { return S().lastFrame; }
 void FailFrameOutput(bool fail) { S().frameOutputFails = fail; }
+void FailWindow(bool fail) { S().windowFails = fail; }
 
 void SetProgramDir(const std::string& dir) {
   S().programDir = dir.empty() || dir.back() == '/' ? dir : dir + "/";
@@ -239,6 +242,7 @@ void SleepMs(uint32_t ms) {
 int64_t TimeSeconds() { return S().epoch + static_cast<int64_t>(S().elapsedMs / 1000); }
 
 bool OpenWindow(std::string_view) {
+  if (S().windowFails) return false;
   S().windowOpen = true;
   PostMessage({kMsgActivateApp, 1, 0});
   PostMessage({kMsgSetCursor, 0, 0});

@@ -73,6 +73,8 @@ void SetAudioDevice(bool present);
 void RenderAudio(int16_t* out, int frames);
 
 bool WindowOpen();
+// Makes the next window fail to open (no display to open it on).
+void FailWindow(bool fail);
 // Times the window was asked to minimise, open or not.
 int MinimizeRequests();
 int CursorShown();

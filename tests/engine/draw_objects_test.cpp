@@ -52,6 +52,26 @@ TEST_F(DrawTest, ScreenTakesTheFirstSixteenOfTheStoredDepthsOrFailsWithoutSurfac
   EXPECT_EQ(gBackSurface, nullptr);
 }
 
+// A width of -1 opens the screen at 640 x 480, height and all; a size no
+// surface can have is refused with no back surface.
+TEST_F(DrawTest, ScreenOfWidthMinusOneOpensTheDefaultSizeAndRefusesAnImpossibleOne) {
+  koDraw::Release();
+  EXPECT_EQ(koDraw::Screen(-1, 7, 1), 1);
+  EXPECT_EQ(gScreenWidth, 640);
+  EXPECT_EQ(gScreenHeight, 480);
+  ASSERT_NE(gBackSurface, nullptr);
+  EXPECT_EQ(gBackSurface->width * gBackSurface->height, 640 * 480);
+  for (const auto& [w, h] : {std::pair{0, 480}, {640, -2}, {koDraw::kBmpMaxSide + 1, 480}}) {
+    koDraw::Release();
+    EXPECT_EQ(koDraw::Screen(w, h, 1), 0) << w << " x " << h;
+    EXPECT_EQ(LastBoxText(), "koDraw::Screen : 裏画面が生成できません");
+    EXPECT_EQ(gBackSurface, nullptr);
+  }
+  koDraw::Release();
+  koSystem::InitProcessState();
+  ASSERT_EQ(koDraw::Screen(640, 480, 1), 1);
+}
+
 // Without frame output the screen reports and stays shut, drawing nothing.
 TEST_F(DrawTest, ScreenWithoutFrameOutputReportsAndShutsDown) {
   koDraw::Release();
@@ -121,6 +141,24 @@ TEST_F(ObjectTableTest, NumbersNamesAndErrors) {
   AddText(LastBoxText());
   Load("a.bmp");
   ExpectGolden();
+}
+
+// A surface of no pixels or beyond the largest side is refused, and the
+// record it took stays taken, named "*", with the size asked and no surface.
+TEST_F(ObjectTableTest, CreateObjectOfAnImpossibleSizeKeepsItsRecordWithoutASurface) {
+  EXPECT_EQ(koDraw::CreateObject(0, 8, 2), 0);
+  EXPECT_EQ(LastBoxText(), "koDraw::CreateObject : スプライトを作成できません");
+  EXPECT_EQ(koDraw::CreateObject(8, koDraw::kBmpMaxSide + 1, 2), 0);
+  const int made = koDraw::CreateObject(8, 8, 2);
+  EXPECT_EQ(made, 6);  // after the two refused records 4 and 5
+  for (const int n : {4, 5}) {
+    EXPECT_STREQ(gDrawObjects[n].name, "*");
+    EXPECT_EQ(gDrawObjects[n].surface, nullptr);
+  }
+  EXPECT_EQ(gDrawObjects[4].width, 0);
+  EXPECT_EQ(gDrawObjects[4].height, 8);
+  EXPECT_EQ(gDrawObjects[5].height, static_cast<uint16_t>(koDraw::kBmpMaxSide + 1));
+  ASSERT_NE(koDraw::ObjectSurface(made), nullptr);
 }
 
 // Black and near-black are transparent under the black key; the corner key

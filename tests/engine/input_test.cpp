@@ -80,6 +80,78 @@ TEST_F(EngineTest, KeyUpClearsOnlyTheKeyLastPressedAndSystemKeysAreSwallowed) {
   EXPECT_EQ(testgame::pauseKeys, 1);
 }
 
+// What the window's mouse messages leave, read at the start of each frame:
+// the motion since the last frame, the right button's state, both double
+// clicks and the click flags that last one frame; under key capture the
+// right button and the double clicks are ignored.
+TEST_F(EngineTest, MouseMessagesThroughTheWindowAndTheFlagsOfOneFrame) {
+  struct Mouse {
+    int dx, dy, right, click, latch, button, last, leftDouble, rightDouble;
+    bool operator==(const Mouse&) const = default;
+  };
+  std::vector<Mouse> seen;
+  testgame::onScene = [&](int) {
+    seen.push_back({gMouseDX, gMouseDY, gMouseRight, gMouseRightClick, gMouseRightLatch,
+                    gMouseButton, gLastButton, gMouseLeftDouble, gMouseRightDouble});
+    if (seen.size() == 4) koSystem::BeginKeyCapture();
+  };
+  headless::AtFrame(1, {plat::kMsgMouseMove, 0, plat::PackXY(100, 50)});
+  headless::AtFrame(2, {plat::kMsgMouseMove, 0, plat::PackXY(130, 40)});
+  headless::AtFrame(2, {plat::kMsgRButtonDown, 0, 0});
+  headless::AtFrame(3, {plat::kMsgRButtonUp, 0, 0});
+  headless::AtFrame(3, {plat::kMsgRButtonDblClk, 0, 0});
+  headless::AtFrame(3, {plat::kMsgLButtonDblClk, 0, 0});
+  for (const uint32_t m : {plat::kMsgRButtonDown, plat::kMsgLButtonDblClk, plat::kMsgRButtonDblClk})
+    headless::AtFrame(4, {m, 0, 0});
+  headless::Close(5);
+  WinMain("");
+  koSystem::EndKeyCapture();
+  EXPECT_EQ(seen, (std::vector<Mouse>{{0, 0, 0, 0, 0, 0, 0, 0, 0},
+                                      {100, 50, 0, 0, 0, 0, 0, 0, 0},
+                                      {30, -10, 1, 1, 1, 2, 2, 0, 0},
+                                      {0, 0, 0, 0, 1, 0, 2, 1, 1},
+                                      {0, 0, 0, 0, 1, 0, 2, 0, 0}}));
+}
+
+// Keys pressed while the engine's pause screen is up go to the pause key only.
+TEST_F(EngineTest, KeysUnderTheEnginePauseGoToThePauseKeyAndNotToTheGame) {
+  gKey = gLastKey = 'A';
+  gEnginePause = 1;
+  koSystem::OnKeyDown(plat::kVkDown);
+  EXPECT_EQ(gPauseScrollKey, plat::kVkDown);
+  EXPECT_EQ(gKey, 'A');
+  EXPECT_EQ(gLastKey, 'A');
+  koSystem::OnKeyUp(plat::kVkDown);
+  EXPECT_EQ(gPauseScrollKey, 0);
+  gEnginePause = 0;
+}
+
+// Policy 1 lets every system key through as a key; policy 2 all but Alt.
+// The two hot keys press keys 44 and 257, except under key capture.
+TEST_F(EngineTest, SystemKeysFollowThePolicyAndHotKeysPressTheirKeys) {
+  testgame::onLoad = [] {
+    gScene = 1;
+    koSystem::SetSysKeyPolicy(1);
+  };
+  std::vector<int> keys;
+  testgame::onScene = [&](int) {
+    keys.push_back(gKey);
+    if (keys.size() == 3) koSystem::SetSysKeyPolicy(2);
+    if (keys.size() == 7) koSystem::BeginKeyCapture();
+  };
+  headless::AtFrame(1, {plat::kMsgSysKeyDown, 'Q', 0});
+  headless::AtFrame(2, {plat::kMsgKeyUp, 'Q', 0});
+  headless::AtFrame(3, {plat::kMsgSysKeyDown, plat::kVkMenu, 0});
+  headless::AtFrame(4, {plat::kMsgSysKeyDown, 'W', 0});
+  headless::AtFrame(5, {plat::kMsgHotKey, 0xBF01, 0});
+  headless::AtFrame(6, {plat::kMsgHotKey, 0xBF02, 0});
+  headless::AtFrame(7, {plat::kMsgHotKey, 0xBF01, 0});
+  headless::Close(8);
+  Run();
+  koSystem::EndKeyCapture();
+  EXPECT_EQ(keys, (std::vector<int>{0, 'Q', 0, 0, 'W', 44, 257, 257}));
+}
+
 TEST_F(EngineTest, PadZonesSplitAtHalfAndOneAndAHalfTheCentreAndButtonsRunOneToFour) {
   headless::SetPad(0, 0, true, 32767, 32767);
   koSystem::InitProcessState();

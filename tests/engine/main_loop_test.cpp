@@ -91,6 +91,61 @@ TEST_F(EngineTest, InactiveApplicationRunsNoFramesAndResumesWithASmallStep) {
   for (float s : scales) EXPECT_LT(s, 0.02f);
 }
 
+// Once shut down the loop runs no frame while it waits for the closing
+// messages, here held back until the window system sends a close.
+TEST_F(EngineTest, AfterTheShutdownTheLoopWaitsWithoutFramesForTheClosingMessages) {
+  int frames = 0;
+  testgame::onScene = [&](int) {
+    if (++frames < 3) return;
+    koSystem::Quit();
+    plat::Message held;
+    while (plat::PeekMessage(held)) {
+    }
+  };
+  headless::Close(10);
+  EXPECT_EQ(Run(), 0);
+  EXPECT_EQ(frames, 3);
+  EXPECT_FALSE(headless::FrameLimitHit());
+  EXPECT_FALSE(headless::WindowOpen());
+}
+
+// A hidden cursor shows again over another application and over a box.
+TEST_F(EngineTest, AHiddenCursorComesBackWhenTheGameLosesTheFocusAndForABox) {
+  const auto hide = [] {
+    plat::ShowCursor(false);
+    gCursorShown = 0;
+  };
+  std::vector<int> shown;
+  testgame::onScene = [&](int) {
+    shown.push_back(headless::CursorShown() + 10 * gCursorShown);
+    if (shown.size() == 2) hide();
+  };
+  headless::Activate(2, false);
+  headless::Activate(3, true);
+  headless::Close(4);
+  EXPECT_EQ(Run(), 0);
+  // The full-screen window hides the pointer at start without counting it hidden.
+  EXPECT_EQ(shown, (std::vector<int>{10, 10, 11, 11}));
+  hide();
+  koSystem::Message("%s", "box");
+  EXPECT_EQ(headless::CursorShown(), 1);
+  EXPECT_EQ(gCursorShown, 1);
+}
+
+// Without a window the start fails and leaves the instance free for a later one.
+TEST_F(EngineTest, AWindowThatCannotOpenFailsTheStartAndFreesTheInstance) {
+  bool loaded = false;
+  testgame::onLoad = [&] { loaded = true; };
+  headless::FailWindow(true);
+  EXPECT_EQ(Run(), 1);
+  EXPECT_FALSE(loaded);
+  EXPECT_EQ(gInstanceLocked, 0);
+  headless::FailWindow(false);
+  headless::Close(1);
+  EXPECT_EQ(Run(), 0);
+  EXPECT_TRUE(loaded);
+}
+
 // A test that reads the count before its first Start, in a process where an
 // earlier test counted, finds none.
 TEST(AllocCounterTest, StopLeavesNoCountForTheNextReading) {

@@ -103,6 +103,19 @@ TEST_F(MidiTest, CommandStringsAndTheirAnswers) {
   ExpectGolden();
 }
 
+// A verb or an open keyword the interpreter does not know is refused, and
+// such an open leaves the device closed for the next one.
+TEST_F(MidiTest, UnknownVerbsAndOpenKeywordsAreRefusedAndOpenNothing) {
+  Put("S.MID", midigen::OneNoteSong(480));
+  std::string reply;
+  EXPECT_EQ(koSound::SendMciString("pause midi", &reply), koSound::kMciUnrecognizedCommand);
+  EXPECT_EQ(koSound::SendMciString(OpenCommand("S.MID") + " shareable yes", &reply),
+            koSound::kMciUnrecognizedCommand);
+  EXPECT_EQ(koSound::SendMciString("status midi mode", &reply), koSound::kMciInvalidDeviceName);
+  EXPECT_EQ(koSound::SendMciString(OpenCommand("S.MID"), &reply), koSound::kMciOk);
+  EXPECT_EQ(koSound::SendMciString("close midi", &reply), koSound::kMciOk);
+}
+
 // Without a soundfont a song keeps its time in silence and nothing is reported.
 TEST_F(MidiTest, OnlyTheCurrentSuccessfulEndOfAnOpenSongIsHandled) {
   plat::SetMidiSoundFonts({dir_ + "missing.sf2"});

@@ -170,6 +170,25 @@ TEST_F(SoundObjectTest, StopPauseShiftersAndEcho) {
   ExpectGolden();
 }
 
+// The swept pan of an echo stops at 30 decibels on either side and turns.
+TEST_F(SoundObjectTest, ASweptEchoPanBouncesAtEitherSide) {
+  const int obj = Load("s.wav", 5, 20000);
+  SoundObject& o = gSoundObjects[obj];
+  gFrameScale = 0.1f;  // a pan speed of 2 moves it 20 decibels a call
+  for (const int direction : {-1, 1}) {
+    koSound::PlayLoop(obj, -2);
+    o.echoPanDirection = direction;
+    koSound::EchoSweep(obj, 0, 4, 1, 2);
+    EXPECT_EQ(o.echoPan, 20.0f * direction);
+    const int repeated = o.nextVoice;
+    koSound::EchoSweep(obj, 0, 4, 1, 2);
+    EXPECT_EQ(o.echoPan, 30.0f * direction);
+    EXPECT_EQ(o.echoPanDirection, -direction);
+    EXPECT_EQ(o.pan[repeated], 3000 * direction);
+  }
+  gFrameScale = 0;
+}
+
 TEST_F(SoundObjectTest, ReleaseSilencesEverythingAndRestoreRebuildsTheTable) {
   const int a = Load("a.wav", 3);
   const int b = Load("b.wav", -2);

@@ -209,6 +209,101 @@ TEST_F(SoundPackTest, ARefillFollowsThePlayCursorRoundTheBuffer) {
   EXPECT_EQ(s.wrapCursor, -1);
   // A cursor that has gone round the whole buffer, back below its last place.
   EXPECT_TRUE(refilledAt(500));
+  EXPECT_TRUE(refilledAt(400));  // second half, mark 2000
+  // Round the buffer onto its very start: the wrap cursor is no higher than
+  // the new mark, and the next refill is due from the mark on.
+  EXPECT_TRUE(refilledAt(0));
+  EXPECT_EQ(s.wrapCursor, 0);
+  EXPECT_EQ(s.mark, 0u);
+  EXPECT_TRUE(refilledAt(100));
+}
+
+// Without a pack, or with a folder for one, the loaders report and take no
+// object; so do a pack sound whose voices the mixer has no room for and a
+// long sound whose sizes do not agree.
+TEST_F(SoundPackTest, LoadsThatCannotReadThePackOrMakeTheVoicesTakeNoObject) {
+  EXPECT_EQ(koSound::LoadPack("a.wav", 1), -1);
+  EXPECT_EQ(koSound::LoadStream("a.wav", 0), -1);
+  std::filesystem::create_directory(dir_ + "folder.pak");
+  koSound::SetPack("folder.pak");
+  EXPECT_EQ(koSound::LoadPack("a.wav", 1), -1);
+  const std::vector<std::string> noPack = {
+      "koSound::LoadPack : パックファイル名が指定されていません",
+      "koSound::LoadStream : パックファイル名が指定されていません",
+      "koSound::LoadPack : パックファイル名が指定されていません"};
+  EXPECT_EQ(Errors(), noPack);
+
+  const std::vector<uint8_t> w = Mono16(std::vector<int16_t>(6 * 44100, 1000));
+  std::vector<uint8_t> halfRate = FormatOf(w), noFrame = FormatOf(w);
+  halfRate[8] = 0x22;  // 88200 bytes a second stated as 88098
+  noFrame[12] = 0;     // no bytes a frame
+  const std::vector<uint8_t> data(w.begin() + 44, w.end());
+  PutPack(Join(Join(EntryOf("A.WAV", w), Entry("HALF.WAV", halfRate, data)),
+               Entry("NOFRAME.WAV", noFrame, data)));
+  EXPECT_EQ(koSound::LoadStream("half.wav", 0), -1);
+  EXPECT_EQ(koSound::LoadStream("noframe.wav", 0), -1);
+  std::vector<plat::VoiceHandle> filler;  // leave the mixer room for three voices
+  const plat::PcmFormat tiny{1, 1, 44100, 88200, 2, 16};
+  for (plat::VoiceHandle h; (h = plat::CreateVoice(tiny, 2)) != plat::kNoVoice;)
+    filler.push_back(h);
+  for (int i = 0; i < 3; ++i) plat::DestroyVoice(filler[i]);
+  EXPECT_EQ(koSound::LoadPack("a.wav", 5), -1);
+  const std::vector<std::string> errors = Errors();
+  ASSERT_EQ(errors.size(), 6u);
+  for (size_t i = 3; i < 6; ++i)
+    EXPECT_EQ(errors[i], std::string(i < 5 ? "koSound::LoadStream" : "koSound::LoadPack") +
+                             " : サウンドバッファが生成できません");
+  for (const SoundObject& o : gSoundObjects) EXPECT_EQ(o.used, 0);
+  EXPECT_EQ(koSound::LoadPack("a.wav", 3), 0);  // the room there is
+}
+
+// A pack that shrinks or goes away under a playing stream: the refill and
+// the rewind report, return 0 and leave the stream as it stood.
+TEST_F(SoundPackTest, AStreamWhosePackShrinksOrGoesAwayReportsAndStaysAsItWas) {
+  const std::vector<uint8_t> w = soundtest::Wave(1, 1000, 8, std::vector<uint8_t>(20000, 200));
+  PutPack(EntryOf("R.WAV", w));
+  const int obj = koSound::LoadStream("r.wav", 0);
+  ASSERT_GE(obj, 0);
+  const SoundStream& s = gSoundObjects[obj].stream;
+  koSound::PlayLoop(obj, -1);
+  const SoundStream before = s;
+  std::filesystem::resize_file(dir_ + "s.pak", s.start + 1000);
+  EXPECT_EQ(koSound::Streaming(), 0);
+  EXPECT_EQ(koSound::ResetStream(obj), 0);
+  std::filesystem::remove(dir_ + "s.pak");
+  EXPECT_EQ(koSound::Streaming(), 0);
+  EXPECT_EQ(koSound::ResetStream(obj), 0);
+  EXPECT_EQ(Errors(), (std::vector<std::string>{
+                          "koSound::Streaming : ストリーミング再生できません",
+                          "koSound::ResetStream : ストリーミング再生できません",
+                          "koSound::Streaming : パックファイル名が指定されていません",
+                          "koSound::ResetStream : パックファイル名が指定されていません"}));
+  EXPECT_EQ(s.queued, before.queued);
+  EXPECT_EQ(s.mark, before.mark);
+  EXPECT_EQ(s.writePosition, before.writePosition);
+  EXPECT_EQ(s.readPosition, before.readPosition);
+}
+
+// Rebuilding the sound reloads a pack sound from the pack chosen now, and a
+// stream from the pack it was loaded from, which leaves the choice alone.
+TEST_F(SoundPackTest, ARestoreReloadsPackSoundsFromThePackChosenAndStreamsFromTheirOwn) {
+  PutPack(Join(EntryOf("A.WAV", Mono16({1000, 1000})),
+               EntryOf("LONG.WAV", Mono16(std::vector<int16_t>(6 * 44100, 2000)))));
+  const int a = koSound::LoadPack("a.wav", 2);
+  const int stream = koSound::LoadStream("long.wav", 0);
+  ASSERT_GE(a, 0);
+  ASSERT_GE(stream, 0);
+  Put("t.pak", EntryOf("A.WAV", Mono16({3000, 3000})));
+  koSound::SetPack("t.pak");
+  koSound::Release();
+  koSound::Restore();
+  EXPECT_EQ(gSoundPackPath, dir_ + "t.pak");
+  koSound::Play(a, 0);
+  EXPECT_EQ(Render(1)[0], 3000);
+  koSound::Stop(a, -1);
+  koSound::PlayLoop(stream, -1);
+  EXPECT_EQ(Render(1)[0], 2000);
+  EXPECT_TRUE(headless::Boxes().empty());
 }
 
 }  // namespace

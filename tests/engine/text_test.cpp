@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstring>
 
+#include "engine/draw/utf8.h"
 #include "platform/fonts.h"
 #include "tests/engine/engine_fixture.h"
 #include "tests/engine/text_fixture.h"
@@ -194,6 +195,81 @@ TEST_F(TextScene, ShrinkOfADoubleSizeLine) {
     FoldObject(kObjectFont);
   }
   ExpectGolden();
+}
+
+// An underlined font draws one unbroken line under the whole advance of
+// every character; without it no row runs unbroken across two characters.
+TEST_F(TextTest, AnUnderlineRunsUnderTheWholeAdvanceOfEveryCharacter) {
+  const auto unbrokenRows = [](int underline) {
+    koDraw::FillRect(0, 0, 640, 480, kBg);
+    koDraw::SelectTextFont(1, 24, 0, 0, 0, static_cast<uint8_t>(underline));
+    koDraw::SetTextColors(0xFFFFFF, 0, 1);
+    koDraw::DrawTextAt(100, 100, "漢字");
+    const int width = Width("漢字");
+    koDraw::RestoreTextFont();
+    int rows = 0;
+    for (int y = 100; y < 140; ++y)
+      rows += Count(*gBackSurface, {100, y, 100 + width, y + 1}, kBg) == 0;
+    return rows;
+  };
+  EXPECT_EQ(unbrokenRows(0), 0);
+  EXPECT_GE(unbrokenRows(1), 1);
+}
+
+// A double-size line cut at the clip's top starts two source rows down per
+// row cut, and nothing is written above the clip.
+TEST_F(TextTest, AShrunkLineCutAtTheClipsTopMovesItsSourceTwoRowsPerRow) {
+  Surface& buffer = *koDraw::ObjectSurface(kObjectFontBuffer);
+  Surface& font = *koDraw::ObjectSurface(kObjectFont);
+  koDraw::ClearObject(kObjectFontBuffer);
+  for (int y = 0; y < 480; ++y) std::fill_n(font.Row(y), 640, 0x1234);
+  koDraw::FillRect(0, 0, 640, 480, 0);
+  buffer.Row(3)[0] = 0xFFFF;  // only the centres of source rows 2 and 4 reach it
+  koDraw::SetClip(0, 61, 640, 480);
+  EXPECT_EQ(koDraw::ShrinkTextLine(50, 60, 0, 0, 4, 8), 1);
+  const auto at = [&](int x, int y) { return font.Row(y)[x]; };
+  EXPECT_EQ(at(50, 60), 0x1234);
+  EXPECT_NE(at(50, 61), 0x1234);
+  EXPECT_EQ(at(50, 62), at(50, 61));
+  EXPECT_EQ(at(50, 63), 0x1234);
+  EXPECT_EQ(at(51, 61), 0x1234);
+}
+
+// Without the screen's font objects the renderers draw nothing and leave
+// the final blit switched on again.
+TEST_F(TextTest, TextSpritesWithoutTheScreenDrawNothing) {
+  koDraw::Release();
+  for (const auto render :
+       {koDraw::RenderTextSpriteDeferred, koDraw::RenderTextSpriteSmoothDeferred}) {
+    gCharRectCount = 1;
+    render(0, 0, 400, 300, "漢字", 0);
+    EXPECT_EQ(gTextBlitNow, 1);
+    EXPECT_EQ(gCharRectCount, 1);
+  }
+}
+
+// Two-byte characters, malformed sequences each read as one replacement
+// byte, and the cut tail of a string.
+TEST(Utf8, DecodesWellFormedSequencesAndReplacesEachBadByte) {
+  using koDraw::utf8::Decode;
+  struct Case {
+    const char* bytes;
+    char32_t code;
+    int length;
+  };
+  for (const Case& c : {Case{"\xC3\xA9", 0xE9, 2}, Case{"\xE6\xBC\xA2", 0x6F22, 3},
+                        Case{"\xF0\x9F\x98\x80", 0x1F600, 4}, Case{"\xC0\x80", 0xFFFD, 1},
+                        Case{"\xE0\x80\xAF", 0xFFFD, 1}, Case{"\xED\xA0\x80", 0xFFFD, 1},
+                        Case{"\xF4\x90\x80\x80", 0xFFFD, 1}, Case{"\xC3(", 0xFFFD, 1}}) {
+    const koDraw::utf8::Char ch = Decode(c.bytes, std::strlen(c.bytes));
+    EXPECT_EQ(ch.code, c.code) << c.bytes;
+    EXPECT_EQ(ch.length, c.length) << c.bytes;
+  }
+  using koDraw::utf8::WithoutCutTail;
+  EXPECT_EQ(WithoutCutTail("ab\xE6\xBC", 4), 2u);
+  EXPECT_EQ(WithoutCutTail("ab\xE6\xBC\xA2", 5), 5u);
+  EXPECT_EQ(WithoutCutTail("\x80\x80\x80\x80\x80", 5), 5u);  // no lead within reach
+  EXPECT_EQ(WithoutCutTail("", 0), 0u);
 }
 
 TEST_F(EngineTest, StartBuildsTheFontListAndShutdownFreesTheFonts) {

@@ -2,7 +2,10 @@
 #include <vector>
 
 #include "game/assets.h"
+#include "game/game_state.h"
 #include "game/scenes.h"
+#include "platform/keys.h"
+#include "platform/midi.h"
 #include "tests/game/player_fixture.h"
 
 namespace {
@@ -42,6 +45,31 @@ TEST_F(EndingTest, PicturesShowOnTheirInclusiveWindowsOverTheShipAndTheCycleRest
   std::vector<float> expected(targets, targets + 10);
   expected[9] = 0.0f;
   EXPECT_EQ(clocks, expected);
+}
+
+// SPACE starts a new game's values and shows the title on the next frame,
+// without a transition; the ending's song plays on.
+TEST_F(EndingTest, SpaceGoesStraightToTheTitleWithTheSongStillPlaying) {
+  std::vector<int> scenes;
+  At(kPlay, [] { SwitchScene(SceneEnding); });
+  At(kPlay + 3, [] {
+    gScore = 4321;
+    gLives = 2;
+    gPlayerX = 400.0f;
+  });
+  headless::KeyDown(kPlay + 4, plat::kVkSpace);
+  Every([&](int f) {
+    if (f > kPlay) scenes.push_back(gScene * 10 + gSceneEntered);
+  });
+  RunFrames(kPlay + 7);
+  // Read after each frame: the frame that sees SPACE leaves the title entered.
+  EXPECT_EQ(scenes, (std::vector<int>{SceneEnding * 10, SceneEnding * 10, SceneEnding * 10,
+                                      SceneEnding * 10, SceneTitle * 10 + 1, SceneTitle * 10}));
+  EXPECT_EQ(gScore, 0);
+  EXPECT_EQ(gLives, 777);
+  EXPECT_EQ(gPlayerX, 60.0f);
+  EXPECT_EQ(gTransitionCount, 0);
+  EXPECT_EQ(plat::GetMidiMode(), plat::MidiMode::kPlaying);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // of their draws, the explosion drawing, the marker, the freeze of a wreck
 // freed while it explodes and the steering towards the ship's row.
 #include "enemies/template_kinds.h"
+#include "homing/lock_on.h"
 #include "tests/game/enemy_fixture.h"
 
 namespace {
@@ -102,6 +103,28 @@ TEST_F(KindTest, AZak2FreedWhileExplodingFreezesUntilItsNextSpawnWhichKeepsTheRo
   EXPECT_EQ(gZak2[0].alive, 0);
   EXPECT_EQ(gZak2Markers[0].locked, 0);  // the end of the explosion parks the marker
   EXPECT_EQ(gZak2Markers[0].x, -500);
+}
+
+// A locked marker follows its live slot at the kind's offset and is drawn
+// over the body; an unlocked one is neither moved nor drawn.
+TEST_F(KindTest, ALockedMarkerIsDrawnOverItsLiveSlotAtTheKindsOffset) {
+  gPicTargetMarker = Strip(60, 1);
+  const ZakRecord slot{0, 0, 0, 100.9f, 200.4f, 0.0f, 0.0f, 0, 1, 0};  // alive
+  gZak2[1] = slot;
+  const auto body = Render([] { DrawZak2(0); });
+  EXPECT_EQ(gZak2Markers[1].x, -500);  // unlocked: left parked
+  gZak2[1] = slot;
+  LockMarkerZak2(1);
+  const auto marked = Render([] { DrawZak2(0); });
+  EXPECT_EQ(gZak2Markers[1].x, 110);
+  EXPECT_EQ(gZak2Markers[1].y, 220);
+  gZak2[1] = slot;
+  EXPECT_EQ(marked, Render([] {
+              gZak2Markers[1].locked = 0;
+              DrawZak2(0);
+              koDraw::Blit(110, 220, gPicTargetMarker, 0, 0, 60, 60);
+            }));
+  EXPECT_NE(marked, body);
 }
 
 TEST_F(KindTest, Zak1BAndZak2BCloseOnTheShipsRowAfterEveryMove) {

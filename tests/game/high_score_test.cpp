@@ -4,8 +4,10 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <csignal>
 #include <cstdint>
+#include <cstring>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -173,6 +175,25 @@ TEST_F(GameTest, AScoreFileOfAnOddKindIsLeftAsItIs) {
     EXPECT_EQ(fs::symlink_status("score.dat").type(), kind);
     EXPECT_EQ(Entries("."), 1);
   }
+}
+
+// Links that lead round in a circle are neither read nor replaced, and the
+// failed save names the loop, whatever an earlier call left in errno.
+TEST_F(GameTest, LinksInACircleAreLeftAndTheSaveSaysWhy) {
+  fs::create_symlink("other", "score.dat");
+  fs::create_symlink("score.dat", "other");
+  gRunBestScore = INT32_MIN;
+  gHighScore = 500;
+  LoadHighScore();
+  EXPECT_EQ(gHighScore, 500);
+  gHighScore = 900;
+  errno = 0;
+  testing::internal::CaptureStderr();
+  SaveHighScore();
+  EXPECT_NE(testing::internal::GetCapturedStderr().find(std::strerror(ELOOP)), std::string::npos);
+  EXPECT_TRUE(fs::is_symlink("score.dat"));
+  EXPECT_TRUE(fs::is_symlink("other"));
+  EXPECT_EQ(Entries("."), 2);
 }
 
 // A link is written through and stays a link; the file keeps its permissions;

@@ -6,6 +6,7 @@
 
 #include "engine/draw/ko_draw.h"
 #include "engine/sound/ko_sound.h"
+#include "game/assets.h"
 #include "game/game_state.h"
 #include "platform/keys.h"
 #include "platform/midi.h"
@@ -125,6 +126,55 @@ TEST_F(SceneFlowTest, TransitionKind13KeepsThePictureCapturedBefore) {
   };
   Record(6);
   EXPECT_EQ(kept, (std::vector<bool>{true, false}));
+}
+
+// Kind 0 captures nothing and leaves the scene running: the engine covers
+// it, then switches to the target, entered afresh.
+TEST_F(SceneFlowTest, TransitionKind0CoversTheSceneThenSwitches) {
+  bool requested = false;
+  hook_ = [&](int f) {
+    if (f != 5) return;
+    Surface* s = koDraw::ObjectSurface(1);
+    std::fill(s->pixels.begin(), s->pixels.end(), uint16_t{0x1234});
+    ChangeScene(SceneLevelSelect, 0, 10);
+    requested = gNextScene == SceneLevelSelect && gTransitionState == 1 && gScene == SceneTitle &&
+                gPrevScene == SceneTitle &&
+                std::ranges::all_of(s->pixels, [](uint16_t p) { return p == 0x1234; });
+  };
+  Record(30);
+  EXPECT_TRUE(requested);
+  EXPECT_EQ(records_[6].scene, SceneTitle);
+  EXPECT_EQ(records_[6].kind, 0);
+  EXPECT_EQ(records_[6].length, 10);
+  const auto first = std::ranges::find_if(
+      records_, [](const FrameRecord& r) { return r.scene == SceneLevelSelect; });
+  ASSERT_NE(first, records_.end());
+  EXPECT_GT(first - records_.begin(), 7);  // a few covering frames first
+  EXPECT_EQ(first->entered, 1);
+  EXPECT_EQ(gScene, SceneLevelSelect);
+}
+
+// Every game start shows the same ship picture: loaded once, then found.
+TEST_F(SceneFlowTest, AGameStartedAgainReusesTheShipPicture) {
+  const auto taken = [] {
+    return std::ranges::count_if(gDrawObjects, [](const koDrawObject& r) { return r.name[0]; });
+  };
+  std::vector<long> sprites, records;
+  hook_ = [&](int f) {
+    if (f == 20 || f == 70) {
+      sprites.push_back(gPlayerSprite);
+      records.push_back(taken());
+    }
+    if (f == 40) ChangeScene(SceneTitle, 2, 26);
+  };
+  headless::TapKey(10, plat::kVkReturn);
+  headless::TapKey(60, plat::kVkReturn);
+  Record(72);
+  ASSERT_EQ(sprites.size(), 2u);
+  EXPECT_GT(sprites[0], 0);
+  EXPECT_EQ(sprites[1], sprites[0]);
+  EXPECT_EQ(records[1], records[0]);
+  EXPECT_EQ(records_[61].scene, SceneStage1);
 }
 
 TEST_F(SceneFlowTest, StageEntriesAndASongLoopAllocateNothing) {

@@ -1,6 +1,10 @@
 #include "game/score.h"
 
+#include <vector>
+
+#include "engine/sound/ko_sound.h"
 #include "game/game_state.h"
+#include "platform/midi.h"
 #include "tests/game/game_fixture.h"
 
 namespace {
@@ -75,22 +79,41 @@ TEST_F(GameTest, GameEndWaitsNineSecondsThenGoesToTheTitle) {
   EXPECT_FALSE(gWaitArmed[0]);
 }
 
-TEST_F(GameTest, TimeLeftCountsDownOncePerSecondAfterGivingUp) {
+// Once the player has given up with lives left, each second the wait ends
+// takes one from the time left; at 0 the music stops and the game over
+// waits three seconds before the title.
+TEST_F(GameTest, GivingUpWithLivesLeftCountsTheTimeDownASecondAtATime) {
   koSystem::InitProcessState();
   koSystem::InitWaits();
+  koSound::InitMidi();
+  koSound::PlayMidi("MBGM14.MID", 1);
+  ASSERT_EQ(plat::GetMidiMode(), plat::MidiMode::kPlaying);
+  gScene = gPrevScene = 3;
   gGameOver = 0;
   gGiveUp = 1;
-  gLives = 3;  // lives left: the countdown path
-  gTimeLeft = 2;
+  gLives = 2;
+  gTimeLeft = 3;
   koSystem::SetWait(1, 0);
+  std::vector<int> left;
+  for (int second = 0; second < 3; ++second) {
+    UpdateGameEnd();
+    left.push_back(gTimeLeft);
+    EXPECT_EQ(gGameOver, second == 2 ? 1 : 0);
+    EXPECT_EQ(plat::GetMidiMode() == plat::MidiMode::kPlaying, second < 2);
+    headless::AdvanceClock(999);
+    UpdateGameEnd();
+    EXPECT_EQ(gTimeLeft, left.back());  // not a second yet
+    headless::AdvanceClock(1);
+  }
+  EXPECT_EQ(left, (std::vector<int>{2, 1, 0}));
+  headless::AdvanceClock(1999);  // 3000 ms in all since the count reached 0
   UpdateGameEnd();
-  EXPECT_EQ(gTimeLeft, 1);
-  EXPECT_EQ(gGameOver, 0);
-  headless::AdvanceClock(1000);
+  EXPECT_EQ(gScene, 3);
+  headless::AdvanceClock(1);
   UpdateGameEnd();
-  EXPECT_EQ(gTimeLeft, 0);
-  EXPECT_EQ(gGameOver, 1);
-  EXPECT_EQ(gWaitDeadline[0], headless::Now() + 3000);
+  EXPECT_EQ(gScene, 1);
+  EXPECT_EQ(gPrevScene, 0);
+  koSound::CloseMidi();
 }
 
 }  // namespace
