@@ -1,6 +1,7 @@
-// Helpers for the boss attack kinds: a plain fixture that puts the play state
-// the kinds read in a known shape, and one that runs stage 1 on the headless
-// backend so a test can draw onto the real back surface.
+// Helpers for the attack kinds of bosses and enemies: a plain fixture that
+// puts the play state the kinds read in a known shape, one that runs stage 1
+// on the headless backend so a test can draw onto the real back surface, and
+// the placing of the bosses and enemy slots the kinds fire from.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -20,6 +21,20 @@ inline void SetPlayState() {
   gFrameScale = 1.0f / 64.0f;
   gScore = 0;
   gBoss1 = gBoss2 = gBoss3 = BossState{};
+}
+
+// Every boss at a corner of its own, so that a kind reading the wrong boss shows.
+inline void PlaceBossesApart() {
+  BossState* bosses[] = {&gBoss1, &gBoss2, &gBoss3, &gBoss4, &gBoss5, &gBoss6, &gBoss7, &gBoss8};
+  for (int b = 0; b < 8; ++b)
+    *bosses[b] = BossState{10.0f * (b + 1), 3.0f * (b + 1), 0, 0, 0, 0, 0};
+}
+
+// Puts slot `slot` of the enemy table `owner` at (x, y).
+template <auto& owner>
+void PlaceOwner(int slot, float x, float y) {
+  owner[slot].x = x;
+  owner[slot].y = y;
 }
 
 class AttackTest : public ::testing::Test {

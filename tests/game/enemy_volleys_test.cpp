@@ -22,14 +22,11 @@ struct Volley {
   float mx, my;                               // its muzzle
 };
 
-template <auto& owner>
-void Place(int slot, float x, float y) {
-  owner[slot].x = x;
-  owner[slot].y = y;
-}
-
-#define VOLLEY(kind, n, count, mx, my) \
-  { #kind "Shot" #n, g##kind##Shot##n, count, Fire##kind##Shot##n, Place < g##kind>, n - 1, mx, my }
+#define VOLLEY(kind, n, count, mx, my)                                                           \
+  {                                                                                              \
+#kind "Shot" #n, g##kind##Shot##n, count, Fire##kind##Shot##n, PlaceOwner < g##kind>, n - 1, \
+        mx, my                                                                                   \
+  }
 const Volley kVolleys[] = {
     VOLLEY(Diver80L, 1, 4, 30, 50),    VOLLEY(Diver80L, 2, 5, 30, 50),
     VOLLEY(Diver80R, 1, 4, 30, 50),    VOLLEY(Diver80R, 2, 5, 30, 50),
