@@ -6,10 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "bosses/boss_state.h"
 #include "engine/system/ko_system.h"
 #include "game/game_state.h"
+#include "player/parking.h"
 #include "tests/game/player_fixture.h"
 
 // The ship alive at (300, 200), no bomb, a 1/64 s frame, both bosses at the origin.
@@ -35,6 +38,31 @@ template <auto& owner>
 void PlaceOwner(int slot, float x, float y) {
   owner[slot].x = x;
   owner[slot].y = y;
+}
+
+// Enemy weapon tables as (table, records).
+template <typename Record>
+using Tables = std::vector<std::pair<Record*, int>>;
+
+// Every record of `tables` cleared and parked.
+template <typename Record>
+void ParkRecords(const Tables<Record>& tables) {
+  for (auto [t, n] : tables)
+    for (int i = 0; i < n; ++i) {
+      t[i] = Record{};
+      t[i].x = kParkX;
+      t[i].y = kParkY;
+    }
+}
+
+// The live records of `tables` as (table, record).
+template <typename Record>
+std::vector<std::pair<const Record*, int>> LiveRecords(const Tables<Record>& tables) {
+  std::vector<std::pair<const Record*, int>> live;
+  for (auto [t, n] : tables)
+    for (int i = 0; i < n; ++i)
+      if (t[i].alive) live.emplace_back(t, i);
+  return live;
 }
 
 class AttackTest : public ::testing::Test {

@@ -37,21 +37,15 @@ const Volley kVolleys[] = {
 };
 #undef VOLLEY
 
-void ParkAll() {
-  for (const Volley& v : kVolleys)
-    for (int k = 0; k < v.count; ++k) {
-      v.shots[k] = AimedShotRecord{};
-      v.shots[k].x = kParkX;
-      v.shots[k].y = kParkY;
-    }
+Tables<AimedShotRecord> AllShots() {
+  Tables<AimedShotRecord> all;
+  for (const Volley& v : kVolleys) all.emplace_back(v.shots, v.count);
+  return all;
 }
 
-int LiveShots() {
-  int live = 0;
-  for (const Volley& v : kVolleys)
-    for (int k = 0; k < v.count; ++k) live += v.shots[k].alive;
-  return live;
-}
+void ParkAll() { ParkRecords(AllShots()); }
+
+int LiveShots() { return static_cast<int>(LiveRecords(AllShots()).size()); }
 
 using EnemyVolleyTest = AttackTest;
 

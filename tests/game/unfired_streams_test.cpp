@@ -45,9 +45,7 @@ constexpr Flight kFlights[] = {
     {37, 40, 0}, {37, 44, -20}, {37, 44, 20}, {37, 30, -40}, {42, 30, 40}};
 constexpr float kFall = 130.0f;
 
-void Clear(const Row& r) {
-  for (int i = 0; i < r.count; ++i) r.shots[i] = {0, 0, float(kParkX), float(kParkY), 0, 0, 0, 0};
-}
+void Clear(const Row& r) { ParkRecords(Tables<ShotRecord>{{r.shots, r.count}}); }
 
 using UnfiredStreamTest = AttackTest;
 
