@@ -46,9 +46,10 @@ void ExpectDrawnOnlyInside(Draw draw, int x, int y, int size) {
 // Picture object 0, which some kinds draw, painted for the guard's life.
 class PaintedObjectZero {
  public:
+  static constexpr uint16_t kColour = 0x1234;
   PaintedObjectZero() : kept_(koDraw::ObjectSurface(0)->pixels) {
     std::vector<uint16_t>& pixels = koDraw::ObjectSurface(0)->pixels;
-    std::fill(pixels.begin(), pixels.end(), uint16_t{0x1234});
+    std::fill(pixels.begin(), pixels.end(), kColour);
   }
   ~PaintedObjectZero() { koDraw::ObjectSurface(0)->pixels = kept_; }
   PaintedObjectZero(const PaintedObjectZero&) = delete;
