@@ -13,11 +13,11 @@
 #include "enemies/large_kinds.h"
 #include "enemies/template_kinds.h"
 #include "player/life.h"
-#include "tests/game/homing_fixture.h"
+#include "tests/game/enemy_fixture.h"
 
 namespace {
 
-using AimTest = HomingTest;
+using AimTest = EnemyTest;
 
 constexpr double kPi = std::numbers::pi;
 
