@@ -208,12 +208,11 @@ TEST(Random, FifteenBitSequenceIsTheSameEverywhere) {
   EXPECT_EQ(koSystem::Rand(), 10113);
 }
 
-TEST_F(EngineTest, SystemKeyPolicies) {
+// Under key capture a key goes to the captured key, not to the game's; the
+// end of the capture clears the game's key.
+TEST_F(EngineTest, ACapturedKeyMissesTheGameAndTheCaptureEndClearsItsKey) {
   koSystem::InitProcessState();
-  koSystem::SetSysKeyPolicy(2);
-  koSystem::WndProc(plat::kMsgSysKeyDown, plat::kVkMenu, 0);
-  EXPECT_EQ(gKey, 0);
-  koSystem::WndProc(plat::kMsgSysKeyDown, 'Q', 0);
+  koSystem::WndProc(plat::kMsgKeyDown, 'Q', 0);
   EXPECT_EQ(gKey, 'Q');
   koSystem::BeginKeyCapture();
   koSystem::WndProc(plat::kMsgKeyDown, 'W', 0);

@@ -78,6 +78,14 @@ class SoundPackTest : public SoundTest {
     Put("s.pak", bytes);
     koSound::SetPack("s.pak");
   }
+  // Loads and loops a stream of 20000 bytes of `sample` at 1000 bytes a
+  // second from a pack of its own: refills of 2000 bytes into a buffer of 4000.
+  int LoopingStream(uint8_t sample) {
+    PutPack(EntryOf("R.WAV", soundtest::Wave(1, 1000, 8, std::vector<uint8_t>(20000, sample))));
+    const int obj = koSound::LoadStream("r.wav", 0);
+    if (obj >= 0) koSound::PlayLoop(obj, -1);
+    return obj;
+  }
   // Plays a stream for `frames` frames, refilling it every 1470 frames as a
   // game at 30 frames a second would; returns the left channel.
   std::vector<int16_t> Stream(int frames) {
@@ -186,13 +194,9 @@ TEST_F(SoundPackTest, AStreamPlaysOnceWithoutGapsThenLoopsFromItsLoopPointWithou
 }
 
 TEST_F(SoundPackTest, ARefillFollowsThePlayCursorRoundTheBuffer) {
-  // 1000 bytes a second: refills of 2000 bytes into a buffer of 4000.
-  const std::vector<uint8_t> w = soundtest::Wave(1, 1000, 8, std::vector<uint8_t>(20000, 128));
-  PutPack(EntryOf("R.WAV", w));
-  const int obj = koSound::LoadStream("r.wav", 0);
+  const int obj = LoopingStream(128);
   ASSERT_GE(obj, 0);
   const SoundStream& s = gSoundObjects[obj].stream;
-  koSound::PlayLoop(obj, -1);
   const auto refilledAt = [&](uint32_t cursor) {
     plat::SetVoicePosition(gSoundObjects[obj].voices[0], cursor);
     const uint32_t queued = s.queued;
@@ -260,12 +264,9 @@ TEST_F(SoundPackTest, LoadsThatCannotReadThePackOrMakeTheVoicesTakeNoObject) {
 // A pack that shrinks or goes away under a playing stream: the refill and
 // the rewind report, return 0 and leave the stream as it stood.
 TEST_F(SoundPackTest, AStreamWhosePackShrinksOrGoesAwayReportsAndStaysAsItWas) {
-  const std::vector<uint8_t> w = soundtest::Wave(1, 1000, 8, std::vector<uint8_t>(20000, 200));
-  PutPack(EntryOf("R.WAV", w));
-  const int obj = koSound::LoadStream("r.wav", 0);
+  const int obj = LoopingStream(200);
   ASSERT_GE(obj, 0);
   const SoundStream& s = gSoundObjects[obj].stream;
-  koSound::PlayLoop(obj, -1);
   const SoundStream before = s;
   std::filesystem::resize_file(dir_ + "s.pak", s.start + 1000);
   EXPECT_EQ(koSound::Streaming(), 0);

@@ -1,7 +1,7 @@
-// Every aim and steering rule heads for its aim point in all four quadrants
-// and along both axes: the boss kinds, the enemy bullets, the ship's death
-// explosion and the homing missiles, each through the operation that fires,
-// starts or steers.
+// Every aim rule heads for its aim point in all four quadrants and along both
+// axes: the boss kinds, the enemy bullets and the ship's death explosion, each
+// through the operation that fires or starts. The homing missiles' steering
+// has its own test beside their other rules.
 #include <cmath>
 #include <numbers>
 
@@ -12,14 +12,12 @@
 #include "enemies/divers.h"
 #include "enemies/large_kinds.h"
 #include "enemies/template_kinds.h"
-#include "enemies/zak4.h"
-#include "homing/enemy_homing.h"
 #include "player/life.h"
-#include "tests/game/homing_fixture.h"
+#include "tests/game/enemy_fixture.h"
 
 namespace {
 
-using AimTest = HomingTest;
+using AimTest = EnemyTest;
 
 constexpr double kPi = std::numbers::pi;
 
@@ -42,9 +40,11 @@ double Heading(const Aim& a) {
 
 ::testing::Message Where(const Aim& a) { return ::testing::Message() << a.dx << ", " << a.dy; }
 
+// The spread centres on the aim: on member 2 of a five-bullet volley and on
+// member 3 of a seven-bullet one.
 TEST_F(AimTest, BossVolleysAndWhipsHeadForTheirAimPoint) {
   constexpr double kStep = 2 * kPi / 30;
-  gBoss1 = gBoss2 = BossState{};
+  gBoss1 = gBoss2 = gBoss3 = BossState{};
   gBoss1.x = 100.0f, gBoss1.y = 50.0f;  // the volley starts at (310, 180), aims at ship + 20
   for (const Aim& a : kAims) {
     SCOPED_TRACE(Where(a));
@@ -55,6 +55,15 @@ TEST_F(AimTest, BossVolleysAndWhipsHeadForTheirAimPoint) {
       const AimedVolleySlot& s = gBoss1AimedVolley2[5 + m];
       EXPECT_TRUE(s.dx == a.dx && s.dy == a.dy) << m;
       EXPECT_NEAR(s.angle, Heading(a) + (m - 2) * kStep, 1e-5) << m;
+    }
+    // Boss 3's seven-bullet volley starts at (210, 130).
+    for (AimedVolleySlot& s : gBoss3AimedVolley4) s.active = 0;
+    gPlayerX = 190.0f + a.dx, gPlayerY = 110.0f + a.dy;
+    for (int slot = 0; slot < 7; ++slot) FireBoss3AimedVolley4(slot, 0);
+    for (int m = 0; m < 7; ++m) {
+      const AimedVolleySlot& s = gBoss3AimedVolley4[m];
+      EXPECT_TRUE(s.dx == a.dx && s.dy == a.dy) << m;
+      EXPECT_NEAR(s.angle, Heading(a) + (m - 3) * kStep, 1e-5) << m;
     }
     // The whip starts at (194, 44) and aims at ship + 24.
     for (LightningNode& n : gBoss2Lightning1) n.active = 0;
@@ -112,20 +121,6 @@ TEST_F(AimTest, TheFirstFragmentOfTheDeathRingFliesTowardsTheScreensCornerPoint)
       EXPECT_TRUE(f.dx == a.dx && f.dy == a.dy) << i;
       EXPECT_NEAR(f.angle, Heading(a) + i * 2 * kPi / 16, 1e-5) << i;
     }
-  }
-}
-
-TEST_F(AimTest, AHomingMissileSteersTowardsItsMarker) {
-  for (const Aim& a : kAims) {
-    SCOPED_TRACE(Where(a));
-    Hover(gHomingZak4B[0], 300.0f, 200.0f);
-    // The missile aims at the marker's corner plus 20.
-    Lock(gZak4BMarkers[0], 280 + static_cast<int>(a.dx), 180 + static_cast<int>(a.dy));
-    UpdateHomingZak4B();
-    const HomingMissile& m = gHomingZak4B[0];
-    ASSERT_EQ(m.active, 1);
-    EXPECT_TRUE(m.dx == a.dx && m.dy == a.dy);
-    EXPECT_NEAR(m.angle, Heading(a), 1e-6);
   }
 }
 

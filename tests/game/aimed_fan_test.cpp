@@ -108,24 +108,4 @@ TEST_F(AimedFanTest, EachDiverFansOperationsWorkOnItsOwnFan) {
   EXPECT_EQ(gDiver80RFan[2].frame, 1);
 }
 
-TEST_F(AimedFanTest, EachKindThrowsFromItsOwnSlotZeroAndTurnsLeftAndUpwardAims) {
-  enemy::ResetFan(gDiver80RFan);
-  gDiver80R[0].x = 300.0f;
-  gDiver80R[0].y = 100.0f;
-  gDiver80L[0].x = -500.0f;
-  gPlayerX = 312.0f;  // level with the muzzle (332, 140): straight up
-  gPlayerY = 120.0f;
-  for (int call = 0; call < 40; ++call) FireDiver80RFan(0);
-  EXPECT_EQ(gDiver80RFan[0].x, 332.0f);
-  EXPECT_NEAR(gDiver80RFan[2].angle, 3 * kPi / 2, 2e-6);
-  EXPECT_NEAR(gDiver80RFan[4].angle, 3 * kPi / 2 + 2 * kPi / 15, 2e-6);
-  // Up and to the left: the spread is added before the half turn.
-  gPlayerX = 200.0f;
-  gPlayerY = 0.0f;
-  for (int call = 40; call < 80; ++call) FireDiver80RFan(0);
-  const double base = std::atan((20.0 - 140.0) / (220.0 - 332.0));
-  EXPECT_NEAR(gDiver80RFan[5].angle, base - 2 * kPi / 15 + kPi, 2e-6);
-  EXPECT_NEAR(gDiver80RFan[7].angle, base + kPi, 2e-6);
-}
-
 }  // namespace

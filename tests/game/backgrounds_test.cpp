@@ -61,19 +61,23 @@ TEST_F(GameTest, StripsLayOutAgainExactlyWhenTheLastOneReachesZero) {
   EXPECT_EQ(gStage5Strips[1].y, -480.0f);
 }
 
+// A drifting scroller's strips take their drift once, scaled by the frame
+// time and held within 100 either side; a centred one keeps them at 100.
 TEST_F(GameTest, SidewaysDriftIsAppliedOnceAndClamped) {
   LayOutBackgroundStrips();
   gFrameScale = 0.5f;
   gStageClock = -10.0f;
-  for (int i = 0; i < 5; ++i) {
-    for (BackgroundStrip& s : gStage7Strips) s.driftX = 60.0f;
-    ScrollStage7Background();
-  }
-  EXPECT_EQ(gStage7Strips[10].x, 100.0f);
+  for (BackgroundStrip& s : gStage7Strips) s.driftX = 30.0f;
+  gStage7Strips[1].driftX = 500.0f;
+  gStage7Strips[2].driftX = -500.0f;
+  ScrollStage7Background();
+  EXPECT_EQ(gStage7Strips[0].x, 15.0f);
+  EXPECT_EQ(gStage7Strips[1].x, 100.0f);
+  EXPECT_EQ(gStage7Strips[2].x, -100.0f);
   EXPECT_EQ(gStage7Strips[10].driftX, 0.0f);
   EXPECT_EQ(gStage7Strips[10].y, -4800.0f);  // below 0 on the clock nothing moves down
   ScrollStage7Background();
-  EXPECT_EQ(gStage7Strips[10].x, 100.0f);
+  EXPECT_EQ(gStage7Strips[0].x, 15.0f);  // taken once
   ScrollStage8Background();
   EXPECT_EQ(gStage8Strips[0].x, 100.0f);  // the narrow picture stays centred
 }

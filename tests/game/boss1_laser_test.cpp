@@ -88,20 +88,6 @@ TEST_F(Boss1LaserTest, OnlyBurningFramesDestroyAShipInsideTheBox) {
   RunFrames(kPlay + 1);
 }
 
-// The stage-1 chain holds its fire while the laser is anchored, and fires
-// again once the reset frees the anchor.
-TEST(Boss1LaserAnchorTest, TheChainHoldsItsFireWhileTheBeamIsAnchored) {
-  ResetBoss1Laser();
-  PlaceBoss();
-  AnchorBoss1Laser();
-  for (PairShotSlot& s : gBoss1Chain) s.active = 0;
-  FireBoss1Chain(1, 0);
-  EXPECT_EQ(gBoss1Chain[1].active, 0);
-  ResetBoss1Laser();
-  FireBoss1Chain(1, 0);
-  EXPECT_EQ(gBoss1Chain[1].active, 1);
-}
-
 // Frame 1 after a reset is drawn at the park point; then 12 warm-up, 24
 // burning and 6 fading frames follow the boss, and the 43rd call is blank.
 TEST_F(Boss1LaserTest, TheCycleWarmsBurnsFadesAndRestsOneCall) {
@@ -144,6 +130,7 @@ TEST_F(Boss1LaserTest, TheCycleWarmsBurnsFadesAndRestsOneCall) {
   RunFrames(kPlay + 1);
 }
 
+// While anchored, the stage-1 chain holds its fire; the reset frees it.
 TEST_F(Boss1LaserTest, TheAnchorIsSetOnceAtItsOwnOffsetsAndTheResetClearsIt) {
   At(kPlay, [&] {
     ResetGameState();
@@ -152,6 +139,8 @@ TEST_F(Boss1LaserTest, TheAnchorIsSetOnceAtItsOwnOffsetsAndTheResetClearsIt) {
     EXPECT_EQ(gBoss1LaserAnchored, 1);
     EXPECT_EQ(gBoss1LaserX, 0);
     EXPECT_EQ(gBoss1LaserY, 210);
+    FireBoss1Chain(1, 0);
+    EXPECT_EQ(gBoss1Chain[1].active, 0);
     gBoss1.x = 100.0f;
     AnchorBoss1Laser();
     EXPECT_EQ(gBoss1LaserX, 0);
@@ -164,6 +153,8 @@ TEST_F(Boss1LaserTest, TheAnchorIsSetOnceAtItsOwnOffsetsAndTheResetClearsIt) {
     EXPECT_TRUE(Boss1LaserAtStart());
     EXPECT_EQ(gBoss1LaserX, -500);
     EXPECT_EQ(gBoss1LaserY, 500);
+    FireBoss1Chain(1, 0);
+    EXPECT_EQ(gBoss1Chain[1].active, 1);
   });
   RunFrames(kPlay + 1);
 }

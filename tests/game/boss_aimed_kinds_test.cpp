@@ -23,18 +23,19 @@ struct Row {
   int firstCount;  // Tick calls until group 0 fires; 0: no Tick
   float ox, oy;    // start offset from the boss's corner
   float speed;     // 0: drawn from a range
-  FireOp fire;     // nullptr: the kind has no Fire of one slot
+  FireOp fire;     // a string's Fire starts the whole string; nullptr: no Fire
   Op tick, move, draw;
 };
 
 #define VOLLEY(kind) [](int s, int f) { Fire##kind(s, f); }
 #define RING(kind) [](int s, int) { Fire##kind(s); }
+#define STRING(kind) [](int, int) { Fire##kind(); }
 
 const Row kRows[] = {
-    {"Boss1AimedShot1", gBoss1AimedShot1, &gBoss1, 5, 0, 90, 100, 260, nullptr, nullptr,
-     MoveBoss1AimedShot1, DrawBoss1AimedShot1},
-    {"Boss1AimedShot2", gBoss1AimedShot2, &gBoss1, 5, 0, 330, 100, 260, nullptr, nullptr,
-     MoveBoss1AimedShot2, DrawBoss1AimedShot2},
+    {"Boss1AimedShot1", gBoss1AimedShot1, &gBoss1, 5, 0, 90, 100, 260, STRING(Boss1AimedShot1),
+     nullptr, MoveBoss1AimedShot1, DrawBoss1AimedShot1},
+    {"Boss1AimedShot2", gBoss1AimedShot2, &gBoss1, 5, 0, 330, 100, 260, STRING(Boss1AimedShot2),
+     nullptr, MoveBoss1AimedShot2, DrawBoss1AimedShot2},
     {"Boss1AimedVolley1", gBoss1AimedVolley1, &gBoss1, 4, 100, 150, 100, 0, nullptr,
      TickBoss1AimedVolley1, MoveBoss1AimedVolley1, DrawBoss1AimedVolley1},
     {"Boss1AimedVolley2", gBoss1AimedVolley2, &gBoss1, 5, 40, 210, 130, 220,
@@ -106,14 +107,13 @@ const Row kRows[] = {
 
 #undef VOLLEY
 #undef RING
+#undef STRING
 
 // Every table parked, and every boss at a corner of its own.
 void ResetAllAimed() {
   for (int k = 0; k < static_cast<int>(AimedKindId::Count); ++k)
     ResetAimed(static_cast<AimedKindId>(k));
-  BossState* bosses[] = {&gBoss1, &gBoss2, &gBoss3, &gBoss4, &gBoss5, &gBoss6, &gBoss7, &gBoss8};
-  for (int b = 0; b < 8; ++b)
-    *bosses[b] = BossState{10.0f * (b + 1), 3.0f * (b + 1), 0, 0, 0, 0, 0};
+  PlaceBossesApart();
 }
 
 // Live bullets of every aimed kind, as (table, slot).
@@ -133,7 +133,8 @@ TEST_F(AimedKindsTest, EachFireStartsItsOwnSlotFromItsBossAtItsOffsetAndSpeed) {
   for (const Row& r : kRows) {
     SCOPED_TRACE(r.name);
     ResetAllAimed();
-    if (r.fire) {
+    if (!r.fire) continue;
+    if (r.tick) {
       const int slot = r.group + 1;  // member 1 of group 1
       r.fire(slot, r.group);
       const AimedVolleySlot& s = r.slots[slot];
@@ -142,11 +143,11 @@ TEST_F(AimedKindsTest, EachFireStartsItsOwnSlotFromItsBossAtItsOffsetAndSpeed) {
       EXPECT_EQ(s.speed, r.speed);
       EXPECT_EQ(LiveBullets(),
                 (std::vector<std::pair<const AimedVolleySlot*, int>>{{r.slots, slot}}));
-    } else if (!r.tick) {
+    } else {
       // A string starts all five idle slots on one line, each faster than the last.
       r.slots[3].active = 1;
       r.slots[3].x = 7.0f;
-      (r.slots == gBoss1AimedShot1 ? FireBoss1AimedShot1 : FireBoss1AimedShot2)();
+      r.fire(0, 0);
       for (int slot = 0; slot < 5; ++slot) {
         const AimedVolleySlot& s = r.slots[slot];
         EXPECT_EQ(s.active, 1) << slot;
@@ -197,26 +198,17 @@ TEST_F(AimedKindsTest, EachMoveFliesItsOwnBulletsOnly) {
 using AimedKindsDrawTest = AttackDrawTest;
 
 // A live bullet shows inside its 20 x 20 cell and nowhere else; parked ones show
-// nothing. The kinds that draw picture object 0 get it painted for the test.
+// nothing.
 TEST_F(AimedKindsDrawTest, EachDrawShowsItsOwnLiveBulletAtItsCorner) {
   InGame([] {
-    Surface* zero = koDraw::ObjectSurface(0);
-    const std::vector<uint16_t> kept = zero->pixels;
-    std::fill(zero->pixels.begin(), zero->pixels.end(), uint16_t{0x1234});
+    const PaintedObjectZero painted;
     for (const Row& r : kRows) {
       SCOPED_TRACE(r.name);
       ResetAllAimed();
       for (int k = 0; k < static_cast<int>(AimedKindId::Count); ++k)
         Aimed(static_cast<AimedKindId>(k)).slots[1] = {0, 0, 300.0f, 200.0f, 0, 0, 0.0f, 0.0f, 1};
-      std::fill(gBackSurface->pixels.begin(), gBackSurface->pixels.end(), uint16_t{0});
-      r.draw();
-      int inside = 0;
-      for (int y = 200; y < 220; ++y)
-        for (int x = 300; x < 320; ++x) inside += BackPixel(x, y) != 0;
-      EXPECT_GT(inside, 0);
-      EXPECT_EQ(CountBackPixels(0), 640 * 480 - inside);
+      ExpectDrawnOnlyInside(r.draw, 300, 200, 20);
     }
-    zero->pixels = kept;
   });
 }
 

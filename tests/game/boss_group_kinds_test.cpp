@@ -204,9 +204,7 @@ std::vector<const GroupKind*> AllKinds() {
 void ResetAllGroups() {
   for (const GroupKind* k : AllKinds()) ResetGroup(*k);
   gBoss1LaserAnchored = 0;
-  BossState* bosses[] = {&gBoss1, &gBoss2, &gBoss3, &gBoss4, &gBoss5, &gBoss6, &gBoss7, &gBoss8};
-  for (int b = 0; b < 8; ++b)
-    *bosses[b] = BossState{10.0f * (b + 1), 3.0f * (b + 1), 0, 0, 0, 0, 0};
+  PlaceBossesApart();
 }
 
 using Live = std::vector<std::pair<const FanVolleySlot*, int>>;
@@ -282,26 +280,16 @@ TEST_F(GroupKindsTest, EachMoveFliesItsOwnBulletsOnly) {
 using GroupKindsDrawTest = AttackDrawTest;
 
 // A live bullet shows within 40 pixels right of and below its corner and
-// nowhere else; parked ones show nothing. The kinds that draw picture
-// object 0 get it painted for the test.
+// nowhere else; parked ones show nothing.
 TEST_F(GroupKindsDrawTest, EachDrawShowsItsOwnLiveBulletAtItsCorner) {
   InGame([] {
-    Surface* zero = koDraw::ObjectSurface(0);
-    const std::vector<uint16_t> kept = zero->pixels;
-    std::fill(zero->pixels.begin(), zero->pixels.end(), uint16_t{0x1234});
+    const PaintedObjectZero painted;
     for (const Row& r : kRows) {
       SCOPED_TRACE(r.name);
       ResetAllGroups();
       for (const GroupKind* k : AllKinds()) k->slots[0] = {0, 0, 300.0f, 200.0f, 0, 0, 0, 1};
-      std::fill(gBackSurface->pixels.begin(), gBackSurface->pixels.end(), uint16_t{0});
-      r.draw();
-      int inside = 0;
-      for (int y = 200; y < 240; ++y)
-        for (int x = 300; x < 340; ++x) inside += BackPixel(x, y) != 0;
-      EXPECT_GT(inside, 0);
-      EXPECT_EQ(CountBackPixels(0), 640 * 480 - inside);
+      ExpectDrawnOnlyInside(r.draw, 300, 200, 40);
     }
-    zero->pixels = kept;
   });
 }
 

@@ -122,30 +122,11 @@ void Visit(void (*move)(), const BossState& b, std::initializer_list<Stop> stops
   }
 }
 
-// Boss 1 waits off the screen, slides in from the right, settles, bobs and
-// darts, and loops back to the settle at 241; rows sharing a clock value run
-// in table order.
-TEST(BossMove, Boss1EntersSettlesBobsDartsAndLoops) {
-  ResetBossRecords();
-  Visit(MoveBoss1, gBoss1,
-        {{60, -640, -800},  // the entry window opens only above 60
-         {61, 640, 90},
-         {134, 640 - 44 * 9.4f, 90},
-         {135, 240, 90},  // the slide's last step, then the settle
-         {162, 240, 98},  // the settle, then the first bob step
-         {210, 290, 198},
-         {240, 240, 98}});
-  MoveBoss1();
-  EXPECT_EQ(gBoss1.clock, 151.0f);
-  ExpectAt(gBoss1, 240, 98);  // the rewind moves nothing this call
-  MoveBoss1();
-  ExpectAt(gBoss1, 240, 90);
-}
-
 // Each boss from its reset: where it waits, where it enters, a stop or two of
 // its loop, the clock its rewind goes back to, and the first step after it.
-// Every boss moves only its own record.
-TEST(BossMove, EachLaterBossEntersLoopsAndRewindsOnItsOwnRecord) {
+// Every boss moves only its own record. Boss 1 slides in from the right,
+// settles, bobs and darts; its rows that share a clock value run in table order.
+TEST(BossMove, EachBossEntersLoopsAndRewindsOnItsOwnRecord) {
   struct Case {
     int boss;
     void (*move)();
@@ -156,6 +137,19 @@ TEST(BossMove, EachLaterBossEntersLoopsAndRewindsOnItsOwnRecord) {
     Stop after;  // the call after the rewind
   };
   const Case cases[] = {
+      {1,
+       MoveBoss1,
+       gBoss1,
+       {0, -640, -800},
+       {{60, -640, -800},  // the entry window opens only above 60
+        {61, 640, 90},
+        {134, 640 - 44 * 9.4f, 90},
+        {135, 240, 90},  // the slide's last step, then the settle
+        {162, 240, 98},  // the settle, then the first bob step
+        {210, 290, 198},
+        {240, 240, 98}},
+       151,
+       {152, 240, 90}},
       {2,
        MoveBoss2,
        gBoss2,

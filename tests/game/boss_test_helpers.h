@@ -1,7 +1,11 @@
 // Pictures and pixel reads for the boss tests, which call the boss operations
 // between frames of a running stage, on the open back surface.
 #pragma once
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <cstdint>
+#include <vector>
 
 #include "engine/draw/ko_draw.h"
 #include "tests/game/player_fixture.h"
@@ -25,3 +29,32 @@ inline int CountBackPixels(uint16_t colour) {
     for (int x = 0; x < gBackSurface->width; ++x) n += gBackSurface->Row(y)[x] == colour;
   return n;
 }
+
+// Clears the back surface, runs `draw` and expects it to have drawn inside the
+// size x size box at (x, y) and nowhere else.
+template <typename Draw>
+void ExpectDrawnOnlyInside(Draw draw, int x, int y, int size) {
+  std::fill(gBackSurface->pixels.begin(), gBackSurface->pixels.end(), uint16_t{0});
+  draw();
+  int inside = 0;
+  for (int row = y; row < y + size; ++row)
+    for (int col = x; col < x + size; ++col) inside += BackPixel(col, row) != 0;
+  EXPECT_GT(inside, 0);
+  EXPECT_EQ(CountBackPixels(0), gBackSurface->width * gBackSurface->height - inside);
+}
+
+// Picture object 0, which some kinds draw, painted for the guard's life.
+class PaintedObjectZero {
+ public:
+  static constexpr uint16_t kColour = 0x1234;
+  PaintedObjectZero() : kept_(koDraw::ObjectSurface(0)->pixels) {
+    std::vector<uint16_t>& pixels = koDraw::ObjectSurface(0)->pixels;
+    std::fill(pixels.begin(), pixels.end(), kColour);
+  }
+  ~PaintedObjectZero() { koDraw::ObjectSurface(0)->pixels = kept_; }
+  PaintedObjectZero(const PaintedObjectZero&) = delete;
+  PaintedObjectZero& operator=(const PaintedObjectZero&) = delete;
+
+ private:
+  std::vector<uint16_t> kept_;
+};

@@ -22,14 +22,11 @@ struct Volley {
   float mx, my;                               // its muzzle
 };
 
-template <auto& owner>
-void Place(int slot, float x, float y) {
-  owner[slot].x = x;
-  owner[slot].y = y;
-}
-
-#define VOLLEY(kind, n, count, mx, my) \
-  { #kind "Shot" #n, g##kind##Shot##n, count, Fire##kind##Shot##n, Place < g##kind>, n - 1, mx, my }
+#define VOLLEY(kind, n, count, mx, my)                                                           \
+  {                                                                                              \
+#kind "Shot" #n, g##kind##Shot##n, count, Fire##kind##Shot##n, PlaceOwner < g##kind>, n - 1, \
+        mx, my                                                                                   \
+  }
 const Volley kVolleys[] = {
     VOLLEY(Diver80L, 1, 4, 30, 50),    VOLLEY(Diver80L, 2, 5, 30, 50),
     VOLLEY(Diver80R, 1, 4, 30, 50),    VOLLEY(Diver80R, 2, 5, 30, 50),
@@ -40,21 +37,15 @@ const Volley kVolleys[] = {
 };
 #undef VOLLEY
 
-void ParkAll() {
-  for (const Volley& v : kVolleys)
-    for (int k = 0; k < v.count; ++k) {
-      v.shots[k] = AimedShotRecord{};
-      v.shots[k].x = kParkX;
-      v.shots[k].y = kParkY;
-    }
+Tables<AimedShotRecord> AllShots() {
+  Tables<AimedShotRecord> all;
+  for (const Volley& v : kVolleys) all.emplace_back(v.shots, v.count);
+  return all;
 }
 
-int LiveShots() {
-  int live = 0;
-  for (const Volley& v : kVolleys)
-    for (int k = 0; k < v.count; ++k) live += v.shots[k].alive;
-  return live;
-}
+void ParkAll() { ParkRecords(AllShots()); }
+
+int LiveShots() { return static_cast<int>(LiveRecords(AllShots()).size()); }
 
 using EnemyVolleyTest = AttackTest;
 

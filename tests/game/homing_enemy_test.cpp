@@ -157,6 +157,7 @@ TEST_F(HomingEnemyTest, SteeringHeadsForTheAimPointInEveryDirection) {
       {200, -40, 30, turned(std::atan(-0.75))},
       {200, -40, -30, turned(std::atan(0.75))},
       {200, -40, 0, static_cast<float>(pi)},
+      {200, 40, 0, 0.0f},
       // Half a pixel below on the left turns round as well.
       {199.5f, -40, 0.5f, turned(std::atan(static_cast<double>(0.5f / -40.0f)))},
   };

@@ -12,25 +12,6 @@
 
 namespace {
 
-template <typename Record>
-void Park(std::vector<std::pair<Record*, int>> tables) {
-  for (auto [t, n] : tables)
-    for (int i = 0; i < n; ++i) {
-      t[i] = Record{};
-      t[i].x = kParkX;
-      t[i].y = kParkY;
-    }
-}
-
-template <typename Record>
-std::vector<std::pair<const Record*, int>> Live(std::vector<std::pair<Record*, int>> tables) {
-  std::vector<std::pair<const Record*, int>> live;
-  for (auto [t, n] : tables)
-    for (int i = 0; i < n; ++i)
-      if (t[i].alive) live.emplace_back(t, i);
-  return live;
-}
-
 void PlaceCraft() {
   gZak50B.x = 100.0f, gZak50B.y = 20.0f;
   gZak51A.x = 200.0f, gZak51A.y = 40.0f;
@@ -43,9 +24,8 @@ using LargeWeaponTest = AttackTest;
 
 // A burst Fire(slot, first) starts that slot at the craft's muzzle at the burst's speed.
 TEST_F(LargeWeaponTest, EachBurstFireStartsItsSlotAtItsMuzzleAndSpeed) {
-  const std::vector<std::pair<BurstShotRecord*, int>> all = {
-      {gZak50AShot, 25},  {gZak50BShot1, 25}, {gZak50BShot2, 25},
-      {gZak50BShot3, 25}, {gZak51AShot1, 25}, {gZak51AShot2, 120}};
+  const Tables<BurstShotRecord> all = {{gZak50AShot, 25},  {gZak50BShot1, 25}, {gZak50BShot2, 25},
+                                       {gZak50BShot3, 25}, {gZak51AShot1, 25}, {gZak51AShot2, 120}};
   struct Burst {
     BurstShotRecord* shots;
     void (*fire)(int, int);
@@ -57,18 +37,19 @@ TEST_F(LargeWeaponTest, EachBurstFireStartsItsSlotAtItsMuzzleAndSpeed) {
                           {gZak51AShot1, FireZak51AShot1, 292, 110, 130}};
   PlaceCraft();
   for (const Burst& b : bursts) {
-    Park(all);
+    ParkRecords(all);
     b.fire(7, 5);
     EXPECT_TRUE(b.shots[7].x == b.x && b.shots[7].y == b.y) << b.x;
     EXPECT_EQ(b.shots[7].speed, b.speed) << b.x;
-    EXPECT_EQ(Live(all), (std::vector<std::pair<const BurstShotRecord*, int>>{{b.shots, 7}}));
+    EXPECT_EQ(LiveRecords(all),
+              (std::vector<std::pair<const BurstShotRecord*, int>>{{b.shots, 7}}));
   }
 }
 
 // A beam Fire(slot, first) lays its pair side by side under the craft; the
 // Beam2 ticks drop pair 0 on their tenth call.
 TEST_F(LargeWeaponTest, EachBeamFireLaysItsPairUnderItsCraftAndTheSpreadingTicksDropPairZero) {
-  const std::vector<std::pair<AimedShotRecord*, int>> all = {
+  const Tables<AimedShotRecord> all = {
       {gZak50BBeam1, 20}, {gZak50BBeam2, 20}, {gZak51ABeam1, 20}, {gZak51ABeam2, 20}};
   struct Beam {
     AimedShotRecord* slots;
@@ -82,27 +63,28 @@ TEST_F(LargeWeaponTest, EachBeamFireLaysItsPairUnderItsCraftAndTheSpreadingTicks
   PlaceCraft();
   for (const Beam& b : beams) {
     SCOPED_TRACE(b.left);
-    Park(all);
+    ParkRecords(all);
     b.fire(7, 6);
     EXPECT_TRUE(b.slots[6].x == b.left && b.slots[7].x == b.right && b.slots[7].y == b.y);
-    EXPECT_EQ(Live(all), (std::vector<std::pair<const AimedShotRecord*, int>>{{b.slots, 7}}));
+    EXPECT_EQ(LiveRecords(all),
+              (std::vector<std::pair<const AimedShotRecord*, int>>{{b.slots, 7}}));
     if (!b.tick) continue;
-    Park(all);
+    ParkRecords(all);
     for (int call = 1; call < 10; ++call) b.tick(0);
-    EXPECT_TRUE(Live(all).empty());
+    EXPECT_TRUE(LiveRecords(all).empty());
     b.tick(0);
-    EXPECT_EQ(Live(all),
+    EXPECT_EQ(LiveRecords(all),
               (std::vector<std::pair<const AimedShotRecord*, int>>{{b.slots, 0}, {b.slots, 1}}));
   }
 }
 
 // A muzzle stream starts its free bullets and puts all four at their muzzles.
 TEST_F(LargeWeaponTest, EachMuzzleStreamStartsItsFourBulletsAtTheirMuzzles) {
-  const std::vector<std::pair<ShotRecord*, int>> all = {{gZak51BStream, 4},
-                                                        {gZak54AStream, 4},
-                                                        {gZak54BStream, 4},
-                                                        {gZak54CStream, 6},
-                                                        {gZak50CStream, 6}};
+  const Tables<ShotRecord> all = {{gZak51BStream, 4},
+                                  {gZak54AStream, 4},
+                                  {gZak54BStream, 4},
+                                  {gZak54CStream, 6},
+                                  {gZak50CStream, 6}};
   struct Stream {
     ShotRecord* shots;
     void (*fire)(int);
@@ -115,7 +97,7 @@ TEST_F(LargeWeaponTest, EachMuzzleStreamStartsItsFourBulletsAtTheirMuzzles) {
   PlaceCraft();
   for (const Stream& s : streams) {
     SCOPED_TRACE(s.craft->x);
-    Park(all);
+    ParkRecords(all);
     s.fire(0);
     std::vector<std::pair<const ShotRecord*, int>> expected;
     for (int i = 0; i < 4; ++i) {
@@ -123,7 +105,7 @@ TEST_F(LargeWeaponTest, EachMuzzleStreamStartsItsFourBulletsAtTheirMuzzles) {
       EXPECT_EQ(s.shots[i].y, s.craft->y + muzzles[i][1]) << i;
       expected.emplace_back(s.shots, i);
     }
-    EXPECT_EQ(Live(all), expected);
+    EXPECT_EQ(LiveRecords(all), expected);
   }
 }
 
@@ -145,7 +127,7 @@ TEST_F(LargeWeaponTest, EachClusterStartsItsBlocksAtItsMuzzle) {
   for (const Cluster& c : clusters) {
     SCOPED_TRACE(c.my);
     for (ClusterRecord* t : tables)
-      for (int i = 0; i < 3; ++i) Park(std::vector<std::pair<ShotRecord*, int>>{{t[i].shots, 5}});
+      for (int i = 0; i < 3; ++i) ParkRecords(Tables<ShotRecord>{{t[i].shots, 5}});
     c.fire(0, 0);
     int live = 0;
     for (ClusterRecord* t : tables)

@@ -54,6 +54,17 @@ TEST_F(GameTest, ScoreClampsAtItsMaximumAndRaisesTheHighScore) {
   EXPECT_EQ(gHighScore, 777100);
 }
 
+// The game end hands over to the title `ms` from now, and not a millisecond sooner.
+void ExpectTitleAfter(uint32_t ms) {
+  headless::AdvanceClock(ms - 1);
+  UpdateGameEnd();
+  EXPECT_EQ(gScene, 3);
+  headless::AdvanceClock(1);
+  UpdateGameEnd();
+  EXPECT_EQ(gScene, 1);
+  EXPECT_EQ(gPrevScene, 0);
+}
+
 TEST_F(GameTest, GameEndWaitsNineSecondsThenGoesToTheTitle) {
   headless::Reset(1000000000u);  // the clock is far past the old "off" value
   koSystem::InitProcessState();
@@ -68,13 +79,7 @@ TEST_F(GameTest, GameEndWaitsNineSecondsThenGoesToTheTitle) {
   gGiveUp = 1;
   UpdateGameEnd();
   EXPECT_EQ(gGameOver, 1);
-  headless::AdvanceClock(8999);
-  UpdateGameEnd();
-  EXPECT_EQ(gScene, 3);
-  headless::AdvanceClock(1);
-  UpdateGameEnd();
-  EXPECT_EQ(gScene, 1);
-  EXPECT_EQ(gPrevScene, 0);
+  ExpectTitleAfter(9000);
   EXPECT_EQ(koSystem::IsWaitOver(1), 0);
   EXPECT_FALSE(gWaitArmed[0]);
 }
@@ -106,13 +111,7 @@ TEST_F(GameTest, GivingUpWithLivesLeftCountsTheTimeDownASecondAtATime) {
     headless::AdvanceClock(1);
   }
   EXPECT_EQ(left, (std::vector<int>{2, 1, 0}));
-  headless::AdvanceClock(1999);  // 3000 ms in all since the count reached 0
-  UpdateGameEnd();
-  EXPECT_EQ(gScene, 3);
-  headless::AdvanceClock(1);
-  UpdateGameEnd();
-  EXPECT_EQ(gScene, 1);
-  EXPECT_EQ(gPrevScene, 0);
+  ExpectTitleAfter(2000);  // 3000 ms in all since the count reached 0
   koSound::CloseMidi();
 }
 

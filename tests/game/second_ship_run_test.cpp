@@ -16,12 +16,7 @@
 
 namespace {
 
-using whole_run::ExpectSummary;
-using whole_run::FrameHash;
-using whole_run::kSecond;
-using whole_run::LiveSlots;
-using whole_run::NoteFirstAttack;
-using whole_run::WholeRunTest;
+using namespace whole_run;
 
 constexpr int kShipSelectKey = plat::kVkF1 + 5;  // the second ship
 constexpr int kLevelKey = plat::kVkF1 + 1;       // hard, without the extra rows

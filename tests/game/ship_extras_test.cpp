@@ -7,7 +7,7 @@
 #include "game/scenes.h"
 #include "player/ship.h"
 #include "player/shots.h"
-#include "tests/game/player_fixture.h"
+#include "tests/game/boss_test_helpers.h"
 
 namespace {
 
@@ -113,32 +113,30 @@ TEST_F(ShipExtrasTest, TypeTwoFiresUpwardsWithItsSideAndOuterPairs) {
 // Ship type 2 draws its muzzle flash once after a fire call, then its live shots.
 TEST_F(ShipExtrasTest, TypeTwoDrawsTheFlashOnceAndItsLiveShots) {
   At(kPlay, [] {
-    Surface* zero = koDraw::ObjectSurface(0);  // the flash and the type-2 shots draw it
-    const std::vector<uint16_t> kept = zero->pixels;
-    std::fill(zero->pixels.begin(), zero->pixels.end(), uint16_t{0x1234});
+    const PaintedObjectZero painted;  // the flash and the type-2 shots draw it
     for (PlayerShot* family : {gShotBMain, gShotBLeft, gShotBRight})
       for (int s = 0; s < kShotSlots; ++s) family[s] = PlayerShot{};
     gShipType = 2;
     gPlayerX = 300.7f, gPlayerY = 300.2f;
     gShotBMain[4] = PlayerShot{100, 50, 0, 20, 1};
     gShotBRight[7] = PlayerShot{400, 50, 6, 20, 1};
-    const auto painted = [](int x0, int y0, int w, int h) {
+    const auto shown = [](int x0, int y0, int w, int h) {
       int n = 0;
       for (int y = y0; y < y0 + h; ++y)
-        for (int x = x0; x < x0 + w; ++x) n += gBackSurface->Row(y)[x] == 0x1234;
+        for (int x = x0; x < x0 + w; ++x)
+          n += gBackSurface->Row(y)[x] == PaintedObjectZero::kColour;
       return n;
     };
     for (int flash : {1, 0}) {
       std::fill(gBackSurface->pixels.begin(), gBackSurface->pixels.end(), uint16_t{0});
       gShotFlash = flash;
       DrawPlayerShots();
-      EXPECT_EQ(painted(295, 285, 70, 36), flash ? 70 * 36 : 0);  // at the ship - (5, 15)
-      EXPECT_EQ(painted(100, 50, 120, 60), 120 * 60);
-      EXPECT_EQ(painted(400, 50, 60, 60), 60 * 60);
-      EXPECT_EQ(painted(0, 0, 640, 480), (flash ? 70 * 36 : 0) + 120 * 60 + 60 * 60);
+      EXPECT_EQ(shown(295, 285, 70, 36), flash ? 70 * 36 : 0);  // at the ship - (5, 15)
+      EXPECT_EQ(shown(100, 50, 120, 60), 120 * 60);
+      EXPECT_EQ(shown(400, 50, 60, 60), 60 * 60);
+      EXPECT_EQ(shown(0, 0, 640, 480), (flash ? 70 * 36 : 0) + 120 * 60 + 60 * 60);
       EXPECT_EQ(gShotFlash, 0);
     }
-    zero->pixels = kept;
     gShipType = 1;
   });
   RunFrames(kPlay + 1);

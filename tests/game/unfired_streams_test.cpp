@@ -23,16 +23,10 @@ struct Row {
   StreamOp fire, move, draw;
 };
 
-template <auto& owner>
-void Place(int slot, float x, float y) {
-  owner[slot].x = x;
-  owner[slot].y = y;
-}
-
-#define STREAM(kind, n, count)                                                                \
-  {                                                                                           \
-#kind "Stream" #n, g##kind##Stream##n, count, n, Place < g##kind>, Fire##kind##Stream##n, \
-        Move##kind##Stream##n, Draw##kind##Stream##n                                          \
+#define STREAM(kind, n, count)                                                                     \
+  {                                                                                                \
+#kind "Stream" #n, g##kind##Stream##n, count, n, PlaceOwner < g##kind>, Fire##kind##Stream##n, \
+        Move##kind##Stream##n, Draw##kind##Stream##n                                               \
   }
 
 const Row kRows[] = {
@@ -51,9 +45,7 @@ constexpr Flight kFlights[] = {
     {37, 40, 0}, {37, 44, -20}, {37, 44, 20}, {37, 30, -40}, {42, 30, 40}};
 constexpr float kFall = 130.0f;
 
-void Clear(const Row& r) {
-  for (int i = 0; i < r.count; ++i) r.shots[i] = {0, 0, float(kParkX), float(kParkY), 0, 0, 0, 0};
-}
+void Clear(const Row& r) { ParkRecords(Tables<ShotRecord>{{r.shots, r.count}}); }
 
 using UnfiredStreamTest = AttackTest;
 
@@ -98,13 +90,7 @@ TEST_F(UnfiredStreamDrawTest, DrawShowsTheLiveBulletsOnly) {
       r.shots[0].y = 200.0f;
       r.shots[1].x = 100.0f;  // free: not drawn
       r.shots[1].y = 100.0f;
-      std::fill(gBackSurface->pixels.begin(), gBackSurface->pixels.end(), uint16_t{0});
-      r.draw(0);
-      int inside = 0;
-      for (int y = 200; y < 240; ++y)
-        for (int x = 300; x < 340; ++x) inside += BackPixel(x, y) != 0;
-      EXPECT_GT(inside, 0);
-      EXPECT_EQ(CountBackPixels(0), 640 * 480 - inside);
+      ExpectDrawnOnlyInside([&r] { r.draw(0); }, 300, 200, 40);
       Clear(r);
     }
   });

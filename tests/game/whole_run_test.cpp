@@ -19,12 +19,7 @@
 
 namespace {
 
-using whole_run::ExpectSummary;
-using whole_run::FrameHash;
-using whole_run::kSecond;
-using whole_run::LiveSlots;
-using whole_run::NoteFirstAttack;
-using whole_run::WholeRunTest;
+using namespace whole_run;
 
 // Fire all along, weave up and down, and bomb every ten seconds.
 void ScriptKeys(int seconds) {
