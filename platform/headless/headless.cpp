@@ -65,6 +65,7 @@ struct State {
   int minimizeRequests = 0;
   bool windowOpen = false;
   int cursorShown = 1;
+  std::pair<int, int> cursorWarp{-1, -1};
   plat::OsVersion osVersion{0, 0, 0};
   bool audioDevice = true;
   bool audioOpen = false;
@@ -170,6 +171,7 @@ void Reset(uint32_t startMs, int64_t epochSeconds) {
   s.minimizeRequests = 0;
   s.windowOpen = false;
   s.cursorShown = 1;
+  s.cursorWarp = {-1, -1};
   s.osVersion = {0, 0, 0};
   s.audioDevice = true;
   s.audioOpen = false;
@@ -228,6 +230,7 @@ void RenderAudio(int16_t* out, int frames) { plat::mixer::Render(out, frames); }
 bool WindowOpen() { return S().windowOpen; }
 int MinimizeRequests() { return S().minimizeRequests; }
 int CursorShown() { return S().cursorShown; }
+std::pair<int, int> LastCursorWarp() { return S().cursorWarp; }
 void SetOsVersion(int platform, int major, int minor) { S().osVersion = {platform, major, minor}; }
 
 }  // namespace headless
@@ -294,7 +297,7 @@ void PostQuitMessage(int code) { PostMessage({kMsgQuit, static_cast<uint64_t>(co
 
 void ShowCursor(bool shown) { S().cursorShown = shown ? 1 : 0; }
 void ConfineCursor(bool) {}
-void WarpCursor(int, int) {}
+void WarpCursor(int x, int y) { S().cursorWarp = {x, y}; }
 void EnableTextInput(bool) {}
 
 bool IsKeyDown(int vk) { return vk >= 0 && vk < kKeyCount && S().keys[static_cast<size_t>(vk)]; }

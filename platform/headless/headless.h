@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/dialog.h"
@@ -78,6 +79,8 @@ void FailWindow(bool fail);
 // Times the window was asked to minimise, open or not.
 int MinimizeRequests();
 int CursorShown();
+// Where the cursor was last put, in the window's client area ((-1, -1): nowhere yet).
+std::pair<int, int> LastCursorWarp();
 // What the machine reports as its operating system.
 void SetOsVersion(int platform, int major, int minor);
 

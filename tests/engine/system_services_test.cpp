@@ -241,6 +241,8 @@ TEST_F(SystemServiceTest, MouseMessagesSetPositionAndButtonsUnlessCaptured) {
   EXPECT_EQ(koSystem::IsCursorClipped(), 1);
   koSystem::UnclipCursor();
   EXPECT_EQ(koSystem::IsCursorClipped(), 0);
+  koSystem::SetCursorPosInWindow(12, 34);  // client coordinates: the window adds its origin
+  EXPECT_EQ(headless::LastCursorWarp(), std::make_pair(12, 34));
 }
 
 // The error flag reads back; with it set the program quits at once.
