@@ -1,5 +1,7 @@
 // Plays stage 1 on the headless backend and lets a test act before chosen
-// frames: the hook of frame f sees the state that frame f - 1 left.
+// frames: the hook of frame f sees the state that frame f - 1 left. A hook
+// whose frame never comes fails the test, so checks inside it cannot pass
+// unrun.
 #pragma once
 #include <algorithm>
 #include <cmath>
@@ -25,8 +27,13 @@ class PlayerTest : public GameTest {
     headless::KeyDown(kEnterFrame, plat::kVkReturn);
     headless::KeyUp(kEnterFrame + 1, plat::kVkReturn);
   }
+  void TearDown() override {
+    for (const auto& [frame, hooks] : at_)
+      ADD_FAILURE() << hooks.size() << " hook(s) before frame " << frame << " never ran";
+    GameTest::TearDown();
+  }
 
-  // Runs `f` before frame `frame`.
+  // Runs `f` before frame `frame`; the test fails if that frame never comes.
   void At(int frame, std::function<void()> f) { at_[frame].push_back(std::move(f)); }
   // Runs `f` before every frame.
   void Every(std::function<void(int)> f) { every_.push_back(std::move(f)); }
@@ -34,8 +41,11 @@ class PlayerTest : public GameTest {
   void RunFrames(int frames) {
     headless::OnFrame([this](int f) {
       for (auto& g : every_) g(f);
-      if (auto it = at_.find(f); it != at_.end())
-        for (auto& g : it->second) g();
+      if (auto it = at_.find(f); it != at_.end()) {
+        const std::vector<std::function<void()>> due = std::move(it->second);
+        at_.erase(it);
+        for (const auto& g : due) g();
+      }
     });
     headless::Close(frames);
     Run();
