@@ -3,8 +3,9 @@
 // whole, and cut into strips and cells, at unaligned positions cut by each
 // screen edge. All paths are first checked to give the same pixels; then the
 // cases of each picture run interleaved, and the table gives SDL's time over
-// ours (above 1: ours is faster), minimum and median over the rounds, for our
-// AVX2 path and our portable path. Also a full-frame clear and the present.
+// ours (above 1: ours is faster), minimum and median over the rounds, for
+// each of our row codes this processor can run. Also a full-frame clear and
+// the present.
 #include <SDL.h>
 #include <benchmark/benchmark.h>
 
@@ -103,16 +104,28 @@ bool SameScreens() {
   return true;
 }
 
+using koDraw::detail::KeyedPath;
+
+// Our row codes, by name.
+struct OurPath {
+  const char* name;
+  KeyedPath path;
+};
+constexpr OurPath kAllPaths[] = {{"AVX2", KeyedPath::Avx2},
+                                 {"AVX2+libc", KeyedPath::Avx2LibraryCopy},
+                                 {"portable", KeyedPath::Portable}};
+std::vector<OurPath> gPaths;  // those this processor can run
+
 void CheckSamePixels(const Picture& p) {
-  for (const bool portable : {false, true})
+  for (const OurPath& path : gPaths)
     for (SDL_Surface* sdl : {p.plain, p.rle}) {
-      koDraw::detail::UsePortableKeyedBlit(portable);
+      koDraw::detail::UseKeyedPath(path.path);
       Noise();
       BlitAllOurs(p);  // the first pass builds the runs, the second uses them
       BlitAllOurs(p);
       BlitAllSdl(p, sdl);
       BlitAllSdl(p, sdl);
-      koDraw::detail::UsePortableKeyedBlit(false);
+      koDraw::detail::UseKeyedPath(koDraw::detail::BestKeyedPath());
       if (!SameScreens()) {
         std::fprintf(stderr, "%s: our blit and SDL's differ\n", p.name.c_str());
         std::exit(1);
@@ -126,6 +139,9 @@ void Setup(const char* assetDir) {
   koSystem::InitProcessState();
   if (koDraw::Screen(640, 480, 1) != 1) std::abort();
   gSdlScreen = SDL_CreateRGBSurfaceWithFormat(0, 640, 480, 16, SDL_PIXELFORMAT_RGB565);
+  for (const OurPath& path : kAllPaths)
+    if (koDraw::detail::UseKeyedPath(path.path)) gPaths.push_back(path);
+  koDraw::detail::UseKeyedPath(koDraw::detail::BestKeyedPath());
   std::vector<std::string> names;
   for (const auto& e : std::filesystem::directory_iterator(assetDir))
     if (e.path().extension() == ".BMP") names.push_back(e.path().filename().string());
@@ -143,30 +159,35 @@ void Setup(const char* assetDir) {
     gPictures.push_back(std::move(p));
   }
   std::printf(
-      "Checked: on %zu pictures our keyed blit (both paths) and SDL_BlitSurface (plain "
+      "Checked: on %zu pictures our keyed blit (each path) and SDL_BlitSurface (plain "
       "and RLE) give the same pixels.\n",
       gPictures.size());
+  for (const OurPath& path : gPaths)
+    if (path.path == koDraw::detail::BestKeyedPath())
+      std::printf("This processor's keyed blit: %s.\n", path.name);
 }
 
-double Seconds(void (*pass)(const Picture&, int), const Picture& p, int repeat) {
+// One timed case: our blit on one path, or SDL's plain or RLE blit.
+struct Case {
+  const OurPath* ours;  // nullptr: SDL's
+  bool rle;
+};
+
+void Pass(const Case& c, const Picture& p, int n) {
+  if (c.ours) koDraw::detail::UseKeyedPath(c.ours->path);
+  for (int i = 0; i < n; ++i) {
+    if (c.ours)
+      BlitAllOurs(p);
+    else
+      BlitAllSdl(p, c.rle ? p.rle : p.plain);
+  }
+  if (c.ours) koDraw::detail::UseKeyedPath(koDraw::detail::BestKeyedPath());
+}
+
+double Seconds(const Case& c, const Picture& p, int repeat) {
   const auto t0 = std::chrono::steady_clock::now();
-  pass(p, repeat);
+  Pass(c, p, repeat);
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-}
-
-void Ours(const Picture& p, int n) {
-  for (int i = 0; i < n; ++i) BlitAllOurs(p);
-}
-void OursPortable(const Picture& p, int n) {
-  koDraw::detail::UsePortableKeyedBlit(true);
-  for (int i = 0; i < n; ++i) BlitAllOurs(p);
-  koDraw::detail::UsePortableKeyedBlit(false);
-}
-void SdlPlain(const Picture& p, int n) {
-  for (int i = 0; i < n; ++i) BlitAllSdl(p, p.plain);
-}
-void SdlRle(const Picture& p, int n) {
-  for (int i = 0; i < n; ++i) BlitAllSdl(p, p.rle);
 }
 
 double Median(std::vector<double> v) {
@@ -174,49 +195,53 @@ double Median(std::vector<double> v) {
   return v[v.size() / 2];
 }
 
-// SDL's time over ours per picture: the four cases take turns, in a rotating
+// SDL's time over ours per picture: the cases take turns, in a rotating
 // order, for `rounds` rounds of at least 2 ms each. "min" is the ratio of
 // the fastest round of each case, "median" the median of the rounds' ratios.
 void RatioTable(int rounds, const std::string& only) {
-  std::printf("\n%-13s %13s %13s %13s %13s\n", "picture", "RLE/ours", "plain/ours", "RLE/portable",
-              "plain/portable");
-  std::printf("%-13s %13s %13s %13s %13s\n", "", "min median", "min median", "min median",
-              "min median");
-  void (*const cases[])(const Picture&, int) = {Ours, OursPortable, SdlPlain, SdlRle};
-  constexpr int kPairs[4][2] = {{3, 0}, {2, 0}, {3, 1}, {2, 1}};  // SDL case, our case
-  double worst[4][2] = {{1e9, 1e9}, {1e9, 1e9}, {1e9, 1e9}, {1e9, 1e9}};
+  std::vector<Case> cases{{nullptr, true}, {nullptr, false}};
+  for (const OurPath& path : gPaths) cases.push_back({&path, false});
+  const int n = static_cast<int>(cases.size());
+  std::printf("\n%-13s", "picture");
+  for (const OurPath& path : gPaths)
+    for (const char* sdl : {"RLE", "plain"})
+      std::printf(" %15s", (std::string(sdl) + "/" + path.name).c_str());
+  std::printf("\n%-13s", "");
+  for (size_t c = 0; c < 2 * gPaths.size(); ++c) std::printf(" %15s", "min median");
+  std::printf("\n");
+  std::vector<std::pair<double, double>> worst(2 * gPaths.size(), {1e9, 1e9});
   for (const Picture& p : gPictures) {
     if (!only.empty() && ("," + only + ",").find("," + p.name + ",") == std::string::npos) continue;
     int repeat = 1;
-    while (Seconds(Ours, p, repeat) < 2e-3) repeat *= 2;
-    std::vector<double> t[4];
+    while (Seconds(cases[2], p, repeat) < 2e-3) repeat *= 2;
+    std::vector<std::vector<double>> t(cases.size());
     for (int k = 0; k < rounds; ++k)
-      for (int c = 0; c < 4; ++c) {
-        const int i = (c + k) % 4;
+      for (int c = 0; c < n; ++c) {
+        const int i = (c + k) % n;
         t[i].push_back(Seconds(cases[i], p, repeat));
       }
     std::printf("%-13s", p.name.c_str());
-    for (int c = 0; c < 4; ++c) {
-      const std::vector<double>&sdl = t[kPairs[c][0]], &ours = t[kPairs[c][1]];
+    for (size_t column = 0; column < worst.size(); ++column) {
+      const std::vector<double>&sdl = t[column % 2], &ours = t[2 + column / 2];
       std::vector<double> ratio;
       for (int k = 0; k < rounds; ++k) ratio.push_back(sdl[k] / ours[k]);
       const double best =
           *std::min_element(sdl.begin(), sdl.end()) / *std::min_element(ours.begin(), ours.end());
       const double mid = Median(ratio);
-      worst[c][0] = std::min(worst[c][0], best);
-      worst[c][1] = std::min(worst[c][1], mid);
-      std::printf("  %5.2f %5.2f", best, mid);
+      worst[column].first = std::min(worst[column].first, best);
+      worst[column].second = std::min(worst[column].second, mid);
+      std::printf("     %5.2f %5.2f", best, mid);
     }
     std::printf("\n");
   }
   std::printf("%-13s", "lowest");
-  for (const auto& w : worst) std::printf("  %5.2f %5.2f", w[0], w[1]);
+  for (const auto& [best, mid] : worst) std::printf("     %5.2f %5.2f", best, mid);
   std::printf("\n");
 }
 
-void BM_KeyedBlit(benchmark::State& state, const Picture* p, void (*pass)(const Picture&, int)) {
+void BM_KeyedBlit(benchmark::State& state, const Picture* p, Case c) {
   for (auto _ : state) {
-    pass(*p, 1);
+    Pass(c, *p, 1);
     benchmark::ClobberMemory();
   }
   state.SetLabel(p->name);
@@ -289,15 +314,13 @@ int main(int argc, char** argv) {
   SDL_Init(SDL_INIT_VIDEO);
   Setup(VORENDALITE_ASSET_DIR);
   RatioTable(rounds, only);
-  const std::pair<const char*, void (*)(const Picture&, int)> paths[] = {
-      {"ours", Ours},
-      {"ours_portable", OursPortable},
-      {"sdl_plain", SdlPlain},
-      {"sdl_rle", SdlRle}};
+  std::vector<std::pair<std::string, Case>> cases{{"sdl_plain", {nullptr, false}},
+                                                  {"sdl_rle", {nullptr, true}}};
+  for (const OurPath& path : gPaths) cases.push_back({path.name, {&path, false}});
   for (const Picture& p : gPictures)
-    for (const auto& [path, pass] : paths)
-      benchmark::RegisterBenchmark(("KeyedBlit/" + std::string(path) + "/" + p.name).c_str(),
-                                   BM_KeyedBlit, &p, pass);
+    for (const auto& [name, c] : cases)
+      benchmark::RegisterBenchmark(("KeyedBlit/" + name + "/" + p.name).c_str(), BM_KeyedBlit, &p,
+                                   c);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

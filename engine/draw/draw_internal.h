@@ -79,9 +79,14 @@ __attribute__((always_inline)) inline bool ClipBlit(int x, int y, int left, int 
 // Copies a span, leaving out source pixels equal to `key` when keyed.
 void CopySpan(Surface& dst, const Surface& src, const Span& s, bool keyed);
 
-// Makes keyed blits take the portable row code even where AVX2 is there
-// (for tests); false goes back to the best one.
-void UsePortableKeyedBlit(bool on);
+// The keyed row codes: portable, or AVX2 merging blocks of 16 pixels with
+// its long runs going to a copier of its own or to the C library's copy.
+enum class KeyedPath { Portable, Avx2, Avx2LibraryCopy };
+// The code keyed blits take on this processor unless told otherwise.
+KeyedPath BestKeyedPath();
+// Makes keyed blits take `path` (for tests and benchmarks); false, changing
+// nothing, when this processor cannot run it.
+bool UseKeyedPath(KeyedPath path);
 
 // Reserves the storage of a picture's key runs, so that building them later
 // (inside a frame) allocates nothing.

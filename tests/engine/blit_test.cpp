@@ -2,6 +2,7 @@
 #include "engine/draw/draw_internal.h"
 #include "tests/engine/draw_fixture.h"
 #include "tests/support/alloc_counter.h"
+#include "tests/support/keyed_paths.h"
 
 namespace {
 
@@ -53,18 +54,19 @@ TEST_F(BlitTest, OpaqueAndKeyedBlitsUnderTheClip) {
   ExpectGolden();
 }
 
-// The keyed blit with the row code of this processor and with the portable one.
-class KeyedBlitTest : public BlitTest, public ::testing::WithParamInterface<bool> {
+// The keyed blit on every row code this processor can run.
+class KeyedBlitTest : public BlitTest,
+                      public ::testing::WithParamInterface<koDraw::detail::KeyedPath> {
   void SetUp() override {
     BlitTest::SetUp();
-    koDraw::detail::UsePortableKeyedBlit(GetParam());
+    if (!koDraw::detail::UseKeyedPath(GetParam())) GTEST_SKIP() << "not on this processor";
   }
   void TearDown() override {
-    koDraw::detail::UsePortableKeyedBlit(false);
+    koDraw::detail::UseKeyedPath(koDraw::detail::BestKeyedPath());
     BlitTest::TearDown();
   }
 };
-INSTANTIATE_TEST_SUITE_P(RowCode, KeyedBlitTest, ::testing::Values(false, true));
+INSTANTIATE_TEST_SUITE_P(RowCode, KeyedBlitTest, kKeyedPaths, KeyedPathName);
 
 // Blits object n keyed at (x, y) and checks the back surface against a
 // pixel-by-pixel reference.
