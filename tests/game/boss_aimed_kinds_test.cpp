@@ -1,6 +1,8 @@
 // Every aimed kind of bosses 1 to 8 through its own named operations: each
 // starts its own table from its own boss, at its offset and speed, on its
 // first group's count, and its Move and Draw touch its own bullets only.
+#include <algorithm>
+#include <iterator>
 #include <vector>
 
 #include "bosses/aimed_kinds.h"
@@ -197,18 +199,45 @@ TEST_F(AimedKindsTest, EachMoveFliesItsOwnBulletsOnly) {
 
 using AimedKindsDrawTest = AttackDrawTest;
 
-// A live bullet shows inside its 20 x 20 cell and nowhere else; parked ones show
-// nothing.
+// The kinds that draw their live bullets only; every other kind draws each
+// slot, idle or live.
+const AimedVolleySlot* const kLiveOnly[] = {
+    gBoss1AimedVolley1, gBoss1AimedVolley2, gBoss1AimedVolley3, gBoss1AimedVolley4,
+    gBoss3AimedVolley1, gBoss3AimedVolley2, gBoss3AimedVolley3, gBoss3AimedVolley4,
+    gBoss3AimedVolley5, gBoss3AimedVolley6};
+
+// Slot 1 of every kind flies at a place of its own and the last slot of the
+// drawn kind idles below them all: each Draw shows its own live bullet inside
+// its 20 x 20 cell at its place, its idle slot only when it draws every slot,
+// and no other kind's bullets.
 TEST_F(AimedKindsDrawTest, EachDrawShowsItsOwnLiveBulletAtItsCorner) {
   InGame([] {
     const PaintedObjectZero painted;
+    std::vector<const AimedVolleySlot*> drawn;
     for (const Row& r : kRows) {
       SCOPED_TRACE(r.name);
       ResetAllAimed();
-      for (int k = 0; k < static_cast<int>(AimedKindId::Count); ++k)
-        Aimed(static_cast<AimedKindId>(k)).slots[1] = {0, 0, 300.0f, 200.0f, 0, 0, 0.0f, 0.0f, 1};
-      ExpectDrawnOnlyInside(r.draw, 300, 200, 20);
+      std::vector<Box> shows;
+      for (int k = 0; k < static_cast<int>(AimedKindId::Count); ++k) {
+        const AimedKind& kind = Aimed(static_cast<AimedKindId>(k));
+        const Box place = KindPlace(k, 20);
+        kind.slots[1] = {
+            0, 0, static_cast<float>(place.x), static_cast<float>(place.y), 0, 0, 0.0f, 0.0f, 1};
+        if (kind.slots != r.slots) continue;
+        const Box idle = IdlePlace(20);
+        kind.slots[kind.count - 1] = {
+            0, 0, static_cast<float>(idle.x), static_cast<float>(idle.y), 0, 0, 0.0f, 0.0f, 0};
+        shows = {place};
+        if (std::ranges::find(kLiveOnly, r.slots) == std::end(kLiveOnly)) shows.push_back(idle);
+      }
+      ASSERT_FALSE(shows.empty()) << "not a kind's table";
+      ExpectDrawnOnlyInside(r.draw, shows);
+      drawn.push_back(r.slots);
     }
+    std::vector<const AimedVolleySlot*> tables;
+    for (int k = 0; k < static_cast<int>(AimedKindId::Count); ++k)
+      tables.push_back(Aimed(static_cast<AimedKindId>(k)).slots);
+    EXPECT_TRUE(std::ranges::is_permutation(drawn, tables)) << "every kind has a row of its own";
   });
 }
 

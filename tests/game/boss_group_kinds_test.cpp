@@ -2,6 +2,8 @@
 // fall shots, chains and drops) through its own named operations: each
 // starts its own table from its own boss at its offsets, fires its first
 // group on its count, and its Move and Draw touch its own bullets only.
+#include <algorithm>
+#include <iterator>
 #include <vector>
 
 #include "bosses/boss1_laser.h"
@@ -279,17 +281,42 @@ TEST_F(GroupKindsTest, EachMoveFliesItsOwnBulletsOnly) {
 
 using GroupKindsDrawTest = AttackDrawTest;
 
-// A live bullet shows within 40 pixels right of and below its corner and
-// nowhere else; parked ones show nothing.
+// The kinds that draw their live bullets only; every other kind draws each
+// slot, idle or live.
+const FanVolleySlot* const kLiveOnly[] = {gBoss2FanVolley1, gBoss2FanVolley2, gBoss2FanVolley3,
+                                          gBoss2FanVolley4, gBoss2FanVolley5};
+
+// Slot 0 of every kind flies at a place of its own and the last slot of the
+// drawn kind idles below them all: each Draw shows its own live bullet within
+// 40 pixels right of and below its place, its idle slot only when it draws
+// every slot, and no other kind's bullets.
 TEST_F(GroupKindsDrawTest, EachDrawShowsItsOwnLiveBulletAtItsCorner) {
   InGame([] {
     const PaintedObjectZero painted;
+    const std::vector<const GroupKind*> kinds = AllKinds();
+    std::vector<const FanVolleySlot*> drawn;
     for (const Row& r : kRows) {
       SCOPED_TRACE(r.name);
       ResetAllGroups();
-      for (const GroupKind* k : AllKinds()) k->slots[0] = {0, 0, 300.0f, 200.0f, 0, 0, 0, 1};
-      ExpectDrawnOnlyInside(r.draw, 300, 200, 40);
+      std::vector<Box> shows;
+      for (int k = 0; k < static_cast<int>(kinds.size()); ++k) {
+        const Box place = KindPlace(k, 40);
+        FanVolleySlot* slots = kinds[k]->slots;
+        slots[0] = {0, 0, static_cast<float>(place.x), static_cast<float>(place.y), 0, 0, 0, 1};
+        if (slots != r.slots) continue;
+        const Box idle = IdlePlace(40);
+        slots[kinds[k]->count - 1] = {
+            0, 0, static_cast<float>(idle.x), static_cast<float>(idle.y), 0, 0, 0, 0};
+        shows = {place};
+        if (std::ranges::find(kLiveOnly, r.slots) == std::end(kLiveOnly)) shows.push_back(idle);
+      }
+      ASSERT_FALSE(shows.empty()) << "not a kind's table";
+      ExpectDrawnOnlyInside(r.draw, shows);
+      drawn.push_back(r.slots);
     }
+    std::vector<const FanVolleySlot*> tables;
+    for (const GroupKind* k : kinds) tables.push_back(k->slots);
+    EXPECT_TRUE(std::ranges::is_permutation(drawn, tables)) << "every kind has a row of its own";
   });
 }
 

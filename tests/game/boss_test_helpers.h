@@ -30,17 +30,44 @@ inline int CountBackPixels(uint16_t colour) {
   return n;
 }
 
-// Clears the back surface, runs `draw` and expects it to have drawn inside the
-// size x size box at (x, y) and nowhere else.
+// A size x size area of the back surface with its top-left corner at (x, y).
+struct Box {
+  int x, y, size;
+  bool Holds(int px, int py) const { return px >= x && px < x + size && py >= y && py < y + size; }
+};
+
+// Place k of a grid of 40-pixel cells laid row by row over the 640-pixel-wide
+// screen: rows 0 to 9 give up to 160 kinds a place of their own.
+inline Box KindPlace(int k, int size) { return {40 * (k % 16), 40 * (k / 16), size}; }
+// A place below every kind's, in the grid's last row.
+inline Box IdlePlace(int size) { return {300, 440, size}; }
+
+// Clears the back surface, runs `draw` and expects it to have drawn inside
+// each of `boxes` and nowhere else.
 template <typename Draw>
-void ExpectDrawnOnlyInside(Draw draw, int x, int y, int size) {
+void ExpectDrawnOnlyInside(Draw draw, const std::vector<Box>& boxes) {
   std::fill(gBackSurface->pixels.begin(), gBackSurface->pixels.end(), uint16_t{0});
   draw();
-  int inside = 0;
-  for (int row = y; row < y + size; ++row)
-    for (int col = x; col < x + size; ++col) inside += BackPixel(col, row) != 0;
-  EXPECT_GT(inside, 0);
-  EXPECT_EQ(CountBackPixels(0), gBackSurface->width * gBackSurface->height - inside);
+  std::vector<int> inside(boxes.size());
+  int stray = 0, strayX = 0, strayY = 0;
+  for (int y = 0; y < gBackSurface->height; ++y)
+    for (int x = 0; x < gBackSurface->width; ++x) {
+      if (BackPixel(x, y) == 0) continue;
+      const auto box = std::ranges::find_if(boxes, [&](const Box& b) { return b.Holds(x, y); });
+      if (box != boxes.end()) {
+        ++inside[box - boxes.begin()];
+      } else if (stray++ == 0) {
+        strayX = x, strayY = y;
+      }
+    }
+  for (size_t b = 0; b < boxes.size(); ++b)
+    EXPECT_GT(inside[b], 0) << "nothing drawn at (" << boxes[b].x << ", " << boxes[b].y << ")";
+  EXPECT_EQ(stray, 0) << "drawn outside, first at (" << strayX << ", " << strayY << ")";
+}
+
+template <typename Draw>
+void ExpectDrawnOnlyInside(Draw draw, int x, int y, int size) {
+  ExpectDrawnOnlyInside(draw, {Box{x, y, size}});
 }
 
 // Picture object 0, which some kinds draw, painted for the guard's life.
