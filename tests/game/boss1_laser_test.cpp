@@ -44,20 +44,22 @@ Look LookAt(int x, int y) {
 // anchor, all bounds included, bomb or no bomb.
 TEST_F(Boss1LaserTest, OnlyBurningFramesDestroyAShipInsideTheBox) {
   At(kPlay, [&] {
-    ResetGameState();
-    PlaceBoss();
-    gBombActive = 1;
-    std::vector<int> killed;
-    for (int k = 1; k <= 43; ++k) {
-      gPlayerAlive = 1;
-      gPlayerX = kX + 570.0f;
-      gPlayerY = kY - 30.0f;
-      DrawBoss1Laser();
-      if (gPlayerAlive == 0) killed.push_back(k);
-    }
     std::vector<int> burning;
     for (int k = 13; k <= 36; ++k) burning.push_back(k);
-    EXPECT_EQ(killed, burning);
+    for (int bomb : {0, 1}) {
+      ResetGameState();
+      PlaceBoss();
+      gBombActive = bomb;
+      std::vector<int> killed;
+      for (int k = 1; k <= 43; ++k) {
+        gPlayerAlive = 1;
+        gPlayerX = kX + 570.0f;
+        gPlayerY = kY - 30.0f;
+        DrawBoss1Laser();
+        if (gPlayerAlive == 0) killed.push_back(k);
+      }
+      EXPECT_EQ(killed, burning) << "bomb " << bomb;
+    }
     struct Corner {
       float x, y;
       bool dies;

@@ -61,14 +61,19 @@ TEST_F(AimedVolleyTest, MoveStepsYThenXAndFreesStrictlyBeyondTheScreen) {
   for (int s : {1, 3, 5, 7}) EXPECT_EQ(gBoss3AimedVolley1[s].active, 1) << s;
   for (int s : {2, 4, 6, 8}) EXPECT_TRUE(Parked(gBoss3AimedVolley1[s])) << s;
   EXPECT_EQ(gBoss3AimedVolley1[9].x, 50.0f);
-  // The strings stop at 540 on the right.
-  gBoss1AimedShot1[0] = {0, 0, 531.0f, 100.0f, 0, 0, 0.0f, 20.0f, 1};
-  gBoss1AimedShot1[1] = {0, 0, 530.0f, 100.0f, 0, 0, 0.0f, 20.0f, 1};
-  MoveBoss1AimedShot1();
-  EXPECT_TRUE(Parked(gBoss1AimedShot1[0]));
-  EXPECT_EQ(gBoss1AimedShot1[1].active, 1);
+  // Both strings stop at 540 on the right.
+  for (AimedKindId id : {AimedKindId::Boss1AimedShot1, AimedKindId::Boss1AimedShot2}) {
+    AimedVolleySlot* string = Aimed(id).slots;
+    string[0] = {0, 0, 531.0f, 100.0f, 0, 0, 0.0f, 20.0f, 1};
+    string[1] = {0, 0, 530.0f, 100.0f, 0, 0, 0.0f, 20.0f, 1};
+    MoveAimed(id);
+    EXPECT_TRUE(Parked(string[0])) << static_cast<int>(id);
+    EXPECT_EQ(string[1].active, 1) << static_cast<int>(id);
+  }
 }
 
+// Every kind hits the ship with the same inclusive box; of them all only
+// boss 1's first volley frees the bullet that hits.
 TEST_F(AimedVolleyTest, TheHitBoxIsInclusiveAndOnlyTheFirstVolleyIsFreedByAHit) {
   gFrameScale = 0.0f;  // bullets stand still
   struct Case {
@@ -78,23 +83,25 @@ TEST_F(AimedVolleyTest, TheHitBoxIsInclusiveAndOnlyTheFirstVolleyIsFreedByAHit) 
   const Case cases[] = {{10, 20, true},     {30, 30, true},     {9.9f, 25, false},
                         {30.1f, 25, false}, {20, 19.9f, false}, {20, 30.1f, false}};
   for (const Case& c : cases) {
-    for (AimedKindId id : {AimedKindId::Boss3AimedVolley2, AimedKindId::Boss1AimedVolley1,
-                           AimedKindId::Boss1AimedShot2}) {
+    for (int k = 0; k < static_cast<int>(AimedKindId::Count); ++k) {
+      const AimedKindId id = static_cast<AimedKindId>(k);
       ResetAll();
       gPlayerAlive = 1;
       AimedVolleySlot& s = Aimed(id).slots[3];
       s = {0, 0, gPlayerX + c.rx, gPlayerY + c.ry, 0, 0, 0.0f, 100.0f, 1};
       MoveAimed(id);
-      EXPECT_EQ(gPlayerAlive, c.hits ? 0 : 1) << c.rx << "," << c.ry;
-      EXPECT_EQ(Parked(s), c.hits && id == AimedKindId::Boss1AimedVolley1);
+      EXPECT_EQ(gPlayerAlive, c.hits ? 0 : 1) << "kind " << k << " at " << c.rx << "," << c.ry;
+      EXPECT_EQ(Parked(s), c.hits && id == AimedKindId::Boss1AimedVolley1) << "kind " << k;
     }
   }
 }
 
+// Boss 1's two strings and its first volley test idle slots too; every other
+// kind skips them.
 TEST_F(AimedVolleyTest, BossOneFormsTestIdleSlotsTooTheOthersSkipThem) {
   gFrameScale = 0.0f;
-  for (AimedKindId id : {AimedKindId::Boss1AimedShot1, AimedKindId::Boss1AimedVolley1,
-                         AimedKindId::Boss1AimedVolley2, AimedKindId::Boss3AimedShot1}) {
+  for (int k = 0; k < static_cast<int>(AimedKindId::Count); ++k) {
+    const AimedKindId id = static_cast<AimedKindId>(k);
     ResetAll();
     gPlayerAlive = 1;
     AimedVolleySlot& inBox = Aimed(id).slots[0];
@@ -102,9 +109,10 @@ TEST_F(AimedVolleyTest, BossOneFormsTestIdleSlotsTooTheOthersSkipThem) {
     AimedVolleySlot& outside = Aimed(id).slots[1];
     outside.x = 700.0f, outside.y = 100.0f;  // idle beyond the screen
     MoveAimed(id);
-    const bool visits = id == AimedKindId::Boss1AimedShot1 || id == AimedKindId::Boss1AimedVolley1;
-    EXPECT_EQ(gPlayerAlive, visits ? 0 : 1) << static_cast<int>(id);
-    EXPECT_EQ(outside.x, visits ? float(kParkX) : 700.0f) << static_cast<int>(id);
+    const bool visits = id == AimedKindId::Boss1AimedShot1 || id == AimedKindId::Boss1AimedShot2 ||
+                        id == AimedKindId::Boss1AimedVolley1;
+    EXPECT_EQ(gPlayerAlive, visits ? 0 : 1) << "kind " << k;
+    EXPECT_EQ(outside.x, visits ? float(kParkX) : 700.0f) << "kind " << k;
   }
 }
 
@@ -176,9 +184,14 @@ TEST_F(AimedVolleyTest, TheStringsAimAllFiveBulletsAlongOneLine) {
   gPlayerX = 68.0f, gPlayerY = 278.0f;  // aim (90, 300): straight down from string 1
   FireBoss1AimedShot1();
   FireBoss1AimedShot2();
+  const float left = std::atan(200.0f / -240.0f) + kPi;  // from string 2: 240 left, 200 down
   for (int s = 0; s < 5; ++s) {
+    EXPECT_EQ(gBoss1AimedShot1[s].dx, 0.0f) << s;
+    EXPECT_EQ(gBoss1AimedShot1[s].dy, 200.0f) << s;
     EXPECT_NEAR(gBoss1AimedShot1[s].angle, kPi / 2, 1e-6) << s;
     EXPECT_EQ(gBoss1AimedShot2[s].dx, 90.0f - 330.0f) << s;
+    EXPECT_EQ(gBoss1AimedShot2[s].dy, 200.0f) << s;
+    EXPECT_NEAR(gBoss1AimedShot2[s].angle, left, 1e-6) << s;
   }
 }
 

@@ -15,36 +15,52 @@ bool Parked(const FanVolleySlot& s) { return s.active == 0 && s.x == kParkX && s
 
 using FanVolleyTest = AttackTest;
 
+// The edges that free a kind's bullets: stage 2's columns leave past the left
+// edge only, stage 3's fans past the left edge or the bottom, every other kind
+// past the bottom only.
+struct Edges {
+  bool left, bottom;
+};
+Edges EdgesOf(FanKindId id) {
+  using enum FanKindId;
+  if (id >= Boss2FanVolley1 && id <= Boss2FanVolley5) return {true, false};
+  if (id >= Boss3FanVolley1 && id <= Boss3FanVolley5) return {true, true};
+  return {false, true};
+}
+
+// Every kind's bullets stay live on both edges, right of the screen and above
+// it, leave just past their own edges only, and all leave in a bomb.
 TEST_F(FanVolleyTest, EachKindLeavesOnlyAtItsOwnEdgeOrInABomb) {
-  ResetAllFans();
+  struct Place {
+    int slot;  // member 2 of its wave: the one that never drifts
+    float x, y;
+    bool pastLeft, pastBottom;
+  };
+  const Place places[] = {
+      {2, -20.0f, 480.0f, false, false},   {7, -20.01f, 100.0f, true, false},
+      {12, 100.0f, 480.01f, false, true},  {17, 700.0f, 100.0f, false, false},
+      {22, 100.0f, -300.0f, false, false}, {27, -300.0f, 100.0f, true, false},
+      {32, 100.0f, 900.0f, false, true},
+  };
   gPlayerAlive = 0;
   gFrameScale = 0.0f;  // no flight or spread: the corners stay where they are put
-  // Leftward stage-2 bullets stay live above, below and right of the screen.
-  gBoss2FanVolley2[2] = {0, 0, -20.0f, -300.0f, 0, 0, 0, 1};
-  gBoss2FanVolley2[7] = {0, 0, 100.0f, 900.0f, 0, 0, 0, 1};
-  gBoss2FanVolley2[12] = {0, 0, -20.01f, 100.0f, 0, 0, 0, 1};
-  // Falling stage-1 bullets leave only past the bottom.
-  gBoss1FanVolley1[2] = {0, 0, -300.0f, 480.0f, 0, 0, 0, 1};
-  gBoss1FanVolley1[7] = {0, 0, 100.0f, 480.01f, 0, 0, 0, 1};
-  // Boss-3 bullets fly level to the left and leave past the left edge.
-  gBoss3FanVolley2[2] = {0, 0, -20.0f, 100.0f, 0, 0, 0, 1};
-  gBoss3FanVolley2[7] = {0, 0, -20.01f, 100.0f, 0, 0, 0, 1};
-  MoveBoss2FanVolley2();
-  MoveBoss1FanVolley1();
-  MoveBoss3FanVolley2();
-  EXPECT_EQ(gBoss2FanVolley2[2].active, 1);
-  EXPECT_EQ(gBoss2FanVolley2[7].active, 1);
-  EXPECT_TRUE(Parked(gBoss2FanVolley2[12]));
-  EXPECT_EQ(gBoss1FanVolley1[2].active, 1);
-  EXPECT_TRUE(Parked(gBoss1FanVolley1[7]));
-  EXPECT_EQ(gBoss3FanVolley2[2].active, 1);
-  EXPECT_TRUE(Parked(gBoss3FanVolley2[7]));
-  gBombActive = 1;
-  MoveBoss2FanVolley2();
-  MoveBoss1FanVolley1();
-  MoveBoss3FanVolley2();
-  for (const FanVolleySlot* t : {gBoss2FanVolley2, gBoss1FanVolley1, gBoss3FanVolley2})
-    for (int s = 0; s < kFanVolleySlots; ++s) EXPECT_TRUE(Parked(t[s])) << s;
+  for (int k = 0; k < static_cast<int>(FanKindId::Count); ++k) {
+    const FanKindId id = static_cast<FanKindId>(k);
+    const GroupKind& kind = Fan(id);
+    const Edges edges = EdgesOf(id);
+    ResetAllFans();
+    gBombActive = 0;
+    for (const Place& p : places) kind.slots[p.slot] = {0, 0, p.x, p.y, 0, 0, 0, 1};
+    MoveGroup(kind);
+    for (const Place& p : places) {
+      const bool leaves = (p.pastLeft && edges.left) || (p.pastBottom && edges.bottom);
+      EXPECT_EQ(Parked(kind.slots[p.slot]), leaves) << "kind " << k << " slot " << p.slot;
+      EXPECT_EQ(kind.slots[p.slot].active, leaves ? 0 : 1) << "kind " << k << " slot " << p.slot;
+    }
+    gBombActive = 1;
+    MoveGroup(kind);
+    for (const Place& p : places) EXPECT_TRUE(Parked(kind.slots[p.slot])) << "kind " << k;
+  }
 }
 
 TEST_F(FanVolleyTest, ARefiredWavePullsLiveFanMembersToTheirRowsAndFiveWayMembersHome) {

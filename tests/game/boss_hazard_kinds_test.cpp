@@ -1,6 +1,6 @@
 // Every hazard stream of bosses 1 to 3 through its own Fire: slot n of each
 // of its rows starts from its own boss's whole-pixel corner at the row's
-// height, speed and drift, and no other stream's block moves.
+// height, speed and drift, and no other block starts.
 #include <vector>
 
 #include "bosses/hazard_kinds.h"

@@ -26,39 +26,63 @@ int LiveCount(const PairShotSlot* slots, int n) {
 
 using PairShotTest = AttackTest;
 
+// Both of boss 1's pairs fire their first pair side by side on the tenth
+// call; counts 150 and 160 lie past the wrap at 150, so slots 16 to 19 never
+// start, over several cycles, while the first eight pairs fire once per cycle.
 TEST_F(PairShotTest, PairsFireSideBySideAndTheLastTwoPairsOfTheShortCycleNeverFly) {
-  ResetAllPairs();
-  gBoss1.x = 100.0f, gBoss1.y = 10.0f;
-  for (int c = 0; c < 10; ++c) TickBoss1PairShot1();
-  EXPECT_EQ(LiveCount(gBoss1PairShot1, kPairShotSlots), 2);
-  EXPECT_TRUE(gBoss1PairShot1[0].x == 220.0f && gBoss1PairShot1[0].y == 140.0f);
-  EXPECT_TRUE(gBoss1PairShot1[1].x == 380.0f && gBoss1PairShot1[1].y == 140.0f);
-  // Counts 150 and 160 lie past the wrap at 150: slots 16 to 19 never start,
-  // over several cycles, while the first eight pairs fire once per cycle.
-  std::vector<int> starts(kPairShotSlots, 0);
-  for (int c = 0; c < 3 * 150; ++c) {
-    for (PairShotSlot& s : gBoss1PairShot2) ParkSlot(s);
-    TickBoss1PairShot2();
-    for (int s = 0; s < kPairShotSlots; ++s) starts[s] += gBoss1PairShot2[s].active;
+  struct Pair {
+    PairShotSlot* slots;
+    void (*tick)();
+  };
+  for (const Pair& p :
+       {Pair{gBoss1PairShot1, TickBoss1PairShot1}, Pair{gBoss1PairShot2, TickBoss1PairShot2}}) {
+    SCOPED_TRACE(p.slots == gBoss1PairShot1 ? 1 : 2);
+    ResetAllPairs();
+    gBoss1.x = 100.0f, gBoss1.y = 10.0f;
+    for (int c = 0; c < 10; ++c) p.tick();
+    EXPECT_EQ(LiveCount(p.slots, kPairShotSlots), 2);
+    EXPECT_TRUE(p.slots[0].x == 220.0f && p.slots[0].y == 140.0f);
+    EXPECT_TRUE(p.slots[1].x == 380.0f && p.slots[1].y == 140.0f);
+    std::vector<int> starts(kPairShotSlots, 0);
+    for (int c = 0; c < 3 * 150; ++c) {
+      for (int s = 0; s < kPairShotSlots; ++s) ParkSlot(p.slots[s]);
+      p.tick();
+      for (int s = 0; s < kPairShotSlots; ++s) starts[s] += p.slots[s].active;
+    }
+    for (int s = 0; s < kPairShotSlots; ++s) EXPECT_EQ(starts[s], s < 16 ? 3 : 0) << s;
   }
-  for (int s = 0; s < kPairShotSlots; ++s) EXPECT_EQ(starts[s], s < 16 ? 3 : 0) << s;
 }
 
+// Both of boss 3's pairs put their first pair at boss y + a and y + b across,
+// boss x + c down, and fly on until they pass x -40.
 TEST_F(PairShotTest, TheBossThreePairsReadTheBossCrosswiseAndLeaveAtTheLeftEdge) {
-  ResetAllPairs();
-  gBoss3.x = 300.0f, gBoss3.y = 40.0f;
-  for (int c = 0; c < 10; ++c) TickBoss3PairShot2();
-  EXPECT_EQ(gBoss3PairShot2[0].x, 70.0f);   // boss y + 30
-  EXPECT_EQ(gBoss3PairShot2[1].x, 270.0f);  // boss y + 230
-  EXPECT_EQ(gBoss3PairShot2[0].y, 450.0f);  // boss x + 150
-  gPlayerAlive = 0;
-  gFrameScale = 0.1f;
-  gBoss3PairShot1[0] = {0, 0, -20.0f, 100.0f, 0, 0, 0, 1};
-  MoveBoss3PairShot1();
-  // At x -40 exactly it still flies.
-  EXPECT_TRUE(gBoss3PairShot1[0].active == 1 && gBoss3PairShot1[0].x == -40.0f);
-  MoveBoss3PairShot1();
-  EXPECT_TRUE(Parked(gBoss3PairShot1[0]));
+  struct Pair {
+    PairShotSlot* slots;
+    void (*tick)(), (*move)();
+    float a, b, c;
+  };
+  const Pair pairs[] = {{gBoss3PairShot1, TickBoss3PairShot1, MoveBoss3PairShot1, 90, 135, 80},
+                        {gBoss3PairShot2, TickBoss3PairShot2, MoveBoss3PairShot2, 30, 230, 150}};
+  for (const Pair& p : pairs) {
+    SCOPED_TRACE(&p - pairs + 1);
+    ResetAllPairs();
+    gPlayerAlive = 1;
+    gFrameScale = 1.0f / 64.0f;
+    gBoss3.x = 300.0f, gBoss3.y = 40.0f;
+    for (int c = 0; c < 10; ++c) p.tick();
+    EXPECT_EQ(p.slots[0].x, 40.0f + p.a);
+    EXPECT_EQ(p.slots[1].x, 40.0f + p.b);
+    EXPECT_EQ(p.slots[0].y, 300.0f + p.c);
+    EXPECT_EQ(p.slots[1].y, 300.0f + p.c);
+    gPlayerAlive = 0;
+    gFrameScale = 0.1f;
+    p.slots[0] = {0, 0, -20.0f, 100.0f, 0, 0, 0, 1};
+    p.move();
+    // At x -40 exactly it still flies.
+    EXPECT_TRUE(p.slots[0].active == 1 && p.slots[0].x == -40.0f);
+    p.move();
+    EXPECT_TRUE(Parked(p.slots[0]));
+  }
 }
 
 // Boss 2's chain reads the boss crosswise; boss 1's, when fired, is marked

@@ -26,10 +26,14 @@ struct BossSet {
    UpdateHomingBoss##N##S, DrawHomingBoss##N##S, &gBoss##N, rate, a, vector}
 // clang-format on
 const BossSet kSets[] = {
-    SET(1, A, 3, 100, true, false),
-    SET(1, B, 3, 100, false, true),
-    SET(2, A, 3, 150, true, false),
-    SET(2, B, 3, 150, false, false),
+    SET(1, A, 3, 100, true, false), SET(1, B, 3, 100, false, true),
+    SET(2, A, 3, 150, true, false), SET(2, B, 3, 150, false, false),
+    SET(3, A, 5, 150, true, false), SET(3, B, 5, 150, false, false),
+    SET(4, A, 3, 150, true, false), SET(4, B, 3, 150, false, false),
+    SET(5, A, 5, 150, true, false), SET(5, B, 5, 150, false, false),
+    SET(6, A, 9, 150, true, false), SET(6, B, 9, 150, false, false),
+    SET(7, A, 5, 150, true, false), SET(7, B, 5, 150, false, false),
+    SET(8, A, 5, 150, true, false), SET(8, B, 5, 150, false, false),
 };
 #undef SET
 
@@ -81,8 +85,8 @@ TEST_F(HomingBossTest, AStrikeHitsTheBossScoresAndCostsHitPointsForThatFrame) {
     EXPECT_EQ(k.boss->hp, 500.0f - k.hpRate * kDt);
   }
   // At 60 frames per second boss 1 loses about 1.67 hit points, the others 2.5.
-  EXPECT_NEAR(500.0f - gBoss1.hp, 1.667f, 0.001f);
-  EXPECT_NEAR(500.0f - gBoss2.hp, 2.5f, 0.001f);
+  for (const BossSet& k : kSets)
+    EXPECT_NEAR(500.0f - k.boss->hp, k.boss == &gBoss1 ? 1.667f : 2.5f, 0.001f) << k.name;
 }
 
 // Set A draws the bolt (its lines are the enemy bolt's); set B, even boss 1's
