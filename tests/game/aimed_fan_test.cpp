@@ -79,8 +79,9 @@ TEST_F(AimedFanTest, MoveKeepsBulletsOnTheScreenAndItsLeftAndTopBorder) {
   EXPECT_EQ(gDiver80LFan[0].alive, 0);
 }
 
-// Diver80R's fan leaves from its own slot 0 and flies; each Draw shows and
-// animates every bullet of its own fan, free ones included.
+// Diver80R's fan leaves from its own slot 0 and flies; each Draw shows its
+// own fan's flying bullet as its cell of the strip, and animates every bullet
+// of its own fan, free ones included.
 TEST_F(AimedFanTest, EachDiverFansOperationsWorkOnItsOwnFan) {
   enemy::ResetFan(gDiver80LFan);
   enemy::ResetFan(gDiver80RFan);
@@ -98,9 +99,8 @@ TEST_F(AimedFanTest, EachDiverFansOperationsWorkOnItsOwnFan) {
     enemy::ResetFan(fan == gDiver80LFan ? gDiver80LFan : gDiver80RFan);
     fan[0].alive = 1, fan[0].x = 100.0f, fan[0].y = 100.0f, fan[0].frame = 15;
     fan[1].frame = 3;
-    const auto drawn =
-        Render([fan] { (fan == gDiver80LFan ? DrawDiver80LFan : DrawDiver80RFan)(0); });
-    EXPECT_FALSE(Blank(drawn));
+    EXPECT_EQ(Render([fan] { (fan == gDiver80LFan ? DrawDiver80LFan : DrawDiver80RFan)(0); }),
+              Render([] { koDraw::Blit(100, 100, gPicVal1, 240, 0, 256, 16); }));
     EXPECT_EQ(fan[0].frame, 0);  // 16 cells, then round
     EXPECT_EQ(fan[1].frame, 4);  // a free bullet animates too
   }

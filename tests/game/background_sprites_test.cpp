@@ -2,6 +2,7 @@
 // when each starts and where, its fall and parking, and what the draw shows.
 #include "game/background_sprites.h"
 
+#include <algorithm>
 #include <array>
 #include <map>
 #include <vector>
@@ -80,33 +81,50 @@ TEST_F(BackgroundSpriteTest, ASpriteStillFallingWhenItsFrameComesRoundIsNotResta
   EXPECT_EQ(s.y, before.y + 178.0f * 0.001f);
 }
 
+// Each sprite in turn on the screen, at a place of its own where its right and
+// bottom edges show: its own boss picture at its own size, from its place
+// truncated towards zero (-181.5 starts on row -181). The others are active
+// too, on the screen's rows but wholly left of it, so that a picture drawn at
+// another sprite's x shows.
 TEST_F(BackgroundSpriteTest, DrawShowsEachActiveSpriteAsItsBossPictureAtItsTruncatedPlace) {
-  int* const pictures[kBackgroundSpriteCount] = {&gPicBoss1,     &gPicBoss2,     &gPicBoss3,
-                                                 &gPicBoss4Body, &gPicBoss5Body, &gPicBoss6Body,
-                                                 &gPicBoss7Body, &gPicBoss8Body};
+  struct Row {
+    int* picture;
+    int width, height;
+    float x, y;
+    int left, top;
+  };
+  const Row rows[kBackgroundSpriteCount] = {{&gPicBoss1, 440, 360, 100.0f, -181.5f, 100, -181},
+                                            {&gPicBoss2, 440, 380, 60.9f, -200.2f, 60, -200},
+                                            {&gPicBoss3, 460, 380, 90.5f, -0.5f, 90, 0},
+                                            {&gPicBoss4Body, 440, 380, 150.3f, 99.7f, 150, 99},
+                                            {&gPicBoss5Body, 380, 460, 130.7f, 10.6f, 130, 10},
+                                            {&gPicBoss6Body, 440, 400, 100.2f, -300.9f, 100, -300},
+                                            {&gPicBoss7Body, 500, 400, 70.4f, -50.5f, 70, -50},
+                                            {&gPicBoss8Body, 480, 380, 80.8f, -1.5f, 80, -1}};
+  // A colour of its own for each picture, so that another sprite's picture shows.
+  const auto colour = [](int k) { return static_cast<uint16_t>(0x1000 * (k + 1) + 0x21); };
   int saved[kBackgroundSpriteCount];
   for (int k = 0; k < kBackgroundSpriteCount; ++k) {
-    saved[k] = *pictures[k];
-    const uint16_t colour = static_cast<uint16_t>(0x1000 * (k + 1) + 0x21);
-    *pictures[k] = MakeObject(640, 480, [colour](int, int) { return colour; });
+    saved[k] = *rows[k].picture;
+    *rows[k].picture = MakeObject(640, 480, [c = colour(k)](int, int) { return c; });
   }
-  ResetBackgroundSprites();
-  BackgroundSprite& boss1 = gBackgroundSprites[0];
-  boss1.active = 1, boss1.x = 100.0f, boss1.y = -181.5f;  // rows from -181 (towards zero)
-  BackgroundSprite& boss5 = gBackgroundSprites[4];
-  boss5.active = 1, boss5.x = 130.7f, boss5.y = 200.2f;
-  std::fill(gBackSurface->pixels.begin(), gBackSurface->pixels.end(), uint16_t{0});
-  DrawBackgroundSprites();
-  std::map<uint16_t, int> shown;
-  for (int y = 0; y < 480; ++y)
-    for (int x = 0; x < 640; ++x) ++shown[Back(x, y)];
-  const uint16_t c1 = 0x1021, c5 = 0x5021;
-  // Boss 1: 440 x 360 from (100, -181); boss 5: 380 x 460 from (130, 200).
-  EXPECT_EQ(shown, (std::map<uint16_t, int>{
-                       {0, 640 * 480 - 440 * 179 - 380 * 280}, {c1, 440 * 179}, {c5, 380 * 280}}));
-  EXPECT_TRUE(Back(100, 0) == c1 && Back(539, 178) == c1);
-  EXPECT_TRUE(Back(130, 200) == c5 && Back(509, 479) == c5);
-  for (int k = 0; k < kBackgroundSpriteCount; ++k) *pictures[k] = saved[k];
+  for (int k = 0; k < kBackgroundSpriteCount; ++k) {
+    SCOPED_TRACE(k);
+    const Row& r = rows[k];
+    for (BackgroundSprite& other : gBackgroundSprites)
+      other = {0, 0, -1000.0f, 0.0f, 0, 0.0f, 0, 1};
+    gBackgroundSprites[k].x = r.x, gBackgroundSprites[k].y = r.y;
+    std::fill(gBackSurface->pixels.begin(), gBackSurface->pixels.end(), uint16_t{0});
+    DrawBackgroundSprites();
+    std::map<uint16_t, int> shown;
+    for (uint16_t p : gBackSurface->pixels) ++shown[p];
+    // The rows on the screen; the area and two opposite corners pin the rectangle.
+    const int top = std::max(r.top, 0), bottom = r.top + r.height, area = r.width * (bottom - top);
+    EXPECT_EQ(shown, (std::map<uint16_t, int>{{0, 640 * 480 - area}, {colour(k), area}}));
+    EXPECT_EQ(Back(r.left, top), colour(k));
+    EXPECT_EQ(Back(r.left + r.width - 1, bottom - 1), colour(k));
+  }
+  for (int k = 0; k < kBackgroundSpriteCount; ++k) *rows[k].picture = saved[k];
 }
 
 }  // namespace

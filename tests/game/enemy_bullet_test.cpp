@@ -8,25 +8,34 @@ namespace {
 using AimedShotTest = EnemyTest;
 using StreamTest = EnemyTest;
 
+// Each edge of the screen keeps a bullet on it and frees one half a pixel
+// beyond it; a bomb frees every flying bullet.
 TEST_F(AimedShotTest, BulletsStayInsideTheScreenBoundsIncludedAndAllVanishUnderABomb) {
-  const float places[][2] = {{640.0f, 100.0f}, {640.5f, 100.0f}, {100.0f, -16.0f},
-                             {100.0f, -16.5f}, {-16.0f, 480.0f}, {-16.5f, 480.0f}};
-  for (int i = 0; i < 5; ++i) {
-    gZak7AShot[i].alive = 1;
-    gZak7AShot[i].x = places[i][0];
-    gZak7AShot[i].y = places[i][1];
-    gZak7AShot[i].speed = 0.0f;
+  struct Place {
+    float x, y;
+    int kept;
+  };
+  const Place places[] = {{640.0f, 100.0f, 1}, {640.5f, 100.0f, 0}, {-16.0f, 100.0f, 1},
+                          {-16.5f, 100.0f, 0}, {100.0f, -16.0f, 1}, {100.0f, -16.5f, 0},
+                          {100.0f, 480.0f, 1}, {100.0f, 480.5f, 0}};
+  AimedShotRecord& s = gZak7AShot[0];
+  for (const Place& p : places) {
+    s.alive = 1;
+    s.x = p.x;
+    s.y = p.y;
+    s.speed = 0.0f;
+    MoveZak7AShot(0);
+    EXPECT_EQ(s.alive, p.kept) << p.x << ", " << p.y;
+    EXPECT_EQ(s.x, p.kept ? p.x : -500.0f) << p.x << ", " << p.y;
   }
-  MoveZak7AShot(0);
-  EXPECT_EQ(gZak7AShot[0].alive, 1);
-  EXPECT_EQ(gZak7AShot[1].alive, 0);
-  EXPECT_EQ(gZak7AShot[1].x, -500.0f);
-  EXPECT_EQ(gZak7AShot[2].alive, 1);
-  EXPECT_EQ(gZak7AShot[3].alive, 0);
-  EXPECT_EQ(gZak7AShot[4].alive, 1);
+  for (AimedShotRecord& b : gZak7AShot) {
+    b.alive = 1;
+    b.x = b.y = 100.0f;
+    b.speed = 0.0f;
+  }
   gBombActive = 1;
   MoveZak7AShot(0);
-  for (const AimedShotRecord& s : gZak7AShot) EXPECT_EQ(s.alive, 0);
+  for (const AimedShotRecord& b : gZak7AShot) EXPECT_EQ(b.alive, 0);
 }
 
 TEST_F(StreamTest, Zak8FiresItsThreeStreamsFromEachSlotWithTheirVelocities) {

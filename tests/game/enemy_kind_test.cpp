@@ -28,26 +28,28 @@ TEST_F(KindTest, SpawnStartsOnlyFreeSlotsWithTheirDrawsInOrder) {
   EXPECT_EQ(gZak1[2].vx, static_cast<float>(r[3] % 70 + 90));  // the next free slot
 }
 
+// Mode 1 for fifteen draws, then mode 0 (the one the stage runs draw), whose
+// copies are all plain and move the other way.
 TEST_F(KindTest, Zak1ExplodesInItsModesCopiesForThirtyDrawsThenIsFreeAndParked) {
   gZak1[0] = {0, 0, 0, 100.0f, 200.7f, 120.0f, 3.0f, 1, 1, 0};  // live, hitSkip set
   HitZak1(0);
-  const int s = gPicZbak3b;
+  const int s = gPicZbak3b, X = 100, Y = 200;
   for (int call = 0; call < 30; ++call) {
     const int f = call % 10;
-    gExplosionBlitMode = call < 15 ? 1 : 0;  // the stage runs draw mode 0
+    gExplosionBlitMode = call < 15 ? 1 : 0;
     const auto drawn = Render([] { DrawZak1(0); });
-    if (gExplosionBlitMode == 1) {
-      ASSERT_EQ(drawn, Render([&] {
-                  const int X = 100, Y = 200;
-                  DrawCopies({{Copy::kAdd, s, 80, X, Y},
-                              {Copy::kHalf, s, 80, X + 20 - 6 * f, Y + 20 - 6 * f},
-                              {Copy::kAdd, s, 80, X + 20 + 6 * f, Y + 20 + 2 * f},
-                              {Copy::kPlain, s, 80, X + 20 - 6 * f, Y + 20 + 6 * f},
-                              {Copy::kAdd, s, 80, X + 20 + f, Y + 20 - 6 * f}},
-                             f);
-                }))
-          << "draw call " << call;
-    }
+    const std::vector<Copy> mode1 = {{Copy::kAdd, s, 80, X, Y},
+                                     {Copy::kHalf, s, 80, X + 20 - 6 * f, Y + 20 - 6 * f},
+                                     {Copy::kAdd, s, 80, X + 20 + 6 * f, Y + 20 + 2 * f},
+                                     {Copy::kPlain, s, 80, X + 20 - 6 * f, Y + 20 + 6 * f},
+                                     {Copy::kAdd, s, 80, X + 20 + f, Y + 20 - 6 * f}};
+    const std::vector<Copy> mode0 = {{Copy::kPlain, s, 80, X, Y},
+                                     {Copy::kPlain, s, 80, X + 20 + 6 * f, Y + 20 + 6 * f},
+                                     {Copy::kPlain, s, 80, X + 20 - 6 * f, Y + 20 - 2 * f},
+                                     {Copy::kPlain, s, 80, X + 20 + 6 * f, Y + 20 - 6 * f},
+                                     {Copy::kPlain, s, 80, X + 20 - f, Y + 20 + 6 * f}};
+    ASSERT_EQ(drawn, Render([&] { DrawCopies(call < 15 ? mode1 : mode0, f); }))
+        << "draw call " << call;
     EXPECT_EQ(gZak1[0].vx + gZak1[0].vy, 0.0f);  // the wreck stops
     if (call < 29) {
       ASSERT_EQ(gZak1[0].alive, 1);

@@ -1,6 +1,7 @@
 // The fixed-speed aimed volleys of the Diver, Gunner and TwinGunZak kinds:
 // every free bullet starts at the muzzle of one origin slot of its own kind,
 // and the TwinGunZakC and D craft fire theirs only in the extra mode.
+#include <utility>
 #include <vector>
 
 #include "enemies/divers.h"
@@ -47,19 +48,32 @@ void ParkAll() { ParkRecords(AllShots()); }
 
 int LiveShots() { return static_cast<int>(LiveRecords(AllShots()).size()); }
 
+// Puts slots 0 and 1 of volley i's kind at places of volley i's own and
+// returns the place of its origin slot.
+std::pair<float, float> PlaceOrigins(size_t i) {
+  const Volley& v = kVolleys[i];
+  const float shift = 10.0f * static_cast<float>(i);
+  const std::pair<float, float> at[] = {{100.0f + shift, 30.0f + shift / 2},
+                                        {200.0f + shift, 60.0f + shift / 2}};
+  for (int slot : {0, 1}) v.place(slot, at[slot].first, at[slot].second);
+  return at[v.origin];
+}
+
 using EnemyVolleyTest = AttackTest;
 
+// Every kind's slots stand apart from every other kind's, so a volley fired
+// from another kind's slots shows.
 TEST_F(EnemyVolleyTest, EachFireStartsItsFreeBulletsAtItsOriginSlotsMuzzle) {
-  for (const Volley& v : kVolleys) {
+  for (size_t i = 0; i < std::size(kVolleys); ++i) PlaceOrigins(i);
+  for (size_t i = 0; i < std::size(kVolleys); ++i) {
+    const Volley& v = kVolleys[i];
     SCOPED_TRACE(v.name);
     ParkAll();
-    v.place(0, 100.0f, 30.0f);
-    v.place(1, 200.0f, 60.0f);
+    const auto [originX, originY] = PlaceOrigins(i);
     v.shots[2].alive = 1;  // a flying bullet keeps its place
     v.shots[2].x = 7.0f;
     v.fire(4);  // whichever slot asks, the origin slot fires
-    const float x = (v.origin == 0 ? 100.0f : 200.0f) + v.mx;
-    const float y = (v.origin == 0 ? 30.0f : 60.0f) + v.my;
+    const float x = originX + v.mx, y = originY + v.my;
     for (int k = 0; k < v.count; ++k) {
       const AimedShotRecord& s = v.shots[k];
       EXPECT_EQ(s.alive, 1) << k;
@@ -88,7 +102,7 @@ TEST_F(EnemyVolleyTest, DiverAndGunnerVolleysStringOutAtFixedSpeeds) {
 }
 
 // A TwinGunZakC or D craft in its second band fires Shot1, in its third Shot2,
-// and only while the extra mode is on, whatever the difficulty.
+// and only while the extra mode is on, at either difficulty.
 TEST_F(EnemyVolleyTest, TwinGunZakCAndDFireInTheirBandsOnlyInTheExtraMode) {
   struct Craft {
     WaveZakRecord* slots;
@@ -99,11 +113,12 @@ TEST_F(EnemyVolleyTest, TwinGunZakCAndDFireInTheirBandsOnlyInTheExtraMode) {
                           {gTwinGunZakD, MoveTwinGunZakD, gTwinGunZakDShot1, gTwinGunZakDShot2}};
   gFrameScale = 0.0f;  // the craft and their phase clocks stand still
   for (const Craft& c : crafts) {
-    for (int extra : {0, 1}) {
+    for (const auto& [difficulty, extra] : {std::pair{1, 0}, {2, 0}, {1, 1}, {2, 1}}) {
       for (float t : {15.0f, 25.0f}) {
-        SCOPED_TRACE(testing::Message() << "extra " << extra << " t " << t);
+        SCOPED_TRACE(testing::Message()
+                     << "difficulty " << difficulty << " extra " << extra << " t " << t);
         ParkAll();
-        gDifficulty = 2;
+        gDifficulty = difficulty;
         gDifficultyExtra = extra;
         for (int s = 0; s < 5; ++s) c.slots[s] = WaveZakRecord{};
         c.slots[0] = {0, 0, 0, 0, t, 100.0f, 100.0f, 0, 0, 0, 1, 0};
