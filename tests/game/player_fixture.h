@@ -1,7 +1,7 @@
 // Plays stage 1 on the headless backend and lets a test act before chosen
 // frames: the hook of frame f sees the state that frame f - 1 left. A hook
-// whose frame never comes fails the test, so checks inside it cannot pass
-// unrun.
+// whose frame never comes, or a run that ends before its frames, fails the
+// test, so checks inside hooks cannot pass unrun.
 #pragma once
 #include <algorithm>
 #include <cmath>
@@ -38,7 +38,14 @@ class PlayerTest : public GameTest {
   // Runs `f` before every frame.
   void Every(std::function<void(int)> f) { every_.push_back(std::move(f)); }
 
+  // Runs `frames` frames; the test fails if the run ends before them.
   void RunFrames(int frames) {
+    RunAtMost(frames);
+    EXPECT_EQ(headless::FrameIndex(), frames) << "the run ended early";
+  }
+
+  // Runs up to `frames` frames, for a test that closes the run itself.
+  void RunAtMost(int frames) {
     headless::OnFrame([this](int f) {
       for (auto& g : every_) g(f);
       if (auto it = at_.find(f); it != at_.end()) {
