@@ -25,6 +25,7 @@ An empty replacement deletes the fragment (a dropped call).
 """
 import argparse
 import concurrent.futures
+import hashlib
 import os
 import pathlib
 import queue
@@ -196,7 +197,9 @@ def main():
                     " for faults that only read or write out of bounds (tagged so in the list)")
     ap.add_argument("--check", action="store_true", help="only check that every entry is found")
     ap.add_argument("--source", default=str(ROOT), help="the tree to copy (default: this one)")
-    ap.add_argument("--work", default=f"/tmp/vorendalite-mutate-{os.getuid()}")
+    # One scratch folder per tree, so that runs from two checkouts never share it.
+    tree = hashlib.sha1(str(ROOT).encode()).hexdigest()[:8]
+    ap.add_argument("--work", default=f"/tmp/vorendalite-mutate-{os.getuid()}-{tree}")
     ap.add_argument("--report", default=str(ROOT / "build" / "mutation-report.md"))
     args = ap.parse_args()
 
