@@ -39,7 +39,8 @@ const StageBackground kStages[] = {
 
 void PrintTo(const StageBackground& s, std::ostream* os) { *os << s.name; }
 
-// The last particle is drawn last, over nothing else, where the test reads it.
+// The last particle, drawn after the others where nothing else draws: the test
+// reads its pixel.
 constexpr int kProbe = kParticleCount - 1;
 constexpr int kProbeX = 600, kProbeY = 450;
 constexpr uint32_t kSeed = 4242;
