@@ -25,9 +25,13 @@ TEST_F(LaserTest, TheLaserMovesInWholePixelsAndIsFreedPastMinus270ThenRefiresAtT
   EXPECT_EQ(gZak51ALaser.alive, 1);
   MoveZak51ALaser();
   EXPECT_EQ(gZak51ALaser.alive, 0);
+  // Each laser fires from its own craft's truncated place, 85 right and 95 down.
   Place(gZak51A, 200.0f, 50.0f);
+  Place(gZak51B, 120.9f, 80.6f);
   FireZak51ALaser();
-  EXPECT_EQ(gZak51ALaser.x, 285);
+  FireZak51BLaser();
+  EXPECT_TRUE(gZak51ALaser.x == 285 && gZak51ALaser.y == 145);
+  EXPECT_TRUE(gZak51BLaser.x == 205 && gZak51BLaser.y == 175);
   EXPECT_EQ(gZak51ALaser.width, 0);
   EXPECT_EQ(gZak51ALaser.speed, 520.0f);
   // Below the screen the laser is freed whatever alive says; a bomb leaves it alone.
@@ -52,20 +56,25 @@ TEST_F(LaserTest, TheStripGrowsFourPixelsPerDrawUpTo240WhateverTheFrameTime) {
             Render([] { koDraw::Blit(100, 200, gPicLz1, 0, 0, 240, 20); }));
 }
 
-TEST_F(LaserTest, AtFullWidthTheShipIsHitFrom60LeftTo210RightAnd54AboveTo14Below) {
+// The box widens with the strip: from 60 left of it to 30 short of its right
+// end (210 at the full 240), and from 54 above to 14 below.
+TEST_F(LaserTest, TheShipIsHitFrom60LeftTo30ShortOfTheStripsEndAnd54AboveTo14Below) {
   struct Case {
+    int width;     // after the draw's growth
     float dx, dy;  // ship minus laser
     int hit;
   };
-  const Case cases[] = {{-60, -54, 1},  {210, 14, 1},   {-60.5f, 0, 0},
-                        {210.5f, 0, 0}, {0, -54.5f, 0}, {0, 14.5f, 0}};
+  const Case cases[] = {{240, -60, -54, 1},  {240, 210, 14, 1},   {240, -60.5f, 0, 0},
+                        {240, 210.5f, 0, 0}, {240, 0, -54.5f, 0}, {240, 0, 14.5f, 0},
+                        {4, -26, 0, 1},      {4, -25.5f, 0, 0},   {100, 70, 0, 1},
+                        {100, 70.5f, 0, 0},  {100, -60.5f, 0, 0}};
   for (const Case& c : cases) {
-    gZak51ALaser = {240, 300, 200, 520.0f, 1};
+    gZak51ALaser = {c.width - 4, 300, 200, 520.0f, 1};
     gPlayerX = 300.0f + c.dx;
     gPlayerY = 200.0f + c.dy;
     gPlayerAlive = 1;
     DrawZak51ALaser();
-    EXPECT_EQ(gPlayerAlive, 1 - c.hit) << c.dx << ", " << c.dy;
+    EXPECT_EQ(gPlayerAlive, 1 - c.hit) << c.width << ": " << c.dx << ", " << c.dy;
     EXPECT_EQ(gZak51ALaser.alive, 1);  // the laser flies on
   }
 }
@@ -133,6 +142,41 @@ TEST_F(BeamTest, Beam1FallsStraightAndBeam2SpreadsEverySlotSidewaysWhileFalling)
   EXPECT_EQ(gZak50BBeam2[5].y, 500.0f);
   EXPECT_EQ(gZak50BBeam2[5].speed, 0.0f);
   EXPECT_EQ(gZak50BBeam1[4].x, -500.0f);
+}
+
+// Each family draws all twenty slots of its own table, free ones too, each in
+// the cell of its side of the pair: Beam1 one cell for both, Beam2 two.
+TEST_F(BeamTest, EachFamilyDrawsEverySlotOfItsOwnInItsPairsCells) {
+  struct Family {
+    AimedShotRecord* slots;
+    void (*draw)(int);
+    int cells[2];  // source left of the even and the odd slot
+  };
+  const Family families[] = {{gZak50BBeam1, DrawZak50BBeam1, {120, 120}},
+                             {gZak50BBeam2, DrawZak50BBeam2, {80, 160}},
+                             {gZak51ABeam1, DrawZak51ABeam1, {120, 120}},
+                             {gZak51ABeam2, DrawZak51ABeam2, {80, 160}}};
+  // Every family on a row of its own, every third slot live.
+  const auto x = [](int slot) { return 10 + 30 * slot; };
+  const auto y = [](int family) { return 20 + 110 * family; };
+  for (int k = 0; k < 4; ++k)
+    for (int i = 0; i < 20; ++i) {
+      AimedShotRecord& s = families[k].slots[i];
+      s = AimedShotRecord{};
+      s.x = static_cast<float>(x(i)) + 0.7f;  // drawn at the truncated place
+      s.y = static_cast<float>(y(k)) + 0.7f;
+      s.alive = i % 3 == 0;
+    }
+  for (int k = 0; k < 4; ++k) {
+    const Family& f = families[k];
+    EXPECT_EQ(Render([&f] { f.draw(0); }), Render([&] {
+                for (int i = 0; i < 20; ++i) {
+                  const int left = f.cells[i % 2];
+                  koDraw::Blit(x(i), y(k), gPicBeam, left, 0, left + 40, 40);
+                }
+              }))
+        << "family " << k;
+  }
 }
 
 }  // namespace

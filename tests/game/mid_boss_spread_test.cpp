@@ -29,6 +29,8 @@ const std::vector<SpreadKind>& Kinds() {
   static const std::vector<SpreadKind> kinds = {
       {SPREAD(Zak52), 10, 20, 10, 3, 20, 5, -59},
       {SPREAD(Zak60A), 12, 12, 5, 2, 10, 5, -139},
+      {SPREAD(Zak60B), 12, 12, 5, 2, 10, 5, -139},
+      {SPREAD(Zak60C), 12, 12, 5, 2, 10, 5, -139},
   };
   return kinds;
 }
@@ -60,23 +62,27 @@ TEST_F(MidBossSpreadTest, TheTickStartsSlots1To12EveryFourthCallAndWrapsAt48) {
   }
 }
 
+// Each kind's craft stands at a place of its own, so a spread that leaves
+// another craft's muzzle shows.
 TEST_F(MidBossSpreadTest, FireStartsEachFreeRowAtTheTruncatedMuzzleWithTheClocksSteps) {
-  for (const SpreadKind& k : Kinds()) {
-    *k.x = 100.9f;
-    *k.y = -20.5f;  // truncated toward zero: -20
+  for (size_t n = 0; n < Kinds().size(); ++n) {
+    const SpreadKind& k = Kinds()[n];
+    const int dx = 10 * static_cast<int>(n), dy = -10 * static_cast<int>(n);
+    *k.x = 100.9f + static_cast<float>(dx);
+    *k.y = -20.5f + static_cast<float>(dy);  // truncated toward zero: -20 + dy
     *k.clock = 649;
     k.mid[3].stepY = 77;
     k.fire(3);
     EXPECT_EQ(k.mid[3].alive, 1) << k.name;
-    EXPECT_EQ(k.mid[3].x, 200);
-    EXPECT_EQ(k.mid[3].y, 40);
+    EXPECT_EQ(k.mid[3].x, 200 + dx);
+    EXPECT_EQ(k.mid[3].y, 40 + dy);
     EXPECT_EQ(k.mid[3].stepX, k.midSlow);
     EXPECT_EQ(k.mid[3].stepY, 77);  // the straight row has no vertical step
     EXPECT_EQ(k.up[3].alive, 1);
-    EXPECT_EQ(k.up[3].y, 10);
+    EXPECT_EQ(k.up[3].y, 10 + dy);
     EXPECT_EQ(k.up[3].stepX, k.slantSlowX);
     EXPECT_EQ(k.up[3].stepY, k.slantSlowY);
-    EXPECT_EQ(k.down[3].y, 70);
+    EXPECT_EQ(k.down[3].y, 70 + dy);
     EXPECT_EQ(k.down[3].stepY, k.slantSlowY);
     // From clock 650 on the fast steps; a busy row is left as it is.
     *k.clock = 650;

@@ -110,7 +110,9 @@ TEST_F(ShipExtrasTest, TypeTwoFiresUpwardsWithItsSideAndOuterPairs) {
   RunFrames(kPlay + 1);
 }
 
-// Ship type 2 draws its muzzle flash once after a fire call, then its live shots.
+// Ship type 2 draws its muzzle flash once after a fire call, then the live
+// shots of its three families, each at a place of its own; the free slots,
+// all at (0, 0), draw nothing.
 TEST_F(ShipExtrasTest, TypeTwoDrawsTheFlashOnceAndItsLiveShots) {
   At(kPlay, [] {
     const PaintedObjectZero painted;  // the flash and the type-2 shots draw it
@@ -120,6 +122,7 @@ TEST_F(ShipExtrasTest, TypeTwoDrawsTheFlashOnceAndItsLiveShots) {
     gPlayerX = 300.7f, gPlayerY = 300.2f;
     gShotBMain[4] = PlayerShot{100, 50, 0, 20, 1};
     gShotBRight[7] = PlayerShot{400, 50, 6, 20, 1};
+    gShotBLeft[2] = PlayerShot{200, 350, 6, 20, 1};
     const auto shown = [](int x0, int y0, int w, int h) {
       int n = 0;
       for (int y = y0; y < y0 + h; ++y)
@@ -134,7 +137,8 @@ TEST_F(ShipExtrasTest, TypeTwoDrawsTheFlashOnceAndItsLiveShots) {
       EXPECT_EQ(shown(295, 285, 70, 36), flash ? 70 * 36 : 0);  // at the ship - (5, 15)
       EXPECT_EQ(shown(100, 50, 120, 60), 120 * 60);
       EXPECT_EQ(shown(400, 50, 60, 60), 60 * 60);
-      EXPECT_EQ(shown(0, 0, 640, 480), (flash ? 70 * 36 : 0) + 120 * 60 + 60 * 60);
+      EXPECT_EQ(shown(200, 350, 60, 60), 60 * 60);
+      EXPECT_EQ(shown(0, 0, 640, 480), (flash ? 70 * 36 : 0) + 120 * 60 + 2 * 60 * 60);
       EXPECT_EQ(gShotFlash, 0);
     }
     gShipType = 1;

@@ -65,8 +65,10 @@ TEST_F(GameTest, HudShowsItsFieldsWithTheirLabels) {
         if (gBackSurface->Row(y + j)[x + i] != 0) return false;
     return true;
   };
+  bool drawn = false;
   headless::OnFrame([&](int f) {
     if (f != 2) return;
+    drawn = true;
     gScore = -1997;
     gHighScore = 12345;
     gLives = -1;
@@ -96,6 +98,7 @@ TEST_F(GameTest, HudShowsItsFieldsWithTheirLabels) {
   });
   headless::Close(3);
   Run();
+  EXPECT_TRUE(drawn);  // the checks above ran
 }
 
 }  // namespace

@@ -20,14 +20,21 @@ void EnterStage(int scene) {
   ChangeScene(scene, 3, 30);
 }
 
-// Stages 2 and 3 hold the ship from their entry until their clock, 20 and 18
-// units a second, reaches exactly 16; stage 1 keeps a lock.
+// Stages 2 to 8 hold the ship from their entry until their clock, at each
+// stage's own speed, reaches exactly 16; stage 1 keeps a lock.
 TEST_F(StageFrameTest, LaterStagesHoldTheShipUntilTheirClockReaches16) {
   const float justBelow = std::nextafter(16.0f, 0.0f);
-  std::vector<int> locked;
+  std::vector<int> locked, expected;
   int f = kPlay;
-  for (auto [scene, speed] :
-       {std::pair{SceneStage1, 20.0f}, {SceneStage2, 20.0f}, {SceneStage3, 18.0f}}) {
+  for (auto [scene, speed] : {std::pair{SceneStage1, 20.0f},
+                              {SceneStage2, 20.0f},
+                              {SceneStage3, 18.0f},
+                              {SceneStage4, 16.0f},
+                              {SceneStage5, 14.0f},
+                              {SceneStage6, 13.0f},
+                              {SceneStage7, 20.0f},
+                              {SceneStage8, 20.0f}}) {
+    expected.insert(expected.end(), {1, 1, scene == SceneStage1 ? 1 : 0});
     At(f, [scene] {
       if (scene == SceneStage1)
         gControlLocked = 1;
@@ -46,15 +53,15 @@ TEST_F(StageFrameTest, LaterStagesHoldTheShipUntilTheirClockReaches16) {
     f += 5;
   }
   RunFrames(f);
-  EXPECT_EQ(locked, (std::vector<int>{1, 1, 1, 1, 1, 0, 1, 1, 0}));
+  EXPECT_EQ(locked, expected);
 }
 
-// The power item moves 10 pixels a frame: stages 1 and 3 draw it where it
-// was, stage 2 where it has moved to.
+// The power item moves 10 pixels a frame: every stage draws it where it was
+// but stage 2, which draws it where it has moved to.
 TEST_F(StageFrameTest, OnlyStage2MovesThePowerItemBeforeDrawingIt) {
   constexpr uint16_t kItem = 0xFFE0;
   std::vector<int> drawn;  // columns 295 and 355: only a draw at 290 or at 300 covers them
-  for (int scene : {SceneStage1, SceneStage2, SceneStage3}) {
+  for (int scene = SceneStage1; scene <= SceneStage8; ++scene) {
     const int f = kPlay + scene - SceneStage1;
     At(f, [&, scene] {
       if (scene == SceneStage1)
@@ -67,10 +74,10 @@ TEST_F(StageFrameTest, OnlyStage2MovesThePowerItemBeforeDrawingIt) {
       gPowerItem = PowerItem{300.0f, 300.0f, 600.0f, 0, 1, 0, {0, 0}};
     });
   }
-  At(kPlay + 3,
+  At(kPlay + 8,
      [&] { drawn.push_back((Pixel(295, 330) == kItem) * 10 + (Pixel(355, 330) == kItem)); });
-  RunFrames(kPlay + 4);
-  EXPECT_EQ(drawn, (std::vector<int>{1, 10, 1}));
+  RunFrames(kPlay + 9);
+  EXPECT_EQ(drawn, (std::vector<int>{1, 10, 1, 1, 1, 1, 1, 1}));
 }
 
 // A bomb flag without the fire flag off: stage 1 leaves the bomb alone,
