@@ -46,6 +46,7 @@ TEST_F(GameTest, TheTitlePictureIsTheFirstFrameAndEscapeSavesTheHighScore) {
   });
   headless::TapKey(3, plat::kVkEscape);
   EXPECT_EQ(Run(), 0);
+  ASSERT_FALSE(title.empty()) << "frame 1 never came";
   EXPECT_EQ(shown, title);                 // the whole screen is the title picture
   EXPECT_TRUE(headless::Boxes().empty());  // every generated picture and sound loaded
   EXPECT_EQ(std::filesystem::file_size("score.dat"), 255u);
