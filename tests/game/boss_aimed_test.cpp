@@ -41,7 +41,7 @@ TEST_F(AimedVolleyTest, AGroupOfFiveFansOutAboutTheAimAndTurnsWholeWhenAimingLef
     EXPECT_NEAR(gBoss1AimedVolley2[m].angle, -base + (m - 2) * 12.0f * kDeg + kPi, 1e-5) << m;
 }
 
-TEST_F(AimedVolleyTest, MoveStepsYThenXAndFreesStrictlyBeyondTheScreen) {
+TEST_F(AimedVolleyTest, MoveFreesStrictlyBeyondEachScreenEdgeAndTheStringsBeyond540) {
   ResetAll();
   gFrameScale = 0.5f;
   auto place = [](int slot, float x, float y, float angle) {

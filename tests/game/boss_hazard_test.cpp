@@ -51,6 +51,35 @@ TEST_F(HazardTest, AContactCosts2000OnceAndTheBlockFliesOnThroughBombsAndHits) {
   }
 }
 
+// The path kinds' box is their own: x from +10 to +37, y from -44 to +44, each
+// edge inclusive. A block whose clock lies between two windows stands still.
+TEST_F(HazardTest, ThePathKindsBoxReaches37RightAnd44UpAndDownInclusive) {
+  gPlayerX = 300.0f, gPlayerY = 200.0f;
+  gFrameScale = 0.0f;
+  const struct {
+    const char* name;
+    HazardSlot* slots;
+    void (*move)();
+  } kinds[] = {{"Boss1Hazard2", gBoss1Hazard2, MoveBoss1Hazard2},
+               {"Boss1Hazard3", gBoss1Hazard3, MoveBoss1Hazard3},
+               {"Boss1Hazard4", gBoss1Hazard4, MoveBoss1Hazard4},
+               {"Boss1Hazard5", gBoss1Hazard5, MoveBoss1Hazard5}};
+  struct Case {
+    int32_t rx, ry;
+    bool hits;
+  };
+  for (const auto& k : kinds)
+    for (const Case c : {Case{10, -44, true}, Case{37, 44, true}, Case{9, 0, false},
+                         Case{38, 0, false}, Case{20, -45, false}, Case{20, 45, false}}) {
+      ResetAllHazards();
+      gPlayerAlive = 1;
+      k.slots[0] = {10.5f, 300 + c.rx, 200 + c.ry, 10, 0, 1};
+      k.move();
+      ASSERT_TRUE(k.slots[0].x == 300 + c.rx && k.slots[0].y == 200 + c.ry);  // stood still
+      EXPECT_EQ(gPlayerAlive, c.hits ? 0 : 1) << k.name << ": " << c.rx << "," << c.ry;
+    }
+}
+
 TEST_F(HazardTest, ThePathClockRestartsAt251WithOrWithoutTheLastStep) {
   gFrameScale = 1.0f / 110.0f;  // one clock unit per frame
   gBoss1Hazard2[0] = {250.0f, 300, 100, 10, 0, 1};

@@ -1,6 +1,6 @@
 // Enemy kinds on the engine's screen without a running stage: every table at
-// its reset values, one-colour pictures for the bodies and patterned strips
-// for the explosions and bullets, a fixed frame time, the ship at a known place.
+// its reset values, patterned strips of their own for the bodies, explosions
+// and bullets, a fixed frame time, the ship at a known place.
 #pragma once
 #include <functional>
 #include <vector>
@@ -41,7 +41,7 @@ class EnemyTest : public DrawTest {
     gPlayerAlive = 1;
     gBombActive = 0;
     gExplosionBlitMode = 1;
-    // Strips whose frames differ in every pixel, so a wrong source shows.
+    // Strips of their own (see Strip), so a wrong picture or a wrong cell shows.
     gPicZbak2b = Strip(80, 8);
     gPicZbak3b = Strip(80, 10);
     gPicZbak6b = Strip(40, 8);
@@ -58,11 +58,24 @@ class EnemyTest : public DrawTest {
     DrawTest::TearDown();
   }
 
-  int Strip(int size, int frames) {
-    return MakeObject(size * frames, size, [size](int x, int y) {
-      return static_cast<uint16_t>(((x / size + 1) << 11) | ((x % size % 64) << 5) | (y % 32));
+  // A strip of `frames` square cells. Red numbers the cell, so the cells of one
+  // strip differ in every pixel; green holds the column plus twice a tag of the
+  // picture's own, so two pictures differ in every pixel whichever cells are
+  // compared, also after a half blend. No pixel is black, the key colour.
+  int Strip(int size, int frames) { return Cells(size, size, frames); }
+  // One w x h cell of the same pattern, with a tag of its own.
+  int Picture(int w, int h) { return Cells(w, h, 1); }
+
+ private:
+  int Cells(int w, int h, int frames) {
+    const int tag = tags_++;
+    EXPECT_LT(tag, 32) << "green repeats its tags";
+    EXPECT_LT(frames, 32) << "red repeats its cells";
+    return MakeObject(w * frames, h, [w, tag](int x, int y) {
+      return static_cast<uint16_t>(((x / w + 1) << 11) | ((x % w + 2 * tag) % 64 << 5) | (y % 32));
     });
   }
+  int tags_ = 0;
 
  public:
   // The back surface after `draw` on a cleared screen.

@@ -28,6 +28,32 @@ class LargeKindTest : public LargeTest {
   }
 };
 
+// Each kind stands at a place of its own and shows its own body.
+TEST_F(LargeKindTest, EachKindShowsItsOwnBodyAtItsTruncatedCorner) {
+  const struct {
+    const char* name;
+    LargeZakState& state;
+    void (*draw)(int);
+    const int& picture;
+    int w, h;
+  } kinds[] = {{"Zak50A", gZak50A, DrawZak50A, gPicZak50, 200, 160},
+               {"Zak50B", gZak50B, DrawZak50B, gPicZak50, 200, 160},
+               {"Zak50C", gZak50C, DrawZak50C, gPicZak50, 200, 160},
+               {"Zak51A", gZak51A, DrawZak51A, gPicZak51, 270, 190},
+               {"Zak51B", gZak51B, DrawZak51B, gPicZak51, 270, 190},
+               {"Zak54A", gZak54A, DrawZak54A, gPicZak54, 200, 150},
+               {"Zak54B", gZak54B, DrawZak54B, gPicZak54, 200, 150},
+               {"Zak54C", gZak54C, DrawZak54C, gPicZak54, 200, 150}};
+  int n = 0;
+  for (const auto& k : kinds) {
+    const int x = 10 + 40 * n, y = 5 + 30 * n++;
+    Place(k.state, static_cast<float>(x) + 0.8f, static_cast<float>(y) + 0.3f);
+    EXPECT_EQ(Render([&k] { k.draw(0); }),
+              Render([&] { koDraw::Blit(x, y, k.picture, 0, 0, k.w, k.h); }))
+        << k.name;
+  }
+}
+
 // The entry height adds one draw and subtracts the next.
 TEST_F(LargeKindTest, Zak54AddsOneDrawAndSubtractsTheNext) {
   const std::vector<int> r = NextRands(2);

@@ -141,4 +141,31 @@ TEST_F(MidBossSpreadTest, BulletsStepPerCallAndAreFreedWhereTheyArePastTheLeftEd
   }
 }
 
+// One live bullet in each row of each kind, the rows side by side and each
+// kind lower down than the last, and a free one on the screen: each Draw shows
+// its own three rows whole, each from its own picture, and skips the free one.
+TEST_F(MidBossSpreadTest, EachDrawShowsItsOwnRowsPicturesAndSkipsFreeBullets) {
+  const struct {
+    void (*draw)(int);
+    const int* pictures[3];  // mid, up, down
+    int width;               // of every row's bullet, 40 high
+  } looks[] = {{DrawZak52Spread, {&gPicBlzs1, &gPicBlzs2, &gPicBlzs3}, 60},
+               {DrawZak60ASpread, {&gPicBlzs2_1, &gPicBlzs2_2, &gPicBlzs2_3}, 140},
+               {DrawZak60BSpread, {&gPicBlzs2_1, &gPicBlzs2_2, &gPicBlzs2_3}, 140},
+               {DrawZak60CSpread, {&gPicBlzs2_1, &gPicBlzs2_2, &gPicBlzs2_3}, 140}};
+  for (size_t n = 0; n < Kinds().size(); ++n) {
+    const SpreadKind& k = Kinds()[n];
+    const auto& look = looks[n];
+    SpreadShotRecord* rows[3] = {k.mid, k.up, k.down};
+    const int y = 20 + 60 * static_cast<int>(n);
+    for (int r = 0; r < 3; ++r) rows[r][r + 1] = {0, 10 + 170 * r, y, 0, 0, 1};
+    k.mid[5] = {0, 500, 400, 0, 0, 0};
+    EXPECT_EQ(Render([&look] { look.draw(0); }), Render([&] {
+                for (int r = 0; r < 3; ++r)
+                  koDraw::Blit(10 + 170 * r, y, *look.pictures[r], 0, 0, look.width, 40);
+              }))
+        << k.name;
+  }
+}
+
 }  // namespace

@@ -25,6 +25,28 @@ TEST_F(MidBossBodyTest, AnExplosionRuns32DrawsThenFreesTheCraftButKeepsItDying) 
   EXPECT_EQ(gZak52.hitSkip, 1);
 }
 
+// Each craft stands at a place of its own and shows its own body whole.
+TEST_F(MidBossBodyTest, EachCraftShowsItsOwnBodyWholeAtItsTruncatedCorner) {
+  const struct {
+    const char* name;
+    void (*draw)();
+    float *x, *y;
+    const int& picture;
+    int w, h;
+  } crafts[] = {{"Zak52", DrawZak52, &gZak52.x, &gZak52.y, gPicZak52, 260, 200},
+                {"Zak60A", DrawZak60A, &gZak60A.x, &gZak60A.y, gPicZak60, 240, 180},
+                {"Zak60B", DrawZak60B, &gZak60B.x, &gZak60B.y, gPicZak60, 240, 180},
+                {"Zak60C", DrawZak60C, &gZak60C.x, &gZak60C.y, gPicZak60, 240, 180}};
+  int n = 0;
+  for (const auto& c : crafts) {
+    const int x = 10 + 100 * n, y = 20 + 60 * n++;
+    *c.x = static_cast<float>(x) + 0.9f;
+    *c.y = static_cast<float>(y) + 0.5f;
+    EXPECT_EQ(Render(c.draw), Render([&] { koDraw::Blit(x, y, c.picture, 0, 0, c.w, c.h); }))
+        << c.name;
+  }
+}
+
 // Each Zak60 hit marks its own craft dying and leaves its twins alone.
 TEST_F(MidBossBodyTest, EachZak60HitMarksOnlyItsOwnCraft) {
   Zak60State* crafts[] = {&gZak60A, &gZak60B, &gZak60C};

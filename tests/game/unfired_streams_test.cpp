@@ -1,6 +1,7 @@
 // The straight streams that no stage fires (Big90B's five, VolleyZakB's five,
 // VolleyZakC's and Convoy90's fifth) through their own named operations:
 // each leaves its own kind's slots at its stream's muzzle and velocity.
+#include <iterator>
 #include <vector>
 
 #include "enemies/big90.h"
@@ -49,14 +50,19 @@ void Clear(const Row& r) { ParkRecords(Tables<ShotRecord>{{r.shots, r.count}}); 
 
 using UnfiredStreamTest = AttackTest;
 
+// Each row places its owner's slots apart from every other row's (the kinds
+// share the stream numbers and their tables stay placed), so a stream that
+// fires from another kind's slots misses its muzzles.
 TEST_F(UnfiredStreamTest, FireStartsEachFreeBulletAtItsSlotsMuzzleAndMoveFliesIt) {
   gPlayerAlive = 0;
   gFrameScale = 0.1f;
-  for (const Row& r : kRows) {
+  for (int n = 0; n < static_cast<int>(std::size(kRows)); ++n) {
+    const Row& r = kRows[n];
     SCOPED_TRACE(r.name);
     const Flight& f = kFlights[r.stream - 1];
+    const float x0 = 100.0f + 7.0f * n, y0 = 20.0f + 3.0f * n;
     Clear(r);
-    for (int i = 0; i < r.count; ++i) r.place(i, 100.0f + 50.0f * i, 20.0f + 10.0f * i);
+    for (int i = 0; i < r.count; ++i) r.place(i, x0 + 50.0f * i, y0 + 10.0f * i);
     r.shots[1].alive = 1;  // a flying bullet is left where it is
     r.shots[1].x = 7.0f;
     r.fire(0);
@@ -67,13 +73,13 @@ TEST_F(UnfiredStreamTest, FireStartsEachFreeBulletAtItsSlotsMuzzleAndMoveFliesIt
         EXPECT_EQ(s.x, 7.0f);
         continue;
       }
-      EXPECT_EQ(s.x, 100.0f + 50.0f * i + f.mx) << i;
-      EXPECT_EQ(s.y, 20.0f + 10.0f * i + f.my) << i;
+      EXPECT_EQ(s.x, x0 + 50.0f * i + f.mx) << i;
+      EXPECT_EQ(s.y, y0 + 10.0f * i + f.my) << i;
     }
     r.move(0);
     const ShotRecord& s = r.shots[0];
-    EXPECT_FLOAT_EQ(s.y, 20.0f + f.my + kFall * 0.1f);
-    EXPECT_FLOAT_EQ(s.x, 100.0f + f.mx + f.vx * 0.1f);
+    EXPECT_FLOAT_EQ(s.y, y0 + f.my + kFall * 0.1f);
+    EXPECT_FLOAT_EQ(s.x, x0 + f.mx + f.vx * 0.1f);
     Clear(r);
   }
 }

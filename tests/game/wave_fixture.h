@@ -37,6 +37,7 @@ class WaveTest : public EnemyTest {
   void SetUp() override {
     EnemyTest::SetUp();
     gPicZak12 = Strip(100, 5);  // five cells that differ in every pixel
+    for (int* body : {&gPicTwinGunZakB, &gPicTwinGunZakC, &gPicTwinGunZakD}) *body = Strip(100, 5);
     gPicZak4 = Strip(90, 1);
     gPicVal11 = Strip(16, 1);
     gPicVal201 = Strip(20, 10);  // room for the start frames beyond the 7 that cycle
@@ -44,6 +45,10 @@ class WaveTest : public EnemyTest {
     gPicTargetMarker = Strip(60, 1);
     gDifficulty = 1;
     gDifficultyExtra = 0;
+  }
+  void TearDown() override {
+    gPicTwinGunZakB = gPicTwinGunZakC = gPicTwinGunZakD = kNoPicture;  // never loaded by the game
+    EnemyTest::TearDown();
   }
 
   // Puts the slot in flight at (x, y) with its phase clock at t.

@@ -186,22 +186,37 @@ TEST_F(WaveScriptTest, AFreedZak4KeepsItsLockedMarkerOnlyInsideItsKindsKeepArea)
 
 using WaveDrawTest = WaveTest;
 
-TEST_F(WaveDrawTest, TwinGunZakDrawsEveryCellWhoseBandHoldsTheClockAndNoneAbove100) {
+// Each kind shows the cells of its own body; the other kinds' slots stay parked.
+TEST_F(WaveDrawTest, EachTwinGunZakDrawsItsOwnCellsWhoseBandHoldsTheClockAndNoneAbove100) {
   const struct {
     float t;
     std::vector<int> cells;
   } cases[] = {{0, {0}},     {5, {0}},     {10, {0, 1}}, {15.5f, {1}}, {20, {1, 2}},
                {30, {2, 3}}, {40, {3, 4}}, {100, {4}},   {100.5f, {}}, {-0.5f, {}}};
-  for (const auto& c : cases) {
-    gTwinGunZakA[3] = {};
-    gTwinGunZakA[3].x = 200.7f;
-    gTwinGunZakA[3].y = -20.2f;  // truncated towards zero
-    gTwinGunZakA[3].phaseTimer = c.t;
-    EXPECT_EQ(Render([] { DrawTwinGunZakA(0); }), Render([&] {
-                for (int cell : c.cells)
-                  koDraw::Blit(200, -20, gPicZak12, 100 * cell, 0, 100 * cell + 100, 100);
-              }))
-        << c.t;
+  const struct {
+    const char* name;
+    WaveZakRecord* slots;
+    void (*draw)(int);
+    const int& picture;
+  } kinds[] = {{"TwinGunZakA", gTwinGunZakA, DrawTwinGunZakA, gPicZak12},
+               {"TwinGunZakB", gTwinGunZakB, DrawTwinGunZakB, gPicTwinGunZakB},
+               {"TwinGunZakC", gTwinGunZakC, DrawTwinGunZakC, gPicTwinGunZakC},
+               {"TwinGunZakD", gTwinGunZakD, DrawTwinGunZakD, gPicTwinGunZakD}};
+  for (const auto& k : kinds) {
+    WaveZakRecord& r = k.slots[3];
+    const WaveZakRecord parked = r;
+    for (const auto& c : cases) {
+      r = {};
+      r.x = 200.7f;
+      r.y = -20.2f;  // truncated towards zero
+      r.phaseTimer = c.t;
+      EXPECT_EQ(Render([&] { k.draw(0); }), Render([&] {
+                  for (int cell : c.cells)
+                    koDraw::Blit(200, -20, k.picture, 100 * cell, 0, 100 * cell + 100, 100);
+                }))
+          << k.name << " at " << c.t;
+    }
+    r = parked;
   }
 }
 
