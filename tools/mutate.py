@@ -11,11 +11,11 @@ Each fault in the list names its line by a text fragment that must occur exactly
 once in the game's sources (every top-level folder except tests, bench, fuzz and
 tools), so the list survives files being moved. The script checks every entry
 first and stops with the bad ones listed. It then copies the tree into --jobs
-scratch folders, configures and builds each once (release, ccache), and for each
-fault: applies it, rebuilds, runs build/engine_tests, build/game_tests and
-build/asset_tests with fail-fast, records the first failing test (SURVIVED when
-all pass, BUILD-FAIL for an entry that does not compile: fix the entry), and
-restores the file.
+scratch folders, configures and builds each once (release, with ccache when
+installed), and for each fault: applies it, rebuilds, runs build/engine_tests,
+build/game_tests and build/asset_tests with fail-fast, records the first
+failing test (SURVIVED when all pass, BUILD-FAIL for an entry that does not
+compile: fix the entry), and restores the file.
 
 List format, one fault per line (blank lines and lines starting with # skipped):
 
@@ -117,9 +117,11 @@ class Copy:
     def prepare(self, check_tests=True):
         kind = (["-DCMAKE_BUILD_TYPE=RelWithDebInfo", "-DVORENDALITE_SANITIZE=ON"]
                 if self.sanitize else ["-DCMAKE_BUILD_TYPE=Release"])
-        rc, out = run(["cmake", "-S", ".", "-B", "build"] + kind +
-                      ["-DCMAKE_CXX_COMPILER_LAUNCHER=ccache",
-                       "-DCMAKE_C_COMPILER_LAUNCHER=ccache"], self.folder, self.env, BUILD_TIMEOUT)
+        # ccache lets the copies share their first builds; without it each builds alone.
+        launcher = (["-DCMAKE_CXX_COMPILER_LAUNCHER=ccache", "-DCMAKE_C_COMPILER_LAUNCHER=ccache"]
+                    if shutil.which("ccache") else [])
+        rc, out = run(["cmake", "-S", ".", "-B", "build"] + kind + launcher, self.folder, self.env,
+                      BUILD_TIMEOUT)
         if rc != 0:
             sys.exit(f"configure failed in {self.folder}:\n{out[-3000:]}")
         rc, out = self.build()
