@@ -184,6 +184,15 @@ void Pass(const Case& c, const Picture& p, int n) {
   if (c.ours) koDraw::detail::UseKeyedPath(koDraw::detail::BestKeyedPath());
 }
 
+// Every case by its benchmark name: SDL's RLE and plain blits first, then our
+// paths.
+std::vector<std::pair<std::string, Case>> Cases() {
+  std::vector<std::pair<std::string, Case>> cases{{"sdl_rle", {nullptr, true}},
+                                                  {"sdl_plain", {nullptr, false}}};
+  for (const OurPath& path : gPaths) cases.push_back({path.name, {&path, false}});
+  return cases;
+}
+
 double Seconds(const Case& c, const Picture& p, int repeat) {
   const auto t0 = std::chrono::steady_clock::now();
   Pass(c, p, repeat);
@@ -199,8 +208,8 @@ double Median(std::vector<double> v) {
 // order, for `rounds` rounds of at least 2 ms each. "min" is the ratio of
 // the fastest round of each case, "median" the median of the rounds' ratios.
 void RatioTable(int rounds, const std::string& only) {
-  std::vector<Case> cases{{nullptr, true}, {nullptr, false}};
-  for (const OurPath& path : gPaths) cases.push_back({&path, false});
+  std::vector<Case> cases;
+  for (const auto& [name, c] : Cases()) cases.push_back(c);
   const int n = static_cast<int>(cases.size());
   std::printf("\n%-13s", "picture");
   for (const OurPath& path : gPaths)
@@ -314,9 +323,7 @@ int main(int argc, char** argv) {
   SDL_Init(SDL_INIT_VIDEO);
   Setup(VORENDALITE_ASSET_DIR);
   RatioTable(rounds, only);
-  std::vector<std::pair<std::string, Case>> cases{{"sdl_plain", {nullptr, false}},
-                                                  {"sdl_rle", {nullptr, true}}};
-  for (const OurPath& path : gPaths) cases.push_back({path.name, {&path, false}});
+  const std::vector<std::pair<std::string, Case>> cases = Cases();
   for (const Picture& p : gPictures)
     for (const auto& [name, c] : cases)
       benchmark::RegisterBenchmark(("KeyedBlit/" + name + "/" + p.name).c_str(), BM_KeyedBlit, &p,
